@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace lib
+{
+
+// A named key/value table. Every Configuration opened on the same name shares one table for
+// the whole run: a file name is read once, by the first object opened on it, and every later
+// object sees and changes that same table; saveConfig writes whatever the table holds then.
+// Names beginning with ":" are tables that live in memory only.
+//
+// File format: one key=value per line, split at "=" (see the source), nothing trimmed, line
+// ends (LF or CR LF) dropped; saving writes one line per key in key order.
+class Configuration
+{
+public:
+    using Table = std::map<std::string, std::string>;
+
+    explicit Configuration(const std::string& name);
+    virtual ~Configuration();
+
+    Configuration(const Configuration&) = default;
+    Configuration& operator=(const Configuration&) = default;
+
+    // overwrite false: the stored value, or the default (added to the table) when the key is
+    // missing. overwrite true: the default is stored and returned.
+    std::string value(const std::string& key, const std::string& def, bool overwrite = false);
+    // value() with a number. Stored text that is not a number (or is out of the range of int)
+    // is replaced by the default, so a hand-damaged file is repaired at the next save.
+    int valueAsInt(const std::string& key, int def, bool overwrite = false);
+    // The stored value, or "" when absent; never adds.
+    std::string getValue(const std::string& key) const;
+    // The stored value as a number; the default when absent, empty or not a number. Never adds.
+    int getAsInt(const std::string& key, int def) const;
+    void forEach(const std::function<void(const std::pair<const std::string, std::string>&)>&
+                     action) const;
+    // Writes the whole table to the file of this object's name. The file is replaced only once
+    // the new contents are completely written, so a failed save keeps the old file intact.
+    // True when the new file is in place.
+    bool saveConfig() const;
+
+    const std::string& configName() const { return m_name; }
+
+    // True when a file of that name can be opened for reading.
+    static bool fileExists(const std::string& name);
+    // Empties the shared table of that name and reads its file again. Every object keeps its
+    // pointer to the table; used when a test or a restart needs the file's current contents.
+    static void reload(const std::string& name);
+
+    // Parses one line of a settings file into key and value (exposed for tests and fuzzing).
+    static std::pair<std::string, std::string> parseLine(const std::string& line);
+    // Converts setting text to a number the way the settings table does: leading blanks, an
+    // optional sign and digits, anything after them ignored. False when there is no number
+    // or it does not fit in an int.
+    static bool toInt(const std::string& text, int& result);
+
+private:
+    static void load(const std::string& name, Table& table);
+
+    std::string m_name;
+    Table* m_table; // shared, owned by the process-wide registry, lives until exit
+};
+
+} // namespace lib

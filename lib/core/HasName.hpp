@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+namespace lib::core
+{
+
+// Something with a fixed name: every node of the render tree, every scene and resource.
+class HasName
+{
+public:
+    explicit HasName(std::string name) : m_name(std::move(name)) {}
+    virtual ~HasName() = default;
+
+    virtual std::string name() const { return m_name; }
+    // The name without a copy, for lookups on the per-frame path.
+    const std::string& nameRef() const { return m_name; }
+
+private:
+    std::string m_name;
+};
+
+} // namespace lib::core

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "lib/core/WindowCreationParams.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <memory>
+#include <string>
+
+namespace lib
+{
+class Randomizer;
+}
+
+namespace lib::scn
+{
+class SceneManager;
+}
+
+namespace lib::core
+{
+
+class ProgramController;
+
+// The program's one window, and the owner of what lives as long as it: the scene manager, the
+// program's random source and the frames-per-second count shown in the title.
+// The controller must outlive the constructor call only.
+class Window : public sf::RenderWindow
+{
+public:
+    // Opens the native window, creates the scene manager (loading the controller's resources)
+    // and registers the controller's scenes.
+    Window(ProgramController* controller, const WindowCreationParams& params);
+    ~Window() override;
+
+    // One frame: title, clear, events, scene update and drawing, display. True when the
+    // program is to end (a close request, or exitProgram() during this frame).
+    bool loopStep();
+    // Ends the program after the current frame.
+    void exitProgram() { m_exitRequested = true; }
+    virtual void closeWindow();
+
+    const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
+    lib::Randomizer& randomizer();
+
+    // True when a display can be reached. Opening a window without one aborts the process
+    // inside the windowing library, so the program asks first.
+    static bool displayAvailable();
+
+private:
+    struct Private;
+
+    std::shared_ptr<lib::scn::SceneManager> m_sceneManager;
+    std::unique_ptr<Private> m_private;
+    ProgramController* m_controller; // not owned; used during construction
+    bool m_exitRequested = false;
+    std::string m_title;
+};
+
+} // namespace lib::core

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "lib/Configuration.hpp"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lib::scn
+{
+
+class Resource;
+
+// Loads every font and texture that a resource list names, once, and finds them by name.
+// List entries: "resources_directory" gives a prefix put before every path; every other key
+// is kind@name (kind "f"/"F..." a font, anything else a texture) with the path as value.
+class ResourceManager : public lib::Configuration
+{
+public:
+    explicit ResourceManager(const std::string& listFile);
+    ~ResourceManager() override;
+
+    // The first resource of that name. An unknown name gives an empty resource (an empty font
+    // or texture, whichever is asked of it), never another resource.
+    const std::shared_ptr<Resource>& getResource(std::string name) const;
+    const std::vector<std::shared_ptr<Resource>>& resources() const { return m_resources; }
+
+private:
+    std::vector<std::shared_ptr<Resource>> m_resources;
+    std::shared_ptr<Resource> m_missing;
+};
+
+} // namespace lib::scn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lib::core
+{
+class Window;
+}
+
+namespace lib::scn
+{
+
+class ResourceManager;
+class Scene;
+
+// Owns the scenes and the resources, keeps one scene active, and forwards the frame's update
+// and drawing to it. Scenes switch by name; a switch requested while a switch is running
+// waits for the next frame. The window must outlive the manager (it owns it).
+class SceneManager
+{
+public:
+    SceneManager(lib::core::Window* window, const std::string& resourceFile);
+    virtual ~SceneManager();
+
+    SceneManager(const SceneManager&) = delete;
+    SceneManager& operator=(const SceneManager&) = delete;
+
+    // Registers each scene in order: back reference, view, onInit.
+    void addScenes(const std::vector<std::shared_ptr<Scene>>& scenes);
+    // The first scene with exactly that name; empty when none.
+    std::shared_ptr<Scene> getSceneByName(const std::string& name) const;
+    // Unknown names are ignored.
+    void changeScene(const std::string& name);
+    // The per-frame step: activate, switch or update, then draw the active scene.
+    void update();
+
+    lib::core::Window* window() const { return m_window; }
+    const std::shared_ptr<ResourceManager>& resourceManager() const { return m_resourceManager; }
+    const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
+
+private:
+    void setScene(const std::shared_ptr<Scene>& scene);
+    void applyView(Scene& scene);
+
+    std::vector<std::shared_ptr<Scene>> m_scenes;
+    std::shared_ptr<Scene> m_activeScene;
+    bool m_switching = false;
+    std::shared_ptr<Scene> m_pendingScene;
+    lib::core::Window* m_window;
+    std::shared_ptr<ResourceManager> m_resourceManager;
+};
+
+} // namespace lib::scn
