@@ -1,0 +1,17 @@
+#include "lib/core/ProgramController.hpp"
+
+#include "lib/core/Window.hpp"
+
+namespace lib::core
+{
+
+ProgramController::~ProgramController() = default;
+
+void ProgramController::start()
+{
+    const WindowCreationParams params = getWindowCreationParams();
+    m_window = std::make_shared<Window>(this, params);
+    onInit();
+}
+
+} // namespace lib::core

@@ -1,0 +1,114 @@
+#include "lib/core/Window.hpp"
+
+#include "lib/Clock.hpp"
+#include "lib/Randomizer.hpp"
+#include "lib/core/ProgramController.hpp"
+#include "lib/scn/Scene.hpp"
+#include "lib/scn/SceneManager.hpp"
+
+#include <SFML/Window/Event.hpp>
+
+#include <X11/Xlib.h>
+
+#include <cstdint>
+#include <string>
+
+namespace lib::core
+{
+
+struct Window::Private
+{
+    lib::Clock clock;
+    std::int32_t lastTitleUpdate = 0;
+    std::uint32_t framesDone = 0;
+    std::uint32_t framesRunning = 0;
+    lib::Randomizer randomizer;
+};
+
+Window::Window(ProgramController* controller, const WindowCreationParams& params)
+    : m_private(std::make_unique<Private>())
+    , m_controller(controller)
+    , m_title(params.title)
+{
+    const sf::Uint32 style =
+        params.fullscreen ? sf::Style::Fullscreen : (sf::Style::Titlebar | sf::Style::Close);
+    const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
+    create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
+           style, settings);
+    setVerticalSyncEnabled(params.vsync);
+
+    m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
+    m_sceneManager->addScenes(m_controller->scenesVector());
+}
+
+Window::~Window()
+{
+    // The scenes may still hold textures and fonts: release them while the window's
+    // context exists, before the sf::RenderWindow part goes.
+    m_title.clear();
+    m_private.reset();
+    m_sceneManager.reset();
+}
+
+bool Window::loopStep()
+{
+    Private& p = *m_private;
+    const std::int32_t now = p.clock.getElapsedTime().asMilliseconds();
+    if (now - p.lastTitleUpdate > 1000)
+    {
+        p.lastTitleUpdate = now;
+        p.framesDone = p.framesRunning;
+        p.framesRunning = 0;
+        setTitle(sf::String(m_title + " FPS:" + std::to_string(p.framesDone)));
+    }
+    ++p.framesRunning;
+
+    clear(sf::Color(0, 0, 0, 255));
+
+    sf::Event event;
+    while (pollEvent(event))
+    {
+        // Keys that come before the first scene is active have nobody to go to.
+        const std::shared_ptr<lib::scn::Scene>& scene = m_sceneManager->currentScene();
+        switch (event.type)
+        {
+        case sf::Event::Closed:
+            return true;
+        case sf::Event::KeyPressed:
+            if (scene)
+                scene->onKeyPressed(event.key);
+            break;
+        case sf::Event::KeyReleased:
+            if (scene)
+                scene->onKeyReleased(event.key);
+            break;
+        default:
+            break;
+        }
+    }
+
+    m_sceneManager->update();
+    display();
+    return m_exitRequested;
+}
+
+void Window::closeWindow()
+{
+    close();
+}
+
+lib::Randomizer& Window::randomizer()
+{
+    return m_private->randomizer;
+}
+
+bool Window::displayAvailable()
+{
+    ::Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    XCloseDisplay(display);
+    return true;
+}
+
+} // namespace lib::core

@@ -1,0 +1,23 @@
+#include "lib/scn/Scene.hpp"
+
+#include "lib/Randomizer.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/SceneManager.hpp"
+
+namespace lib::scn
+{
+
+Scene::Scene(const std::string& name) : draw::RenderGroup(name, nullptr) {}
+
+Scene::~Scene() = default;
+
+void Scene::onKeyPressed(sf::Event::KeyEvent) {}
+
+void Scene::onKeyReleased(sf::Event::KeyEvent) {}
+
+std::uint32_t Scene::getRandomNumber(std::uint32_t max)
+{
+    return m_sceneManager->window()->randomizer().getUInt(max);
+}
+
+} // namespace lib::scn

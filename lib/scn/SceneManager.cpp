@@ -1,0 +1,110 @@
+#include "lib/scn/SceneManager.hpp"
+
+#include "lib/core/Window.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/Scene.hpp"
+
+namespace lib::scn
+{
+
+SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile)
+    : m_window(window)
+    , m_resourceManager(std::make_shared<ResourceManager>(resourceFile))
+{
+}
+
+SceneManager::~SceneManager()
+{
+    for (const auto& scene : m_scenes)
+        scene->onDeinit();
+    m_scenes.clear();
+    m_resourceManager.reset();
+    m_pendingScene.reset();
+    m_activeScene.reset();
+}
+
+void SceneManager::addScenes(const std::vector<std::shared_ptr<Scene>>& scenes)
+{
+    for (const auto& scene : scenes)
+    {
+        scene->m_sceneManager = this;
+        m_scenes.push_back(scene);
+        scene->m_view = std::make_unique<sf::View>(m_window->getView());
+        applyView(*scene);
+        scene->onInit();
+    }
+}
+
+std::shared_ptr<Scene> SceneManager::getSceneByName(const std::string& name) const
+{
+    for (const auto& scene : m_scenes)
+    {
+        if (scene->nameRef() == name)
+            return scene;
+    }
+    return nullptr;
+}
+
+void SceneManager::changeScene(const std::string& name)
+{
+    std::shared_ptr<Scene> scene = getSceneByName(name);
+    if (!scene)
+        return;
+    if (m_switching)
+    {
+        // Asked from inside a switch: the scenes are mid-way through their hooks, so the
+        // new switch waits for the next frame.
+        m_pendingScene = scene;
+        return;
+    }
+    m_switching = true;
+    setScene(scene);
+    m_switching = false;
+}
+
+void SceneManager::update()
+{
+    if (!m_activeScene)
+    {
+        if (!m_scenes.empty())
+            setScene(m_scenes.front());
+    }
+    else if (m_pendingScene)
+    {
+        // Taken out of the slot first: entering the scene may ask for another switch.
+        std::shared_ptr<Scene> pending = std::move(m_pendingScene);
+        m_pendingScene.reset();
+        setScene(pending);
+    }
+    else
+    {
+        m_activeScene->update();
+    }
+
+    if (m_activeScene)
+    {
+        sf::RenderStates states;
+        m_activeScene->draw(m_window, states);
+    }
+}
+
+void SceneManager::setScene(const std::shared_ptr<Scene>& scene)
+{
+    // The argument may be the active slot itself; hold the scene while the slot changes.
+    std::shared_ptr<Scene> next = scene;
+    if (m_activeScene)
+        m_activeScene->onExitScene();
+    m_activeScene = next;
+    applyView(*next);
+    next->onEnterScene();
+}
+
+void SceneManager::applyView(Scene& scene)
+{
+    const sf::Vector2f size = scene.getDefaultSizeView();
+    scene.m_view->setSize(size);
+    scene.m_view->setCenter(size * 0.5f);
+    m_window->setView(*scene.m_view);
+}
+
+} // namespace lib::scn

@@ -1,0 +1,64 @@
+#include "support/TestWindow.hpp"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <fstream>
+#include <sstream>
+
+namespace bexil::test
+{
+
+TestController::TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
+                               std::string resourceFile, lib::core::WindowCreationParams params)
+    : m_scenes(std::move(scenes))
+    , m_resourceFile(std::move(resourceFile))
+    , m_params(std::move(params))
+{
+}
+
+std::unique_ptr<TestController> openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
+                                               const std::string& resourceFile,
+                                               unsigned int width, unsigned int height)
+{
+    lib::core::WindowCreationParams params;
+    params.title = "Bexil";
+    params.width = width;
+    params.height = height;
+    params.bitsPerPixel = 32;
+    auto controller =
+        std::make_unique<TestController>(std::move(scenes), resourceFile, std::move(params));
+    controller->start();
+    return controller;
+}
+
+std::string writeGameResourceList(const std::string& fileName)
+{
+    std::ifstream in(std::string(BEXIL_DATA_DIR) + "res.cfg");
+    std::ostringstream list;
+    std::string line;
+    while (std::getline(in, line))
+    {
+        if (line.rfind("resources_directory=", 0) == 0)
+            line = std::string("resources_directory=") + BEXIL_DATA_DIR;
+        list << line << '\n';
+    }
+    std::ofstream(fileName) << list.str();
+    return fileName;
+}
+
+sf::Image capture(lib::core::Window& window)
+{
+    sf::Texture texture;
+    texture.create(window.getSize().x, window.getSize().y);
+    texture.update(window);
+    return texture.copyToImage();
+}
+
+sf::Event::KeyEvent keyEvent(sf::Keyboard::Key code)
+{
+    sf::Event::KeyEvent key{};
+    key.code = code;
+    return key;
+}
+
+} // namespace bexil::test
