@@ -1,0 +1,156 @@
+#include "lib/Clock.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/Scene.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "support/Printers.hpp"
+#include "support/TestWindow.hpp"
+#include "support/XEvents.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// A scene that paints the window one colour and records what happens to it.
+class ProbeScene : public lib::scn::Scene
+{
+public:
+    explicit ProbeScene(const std::string& name = "Probe") : Scene(name) {}
+
+    void onInit() override
+    {
+        auto shape = createSpriteShape("paint", {2000.f, 2000.f});
+        shape->setColor(sf::Color(0, 200, 0));
+    }
+    void onDeinit() override {}
+    void onEnterScene() override {}
+    void onExitScene() override {}
+    void update() override { ++updates; }
+    void onKeyPressed(sf::Event::KeyEvent key) override
+    {
+        pressed.push_back(key.code);
+        if (onPress)
+            onPress();
+    }
+    void onKeyReleased(sf::Event::KeyEvent key) override { released.push_back(key.code); }
+    sf::Vector2f getDefaultSizeView() override { return {2000.f, 2000.f}; }
+
+    int updates = 0;
+    std::vector<sf::Keyboard::Key> pressed;
+    std::vector<sf::Keyboard::Key> released;
+    std::function<void()> onPress;
+};
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        lib::Clock::useManualTime(true);
+        scene = std::make_shared<ProbeScene>();
+        controller = bexil::test::openTestWindow({scene});
+    }
+
+    lib::core::Window& window() { return *controller->window(); }
+    sf::WindowHandle handle() { return window().getSystemHandle(); }
+
+    std::shared_ptr<ProbeScene> scene;
+    std::unique_ptr<bexil::test::TestController> controller;
+};
+
+TEST_F(WindowTest, OpensAtTheRequestedSizeWithThePlainTitle)
+{
+    EXPECT_EQ(sf::Vector2u(1024, 768), window().getSize());
+    window().loopStep();
+    EXPECT_EQ("Bexil", bexil::test::windowTitle(handle()));
+}
+
+TEST_F(WindowTest, TitleShowsTheFrameCountOnlyAfterMoreThanASecond)
+{
+    for (int frame = 0; frame < 5; ++frame)
+        window().loopStep();
+    lib::Clock::advanceManualTime(sf::milliseconds(1000));
+    window().loopStep();
+    EXPECT_EQ("Bexil", bexil::test::windowTitle(handle())) << "exactly 1000 ms is not enough";
+
+    lib::Clock::advanceManualTime(sf::milliseconds(1));
+    window().loopStep();
+    EXPECT_EQ("Bexil FPS:6", bexil::test::windowTitle(handle()));
+
+    // The next period counts from that frame: the frame that changed the title and two more.
+    window().loopStep();
+    window().loopStep();
+    lib::Clock::advanceManualTime(sf::milliseconds(1001));
+    window().loopStep();
+    EXPECT_EQ("Bexil FPS:3", bexil::test::windowTitle(handle()));
+}
+
+TEST_F(WindowTest, FirstFrameActivatesTheFirstSceneAndDrawsIt)
+{
+    EXPECT_EQ(nullptr, window().sceneManager()->currentScene());
+    EXPECT_FALSE(window().loopStep());
+    EXPECT_EQ(scene, window().sceneManager()->currentScene());
+    EXPECT_EQ(0, scene->updates) << "the activating frame does not update";
+
+    window().loopStep();
+    EXPECT_EQ(1, scene->updates);
+    const sf::Image image = bexil::test::capture(window());
+    EXPECT_EQ(sf::Color(0, 200, 0), image.getPixel(512, 384));
+}
+
+TEST_F(WindowTest, KeysBeforeTheFirstSceneAreDropped)
+{
+    bexil::test::tapKey(handle(), "a");
+    window().loopStep();
+    EXPECT_TRUE(scene->pressed.empty());
+
+    bexil::test::tapKey(handle(), "Left");
+    window().loopStep();
+    ASSERT_EQ(1u, scene->pressed.size());
+    EXPECT_EQ(sf::Keyboard::Left, scene->pressed[0]);
+    ASSERT_EQ(1u, scene->released.size());
+    EXPECT_EQ(sf::Keyboard::Left, scene->released[0]);
+}
+
+TEST_F(WindowTest, CloseRequestEndsTheFrameAtOnceAfterEarlierKeys)
+{
+    window().loopStep();
+    window().loopStep();
+    ASSERT_EQ(1, scene->updates);
+
+    bexil::test::sendKey(handle(), "space", true);
+    bexil::test::sendCloseRequest(handle());
+    EXPECT_TRUE(window().loopStep());
+    ASSERT_EQ(1u, scene->pressed.size()) << "the key queued before the close is delivered";
+    EXPECT_EQ(sf::Keyboard::Space, scene->pressed[0]);
+    EXPECT_EQ(1, scene->updates) << "a closing frame does not update";
+}
+
+TEST_F(WindowTest, ExitProgramFinishesTheFrameFirst)
+{
+    window().loopStep();
+    scene->onPress = [this] { window().exitProgram(); };
+    bexil::test::sendKey(handle(), "Return", true);
+    EXPECT_TRUE(window().loopStep());
+    EXPECT_EQ(1, scene->updates) << "the frame that asked to exit still updates";
+    EXPECT_TRUE(window().isOpen()) << "only the entry point closes the window";
+    window().closeWindow();
+    EXPECT_FALSE(window().isOpen());
+}
+
+TEST(WindowRandomizer, ScenesDrawFromTheWindowsSource)
+{
+    auto scene = std::make_shared<ProbeScene>();
+    auto controller = bexil::test::openTestWindow({scene});
+    for (int i = 0; i < 20; ++i)
+    {
+        EXPECT_EQ(0u, scene->getRandomNumber(1));
+        EXPECT_LT(scene->getRandomNumber(5), 5u);
+    }
+}
+
+} // namespace

@@ -1,0 +1,176 @@
+#include "lib/core/Window.hpp"
+#include "lib/scn/Scene.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "support/Printers.hpp"
+#include "support/TestWindow.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Journal = std::vector<std::string>;
+
+// Writes every hook call into a shared journal as "name.hook"; hooks can run extra code.
+class JournalScene : public lib::scn::Scene
+{
+public:
+    JournalScene(const std::string& name, Journal& journal, sf::Vector2f viewSize = {2000, 2000})
+        : Scene(name)
+        , m_journal(journal)
+        , m_viewSize(viewSize)
+    {
+    }
+
+    void onInit() override { log("init"); }
+    void onDeinit() override { log("deinit"); }
+    void onEnterScene() override
+    {
+        log("enter");
+        if (onEnter)
+            onEnter();
+    }
+    void onExitScene() override
+    {
+        log("exit");
+        if (onExit)
+            onExit();
+    }
+    void update() override { log("update"); }
+    void onKeyPressed(sf::Event::KeyEvent) override
+    {
+        log("key");
+        if (onKey)
+            onKey();
+    }
+    sf::Vector2f getDefaultSizeView() override { return m_viewSize; }
+
+    std::function<void()> onEnter;
+    std::function<void()> onExit;
+    std::function<void()> onKey;
+
+private:
+    void log(const std::string& hook) { m_journal.push_back(name() + "." + hook); }
+
+    Journal& m_journal;
+    sf::Vector2f m_viewSize;
+};
+
+class SceneManagerTest : public ::testing::Test
+{
+protected:
+    void open(std::vector<std::shared_ptr<lib::scn::Scene>> scenes)
+    {
+        controller = bexil::test::openTestWindow(std::move(scenes));
+    }
+    std::shared_ptr<JournalScene> make(const std::string& name)
+    {
+        return std::make_shared<JournalScene>(name, journal);
+    }
+    lib::scn::SceneManager& manager() { return *controller->window()->sceneManager(); }
+    void frame() { controller->window()->loopStep(); }
+
+    Journal journal;
+    std::unique_ptr<bexil::test::TestController> controller;
+};
+
+TEST_F(SceneManagerTest, RegistersScenesInOrderAndEntersTheFirstOnTheFirstFrame)
+{
+    auto menu = make("Menu");
+    auto game = make("Game");
+    open({menu, game});
+    EXPECT_EQ((Journal{"Menu.init", "Game.init"}), journal);
+    EXPECT_EQ(&manager(), menu->sceneManager());
+    ASSERT_NE(nullptr, menu->view());
+    EXPECT_EQ(sf::Vector2f(1000, 1000), menu->view()->getCenter());
+
+    journal.clear();
+    frame();
+    frame();
+    EXPECT_EQ((Journal{"Menu.enter", "Menu.update"}), journal);
+}
+
+TEST_F(SceneManagerTest, EnteringASceneGivesTheWindowItsLogicalView)
+{
+    Journal log;
+    auto wide = std::make_shared<JournalScene>("Wide", log, sf::Vector2f(400, 100));
+    open({wide});
+    frame();
+    const sf::View& view = controller->window()->getView();
+    EXPECT_EQ(sf::Vector2f(400, 100), view.getSize());
+    EXPECT_EQ(sf::Vector2f(200, 50), view.getCenter());
+}
+
+TEST_F(SceneManagerTest, ChangeFromAKeyHandlerSwitchesAtOnceAndTheNewSceneUpdates)
+{
+    auto menu = make("Menu");
+    auto game = make("Game");
+    open({menu, game});
+    frame();
+    journal.clear();
+
+    menu->onKey = [this] { manager().changeScene("Game"); };
+    menu->onKeyPressed({});
+    EXPECT_EQ((Journal{"Menu.key", "Menu.exit", "Game.enter"}), journal);
+    EXPECT_EQ(game, manager().currentScene());
+    frame();
+    EXPECT_EQ("Game.update", journal.back());
+}
+
+TEST_F(SceneManagerTest, ChangeDuringASwitchWaitsForTheNextFrameWhichOnlySwitches)
+{
+    auto menu = make("Menu");
+    auto game = make("Game");
+    auto over = make("Over");
+    open({menu, game, over});
+    frame();
+    game->onEnter = [this] { manager().changeScene("Over"); };
+    manager().changeScene("Game");
+    EXPECT_EQ(game, manager().currentScene());
+
+    journal.clear();
+    frame();
+    EXPECT_EQ((Journal{"Game.exit", "Over.enter"}), journal) << "no scene updates that frame";
+    EXPECT_EQ(over, manager().currentScene());
+    frame();
+    EXPECT_EQ("Over.update", journal.back());
+}
+
+TEST_F(SceneManagerTest, UnknownNamesAndDuplicatesAndSelfSwitches)
+{
+    auto first = make("Same");
+    auto second = make("Same");
+    open({first, second});
+    frame();
+
+    EXPECT_EQ(first, manager().getSceneByName("Same"));
+    EXPECT_EQ(nullptr, manager().getSceneByName("same"));
+
+    journal.clear();
+    manager().changeScene("Nowhere");
+    EXPECT_TRUE(journal.empty());
+    EXPECT_EQ(first, manager().currentScene());
+
+    manager().changeScene("Same");
+    EXPECT_EQ((Journal{"Same.exit", "Same.enter"}), journal);
+    EXPECT_EQ(first, manager().currentScene()) << "always the scene added first";
+}
+
+TEST_F(SceneManagerTest, DestructionDeinitialisesEverySceneInOrder)
+{
+    auto menu = make("Menu");
+    auto game = make("Game");
+    open({menu, game});
+    frame();
+    journal.clear();
+    controller.reset();
+    EXPECT_EQ((Journal{"Menu.deinit", "Game.deinit"}), journal);
+    EXPECT_EQ(1, menu.use_count()) << "the manager let go of its scenes";
+}
+
+} // namespace
