@@ -1,0 +1,215 @@
+#include "lib/Configuration.hpp"
+
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace lib
+{
+
+namespace
+{
+
+// Every table of the run, by name. Entries are never erased, and std::map never moves its
+// elements, so the table pointers handed to objects stay valid until exit.
+std::map<std::string, Configuration::Table>& registry()
+{
+    static std::map<std::string, Configuration::Table> tables;
+    return tables;
+}
+
+bool isMemoryOnly(const std::string& name)
+{
+    return !name.empty() && name[0] == ':';
+}
+
+bool isDirectory(const std::string& name)
+{
+    std::error_code ignored;
+    return std::filesystem::is_directory(name, ignored);
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+} // namespace
+
+Configuration::Configuration(const std::string& name)
+    : m_name(name)
+    , m_table(nullptr)
+{
+    auto& tables = registry();
+    auto found = tables.find(name);
+    if (found == tables.end())
+    {
+        Table table;
+        load(name, table);
+        found = tables.emplace(name, std::move(table)).first;
+    }
+    m_table = &found->second;
+}
+
+Configuration::~Configuration() = default;
+
+std::string Configuration::value(const std::string& key, const std::string& def, bool overwrite)
+{
+    if (!overwrite)
+    {
+        const auto found = m_table->find(key);
+        if (found != m_table->end())
+            return found->second;
+    }
+    (*m_table)[key] = def;
+    return def;
+}
+
+int Configuration::valueAsInt(const std::string& key, int def, bool overwrite)
+{
+    const std::string defText = std::to_string(def);
+    int result = 0;
+    if (toInt(value(key, defText, overwrite), result))
+        return result;
+    // Damaged text is replaced, so the next save writes a number again.
+    (*m_table)[key] = defText;
+    return def;
+}
+
+std::string Configuration::getValue(const std::string& key) const
+{
+    const auto found = m_table->find(key);
+    return found == m_table->end() ? std::string() : found->second;
+}
+
+int Configuration::getAsInt(const std::string& key, int def) const
+{
+    const auto found = m_table->find(key);
+    int result = 0;
+    if (found == m_table->end() || !toInt(found->second, result))
+        return def;
+    return result;
+}
+
+void Configuration::forEach(
+    const std::function<void(const std::pair<const std::string, std::string>&)>& action) const
+{
+    for (const auto& entry : *m_table)
+        action(entry);
+}
+
+bool Configuration::saveConfig() const
+{
+    if (m_name.empty() || isMemoryOnly(m_name))
+        return false;
+
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status target = fs::status(m_name, error);
+    const bool targetExists = fs::exists(target);
+    if (targetExists && (!fs::is_regular_file(target) || access(m_name.c_str(), W_OK) != 0))
+        return false;
+
+    // The new contents go to a neighbour first and replace the file only once complete, so a
+    // full disk or a failed write never leaves a half-written settings file.
+    const std::string temporary = m_name + ".tmp";
+    if (fs::exists(temporary, error) && !fs::is_regular_file(temporary, error))
+        return false;
+    std::ofstream out(temporary, std::ios::out | std::ios::trunc);
+    if (!out.is_open())
+        return false;
+    for (const auto& [key, text] : *m_table)
+        out << key << '=' << text << '\n';
+    out.flush();
+    out.close();
+    if (out.fail())
+    {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    if (targetExists)
+        fs::permissions(temporary, target.permissions(), error);
+    if (std::rename(temporary.c_str(), m_name.c_str()) != 0)
+    {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool Configuration::fileExists(const std::string& name)
+{
+    if (name.empty() || isDirectory(name))
+        return false;
+    std::ifstream in(name);
+    return in.is_open();
+}
+
+void Configuration::reload(const std::string& name)
+{
+    Table& table = registry()[name];
+    table.clear();
+    load(name, table);
+}
+
+std::pair<std::string, std::string> Configuration::parseLine(const std::string& line)
+{
+    // Pieces are the texts around each "=": the key is the first, the value the second (empty
+    // when the line ends at the second "=" or has only one), and the rest is dropped.
+    const auto first = line.find('=');
+    if (first == std::string::npos)
+        return {std::string(), std::string()};
+    const auto second = line.find('=', first + 1);
+    const auto valueLength = second == std::string::npos ? std::string::npos : second - first - 1;
+    return {line.substr(0, first), line.substr(first + 1, valueLength)};
+}
+
+bool Configuration::toInt(const std::string& text, int& result)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t digitsStart = i;
+    // The magnitude may reach INT_MAX + 1 for the negative limit; anything above is rejected
+    // before it could overflow the accumulator.
+    const long long limit = static_cast<long long>(INT_MAX) + (negative ? 1 : 0);
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    {
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > limit)
+            return false;
+    }
+    if (i == digitsStart)
+        return false;
+    result = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+void Configuration::load(const std::string& name, Table& table)
+{
+    if (name.empty() || isMemoryOnly(name) || isDirectory(name))
+        return;
+    std::ifstream in(name);
+    std::string line;
+    while (std::getline(in, line))
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        auto [key, text] = parseLine(line);
+        table[key] = std::move(text);
+    }
+}
+
+} // namespace lib

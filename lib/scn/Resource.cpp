@@ -1,0 +1,45 @@
+#include "lib/scn/Resource.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+namespace lib::scn
+{
+
+Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name)
+    : HasName(name)
+    , m_kind(kind)
+{
+    // SFML writes its own line to the error stream for a file that does not load.
+    if (kind == FontKind)
+    {
+        m_font = std::make_unique<sf::Font>();
+        m_loaded = m_font->loadFromFile(path);
+    }
+    else if (kind == TextureKind)
+    {
+        m_texture = std::make_unique<sf::Texture>();
+        m_loaded = m_texture->loadFromFile(path, sf::IntRect());
+    }
+}
+
+Resource::~Resource() = default;
+
+sf::Font* Resource::getAsFont() const
+{
+    // Asking a texture for its font is a slip of the caller; an empty font draws nothing
+    // instead of crashing.
+    if (!m_font)
+        m_font = std::make_unique<sf::Font>();
+    return m_font.get();
+}
+
+sf::Texture* Resource::getAsTexture() const
+{
+    if (!m_texture)
+        m_texture = std::make_unique<sf::Texture>();
+    return m_texture.get();
+}
+
+} // namespace lib::scn

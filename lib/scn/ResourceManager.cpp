@@ -1,0 +1,70 @@
+#include "lib/scn/ResourceManager.hpp"
+
+#include "lib/scn/Resource.hpp"
+
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+namespace lib::scn
+{
+
+namespace
+{
+
+const std::string directoryKey = "resources_directory";
+
+} // namespace
+
+ResourceManager::ResourceManager(const std::string& listFile)
+    : Configuration(listFile)
+    , m_missing(std::make_shared<Resource>(Resource::NoKind, std::string(), std::string()))
+{
+    if (listFile.empty())
+        return;
+    if (!fileExists(listFile))
+    {
+        // Relative paths are resolved from the working folder, so naming it tells the player
+        // what went wrong when the game is started from elsewhere.
+        std::error_code error;
+        const auto folder = std::filesystem::current_path(error);
+        std::cerr << "bexil: cannot read the resource list \"" << listFile << "\" in "
+                  << (error ? std::string("the working folder") : folder.string())
+                  << "; start the game from its own folder" << std::endl;
+        return;
+    }
+
+    const std::string prefix = getValue(directoryKey);
+    forEach(
+        [this, &prefix](const std::pair<const std::string, std::string>& entry)
+        {
+            const std::string& key = entry.first;
+            if (key == directoryKey)
+                return;
+            const auto at = key.find('@');
+            if (at == std::string::npos)
+                return;
+            const auto nameEnd = key.find('@', at + 1);
+            const std::string name =
+                key.substr(at + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - at - 1);
+            if (name.empty())
+                return;
+            const bool font = at > 0 && (key[0] == 'f' || key[0] == 'F');
+            m_resources.push_back(std::make_shared<Resource>(
+                font ? Resource::FontKind : Resource::TextureKind, prefix + entry.second, name));
+        });
+}
+
+ResourceManager::~ResourceManager() = default;
+
+const std::shared_ptr<Resource>& ResourceManager::getResource(std::string name) const
+{
+    for (const auto& resource : m_resources)
+    {
+        if (resource->nameRef() == name)
+            return resource;
+    }
+    return m_missing;
+}
+
+} // namespace lib::scn

@@ -1,0 +1,109 @@
+#include "lib/Configuration.hpp"
+
+#include "support/TempDir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace
+{
+
+using lib::Configuration;
+using Pair = std::pair<std::string, std::string>;
+
+TEST(ConfigurationTest, ParsesLinesWithTheirQuirks)
+{
+    EXPECT_EQ(Configuration::parseLine("a=b=c"), Pair("a", "b"));
+    EXPECT_EQ(Configuration::parseLine("a="), Pair("a", ""));
+    EXPECT_EQ(Configuration::parseLine("=b"), Pair("", "b"));
+    EXPECT_EQ(Configuration::parseLine("a==b"), Pair("a", ""));
+    EXPECT_EQ(Configuration::parseLine("no sign"), Pair("", ""));
+
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "ResolutionX = 800\r\n\r\nb=1\nlonely\nb=2\r\nc=x\r\r\n\n");
+    Configuration config("config.cfg");
+    EXPECT_EQ(config.getValue("ResolutionX "), " 800");
+    EXPECT_EQ(config.getValue("b"), "2");
+    EXPECT_EQ(config.getValue("c"), "x\r");
+    std::string keys;
+    config.forEach([&keys](const auto& entry) { keys += "[" + entry.first + "]"; });
+    EXPECT_EQ(keys, "[][ResolutionX ][b][c]");
+}
+
+TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "b=2\na=1\n");
+    Configuration first("config.cfg");
+    dir.write("config.cfg", "a=changed on disk\n");
+    Configuration second("config.cfg");
+    EXPECT_EQ(first.value("a", "9", true), "9");
+    EXPECT_EQ(second.value("z", "26"), "26");
+    EXPECT_EQ(second.value("a", "ignored"), "9");
+    EXPECT_EQ(first.getValue("z"), "26");
+    ASSERT_TRUE(second.saveConfig());
+    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nz=26\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("config.cfg.tmp")));
+
+    dir.write("config.cfg", "fresh=1\n");
+    Configuration::reload("config.cfg");
+    EXPECT_EQ(first.getValue("fresh") + first.getValue("a"), "1");
+
+    dir.write(":NextGame", "GameMode=1\n");
+    Configuration next(":NextGame");
+    EXPECT_EQ(next.getAsInt("GameMode", 7), 7);
+    next.valueAsInt("StartLevel", 3, true);
+    EXPECT_FALSE(next.saveConfig());
+    EXPECT_EQ(dir.read(":NextGame"), "GameMode=1\n");
+    EXPECT_EQ(Configuration(":NextGame").getAsInt("StartLevel", 0), 3);
+}
+
+TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
+{
+    bexil::test::TempDir dir(true);
+    std::filesystem::create_directory(dir.file("folder.cfg"));
+    Configuration folder("folder.cfg");
+    EXPECT_EQ(folder.value("a", "1"), "1");
+    EXPECT_FALSE(folder.saveConfig());
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.cfg")));
+
+    dir.write("config.cfg", "old=1\n");
+    std::filesystem::create_directory(dir.file("config.cfg.tmp"));
+    Configuration config("config.cfg");
+    config.value("new", "2");
+    EXPECT_FALSE(config.saveConfig());
+    EXPECT_EQ(dir.read("config.cfg"), "old=1\n");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("config.cfg.tmp")));
+
+    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
+}
+
+TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
+{
+    for (const auto& [text, expected] :
+         std::initializer_list<std::pair<const char*, int>>{{"  \t-42", -42},
+                                                            {"+12abc", 12},
+                                                            {"-2147483648", -2147483647 - 1},
+                                                            {"0002147483647", 2147483647}})
+    {
+        int n = 0;
+        EXPECT_TRUE(Configuration::toInt(text, n) && n == expected) << text;
+    }
+    int unused = 0;
+    for (const char* bad : {"", "abc", "-", " + 1", "2147483648", "-2147483649", "9999999999999"})
+        EXPECT_FALSE(Configuration::toInt(bad, unused)) << bad;
+
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "Empty=\nWord=big\nHuge=123456789012\nGood=640x\n");
+    Configuration config("config.cfg");
+    EXPECT_EQ(config.getAsInt("Empty", 5) + config.getAsInt("Absent", 6), 11);
+    EXPECT_EQ(config.getAsInt("Good", 0), 640);
+    EXPECT_EQ(config.valueAsInt("Word", -7), -7);
+    EXPECT_EQ(config.valueAsInt("Huge", 1024), 1024);
+    EXPECT_EQ(config.valueAsInt("Good", 1), 640);
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read("config.cfg"), "Empty=\nGood=640x\nHuge=1024\nWord=-7\n");
+}
+
+} // namespace

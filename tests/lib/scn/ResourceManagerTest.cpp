@@ -1,0 +1,96 @@
+#include "lib/scn/ResourceManager.hpp"
+
+#include "lib/scn/Resource.hpp"
+#include "support/Printers.hpp"
+#include "support/TempDir.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+
+namespace
+{
+
+using lib::scn::Resource;
+using lib::scn::ResourceManager;
+
+const std::string fontFile = std::string(BEXIL_DATA_DIR) + "fonts/DejaVuSans-Bold.ttf";
+
+// Opens a manager on the list with the error stream captured; gives back what it wrote.
+std::string errorsOfOpening(const std::string& list)
+{
+    std::ostringstream captured;
+    std::streambuf* previous = std::cerr.rdbuf(captured.rdbuf());
+    ResourceManager manager(list);
+    std::cerr.rdbuf(previous);
+    EXPECT_TRUE(manager.resources().empty());
+    EXPECT_EQ(manager.getResource("game_menu.mainFont")->kind(), Resource::NoKind);
+    return captured.str();
+}
+
+TEST(ResourceManagerTest, ReadsKindsNamesAndPathsFromTheList)
+{
+    // Every sf::Texture, even an empty one, opens an OpenGL context.
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "textures need a display (see scripts/test)";
+    bexil::test::TempDir dir(true);
+    sf::Image image;
+    image.create(6, 3, sf::Color::Red);
+    ASSERT_TRUE(image.saveToFile(dir.file("pic.png")));
+    const auto picture = std::filesystem::relative(dir.file("pic.png"), BEXIL_DATA_DIR);
+    dir.write("res.cfg", std::string("resources_directory=") + BEXIL_DATA_DIR + "\n" +
+                             "font@game_menu.mainFont=fonts/DejaVuSans-Bold.ttf\n"
+                             "Fat@mono@ignored=fonts/DejaVuSansMono-Bold.ttf\n"
+                             "texture@twin=none.png\nfont@twin=fonts/DejaVuSans-Bold.ttf\n"
+                             "x@pic=" +
+                             picture.string() +
+                             "\n9@digit=none.png\n"
+                             "noSeparator=fonts/DejaVuSans-Bold.ttf\nfont@=fonts/x.ttf\n");
+    ResourceManager manager("res.cfg");
+
+    std::string listed;
+    for (const auto& resource : manager.resources())
+        listed += resource->name() + ":" + std::to_string(resource->kind()) + " ";
+    EXPECT_EQ(listed, "digit:2 mono:1 game_menu.mainFont:1 twin:1 twin:2 pic:2 ");
+    EXPECT_EQ(manager.getResource("game_menu.mainFont")->getAsFont()->getInfo().family,
+              "DejaVu Sans");
+    EXPECT_TRUE(manager.getResource("mono")->loaded());
+    EXPECT_EQ(manager.getResource("twin"), manager.resources()[3]);
+    EXPECT_FALSE(manager.getResource("digit")->loaded());
+
+    const auto& texture = manager.getResource("pic");
+    ASSERT_TRUE(texture->loaded());
+    EXPECT_EQ(texture->getAsTexture()->copyToImage().getPixel(5, 2), sf::Color::Red);
+    EXPECT_EQ(texture->getAsFont()->getInfo().family, "");
+    EXPECT_EQ(manager.getResource("mono")->getAsTexture()->getSize(), sf::Vector2u(0, 0));
+}
+
+TEST(ResourceManagerTest, UnknownNamesGiveAnEmptyResource)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("res.cfg", "font@f=" + fontFile + "\n");
+    ResourceManager manager("res.cfg");
+    const auto& unknown = manager.getResource("game_menu.logo");
+    EXPECT_NE(unknown, manager.getResource("f"));
+    EXPECT_EQ(unknown->kind(), Resource::NoKind);
+    EXPECT_EQ(unknown->getAsFont()->getInfo().family, "");
+    EXPECT_EQ(errorsOfOpening(""), "");
+}
+
+TEST(ResourceManagerTest, AMissingListIsReportedOnce)
+{
+    bexil::test::TempDir dir(true);
+    std::filesystem::create_directory(dir.file("folder.cfg"));
+    for (const std::string name : {"absent.cfg", "folder.cfg"})
+        EXPECT_EQ(errorsOfOpening(name), "bexil: cannot read the resource list \"" + name +
+                                             "\" in " + std::filesystem::current_path().string() +
+                                             "; start the game from its own folder\n");
+}
+
+} // namespace
