@@ -1,0 +1,195 @@
+#include "lib/menu/ChooseControl.hpp"
+
+#include "lib/menu/CursorDescriptor.hpp"
+#include "lib/menu/OptionDescriptor.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/AnimationCreation.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <cassert>
+#include <utility>
+
+namespace lib::menu
+{
+
+namespace
+{
+
+constexpr int CursorSlideMilliseconds = 120;
+constexpr float SubOptionRightEdge = 1800.f;
+constexpr float CursorRotation = 90.f;
+
+// The shared look of every text of the control.
+std::shared_ptr<lib::scn::draw::Renderizable>
+makeText(ChooseControl& control, const std::string& name, const std::string& string,
+         const sf::Font& font, unsigned int characterSize, const sf::Color& color)
+{
+    std::shared_ptr<lib::scn::draw::Renderizable> leaf = control.createText(name);
+    sf::Text* text = leaf->getAsText();
+    text->setFont(font);
+    text->setCharacterSize(characterSize);
+    text->setString(sf::String(string));
+    text->setFillColor(color);
+    return leaf;
+}
+
+void placeAt(lib::scn::draw::Renderizable& leaf, float x, lib::scn::draw::Alignment alignment,
+             float y)
+{
+    leaf.setPositionX(x, alignment);
+    leaf.transformable()->setPosition(leaf.getPosition().x, y);
+}
+
+} // namespace
+
+ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalColor,
+                             const sf::Color& selectedColor, lib::scn::draw::Alignment alignment,
+                             unsigned int characterSize, float spacing,
+                             std::vector<std::shared_ptr<OptionDescriptor>> optionDescriptors,
+                             std::shared_ptr<lib::scn::Resource> font, Callback onOptionChosen,
+                             std::shared_ptr<CursorDescriptor> cursor)
+    : IMenuControl(name)
+    , m_cursorSize(cursor->size)
+    , m_normalColor(normalColor)
+    , m_selectedColor(selectedColor)
+    , m_onOptionChosen(std::move(onOptionChosen))
+{
+    assert(!optionDescriptors.empty());
+    assert(font != nullptr);
+
+    // First child, so the texts are drawn over it.
+    m_cursorNode = createShape("cursor", sf::Vector2f(0.f, 0.f));
+    lib::scn::draw::NodeShape* shape = m_cursorNode->getAsNodeShape();
+    shape->setPointCount(cursor->pointCount);
+    shape->setFillColor(cursor->color);
+    shape->setSize(cursor->size);
+
+    const sf::Font& textFont = *font->getAsFont();
+    const float lineStep = static_cast<float>(characterSize) + spacing;
+    float y = 0.f;
+    options.reserve(optionDescriptors.size());
+    for (std::size_t i = 0; i < optionDescriptors.size(); ++i)
+    {
+        const OptionDescriptor& descriptor = *optionDescriptors[i];
+        assert(descriptor.subOptions.empty() ||
+               descriptor.selectedSubOption < descriptor.subOptions.size());
+
+        OptionModel model;
+        model.text = makeText(*this, "name" + std::to_string(i), descriptor.text, textFont,
+                              characterSize, m_normalColor);
+        placeAt(*model.text, 0.f, alignment, y);
+
+        if (!descriptor.subOptions.empty())
+        {
+            model.subOptionText = makeText(*this, "sub_name" + std::to_string(i),
+                                           descriptor.subOptions[descriptor.selectedSubOption],
+                                           textFont, characterSize, m_normalColor);
+            placeAt(*model.subOptionText, SubOptionRightEdge, lib::scn::draw::Alignment::Right, y);
+        }
+        y += lineStep;
+
+        model.subOptions = descriptor.subOptions;
+        model.selectedSubOption = descriptor.selectedSubOption;
+        options.push_back(std::move(model));
+    }
+
+    selectOption(0);
+}
+
+ChooseControl::~ChooseControl() = default;
+
+void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
+{
+    const unsigned int count = static_cast<unsigned int>(options.size());
+    switch (key.code)
+    {
+    case sf::Keyboard::Down:
+    case sf::Keyboard::Numpad2:
+        selectOption(m_selectedOption + 1 < count ? m_selectedOption + 1 : 0);
+        break;
+    case sf::Keyboard::Up:
+    case sf::Keyboard::Numpad8:
+        selectOption(m_selectedOption > 0 ? m_selectedOption - 1 : count - 1);
+        break;
+    case sf::Keyboard::Space:
+    case sf::Keyboard::Return:
+        if (m_onOptionChosen)
+            m_onOptionChosen(m_selectedOption, *this);
+        break;
+    case sf::Keyboard::Left:
+    case sf::Keyboard::Numpad4:
+        previousSubOption();
+        break;
+    case sf::Keyboard::Right:
+    case sf::Keyboard::Numpad6:
+        nextSubOption();
+        break;
+    default:
+        break;
+    }
+}
+
+void ChooseControl::onKeyReleased(sf::Event::KeyEvent) {}
+
+void ChooseControl::selectOption(unsigned int index)
+{
+    assert(index < options.size());
+    OptionModel& previous = options[m_selectedOption];
+    previous.text->setColor(m_normalColor);
+    if (previous.subOptionText)
+        previous.subOptionText->setColor(m_normalColor);
+
+    m_selectedOption = index;
+    OptionModel& current = options[m_selectedOption];
+    current.text->setColor(m_selectedColor);
+    if (current.subOptionText)
+        current.subOptionText->setColor(m_selectedColor);
+
+    // Turns the triangle's first point, at the top of its box, toward the label.
+    m_cursorNode->transformable()->setRotation(CursorRotation);
+    const sf::Vector2f label = current.text->getPosition();
+    // Replaces a slide still running, so the cursor goes on from where it is.
+    addAnimation(lib::scn::draw::anim::createMoveAnimation(
+        CursorSlideMilliseconds, sf::Vector2f(label.x - m_cursorSize.x, label.y), m_cursorNode));
+}
+
+void ChooseControl::nextSubOption()
+{
+    OptionModel& option = options[m_selectedOption];
+    if (option.subOptions.empty())
+        return;
+    if (option.selectedSubOption + 1 >= option.subOptions.size())
+        option.selectedSubOption = 0;
+    else
+        ++option.selectedSubOption;
+    updateSubOptionText(m_selectedOption);
+}
+
+void ChooseControl::previousSubOption()
+{
+    OptionModel& option = options[m_selectedOption];
+    if (option.subOptions.empty())
+        return;
+    if (option.selectedSubOption == 0)
+        option.selectedSubOption = static_cast<unsigned int>(option.subOptions.size() - 1);
+    else
+        --option.selectedSubOption;
+    updateSubOptionText(m_selectedOption);
+}
+
+void ChooseControl::updateSubOptionText(unsigned int index)
+{
+    assert(index < options.size());
+    OptionModel& option = options[index];
+    if (!option.subOptionText)
+        return;
+    assert(option.selectedSubOption < option.subOptions.size());
+    option.subOptionText->getAsText()->setString(
+        sf::String(option.subOptions[option.selectedSubOption]));
+    option.subOptionText->setPositionX(SubOptionRightEdge, lib::scn::draw::Alignment::Right);
+}
+
+} // namespace lib::menu

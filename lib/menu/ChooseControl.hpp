@@ -1,0 +1,87 @@
+#pragma once
+
+#include "lib/menu/IMenuControl.hpp"
+#include "lib/scn/draw/Alignment.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lib::scn
+{
+class Resource;
+}
+
+namespace lib::scn::draw
+{
+class Renderizable;
+}
+
+namespace lib::menu
+{
+
+struct CursorDescriptor;
+struct OptionDescriptor;
+
+// A vertical list of text options with one highlighted and a cursor that slides beside it.
+// Up and Down move the highlight (wrapping around), Left and Right cycle the highlighted
+// option's values, Space and Return call the owner back with the highlighted index. Labels
+// are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
+// characterSize + spacing apart; the page moves the whole list by positioning the control.
+// The font resource must outlive the control.
+class ChooseControl : public IMenuControl
+{
+public:
+    using Callback = std::function<void(unsigned int, ChooseControl&)>;
+
+    // One line of the list.
+    struct OptionModel
+    {
+        std::vector<std::string> subOptions;
+        // Shows subOptions[selectedSubOption]; empty when there are no sub-options.
+        std::shared_ptr<lib::scn::draw::Renderizable> subOptionText;
+        std::shared_ptr<lib::scn::draw::Renderizable> text;
+        unsigned int selectedSubOption = 0;
+    };
+
+    // At least one option is required, each selectedSubOption within its list.
+    ChooseControl(const std::string& name, const sf::Color& normalColor,
+                  const sf::Color& selectedColor, lib::scn::draw::Alignment alignment,
+                  unsigned int characterSize, float spacing,
+                  std::vector<std::shared_ptr<OptionDescriptor>> optionDescriptors,
+                  std::shared_ptr<lib::scn::Resource> font, Callback onOptionChosen,
+                  std::shared_ptr<CursorDescriptor> cursor);
+    ~ChooseControl() override;
+
+    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onKeyReleased(sf::Event::KeyEvent key) override;
+
+    // Highlights the option and starts the cursor's 120 ms slide to it.
+    void selectOption(unsigned int index);
+    // Cycle the highlighted option's value, wrapping around; nothing for a plain option.
+    void nextSubOption();
+    void previousSubOption();
+    // Shows option index's current value again, right-aligned; nothing for a plain option.
+    void updateSubOptionText(unsigned int index);
+
+    unsigned int selectedOption() const { return m_selectedOption; }
+    const std::shared_ptr<lib::scn::draw::Renderizable>& cursorNode() const { return m_cursorNode; }
+
+    // Open to the owning page: it reads a choice from options[i].selectedSubOption, and may
+    // write it (within the list) provided it then calls updateSubOptionText(i).
+    std::vector<OptionModel> options;
+
+private:
+    sf::Vector2f m_cursorSize;
+    unsigned int m_selectedOption = 0;
+    sf::Color m_normalColor;
+    sf::Color m_selectedColor;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_cursorNode;
+    Callback m_onOptionChosen;
+};
+
+} // namespace lib::menu

@@ -1,0 +1,58 @@
+#include "lib/menu/MenuManager.hpp"
+
+#include "lib/menu/MenuStep.hpp"
+
+#include <cassert>
+
+namespace lib::menu
+{
+
+MenuManager::MenuManager(const std::string& name)
+    : Scene(name)
+{
+}
+
+MenuManager::~MenuManager() = default;
+
+void MenuManager::addMenuStep(const std::shared_ptr<MenuStep>& step)
+{
+    assert(step != nullptr);
+    addRenderGroup(step);
+    m_steps.push_back(step);
+    step->onCreate();
+}
+
+void MenuManager::changeStep(const std::string& name)
+{
+    // The walk goes on past a match on purpose: of two pages with one name, the later wins.
+    for (std::size_t i = 0; i < m_steps.size(); ++i)
+    {
+        if (m_steps[i]->nameRef() == name)
+            setActiveStep(m_steps[i]);
+    }
+}
+
+void MenuManager::setActiveStep(const std::shared_ptr<MenuStep>& step)
+{
+    m_activeStep = step;
+    for (const std::shared_ptr<MenuStep>& each : m_steps)
+        each->setVisible(each == m_activeStep);
+}
+
+void MenuManager::onKeyPressed(sf::Event::KeyEvent key)
+{
+    // Held for the whole call: if a control changes the page, the page that took the key
+    // finishes with it and the new page does not see it.
+    const std::shared_ptr<MenuStep> step = m_activeStep;
+    if (step)
+        step->onKeyPressed(key);
+}
+
+void MenuManager::onKeyReleased(sf::Event::KeyEvent key)
+{
+    const std::shared_ptr<MenuStep> step = m_activeStep;
+    if (step)
+        step->onKeyReleased(key);
+}
+
+} // namespace lib::menu

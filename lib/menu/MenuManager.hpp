@@ -1,0 +1,47 @@
+#pragma once
+
+#include "lib/scn/Scene.hpp"
+
+#include <SFML/Window/Event.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lib::menu
+{
+
+class MenuStep;
+
+// A scene made of menu pages, of which exactly one (the active page) is shown and receives
+// the keys. Pages are switched by name and keep their state while hidden. Pages must be added
+// from onInit or later: their onCreate reaches the scene manager, which is set only when the
+// scene is registered.
+class MenuManager : public lib::scn::Scene
+{
+public:
+    explicit MenuManager(const std::string& name);
+    ~MenuManager() override;
+
+    // The page becomes the last child (and its parent is this manager), then builds itself.
+    void addMenuStep(const std::shared_ptr<MenuStep>& step);
+    // Shows the page of that name and hides the others; when two pages bear the name the one
+    // added later wins. An unknown name changes nothing.
+    void changeStep(const std::string& name);
+
+    // To the active page only; ignored while no page is active.
+    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onKeyReleased(sf::Event::KeyEvent key) override;
+
+    const std::vector<std::shared_ptr<MenuStep>>& steps() const { return m_steps; }
+    // Empty until the first changeStep that finds its name.
+    const std::shared_ptr<MenuStep>& activeStep() const { return m_activeStep; }
+
+private:
+    void setActiveStep(const std::shared_ptr<MenuStep>& step);
+
+    std::vector<std::shared_ptr<MenuStep>> m_steps;
+    std::shared_ptr<MenuStep> m_activeStep;
+};
+
+} // namespace lib::menu
