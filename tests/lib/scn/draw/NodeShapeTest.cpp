@@ -1,0 +1,286 @@
+#include "lib/scn/draw/NodeShape.hpp"
+
+#include "support/Printers.hpp"
+#include "support/TestWindow.hpp"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using lib::scn::draw::NodeShape;
+using lib::scn::draw::NodeShapeType;
+
+namespace
+{
+
+void expectNear(const sf::Vector2f& expected, const sf::Vector2f& actual)
+{
+    EXPECT_NEAR(expected.x, actual.x, 1e-4f) << "x of " << actual.x << ", " << actual.y;
+    EXPECT_NEAR(expected.y, actual.y, 1e-4f) << "y of " << actual.x << ", " << actual.y;
+}
+
+// A triangle, to check that rebuilding asks the virtual point operation.
+class TriangleShape : public NodeShape
+{
+public:
+    TriangleShape()
+        : NodeShape({0.f, 0.f}, 3, NodeShapeType::Ellipse)
+    {
+        update();
+    }
+
+    sf::Vector2f getPoint(unsigned int index) const override
+    {
+        const sf::Vector2f points[] = {{0.f, 0.f}, {30.f, 0.f}, {0.f, 60.f}};
+        return points[index];
+    }
+};
+
+} // namespace
+
+TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAndAClosingVertex)
+{
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    const sf::VertexArray& fill = shape.fillVertices();
+    ASSERT_EQ(6u, fill.getVertexCount());
+    EXPECT_EQ(sf::TrianglesFan, fill.getPrimitiveType());
+    EXPECT_EQ(sf::Vector2f(50.f, 25.f), fill[0].position);
+    EXPECT_EQ(sf::Vector2f(0.f, 0.f), fill[1].position);
+    EXPECT_EQ(sf::Vector2f(100.f, 0.f), fill[2].position);
+    EXPECT_EQ(sf::Vector2f(100.f, 50.f), fill[3].position);
+    EXPECT_EQ(sf::Vector2f(0.f, 50.f), fill[4].position);
+    EXPECT_EQ(fill[1].position, fill[5].position);
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.getLocalBounds());
+    EXPECT_EQ(10u, shape.outlineVertices().getVertexCount());
+}
+
+TEST(NodeShapeGeometry, EllipsePointsStartAtTheTopAndRunClockwise)
+{
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Ellipse);
+    expectNear({50.f, 0.f}, shape.getPoint(0));
+    expectNear({100.f, 25.f}, shape.getPoint(1));
+    expectNear({50.f, 50.f}, shape.getPoint(2));
+    expectNear({0.f, 25.f}, shape.getPoint(3));
+}
+
+TEST(NodeShapeGeometry, ThirtyPointEllipseReachesTopAndBottomButNotTheSides)
+{
+    NodeShape shape({100.f, 100.f}, 30, NodeShapeType::Ellipse);
+    const float inset = 50.f - 50.f * static_cast<float>(std::cos(6.0 * 3.141592653589793 / 180));
+    const sf::FloatRect inside = shape.insideBounds();
+    EXPECT_NEAR(inset, inside.left, 1e-3f);
+    EXPECT_NEAR(100.f - 2 * inset, inside.width, 1e-3f);
+    EXPECT_NEAR(0.f, inside.top, 1e-4f);
+    EXPECT_NEAR(100.f, inside.height, 1e-4f);
+    // The centre comes from the bounds, not from the first point it was copied from.
+    expectNear({50.f, 50.f}, shape.fillVertices()[0].position);
+}
+
+TEST(NodeShapeGeometry, FewerThanThreePointsLeaveNothingToDrawAndKeepTheBounds)
+{
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    shape.setPointCount(2);
+    EXPECT_EQ(0u, shape.fillVertices().getVertexCount());
+    EXPECT_EQ(0u, shape.outlineVertices().getVertexCount());
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.getLocalBounds());
+
+    // An outline on an empty shape stays empty too.
+    shape.setOutlineThickness(3.f);
+    EXPECT_EQ(0u, shape.outlineVertices().getVertexCount());
+
+    shape.setPointCount(4);
+    EXPECT_EQ(6u, shape.fillVertices().getVertexCount());
+}
+
+TEST(NodeShapeGeometry, RebuildingUsesTheSubclassPoints)
+{
+    TriangleShape shape;
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 30.f, 60.f), shape.insideBounds());
+    EXPECT_EQ(sf::Vector2f(15.f, 30.f), shape.fillVertices()[0].position);
+}
+
+TEST(NodeShapeGeometry, FillColourReachesEveryVertexWithoutMovingAny)
+{
+    NodeShape shape({40.f, 40.f}, 6, NodeShapeType::Ellipse);
+    const sf::VertexArray before = shape.fillVertices();
+    shape.setFillColor(sf::Color(10, 20, 30, 40));
+    const sf::VertexArray& after = shape.fillVertices();
+    for (std::size_t i = 0; i < after.getVertexCount(); ++i)
+    {
+        EXPECT_EQ(sf::Color(10, 20, 30, 40), after[i].color) << "vertex " << i;
+        EXPECT_EQ(before[i].position, after[i].position) << "vertex " << i;
+    }
+    // A rebuild keeps the colour.
+    shape.setSize({80.f, 20.f});
+    EXPECT_EQ(sf::Color(10, 20, 30, 40), shape.fillVertices()[3].color);
+}
+
+TEST(NodeShapeGeometry, TextureRectangleIsStretchedOverTheInsideBounds)
+{
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    shape.setTextureRect({10, 20, 64, 32});
+    const sf::VertexArray& fill = shape.fillVertices();
+    EXPECT_EQ(sf::Vector2f(42.f, 36.f), fill[0].texCoords);
+    EXPECT_EQ(sf::Vector2f(10.f, 20.f), fill[1].texCoords);
+    EXPECT_EQ(sf::Vector2f(74.f, 20.f), fill[2].texCoords);
+    EXPECT_EQ(sf::Vector2f(74.f, 52.f), fill[3].texCoords);
+    EXPECT_EQ(sf::Vector2f(10.f, 52.f), fill[4].texCoords);
+}
+
+TEST(NodeShapeOutline, NoThicknessLiesOnThePoints)
+{
+    NodeShape shape({100.f, 100.f}, 30, NodeShapeType::Ellipse);
+    EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds());
+    const sf::VertexArray& outline = shape.outlineVertices();
+    ASSERT_EQ(62u, outline.getVertexCount());
+    EXPECT_EQ(sf::TrianglesStrip, outline.getPrimitiveType());
+    EXPECT_EQ(shape.fillVertices()[1].position, outline[0].position);
+    EXPECT_EQ(outline[0].position, outline[60].position);
+    EXPECT_EQ(outline[1].position, outline[61].position);
+}
+
+TEST(NodeShapeOutline, ThicknessPushesTheOuterEdgeOutward)
+{
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    shape.setOutlineColor(sf::Color::Green);
+    shape.setOutlineThickness(5.f);
+    // Mitred corners: each corner moves out by the thickness along both axes.
+    const sf::FloatRect bounds = shape.getLocalBounds();
+    EXPECT_NEAR(-5.f, bounds.left, 1e-4f);
+    EXPECT_NEAR(-5.f, bounds.top, 1e-4f);
+    EXPECT_NEAR(110.f, bounds.width, 1e-4f);
+    EXPECT_NEAR(60.f, bounds.height, 1e-4f);
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
+    const sf::VertexArray& outline = shape.outlineVertices();
+    expectNear({-5.f, -5.f}, outline[1].position);
+    for (std::size_t i = 0; i < outline.getVertexCount(); ++i)
+        EXPECT_EQ(sf::Color::Green, outline[i].color) << "vertex " << i;
+
+    shape.setOutlineColor(sf::Color::Blue);
+    EXPECT_EQ(sf::Color::Blue, shape.outlineVertices()[7].color);
+}
+
+TEST(NodeShapeOutline, FlatEllipseKeepsFiniteBounds)
+{
+    // Its edges fold back onto each other at the ends, where a plain mitre divides by zero.
+    NodeShape shape({100.f, 0.f}, 4, NodeShapeType::Ellipse);
+    for (float thickness : {0.f, 2.f})
+    {
+        shape.setOutlineThickness(thickness);
+        const sf::FloatRect bounds = shape.getLocalBounds();
+        EXPECT_TRUE(std::isfinite(bounds.left) && std::isfinite(bounds.width) &&
+                    std::isfinite(bounds.top) && std::isfinite(bounds.height))
+            << "thickness " << thickness;
+    }
+    shape.setOutlineThickness(0.f);
+    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 0.f), shape.getLocalBounds());
+}
+
+// Textures and drawing need the display.
+class NodeShapeDrawing : public ::testing::Test
+{
+protected:
+    void SetUp() override { controller = bexil::test::openTestWindow({}); }
+
+    lib::core::Window& window() { return *controller->window(); }
+
+    sf::Image drawn(const NodeShape& shape)
+    {
+        window().clear(sf::Color::Black);
+        window().draw(shape);
+        return bexil::test::capture(window());
+    }
+
+    std::unique_ptr<bexil::test::TestController> controller;
+};
+
+TEST_F(NodeShapeDrawing, FirstTextureOrAResetTakesTheWholeTexture)
+{
+    sf::Texture wide;
+    ASSERT_TRUE(wide.create(64, 32));
+    sf::Texture small;
+    ASSERT_TRUE(small.create(16, 8));
+
+    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    shape.setTexture(&wide);
+    EXPECT_EQ(sf::IntRect(0, 0, 64, 32), shape.getTextureRect());
+    const sf::VertexArray& fill = shape.fillVertices();
+    EXPECT_EQ(sf::Vector2f(0.f, 0.f), fill[1].texCoords);
+    EXPECT_EQ(sf::Vector2f(64.f, 0.f), fill[2].texCoords);
+    EXPECT_EQ(sf::Vector2f(64.f, 32.f), fill[3].texCoords);
+    EXPECT_EQ(sf::Vector2f(0.f, 32.f), fill[4].texCoords);
+
+    shape.setTexture(&small);
+    EXPECT_EQ(&small, shape.getTexture());
+    EXPECT_EQ(sf::IntRect(0, 0, 64, 32), shape.getTextureRect());
+
+    shape.setTexture(&small, true);
+    EXPECT_EQ(sf::IntRect(0, 0, 16, 8), shape.getTextureRect());
+    EXPECT_EQ(sf::Vector2f(16.f, 8.f), shape.fillVertices()[3].texCoords);
+
+    shape.setTexture(nullptr, true);
+    EXPECT_EQ(nullptr, shape.getTexture());
+    EXPECT_EQ(sf::IntRect(0, 0, 16, 8), shape.getTextureRect());
+
+    // A rectangle chosen before any texture is kept.
+    NodeShape framed({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    framed.setTextureRect({8, 0, 8, 8});
+    framed.setTexture(&wide);
+    EXPECT_EQ(sf::IntRect(8, 0, 8, 8), framed.getTextureRect());
+}
+
+TEST_F(NodeShapeDrawing, TexturedRectangleShowsItsTextureRectangle)
+{
+    // Left half red, right half blue; the shape shows only the right half.
+    sf::Image picture;
+    picture.create(64, 32, sf::Color::Red);
+    for (unsigned int x = 32; x < 64; ++x)
+        for (unsigned int y = 0; y < 32; ++y)
+            picture.setPixel(x, y, sf::Color::Blue);
+    sf::Texture texture;
+    ASSERT_TRUE(texture.loadFromImage(picture));
+
+    NodeShape shape({200.f, 100.f}, 4, NodeShapeType::Rectangle);
+    shape.setPosition(100.f, 100.f);
+    shape.setTexture(&texture);
+    sf::Image image = drawn(shape);
+    EXPECT_EQ(sf::Color::Red, image.getPixel(150, 150));
+    EXPECT_EQ(sf::Color::Blue, image.getPixel(250, 150));
+    EXPECT_EQ(sf::Color::Black, image.getPixel(350, 150));
+
+    shape.setTextureRect({32, 0, 32, 32});
+    image = drawn(shape);
+    EXPECT_EQ(sf::Color::Blue, image.getPixel(110, 110));
+    EXPECT_EQ(sf::Color::Blue, image.getPixel(290, 190));
+}
+
+TEST_F(NodeShapeDrawing, OutlineIsDrawnOnlyWithAThickness)
+{
+    NodeShape shape({200.f, 100.f}, 4, NodeShapeType::Rectangle);
+    shape.setPosition(100.f, 100.f);
+    shape.setFillColor(sf::Color::Red);
+    shape.setOutlineColor(sf::Color::Green);
+    sf::Image image = drawn(shape);
+    EXPECT_EQ(sf::Color::Red, image.getPixel(200, 150));
+    EXPECT_EQ(sf::Color::Black, image.getPixel(95, 150));
+
+    shape.setOutlineThickness(10.f);
+    image = drawn(shape);
+    EXPECT_EQ(sf::Color::Red, image.getPixel(200, 150));
+    EXPECT_EQ(sf::Color::Green, image.getPixel(95, 150));
+    EXPECT_EQ(sf::Color::Green, image.getPixel(305, 205));
+    EXPECT_EQ(sf::Color::Black, image.getPixel(85, 150));
+
+    // The outline ignores the fill's texture (blue would turn the green outline black).
+    sf::Image blue;
+    blue.create(4, 4, sf::Color::Blue);
+    sf::Texture texture;
+    ASSERT_TRUE(texture.loadFromImage(blue));
+    shape.setTexture(&texture);
+    image = drawn(shape);
+    EXPECT_EQ(sf::Color::Green, image.getPixel(95, 150));
+}

@@ -1,0 +1,154 @@
+#include "lib/scn/draw/anim/AnimationManager.hpp"
+
+#include "lib/Clock.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/ColorAnimation.hpp"
+#include "lib/scn/draw/anim/PositionAnimation.hpp"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using lib::scn::draw::Renderizable;
+using lib::scn::draw::anim::AnimationManager;
+using lib::scn::draw::anim::ColorAnimation;
+using lib::scn::draw::anim::IAnimation;
+using lib::scn::draw::anim::PositionAnimation;
+
+namespace
+{
+
+// Records its hooks as "started <id>" and "finished <id>"; an animation's id is its duration.
+class RecordingManager : public AnimationManager
+{
+public:
+    void onAnimationStarted(std::shared_ptr<IAnimation> animation,
+                            std::shared_ptr<Renderizable> node) override
+    {
+        EXPECT_EQ(animation->node(), node);
+        log.push_back("started " + std::to_string(animation->duration()));
+    }
+
+    void onAnimationFinished(std::shared_ptr<IAnimation> animation,
+                             std::shared_ptr<Renderizable> node) override
+    {
+        EXPECT_EQ(animation->node(), node);
+        log.push_back("finished " + std::to_string(animation->duration()));
+        if (whenFinished)
+            whenFinished(animation);
+    }
+
+    std::vector<std::string> log;
+    std::function<void(const std::shared_ptr<IAnimation>&)> whenFinished;
+};
+
+class AnimationManagerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { lib::Clock::useManualTime(true); }
+
+    static void advance(int milliseconds)
+    {
+        lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
+    }
+
+    static std::shared_ptr<IAnimation> colour(int duration, std::shared_ptr<Renderizable> node)
+    {
+        return std::make_shared<ColorAnimation>(duration, sf::Color::Black, sf::Color::White,
+                                                std::move(node));
+    }
+
+    static std::shared_ptr<IAnimation> position(int duration, std::shared_ptr<Renderizable> node)
+    {
+        return std::make_shared<PositionAnimation>(duration, sf::Vector2f(), sf::Vector2f(),
+                                                   std::move(node));
+    }
+
+    RecordingManager manager;
+    std::shared_ptr<Renderizable> node = std::make_shared<Renderizable>("node");
+    std::shared_ptr<Renderizable> other = std::make_shared<Renderizable>("other");
+};
+
+using Log = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(AnimationManagerTest, SameTypeOnTheSameNodeReplacesWithoutAHook)
+{
+    manager.addAnimation(colour(100, node));
+    manager.addAnimation(colour(200, node));
+    EXPECT_EQ(1u, manager.runningAnimations());
+    manager.addAnimation(position(300, node));
+    manager.addAnimation(colour(400, other));
+    EXPECT_EQ(3u, manager.runningAnimations());
+    EXPECT_EQ((Log{"started 100", "started 200", "started 300", "started 400"}), manager.log);
+
+    // The replaced one is gone: nothing ends when its time has passed.
+    advance(150);
+    manager.updateAnimations();
+    EXPECT_EQ(3u, manager.runningAnimations());
+    EXPECT_EQ(4u, manager.log.size());
+
+    advance(1000);
+    manager.updateAnimations();
+    EXPECT_EQ(0u, manager.runningAnimations());
+    EXPECT_EQ((Log{"started 100", "started 200", "started 300", "started 400", "finished 200",
+                   "finished 300", "finished 400"}),
+              manager.log);
+}
+
+TEST_F(AnimationManagerTest, EndingTogetherFinishesInListOrderAndKeepsTheRestInOrder)
+{
+    for (int duration : {100, 500, 110, 800, 120})
+        manager.addAnimation(position(duration, std::make_shared<Renderizable>("dot")));
+    manager.log.clear();
+
+    advance(200);
+    manager.updateAnimations();
+    EXPECT_EQ((Log{"finished 100", "finished 110", "finished 120"}), manager.log);
+    EXPECT_EQ(2u, manager.runningAnimations());
+
+    advance(1000);
+    manager.updateAnimations();
+    EXPECT_EQ((Log{"finished 100", "finished 110", "finished 120", "finished 500", "finished 800"}),
+              manager.log);
+    EXPECT_EQ(0u, manager.runningAnimations());
+
+    advance(1000);
+    manager.updateAnimations();
+    EXPECT_EQ(5u, manager.log.size());
+}
+
+TEST_F(AnimationManagerTest, AdditionsFromAHookWaitForTheEndOfTheStep)
+{
+    auto follower = colour(50, node);
+    auto replacing = position(70, other);
+    manager.addAnimation(colour(100, node));
+    manager.addAnimation(position(300, other));
+    manager.whenFinished = [&](const std::shared_ptr<IAnimation>& ended)
+    {
+        if (ended->duration() == 100)
+        {
+            manager.addAnimation(follower);
+            manager.addAnimation(replacing);
+        }
+    };
+
+    // The follower's time has already passed, yet the step that adds it does not reach it.
+    // The replacing one takes the 300 ms animation's place without a hook.
+    advance(150);
+    manager.updateAnimations();
+    EXPECT_EQ((Log{"started 100", "started 300", "finished 100", "started 50", "started 70"}),
+              manager.log);
+    EXPECT_EQ(0, follower->currentTime());
+    EXPECT_EQ(2u, manager.runningAnimations());
+
+    manager.updateAnimations();
+    EXPECT_EQ((Log{"started 100", "started 300", "finished 100", "started 50", "started 70",
+                   "finished 50", "finished 70"}),
+              manager.log);
+    EXPECT_EQ(0u, manager.runningAnimations());
+}

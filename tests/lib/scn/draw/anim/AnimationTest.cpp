@@ -1,0 +1,147 @@
+#include "lib/Clock.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/AnimationCreation.hpp"
+#include "lib/scn/draw/anim/ColorAnimation.hpp"
+#include "lib/scn/draw/anim/PositionAnimation.hpp"
+#include "support/Printers.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using lib::scn::draw::NodeShape;
+using lib::scn::draw::NodeShapeType;
+using lib::scn::draw::Renderizable;
+using lib::scn::draw::anim::ColorAnimation;
+using lib::scn::draw::anim::PositionAnimation;
+
+namespace
+{
+
+class AnimationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { lib::Clock::useManualTime(true); }
+
+    static void advance(int milliseconds)
+    {
+        lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
+    }
+
+    static std::shared_ptr<Renderizable> shapeLeaf()
+    {
+        return std::make_shared<Renderizable>(
+            "shape", new NodeShape({10.f, 10.f}, 4, NodeShapeType::Rectangle));
+    }
+
+    static sf::Color fill(const Renderizable& leaf)
+    {
+        return leaf.getAsNodeShape()->getFillColor();
+    }
+};
+
+} // namespace
+
+TEST_F(AnimationTest, FadeInTruncatesAndEndsOnTheStepAfterItsDuration)
+{
+    auto leaf = shapeLeaf();
+    ColorAnimation fade(1000, sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), leaf);
+    EXPECT_EQ(0.f, fade.delta());
+
+    advance(250);
+    EXPECT_TRUE(fade.animate());
+    EXPECT_EQ(250, fade.currentTime());
+    EXPECT_EQ(sf::Color(255, 255, 255, 63), fill(*leaf));
+
+    // At exactly the duration it still runs, already at the end value.
+    advance(750);
+    EXPECT_TRUE(fade.animate());
+    EXPECT_EQ(1.f, fade.delta());
+    EXPECT_EQ(sf::Color(255, 255, 255, 255), fill(*leaf));
+
+    advance(1);
+    EXPECT_FALSE(fade.animate());
+    EXPECT_EQ(1001, fade.currentTime());
+    EXPECT_EQ(1.f, fade.delta());
+    EXPECT_EQ(sf::Color(255, 255, 255, 255), fill(*leaf));
+}
+
+TEST_F(AnimationTest, FallingComponentsTruncateTowardZero)
+{
+    auto leaf = shapeLeaf();
+    ColorAnimation fall(1000, sf::Color(200, 0, 0, 255), sf::Color(100, 50, 0, 255), leaf);
+    advance(500);
+    fall.animate();
+    EXPECT_EQ(sf::Color(150, 25, 0, 255), fill(*leaf));
+
+    // -99 x 0.25 = -24.75 goes to -24, not -25.
+    ColorAnimation odd(1000, sf::Color(199, 0, 0, 0), sf::Color(100, 0, 0, 0), leaf);
+    advance(250);
+    odd.animate();
+    EXPECT_EQ(175, fill(*leaf).r);
+
+    advance(1000);
+    EXPECT_FALSE(fall.animate());
+    EXPECT_EQ(sf::Color(100, 50, 0, 255), fill(*leaf));
+}
+
+TEST_F(AnimationTest, ColourReachesTextsAndSkipsEmptyLeaves)
+{
+    auto text = std::make_shared<Renderizable>("text", new sf::Text());
+    ColorAnimation onText(100, sf::Color::Black, sf::Color::Red, text);
+    advance(200);
+    EXPECT_FALSE(onText.animate());
+    EXPECT_EQ(sf::Color::Red, text->getAsText()->getFillColor());
+
+    auto empty = std::make_shared<Renderizable>("empty");
+    ColorAnimation onNothing(100, sf::Color::Black, sf::Color::Red, empty);
+    advance(200);
+    EXPECT_FALSE(onNothing.animate());
+}
+
+TEST_F(AnimationTest, PositionMovesInAStraightLineToTheExactEnd)
+{
+    auto leaf = shapeLeaf();
+    PositionAnimation move(600, {0.f, 0.f}, {60.f, -30.f}, leaf);
+    advance(300);
+    EXPECT_TRUE(move.animate());
+    EXPECT_EQ(sf::Vector2f(30.f, -15.f), leaf->getPosition());
+
+    advance(301);
+    EXPECT_FALSE(move.animate());
+    EXPECT_EQ(sf::Vector2f(60.f, -30.f), leaf->getPosition());
+}
+
+TEST_F(AnimationTest, ZeroDurationEndsAtOnceOnTheEndValue)
+{
+    auto leaf = shapeLeaf();
+    PositionAnimation jump(0, {0.f, 0.f}, {5.f, 7.f}, leaf);
+    EXPECT_FALSE(jump.animate());
+    EXPECT_EQ(1.f, jump.delta());
+    EXPECT_EQ(sf::Vector2f(5.f, 7.f), leaf->getPosition());
+}
+
+TEST_F(AnimationTest, CreationFunctionsSetDurationsAndStartPoints)
+{
+    auto leaf = shapeLeaf();
+    auto colour =
+        lib::scn::draw::anim::createColorAnimation(sf::Color::Black, sf::Color::White, leaf);
+    EXPECT_EQ("ColorAnimation", colour->animationType());
+    EXPECT_EQ(1000, colour->duration());
+    EXPECT_EQ(leaf, colour->node());
+
+    auto position = lib::scn::draw::anim::createPositionAnimation({1.f, 2.f}, {3.f, 4.f}, leaf);
+    EXPECT_EQ("PositionAnimation", position->animationType());
+    EXPECT_EQ(600, position->duration());
+
+    leaf->transformable()->setPosition(10.f, 20.f);
+    auto slide = lib::scn::draw::anim::createMoveAnimation(120, {110.f, 20.f}, leaf);
+    EXPECT_EQ(120, slide->duration());
+    leaf->transformable()->setPosition(0.f, 0.f);
+    advance(60);
+    slide->animate();
+    EXPECT_EQ(sf::Vector2f(60.f, 20.f), leaf->getPosition());
+}
