@@ -21,6 +21,8 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     {
         m_texture = std::make_unique<sf::Texture>();
         m_loaded = m_texture->loadFromFile(path, sf::IntRect());
+        // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
+        m_texture->setSmooth(true);
     }
 }
 
