@@ -1,0 +1,81 @@
+#include "bexil/MenuScene.hpp"
+
+#include "bexil/bmenu/KeyRedefinitionMenu.hpp"
+#include "bexil/bmenu/MainMenu.hpp"
+#include "bexil/bmenu/OptionsMenu.hpp"
+#include "bexil/bmenu/StartLevelMenu.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Texture.hpp>
+
+#include <cassert>
+
+namespace bexil
+{
+
+namespace
+{
+
+// Shows the whole texture, stretched to the given size.
+void dressImage(lib::scn::draw::Renderizable& leaf, const sf::Texture& texture,
+                const sf::Vector2f& size)
+{
+    lib::scn::draw::NodeShape* shape = leaf.getAsNodeShape();
+    shape->setTexture(&texture);
+    shape->setSize(sf::Vector2f(texture.getSize()));
+    shape->setSize(size);
+}
+
+} // namespace
+
+MenuScene::MenuScene()
+    : MenuManager("MenuScene")
+{
+}
+
+MenuScene::~MenuScene() = default;
+
+void MenuScene::onInit()
+{
+    assert(sceneManager() != nullptr && view() != nullptr);
+    // First child: drawn beneath everything.
+    m_background = createSpriteShape("background", sf::Vector2f(0.f, 0.f));
+
+    addMenuStep(std::make_shared<bmenu::MainMenu>());
+    addMenuStep(std::make_shared<bmenu::OptionsMenu>());
+    addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
+    addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
+
+    // Last child: drawn over the pages.
+    m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
+    dressImage(*m_logo, *resources.getResource("game_menu.logo")->getAsTexture(),
+               sf::Vector2f(800.f, 400.f));
+    m_logo->setPositionX(view()->getSize().x * 0.5f, lib::scn::draw::Alignment::Center);
+    m_logo->transformable()->setPosition(m_logo->getPosition().x, 100.f);
+
+    dressImage(*m_background, *resources.getResource("game_menu.background")->getAsTexture(),
+               sf::Vector2f(2000.f, 2000.f));
+}
+
+void MenuScene::onDeinit() {}
+
+void MenuScene::onEnterScene()
+{
+    changeStep("MainMenu");
+}
+
+void MenuScene::onExitScene() {}
+
+void MenuScene::update() {}
+
+sf::Vector2f MenuScene::getDefaultSizeView()
+{
+    return sf::Vector2f(2000.f, 2000.f);
+}
+
+} // namespace bexil

@@ -1,0 +1,93 @@
+#include "bexil/bmenu/KeyRedefinitionMenu.hpp"
+
+#include "lib/menu/MenuManager.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <array>
+#include <cassert>
+
+namespace bexil::bmenu
+{
+
+namespace
+{
+
+const sf::Vector2f PromptCentre(1000.f, 1000.f);
+
+const std::array<const char*, KeyMapping::KeyCount> RoleNames = {"Left", "Right",  "Up",
+                                                                 "Down", "Launch", "Pause"};
+
+} // namespace
+
+KeyRedefinitionMenu::KeyRedefinitionMenu()
+    : MenuStep("KeyRedefinitionMenu")
+{
+}
+
+KeyRedefinitionMenu::~KeyRedefinitionMenu() = default;
+
+void KeyRedefinitionMenu::onCreate()
+{
+    m_prompt = createText("pressKey");
+    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
+    assert(manager != nullptr && manager->sceneManager() != nullptr);
+    sf::Text* text = m_prompt->getAsText();
+    text->setFont(*manager->sceneManager()
+                       ->resourceManager()
+                       ->getResource("game_menu.mainFont")
+                       ->getAsFont());
+    text->setCharacterSize(90);
+    text->setString(" ");
+    text->setFillColor(sf::Color::Blue);
+    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+    m_count = 0;
+    showPrompt();
+}
+
+void KeyRedefinitionMenu::showPrompt()
+{
+    m_prompt->getAsText()->setString(
+        sf::String(std::string("Press key for ") + RoleNames[m_count]));
+    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+}
+
+void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
+{
+    MenuStep::onKeyPressed(key);
+    // A key the system could not name would bind every such key at once; it is not taken.
+    if (key.code == sf::Keyboard::Unknown)
+        return;
+    const std::int32_t code = key.code;
+    for (std::uint32_t i = 0; i < m_count; ++i)
+    {
+        if (m_mapping.getKey(i) == code)
+            return;
+    }
+
+    m_mapping.setKey(m_count, code);
+    ++m_count;
+    if (m_count < KeyMapping::KeyCount)
+    {
+        showPrompt();
+        return;
+    }
+
+    m_count = 0;
+    m_mapping.storeKeys();
+    showPrompt();
+    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
+    assert(manager != nullptr);
+    manager->changeStep("OptionsMenu");
+}
+
+void KeyRedefinitionMenu::onKeyReleased(sf::Event::KeyEvent key)
+{
+    MenuStep::onKeyReleased(key);
+}
+
+} // namespace bexil::bmenu

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "bexil/KeyMapping.hpp"
+#include "lib/menu/MenuStep.hpp"
+
+#include <cstdint>
+#include <memory>
+
+namespace lib::scn::draw
+{
+class Renderizable;
+}
+
+namespace bexil::bmenu
+{
+
+// Asks for the six game keys one after the other ("Press key for Left" ... "Pause"). A key
+// already taken in the running sequence does not count; after the sixth the keys go into the
+// shared settings table and the options page comes back. There is no way out but six
+// different keys.
+class KeyRedefinitionMenu : public lib::menu::MenuStep
+{
+public:
+    KeyRedefinitionMenu();
+    ~KeyRedefinitionMenu() override;
+
+    void onCreate() override;
+    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onKeyReleased(sf::Event::KeyEvent key) override;
+
+    // How many keys of the running sequence have been taken (0 to 5).
+    std::uint32_t count() const { return m_count; }
+    const std::shared_ptr<lib::scn::draw::Renderizable>& prompt() const { return m_prompt; }
+
+private:
+    void showPrompt();
+
+    std::uint32_t m_count = 0;
+    KeyMapping m_mapping;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_prompt;
+};
+
+} // namespace bexil::bmenu
