@@ -1,13 +1,16 @@
 #include "bexil/BexilProgramController.hpp"
 
-#include "lib/scn/BlankScene.hpp"
+#include "bexil/GameScene.hpp"
 
 #include <cstdint>
 
 namespace bexil
 {
 
-BexilProgramController::BexilProgramController() : lib::Configuration("config.cfg") {}
+BexilProgramController::BexilProgramController()
+    : lib::Configuration("config.cfg")
+{
+}
 
 BexilProgramController::~BexilProgramController()
 {
@@ -18,7 +21,7 @@ void BexilProgramController::onInit() {}
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {
-    return {std::make_shared<lib::scn::BlankScene>("MenuScene")};
+    return {std::make_shared<GameScene>()};
 }
 
 std::string BexilProgramController::resourceFile()

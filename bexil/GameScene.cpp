@@ -1,0 +1,579 @@
+#include "bexil/GameScene.hpp"
+
+#include "bexil/Player.hpp"
+#include "bexil/Tile.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/AnimationCreation.hpp"
+#include "lib/scn/draw/anim/ColorAnimation.hpp"
+#include "lib/scn/draw/anim/PositionAnimation.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <cassert>
+#include <cstdio>
+
+namespace bexil
+{
+
+namespace
+{
+
+using lib::scn::draw::Alignment;
+using lib::scn::draw::RenderGroup;
+using lib::scn::draw::Renderizable;
+
+const sf::Vector2f ViewSize(2000.f, 2000.f);
+constexpr unsigned int LabelSize = 90;
+constexpr unsigned int GameOverSize = 360;
+constexpr unsigned int PauseSize = 180;
+const sf::Vector2f ScoreGroupPosition(50.f, 50.f);
+const sf::Vector2f LevelGroupPosition(1250.f, 50.f);
+constexpr float SecondLineY = 200.f;
+const sf::Vector2f ScoreDotSize(15.f, 15.f);
+const sf::Vector2f ScoreDotTarget(450.f, 100.f);
+const sf::Vector2f BackgroundDotSize(10.f, 10.f);
+
+// The board of 18 × 12 cells with its 4 × 4 centre square, and the four bands of lanes that
+// lead to it from the left, top, right and bottom edges.
+GameScene::GameData makeGameData()
+{
+    GameScene::GameData data;
+    data.size = {18, 12};
+    data.centerRect = {7, 4, 4, 4};
+    const sf::Vector2u& size = data.size;
+    const sf::Rect<unsigned int>& c = data.centerRect;
+    data.tokenZones = {{
+        {{0, c.top}, {c.left - 1, c.top + c.height - 1}, Direction::Right, c.height},
+        {{c.left, 0}, {c.left + c.width - 1, c.top - 1}, Direction::Down, c.width},
+        {{size.x - 1, c.top}, {c.left + c.width, c.top + c.height - 1}, Direction::Left, c.height},
+        {{c.left, size.y - 1}, {c.left + c.width - 1, c.top + c.height}, Direction::Up, c.width},
+    }};
+    return data;
+}
+
+sf::Text& textOf(const std::shared_ptr<Renderizable>& leaf)
+{
+    return *leaf->getAsText();
+}
+
+float widthOf(const std::shared_ptr<Renderizable>& leaf)
+{
+    return leaf->getLocalBounds().width;
+}
+
+} // namespace
+
+GameScene::GameScene()
+    : Scene("GameScene")
+    , lib::Configuration("config.cfg")
+    , m_nextGameConfig(":NextGame")
+    , m_gameData(makeGameData())
+{
+}
+
+GameScene::~GameScene() = default;
+
+void GameScene::onInit()
+{
+    m_mainBoard = createNewRenderGroup("mainBoard");
+    m_gameOverScreen = createNewRenderGroup("gameOverScreen");
+    m_scoreGroup = createNewRenderGroup("score");
+    m_levelGroup = createNewRenderGroup("level");
+    m_pauseGroup = createNewRenderGroup("pause");
+    createTexts();
+}
+
+void GameScene::createTexts()
+{
+    const sf::Font& font =
+        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont();
+    const auto make = [&font](RenderGroup& group, const char* name, const char* string,
+                              unsigned int size, const sf::Color& colour, const sf::Vector2f& scale)
+    {
+        std::shared_ptr<Renderizable> leaf = group.createText(name);
+        sf::Text& text = textOf(leaf);
+        text.setFont(font);
+        text.setString(string);
+        text.setCharacterSize(size);
+        text.setFillColor(colour);
+        text.setScale(scale);
+        return leaf;
+    };
+    const sf::Vector2f tall(1.f, 2.f);
+    const sf::Vector2f plain(1.f, 1.f);
+    const sf::Color& label = sf::Color::Blue;
+    const sf::Color& value = sf::Color::White;
+
+    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize, label, tall);
+    m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize, value, tall);
+    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize, label, plain);
+    m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize, value, plain);
+    m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
+    m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
+    m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
+    m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
+    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize, value, plain);
+    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize, value, plain);
+    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize, value, plain);
+    increaseScore(0);
+
+    m_scoreGroup->setPosition(ScoreGroupPosition);
+    m_scoreText->setPositionWithAlignment({0.f, 0.f}, Alignment::Left);
+    m_scoreDisplay->setPositionWithAlignment({widthOf(m_scoreText), 0.f}, Alignment::Left);
+    m_levelText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
+    m_levelDisplay->setPositionWithAlignment({widthOf(m_levelText), SecondLineY}, Alignment::Left);
+    m_levelGroup->setPosition(LevelGroupPosition);
+    m_goalText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
+
+    const sf::Vector2f half = view()->getSize() * 0.5f;
+    const sf::FloatRect game = m_gameText->getLocalBounds();
+    m_gameText->setPositionWithAlignment({half.x - game.width * 0.5f, half.y - game.height},
+                                         Alignment::Left);
+    m_overText->setPositionWithAlignment({half.x - widthOf(m_overText) * 0.5f, half.y},
+                                         Alignment::Left);
+    m_pauseText->setPositionWithAlignment(half, Alignment::Center);
+}
+
+void GameScene::onDeinit()
+{
+    removeAllChildren();
+}
+
+void GameScene::onEnterScene()
+{
+    m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
+    createBackgroundTiles();
+    addPlayer();
+
+    // The menus write 0 or 1; anything else plays the default, token mode.
+    m_gameMode =
+        m_nextGameConfig.getAsInt("GameMode", TokenMode) == TimeMode ? TimeMode : TokenMode;
+    m_score = 0;
+    increaseScore(0);
+    m_nextTokenPart = 0;
+    const int startLevel = m_nextGameConfig.getAsInt("StartLevel", 0);
+    setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
+
+    m_gameOverScreen->setVisible(false);
+    m_mainBoard->setVisible(true);
+    m_pauseGroup->setVisible(false);
+
+    textOf(m_currentText).setString(m_gameMode == TimeMode ? "Time: " : "Tokens: ");
+    textOf(m_goalText).setString("Goal: ");
+    placeDisplays();
+
+    setGameState(GameState::Playing);
+    m_gameClock.restart();
+}
+
+void GameScene::placeDisplays()
+{
+    m_currentDisplay->setPositionX(widthOf(m_currentText), Alignment::Left);
+    m_goalDisplay->setPositionWithAlignment({widthOf(m_goalText), SecondLineY}, Alignment::Left);
+}
+
+void GameScene::onExitScene()
+{
+    m_mainBoard->removeAllChildren();
+    m_boardModel.reset();
+    m_player.reset();
+    if (m_backgroundTilesGroup)
+    {
+        removeRenderizable(m_backgroundTilesGroup);
+        m_backgroundTilesGroup.reset();
+    }
+    m_backgroundTiles.clear();
+}
+
+void GameScene::createBackgroundTiles()
+{
+    m_backgroundTilesGroup = createNewRenderGroup("backgroundTiles", m_mainBoard);
+    const sf::Vector2f cell = tileSize();
+    m_backgroundTiles.assign(m_gameData.size.y, {});
+    for (unsigned int y = 0; y < m_gameData.size.y; ++y)
+    {
+        std::vector<std::shared_ptr<Renderizable>>& row = m_backgroundTiles[y];
+        row.reserve(m_gameData.size.x);
+        for (unsigned int x = 0; x < m_gameData.size.x; ++x)
+        {
+            const sf::Vector2f corner = board2Scene({x, y});
+            row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
+            row.back()->setPositionWithAlignment(corner, Alignment::Left);
+            const std::shared_ptr<Renderizable> dot =
+                m_backgroundTilesGroup->createShape("backgroundTilePoint", BackgroundDotSize);
+            dot->setPositionWithAlignment(corner + cell * 0.5f, Alignment::Center);
+        }
+    }
+}
+
+void GameScene::update()
+{
+    if (!m_boardModel || gameState() != GameState::Playing)
+        return;
+    if (m_gameMode == TimeMode)
+        updateGoals();
+    const std::int64_t elapsed = m_gameClock.getElapsedTime().asMilliseconds();
+    if (elapsed > static_cast<std::int64_t>(m_levelProperties.millisBetweenTokens()))
+    {
+        generateNextToken();
+        m_gameClock.restart();
+    }
+}
+
+void GameScene::generateNextToken()
+{
+    assert(m_boardModel);
+    const TokenZone& zone = m_gameData.tokenZones[m_nextTokenPart];
+    // The colour is drawn before the lane.
+    const auto colour = static_cast<std::int32_t>(getRandomNumber(5));
+    const std::uint32_t lane = getRandomNumber(zone.lanes);
+
+    sf::Vector2u cell;
+    sf::Vector2u lineStart;
+    if (zone.direction.isHorizontal())
+    {
+        cell = {zone.edgeCorner.x, zone.edgeCorner.y + lane};
+        lineStart = {zone.centerCorner.x, zone.edgeCorner.y + lane};
+    }
+    else
+    {
+        cell = {zone.edgeCorner.x + lane, zone.edgeCorner.y};
+        lineStart = {zone.edgeCorner.x + lane, zone.centerCorner.y};
+    }
+    // From the centre outward, so every token moves into the cell its neighbour just left.
+    forEachTileInLine(lineStart, zone.direction.negate(),
+                      [this](const sf::Vector2u& p, const Direction& d)
+                      { return pushToken(p, d); });
+    addNewToken(cell, colour);
+    m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
+}
+
+bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
+{
+    if (m_boardModel->tileEmpty(cell))
+        return true;
+    const sf::Vector2u destination = walking.negate().step(cell);
+    m_boardModel->moveTile(cell, destination);
+    if (pointInCenter(destination))
+        gameOver();
+    // The rest of the lane still moves, even after the push that ends the game.
+    return true;
+}
+
+void GameScene::gameOver()
+{
+    setGameState(GameState::GameOver);
+    m_gameOverScreen->setVisible(true);
+}
+
+void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
+{
+    assert(m_boardModel && m_boardModel->contains(position));
+    const auto tile = std::make_shared<Tile>(colour, tileSize());
+    tile->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+    m_mainBoard->addRenderizable(tile);
+    m_boardModel->setTile(position, tile);
+}
+
+void GameScene::forEachTileInLine(const sf::Vector2u& start, Direction direction,
+                                  const LineAction& action) const
+{
+    // An Invalid direction does not move: walking on would visit the same cell for ever.
+    const bool moves = direction != Direction::Invalid;
+    sf::Vector2u p = start;
+    bool goOn = true;
+    while (goOn)
+    {
+        const bool result = action(p, direction);
+        p = direction.step(p);
+        goOn = result && moves && p.x < m_gameData.size.x && p.y < m_gameData.size.y;
+    }
+}
+
+void GameScene::onKeyPressed(sf::Event::KeyEvent key)
+{
+    if (!m_boardModel)
+        return;
+    const std::int32_t code = key.code;
+    switch (gameState())
+    {
+    case GameState::Playing:
+        // Directions first, then launch, then pause: a key bound twice does the first.
+        for (std::uint32_t i = 0; i < 4; ++i)
+        {
+            const Direction direction = Direction::fromIndex(i);
+            if (code == m_keyMapping.getDirectionKey(direction))
+            {
+                movePlayer(direction);
+                return;
+            }
+        }
+        if (code == m_keyMapping.getLaunchKey())
+            launchPlayer();
+        else if (code == m_keyMapping.getPauseKey())
+            switchPause();
+        break;
+    case GameState::GameOver:
+        sceneManager()->changeScene("MenuScene");
+        break;
+    case GameState::Pause:
+        if (code == m_keyMapping.getPauseKey())
+            switchPause();
+        break;
+    }
+}
+
+void GameScene::addPlayer()
+{
+    assert(m_boardModel);
+    const sf::Vector2u start(m_gameData.centerRect.left, m_gameData.centerRect.top);
+    m_player = std::make_shared<Player>(start, tileSize());
+    m_mainBoard->addRenderizable(m_player);
+    m_boardModel->setTile(start, m_player);
+}
+
+bool GameScene::playerInItsCell() const
+{
+    // After a token was pushed into the player's cell the board no longer refers to the
+    // player; the game is over then, and nothing may reach the piece through the board.
+    return m_boardModel && m_player && gameState() == GameState::Playing &&
+           m_boardModel->getTile(m_player->boardPosition).lock() == m_player;
+}
+
+void GameScene::movePlayer(Direction direction)
+{
+    if (!playerInItsCell() || direction == Direction::Invalid)
+        return;
+    m_player->currentDirection = direction;
+    const sf::Vector2u position = m_player->boardPosition;
+    const sf::Vector2u target = direction.step(position);
+    if (pointInCenter(target))
+    {
+        m_boardModel->moveTile(position, target);
+        m_player->boardPosition = target;
+    }
+    else
+    {
+        m_player->placeInCell(board2Scene(position));
+    }
+}
+
+void GameScene::launchPlayer()
+{
+    if (!playerInItsCell())
+        return;
+    LaunchState launch{m_player->data, 0};
+    forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
+                      [this, &launch](const sf::Vector2u& p, const Direction&)
+                      { return launchStep(p, launch); });
+    if (m_gameMode == TokenMode)
+        updateGoals();
+}
+
+bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
+{
+    if (m_boardModel->tileEmpty(cell) || pointInCenter(cell))
+        return true;
+    const lib::board::SharedTile token = m_boardModel->getTile(cell).lock();
+    if (token->data == launch.colour)
+    {
+        ++launch.inARow;
+        increaseScore(launch.inARow * m_levelProperties.baseScore());
+        ++m_consumedTokens;
+        const sf::Vector2f from = board2Scene(cell);
+        m_boardModel->deleteTile(cell);
+        const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
+        dot->setPositionWithAlignment(from, Alignment::Left);
+        addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
+        return true;
+    }
+    const std::int32_t tokenColour = token->data;
+    m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
+    m_boardModel->changeTileData(cell, launch.colour);
+    return false;
+}
+
+void GameScene::increaseScore(std::uint32_t points)
+{
+    m_score += points;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%0*u", static_cast<int>(m_scoreDigits),
+                  static_cast<unsigned int>(m_score));
+    textOf(m_scoreDisplay).setString(digits);
+}
+
+void GameScene::setLevel(std::uint32_t level)
+{
+    m_levelProperties.setLevel(level);
+    m_levelClock.restart();
+    m_consumedTokens = 0;
+    recolourBackground();
+    updateLevelDisplay();
+    updateGoals();
+}
+
+void GameScene::recolourBackground()
+{
+    for (std::uint32_t y = 0; y < m_backgroundTiles.size(); ++y)
+    {
+        for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
+        {
+            const bool center = pointInCenter({x, y});
+            m_backgroundTiles[y][x]->setColor(
+                m_levelProperties.getBackgroundTileColor(x, y, center));
+        }
+    }
+}
+
+void GameScene::updateLevelDisplay()
+{
+    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
+    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
+                                                      : m_levelProperties.stayTokens());
+}
+
+void GameScene::updateGoals()
+{
+    if (m_gameMode == TimeMode)
+    {
+        const float seconds = m_levelClock.getElapsedTime().asSeconds();
+        showProgress(static_cast<std::uint16_t>(static_cast<std::uint32_t>(seconds)));
+        if (seconds >= static_cast<float>(m_levelProperties.stayTime()))
+            setLevel(m_levelProperties.level() + 1);
+    }
+    else
+    {
+        showProgress(m_consumedTokens);
+        if (m_consumedTokens >= m_levelProperties.stayTokens())
+            setLevel(m_levelProperties.level() + 1);
+    }
+}
+
+void GameScene::showProgress(std::uint32_t value)
+{
+    // Checked before touching the text: in time mode this runs every frame.
+    if (m_shownProgress == static_cast<std::int64_t>(value))
+        return;
+    m_shownProgress = value;
+    showNumber(*m_currentDisplay, value);
+}
+
+void GameScene::showNumber(Renderizable& text, std::uint32_t value)
+{
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%u", static_cast<unsigned int>(value));
+    text.getAsText()->setString(digits);
+}
+
+void GameScene::switchPause()
+{
+    switch (gameState())
+    {
+    case GameState::Playing:
+        setGameState(GameState::Pause);
+        m_pauseGroup->setVisible(true);
+        addAnimation(lib::scn::draw::anim::createColorAnimation(
+            sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
+        m_gameClock.pause();
+        break;
+    case GameState::Pause:
+        setGameState(GameState::Playing);
+        m_pauseGroup->setVisible(false);
+        m_gameClock.resume();
+        break;
+    case GameState::GameOver:
+        break;
+    }
+}
+
+void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnimation> animation,
+                                    std::shared_ptr<Renderizable> node)
+{
+    // Told apart by their classes rather than by animationType(): comparing the type names
+    // would build strings on the drawing path.
+    using lib::scn::draw::anim::ColorAnimation;
+    using lib::scn::draw::anim::PositionAnimation;
+    if (dynamic_cast<ColorAnimation*>(animation.get()) != nullptr && node == m_pauseText)
+    {
+        m_pauseGroup->setVisible(gameState() == GameState::Pause);
+        m_pauseText->setColor(sf::Color::White);
+    }
+    else if (dynamic_cast<PositionAnimation*>(animation.get()) != nullptr &&
+             node->nameRef() == ScoreDotName)
+    {
+        removeRenderizable(node);
+    }
+}
+
+void GameScene::tileAdded(const sf::Vector2u& position, lib::board::WeakTile tile)
+{
+    if (const auto player = std::dynamic_pointer_cast<Player>(tile.lock()))
+        player->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+}
+
+void GameScene::tileDeleted(const sf::Vector2u&, lib::board::WeakTile tile)
+{
+    if (const auto token = std::dynamic_pointer_cast<Tile>(tile.lock()))
+        m_mainBoard->removeRenderizable(token);
+}
+
+void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
+                          lib::board::WeakTile tile)
+{
+    const lib::board::SharedTile moved = tile.lock();
+    if (const auto token = std::dynamic_pointer_cast<Tile>(moved))
+    {
+        const auto glide = static_cast<int>(m_levelProperties.millisBetweenTokens() / 2);
+        addAnimation(
+            lib::scn::draw::anim::createMoveAnimation(glide, board2Scene(destination), token));
+    }
+    else if (const auto player = std::dynamic_pointer_cast<Player>(moved))
+    {
+        player->placeInCell(board2Scene(destination));
+    }
+}
+
+void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, const int&, const int&)
+{
+    if (const auto piece = std::dynamic_pointer_cast<GameBaseTile>(tile.lock()))
+        piece->setColor(piece->getColor());
+}
+
+sf::Vector2f GameScene::getDefaultSizeView()
+{
+    return ViewSize;
+}
+
+sf::Vector2f GameScene::tileSize() const
+{
+    return {ViewSize.x / static_cast<float>(m_gameData.size.x),
+            ViewSize.y / static_cast<float>(m_gameData.size.y)};
+}
+
+sf::Vector2f GameScene::board2Scene(const sf::Vector2u& position) const
+{
+    return {static_cast<float>(position.x) * ViewSize.x / static_cast<float>(m_gameData.size.x),
+            static_cast<float>(position.y) * ViewSize.y / static_cast<float>(m_gameData.size.y)};
+}
+
+bool GameScene::pointInCenter(const sf::Vector2u& position) const
+{
+    const sf::Rect<unsigned int>& c = m_gameData.centerRect;
+    return position.x < m_gameData.size.x && position.y < m_gameData.size.y &&
+           position.x >= c.left && position.x < c.left + c.width && position.y >= c.top &&
+           position.y < c.top + c.height;
+}
+
+const std::shared_ptr<Renderizable>& GameScene::backgroundTile(std::uint32_t x,
+                                                               std::uint32_t y) const
+{
+    assert(y < m_backgroundTiles.size() && x < m_backgroundTiles[y].size());
+    return m_backgroundTiles[y][x];
+}
+
+} // namespace bexil

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "bexil/Direction.hpp"
+#include "lib/Configuration.hpp"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace bexil
+{
+
+// The six keys of the game (SFML key codes): the four directions in Direction order, launch
+// and pause, kept in config.cfg as "key0".."key3", "key_launch4" and "key_pause5".
+// The codes are read once, at construction; setKey changes this object only, and storeKeys
+// puts its codes into the shared settings table (the file is written when the table is saved).
+class KeyMapping : public lib::Configuration
+{
+public:
+    static constexpr std::size_t KeyCount = 6;
+    static constexpr std::size_t LaunchIndex = 4;
+    static constexpr std::size_t PauseIndex = 5;
+
+    KeyMapping();
+    ~KeyMapping() override = default;
+
+    KeyMapping(const KeyMapping&) = default;
+    KeyMapping& operator=(const KeyMapping&) = default;
+
+    // The key of Left, Right, Up or Down; the direction must not be Invalid.
+    std::int32_t getDirectionKey(Direction direction) const;
+    std::int32_t getLaunchKey() const { return m_keys[LaunchIndex]; }
+    std::int32_t getPauseKey() const { return m_keys[PauseIndex]; }
+    // The key of index 0 to 5.
+    std::int32_t getKey(std::size_t index) const;
+    void setKey(std::size_t index, std::int32_t code);
+    void storeKeys();
+
+    // "key0".."key3", "key_launch4", "key_pause5".
+    static std::string settingsKey(std::size_t index);
+    // Arrows, Space, Escape.
+    static std::int32_t defaultKey(std::size_t index);
+
+private:
+    std::array<std::int32_t, KeyCount> m_keys{};
+};
+
+} // namespace bexil

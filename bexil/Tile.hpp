@@ -1,0 +1,24 @@
+#pragma once
+
+#include "bexil/GameBaseTile.hpp"
+
+#include <cstdint>
+
+namespace bexil
+{
+
+// A coloured token. Tokens are named "tile0", "tile1", ... by a counter of the whole program
+// that is never reset, so names stay unique across games.
+class Tile : public GameBaseTile
+{
+public:
+    Tile(std::int32_t value, const sf::Vector2f& size);
+
+    // How many tokens the program has made so far (the number in the next token's name).
+    static std::uint32_t madeCount() { return s_count; }
+
+private:
+    static std::uint32_t s_count;
+};
+
+} // namespace bexil
