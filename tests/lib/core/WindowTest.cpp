@@ -2,6 +2,7 @@
 #include "lib/core/Window.hpp"
 #include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
 #include "support/Printers.hpp"
 #include "support/TestWindow.hpp"
 #include "support/XEvents.hpp"
