@@ -1,0 +1,76 @@
+#include "bexil/bmenu/KeyRedefinitionMenu.hpp"
+
+#include "bexil/BexilProgramController.hpp"
+#include "support/MenuHarness.hpp"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using sf::Keyboard;
+
+class KeyRedefinitionMenuTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        menus.open();
+        // Main menu "Options", then "Redefine keyboard".
+        menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down,
+                     Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+        page =
+            std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
+        ASSERT_NE(nullptr, page);
+    }
+    std::string prompt() const { return page->prompt()->getAsText()->getString(); }
+
+    bexil::test::MenuHarness menus;
+    std::shared_ptr<bexil::bmenu::KeyRedefinitionMenu> page;
+};
+
+TEST_F(KeyRedefinitionMenuTest, TakesSixDifferentKeysThenStoresThemAndReturns)
+{
+    EXPECT_EQ("Press key for Left", prompt());
+    menus.press({Keyboard::W});
+    EXPECT_EQ("Press key for Right", prompt());
+    menus.press({Keyboard::W, Keyboard::Unknown});
+    menus.menu->onKeyReleased(bexil::test::keyEvent(Keyboard::X));
+    EXPECT_EQ("Press key for Right", prompt()) << "repeats, unknown keys and releases are no keys";
+    const sf::FloatRect bounds = page->prompt()->getLocalBounds();
+    const sf::Vector2f corner = page->prompt()->getPosition();
+    EXPECT_NEAR(1000.f, corner.x + bounds.width / 2, 0.01f);
+    EXPECT_NEAR(1000.f, corner.y + bounds.height / 2, 0.01f);
+
+    menus.press({Keyboard::E, Keyboard::Return, Keyboard::Escape, Keyboard::W});
+    EXPECT_EQ("Press key for Launch", prompt()) << "W was taken for Left";
+    menus.press({Keyboard::Numpad0});
+    EXPECT_EQ("Press key for Pause", prompt());
+    menus.press({Keyboard::LShift});
+    EXPECT_EQ("OptionsMenu", menus.activePage());
+    EXPECT_EQ("Press key for Left", prompt()) << "the next visit starts again";
+    EXPECT_EQ(0u, page->count());
+
+    lib::Configuration settings("config.cfg");
+    EXPECT_EQ(Keyboard::W, settings.getAsInt("key0", -1));
+    EXPECT_EQ(Keyboard::E, settings.getAsInt("key1", -1));
+    EXPECT_EQ(Keyboard::Return, settings.getAsInt("key2", -1));
+    EXPECT_EQ(Keyboard::Escape, settings.getAsInt("key3", -1));
+    EXPECT_EQ(Keyboard::Numpad0, settings.getAsInt("key_launch4", -1));
+    EXPECT_EQ(Keyboard::LShift, settings.getAsInt("key_pause5", -1));
+}
+
+TEST_F(KeyRedefinitionMenuTest, TheControllerWritesEveryKeySorted)
+{
+    menus.press(
+        {Keyboard::A, Keyboard::D, Keyboard::W, Keyboard::S, Keyboard::LControl, Keyboard::P});
+    {
+        bexil::BexilProgramController controller;
+        controller.getWindowCreationParams();
+    }
+    EXPECT_EQ("Fullscreen=0\nGraphicsLevel=0\nResolutionX=1024\nResolutionY=768\nVSync=0\n"
+              "bpp=32\nkey0=0\nkey1=3\nkey2=22\nkey3=18\nkey_launch4=37\nkey_pause5=15\n",
+              menus.dir.read("config.cfg"));
+}
+
+} // namespace

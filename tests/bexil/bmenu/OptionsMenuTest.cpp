@@ -1,0 +1,204 @@
+#include "bexil/bmenu/OptionsMenu.hpp"
+
+#include "support/MenuHarness.hpp"
+
+#include <SFML/Window/VideoMode.hpp>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace
+{
+
+using sf::Keyboard;
+
+const std::vector<Keyboard::Key> ToOptions{Keyboard::Down, Keyboard::Down, Keyboard::Return};
+
+std::string modeText(const sf::VideoMode& mode)
+{
+    return std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
+           std::to_string(mode.bitsPerPixel);
+}
+
+class OptionsMenuTest : public ::testing::Test
+{
+protected:
+    bool fileExists() const { return std::ifstream(menus.dir.file("config.cfg")).good(); }
+    std::vector<std::string> shownValues() const
+    {
+        std::vector<std::string> values;
+        for (unsigned int option = 0; option < 4; ++option)
+            values.push_back(menus.shown("OptionsMenu", option));
+        return values;
+    }
+
+    bexil::test::MenuHarness menus;
+};
+
+TEST_F(OptionsMenuTest, FirstRunShowsTheDefaultsAndSettingsOptionsIgnoreReturn)
+{
+    menus.open();
+    menus.press(ToOptions);
+    EXPECT_EQ("OptionsMenu", menus.activePage());
+    const std::vector<sf::VideoMode> modes = sf::VideoMode::getFullscreenModes();
+    ASSERT_FALSE(modes.empty()) << "the test display reports its modes";
+    std::string resolution = modeText(modes.front());
+    for (const sf::VideoMode& mode : modes)
+    {
+        if (mode == sf::VideoMode(1024, 768, 32))
+            resolution = "1024x768x32";
+    }
+    EXPECT_EQ((std::vector<std::string>{"Worst", resolution, "No", "No"}), shownValues());
+
+    menus.press({Keyboard::Left});
+    EXPECT_EQ("Best", menus.shown("OptionsMenu", 0)) << "the values wrap around";
+    menus.press({Keyboard::Return, Keyboard::Down, Keyboard::Return, Keyboard::Down,
+                 Keyboard::Return, Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("OptionsMenu", menus.activePage());
+    EXPECT_FALSE(fileExists());
+}
+
+TEST_F(OptionsMenuTest, AcceptWritesTheFileAtOnceKeepingOtherKeys)
+{
+    menus.dir.write("config.cfg", "Zoom=7\nGraphicsLevel=0\n");
+    menus.open();
+    menus.press(ToOptions);
+    menus.press({Keyboard::Right, Keyboard::Right, Keyboard::Down, Keyboard::Down, Keyboard::Right,
+                 Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Return});
+    EXPECT_EQ("MainMenu", menus.activePage());
+    const sf::VideoMode first = sf::VideoMode::getFullscreenModes().at(0);
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nResolutionX=" + std::to_string(first.width) +
+                  "\nResolutionY=" + std::to_string(first.height) +
+                  "\nVSync=0\nZoom=7\nbpp=" + std::to_string(first.bitsPerPixel) +
+                  "\nkey0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
+              menus.dir.read("config.cfg"));
+    EXPECT_EQ("Normal", menus.shown("OptionsMenu", 0));
+}
+
+TEST_F(OptionsMenuTest, CancelShowsWhatTheFileHoldsAndWritesNothing)
+{
+    menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\n");
+    menus.open();
+    menus.press(ToOptions);
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down, Keyboard::Left});
+    EXPECT_EQ("Yes", menus.shown("OptionsMenu", 2));
+    EXPECT_EQ("No", menus.shown("OptionsMenu", 3));
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("MainMenu", menus.activePage());
+    EXPECT_EQ("Fullscreen=0\nVSync=1\n", menus.dir.read("config.cfg"));
+    menus.press({Keyboard::Return});
+    EXPECT_EQ("No", menus.shown("OptionsMenu", 2));
+    EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
+}
+
+TEST_F(OptionsMenuTest, UnsavedChangesSurviveTheKeyRedefinitionPage)
+{
+    menus.open();
+    menus.press(ToOptions);
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down,
+                 Keyboard::Return});
+    EXPECT_EQ("KeyRedefinitionMenu", menus.activePage());
+    menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
+    EXPECT_EQ("OptionsMenu", menus.activePage());
+    EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
+    EXPECT_EQ(4u, menus.control("OptionsMenu").selectedOption());
+    EXPECT_FALSE(fileExists()) << "nothing is stored until Accept";
+}
+
+TEST_F(OptionsMenuTest, HandEditedValuesOutsideTheListsShowTheFirstValue)
+{
+    menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=3\n");
+    menus.open();
+    menus.press(ToOptions);
+    const std::string firstMode = modeText(sf::VideoMode::getFullscreenModes().at(0));
+    EXPECT_EQ((std::vector<std::string>{"Worst", firstMode, "No", "No"}), shownValues());
+    menus.press({Keyboard::Right});
+    EXPECT_EQ("Bad", menus.shown("OptionsMenu", 0));
+}
+
+// The options page alone, on a display that reports the modes the test chooses.
+class FixedModesOptions : public bexil::bmenu::OptionsMenu
+{
+public:
+    explicit FixedModesOptions(std::vector<sf::VideoMode> modes)
+        : m_modes(std::move(modes))
+    {
+    }
+
+protected:
+    std::vector<sf::VideoMode> fullscreenModes() const override { return m_modes; }
+
+private:
+    std::vector<sf::VideoMode> m_modes;
+};
+
+class OptionsOnly : public lib::menu::MenuManager
+{
+public:
+    explicit OptionsOnly(std::vector<sf::VideoMode> modes)
+        : MenuManager("MenuScene")
+        , m_modes(std::move(modes))
+    {
+    }
+    void onInit() override { addMenuStep(std::make_shared<FixedModesOptions>(m_modes)); }
+    void onDeinit() override {}
+    void onEnterScene() override { changeStep("OptionsMenu"); }
+    void onExitScene() override {}
+    void update() override {}
+    sf::Vector2f getDefaultSizeView() override { return {2000, 2000}; }
+
+    lib::menu::ChooseControl& control()
+    {
+        return static_cast<lib::menu::ChooseControl&>(*steps().at(0)->controls().at(0));
+    }
+    std::string shownResolution()
+    {
+        return control().options[1].subOptionText->getAsText()->getString();
+    }
+
+private:
+    std::vector<sf::VideoMode> m_modes;
+};
+
+TEST(OptionsMenuModes, NoFullScreenModeShowsTheStoredResolutionAndAcceptKeepsIt)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "ResolutionX=800\nResolutionY=600\nbpp=16\n");
+    auto menu = std::make_shared<OptionsOnly>(std::vector<sf::VideoMode>{});
+    auto controller =
+        bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
+    controller->window()->loopStep();
+    EXPECT_EQ("800x600x16", menu->shownResolution());
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Down));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Right));
+    EXPECT_EQ("800x600x16", menu->shownResolution());
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Up));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Up));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Return));
+    EXPECT_EQ("Fullscreen=0\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp=16\n",
+              dir.read("config.cfg"));
+}
+
+TEST(OptionsMenuModes, ARepeatedModeShowsItsLastPlaceAndAcceptStoresTheChosenMode)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "ResolutionX=1280\nResolutionY=720\nbpp=32\n");
+    const std::vector<sf::VideoMode> modes{
+        {1920, 1080, 32}, {1280, 720, 32}, {1280, 720, 32}, {800, 600, 32}};
+    auto menu = std::make_shared<OptionsOnly>(modes);
+    auto controller =
+        bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
+    controller->window()->loopStep();
+    EXPECT_EQ(2u, menu->control().options[1].selectedSubOption);
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Down));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Right));
+    EXPECT_EQ("800x600x32", menu->shownResolution());
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Up));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Up));
+    menu->onKeyPressed(bexil::test::keyEvent(Keyboard::Space));
+    const std::string saved = dir.read("config.cfg");
+    EXPECT_NE(std::string::npos, saved.find("ResolutionX=800\nResolutionY=600\n")) << saved;
+}
+
+} // namespace

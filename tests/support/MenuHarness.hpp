@@ -1,0 +1,101 @@
+#pragma once
+
+#include "bexil/MenuScene.hpp"
+#include "lib/Clock.hpp"
+#include "lib/menu/ChooseControl.hpp"
+#include "lib/menu/MenuStep.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "support/TempDir.hpp"
+#include "support/TestWindow.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bexil::test
+{
+
+// Stands in for the game: counts its entries; any key returns to the menu, as after a game.
+class StubGameScene : public lib::scn::Scene
+{
+public:
+    StubGameScene()
+        : Scene("GameScene")
+    {
+    }
+    void onInit() override {}
+    void onDeinit() override {}
+    void onEnterScene() override { ++entered; }
+    void onExitScene() override {}
+    void update() override {}
+    void onKeyPressed(sf::Event::KeyEvent) override { sceneManager()->changeScene("MenuScene"); }
+    sf::Vector2f getDefaultSizeView() override { return {2000.f, 2000.f}; }
+
+    int entered = 0;
+};
+
+// The real menu scene and a stub game scene in a real 1024 × 768 window, inside a fresh
+// working folder (settings files are read from there). Time is manual: advance() moves it.
+// Files the menus should read must be written with dir.write() before open().
+class MenuHarness
+{
+public:
+    MenuHarness() { lib::Clock::useManualTime(true); }
+    ~MenuHarness()
+    {
+        controller.reset();
+        lib::Clock::useManualTime(false);
+    }
+
+    void open()
+    {
+        menu = std::make_shared<bexil::MenuScene>();
+        game = std::make_shared<StubGameScene>();
+        controller = openTestWindow({menu, game}, writeGameResourceList("res.cfg"));
+        frame();
+    }
+    // One frame; true when the program is to end.
+    bool frame() { return controller->window()->loopStep(); }
+    void advance(int milliseconds)
+    {
+        lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
+    }
+    // Presses the keys one by one on the active scene, as the window would.
+    void press(const std::vector<sf::Keyboard::Key>& keys)
+    {
+        for (sf::Keyboard::Key key : keys)
+            controller->window()->sceneManager()->currentScene()->onKeyPressed(keyEvent(key));
+    }
+
+    std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }
+    std::shared_ptr<lib::scn::Scene> currentScene() const
+    {
+        return controller->window()->sceneManager()->currentScene();
+    }
+    // The choose control of a page.
+    lib::menu::ChooseControl& control(const std::string& page) const
+    {
+        for (const auto& step : menu->steps())
+        {
+            if (step->name() == page)
+                return static_cast<lib::menu::ChooseControl&>(*step->controls().at(0));
+        }
+        throw std::runtime_error("no page " + page);
+    }
+    // The value option index of the page shows.
+    std::string shown(const std::string& page, unsigned int option) const
+    {
+        return control(page).options.at(option).subOptionText->getAsText()->getString();
+    }
+
+    TempDir dir{true};
+    std::shared_ptr<bexil::MenuScene> menu;
+    std::shared_ptr<StubGameScene> game;
+    std::unique_ptr<TestController> controller;
+};
+
+} // namespace bexil::test
