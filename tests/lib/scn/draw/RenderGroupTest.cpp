@@ -290,16 +290,6 @@ TEST(Renderizable, AlignmentUsesOnlyTheWidthAndHeightOfTheBounds)
     EXPECT_EQ(sf::Vector2f(1000.f, 285.f), leaf.getPosition());
 }
 
-TEST(Renderizable, ColourGoesToTheShapeFill)
-{
-    Renderizable leaf("dot",
-                      new lib::scn::draw::NodeShape({10.f, 10.f}, 8, NodeShapeType::Ellipse));
-    leaf.setColor(sf::Color(1, 2, 3, 4));
-    const sf::VertexArray& fill = leaf.getAsNodeShape()->fillVertices();
-    EXPECT_EQ(sf::Color(1, 2, 3, 4), fill[0].color);
-    EXPECT_EQ(sf::Color(1, 2, 3, 4), fill[fill.getVertexCount() - 1].color);
-}
-
 // Text bounds need a font, and drawing needs the display.
 class RenderTreeDrawing : public ::testing::Test
 {

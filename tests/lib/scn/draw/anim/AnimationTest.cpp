@@ -6,8 +6,6 @@
 #include "lib/scn/draw/anim/PositionAnimation.hpp"
 #include "support/Printers.hpp"
 
-#include <SFML/Graphics/Text.hpp>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -86,20 +84,6 @@ TEST_F(AnimationTest, FallingComponentsTruncateTowardZero)
     advance(1000);
     EXPECT_FALSE(fall.animate());
     EXPECT_EQ(sf::Color(100, 50, 0, 255), fill(*leaf));
-}
-
-TEST_F(AnimationTest, ColourReachesTextsAndSkipsEmptyLeaves)
-{
-    auto text = std::make_shared<Renderizable>("text", new sf::Text());
-    ColorAnimation onText(100, sf::Color::Black, sf::Color::Red, text);
-    advance(200);
-    EXPECT_FALSE(onText.animate());
-    EXPECT_EQ(sf::Color::Red, text->getAsText()->getFillColor());
-
-    auto empty = std::make_shared<Renderizable>("empty");
-    ColorAnimation onNothing(100, sf::Color::Black, sf::Color::Red, empty);
-    advance(200);
-    EXPECT_FALSE(onNothing.animate());
 }
 
 TEST_F(AnimationTest, PositionMovesInAStraightLineToTheExactEnd)
