@@ -97,8 +97,7 @@ TEST_F(SceneManagerTest, RegistersScenesInOrderAndEntersTheFirstOnTheFirstFrame)
 
 TEST_F(SceneManagerTest, EnteringASceneGivesTheWindowItsLogicalView)
 {
-    Journal log;
-    auto wide = std::make_shared<JournalScene>("Wide", log, sf::Vector2f(400, 100));
+    auto wide = std::make_shared<JournalScene>("Wide", journal, sf::Vector2f(400, 100));
     open({wide});
     frame();
     const sf::View& view = controller->window()->getView();
