@@ -1,6 +1,7 @@
 #include "bexil/BexilProgramController.hpp"
 
 #include "bexil/GameScene.hpp"
+#include "bexil/MenuScene.hpp"
 
 #include <cstdint>
 
@@ -21,7 +22,7 @@ void BexilProgramController::onInit() {}
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {
-    return {std::make_shared<GameScene>()};
+    return {std::make_shared<MenuScene>(), std::make_shared<GameScene>()};
 }
 
 std::string BexilProgramController::resourceFile()

@@ -66,6 +66,11 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
     shape->setPointCount(cursor->pointCount);
     shape->setFillColor(cursor->color);
     shape->setSize(cursor->size);
+    // Turned about the bottom-left corner of its box, the shape stays inside that box: placed
+    // one cursor width left of a label, it stands right beside the label, its point touching
+    // it. Turned about its top-left corner it would swing a further width to the left, off the
+    // view for labels near the left edge.
+    shape->setOrigin(0.f, cursor->size.y);
 
     const sf::Font& textFont = *font->getAsFont();
     const float lineStep = static_cast<float>(characterSize) + spacing;

@@ -130,8 +130,9 @@ TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpected)
 
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     const float labelLeft = 1000.f + main.options[0].text->getPosition().x;
-    // The triangle points right; its tip stops 90 units short of the label.
-    EXPECT_GT(inksIn(first, {labelLeft - 160, 705, 70, 90}).red, 100) << "the cursor";
+    // The triangle fills the 90 × 90 box left of the label, pointing at it.
+    EXPECT_GT(inksIn(first, {labelLeft - 85, 705, 80, 80}).red, 100) << "the cursor";
+    EXPECT_EQ(0, inksIn(first, {labelLeft - 180, 705, 85, 80}).red) << "nothing further left";
 
     menus.press({Keyboard::Down});
     menus.advance(121);
