@@ -1,0 +1,648 @@
+#include "bexil/GameScene.hpp"
+
+#include "bexil/Player.hpp"
+#include "bexil/Tile.hpp"
+#include "lib/Clock.hpp"
+#include "lib/Randomizer.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "support/Printers.hpp"
+#include "support/TempDir.hpp"
+#include "support/TestWindow.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using bexil::Direction;
+using bexil::GameScene;
+using lib::scn::draw::Renderizable;
+using State = GameScene::GameState;
+using Key = sf::Keyboard::Key;
+
+constexpr std::uint32_t Seed = 20240607;
+
+// Stands in for the menu: counts its entries.
+class MenuStub : public lib::scn::Scene
+{
+public:
+    MenuStub()
+        : Scene("MenuScene")
+    {
+    }
+    void onInit() override {}
+    void onDeinit() override {}
+    void onEnterScene() override { ++entered; }
+    void onExitScene() override {}
+    void update() override {}
+    sf::Vector2f getDefaultSizeView() override { return {2000.f, 2000.f}; }
+    int entered = 0;
+};
+
+// The cells of a lane of a zone (0 left, 1 top, 2 right, 3 bottom), from the edge inward.
+std::vector<sf::Vector2u> laneCells(unsigned int zone, unsigned int lane)
+{
+    std::vector<sf::Vector2u> cells;
+    const unsigned int length = zone % 2 == 0 ? 7 : 4;
+    for (unsigned int i = 0; i < length; ++i)
+    {
+        const sf::Vector2u byZone[] = {
+            {i, 4 + lane}, {7 + lane, i}, {17 - i, 4 + lane}, {7 + lane, 11 - i}};
+        cells.push_back(byZone[zone]);
+    }
+    return cells;
+}
+
+// The real game scene and a menu stub in a real window, with the window's random source
+// seeded and a twin source that predicts its draws. Time is manual.
+class GameSceneTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { lib::Clock::useManualTime(true); }
+    void TearDown() override
+    {
+        controller.reset();
+        lib::Clock::useManualTime(false);
+    }
+
+    // Opens the window; the first frame starts a game of that mode and start level.
+    void open(int mode = 0, int startLevel = 0)
+    {
+        setNextGame(mode, startLevel);
+        scene = std::make_shared<GameScene>();
+        menu = std::make_shared<MenuStub>();
+        controller = bexil::test::openTestWindow({scene, menu},
+                                                 bexil::test::writeGameResourceList("res.cfg"));
+        window().randomizer() = lib::Randomizer(Seed);
+        frame();
+    }
+    static void setNextGame(int mode, int startLevel)
+    {
+        lib::Configuration next(":NextGame");
+        next.valueAsInt("GameMode", mode, true);
+        next.valueAsInt("StartLevel", startLevel, true);
+    }
+    lib::core::Window& window() { return *controller->window(); }
+    void frame() { window().loopStep(); }
+    static void advance(int ms) { lib::Clock::advanceManualTime(sf::milliseconds(ms)); }
+    void press(Key key) { scene->onKeyPressed(bexil::test::keyEvent(key)); }
+
+    // The colour and lane of the next arrival: the colour is drawn first.
+    std::pair<std::int32_t, unsigned int> predictArrival()
+    {
+        const auto colour = static_cast<std::int32_t>(twin.getUInt(5));
+        return {colour, twin.getUInt(4)};
+    }
+    std::shared_ptr<bexil::GameBaseTile> at(unsigned int x, unsigned int y)
+    {
+        return std::dynamic_pointer_cast<bexil::GameBaseTile>(
+            scene->board()->getTile({x, y}).lock());
+    }
+    void row4(const std::vector<std::int32_t>& colours)
+    {
+        for (unsigned int i = 0; i < colours.size(); ++i)
+        {
+            if (colours[i] >= 0)
+                scene->addNewToken({6 - i, 4}, colours[i]);
+        }
+    }
+    static std::string str(const std::shared_ptr<Renderizable>& text)
+    {
+        return text->getAsText()->getString().toAnsiString();
+    }
+    std::size_t dots() const
+    {
+        std::size_t count = 0;
+        for (const auto& child : scene->children())
+        {
+            const auto leaf = std::dynamic_pointer_cast<Renderizable>(child);
+            count += leaf && leaf->nameRef() == GameScene::ScoreDotName ? 1 : 0;
+        }
+        return count;
+    }
+
+    bexil::test::TempDir dir{true};
+    lib::Randomizer twin{Seed};
+    std::shared_ptr<GameScene> scene;
+    std::shared_ptr<MenuStub> menu;
+    std::unique_ptr<bexil::test::TestController> controller;
+};
+
+TEST_F(GameSceneTest, BuildsTheGroupsTextsAndBackgroundOfAGame)
+{
+    open();
+    std::vector<std::string> names;
+    for (const auto& child : scene->children())
+        names.push_back(dynamic_cast<lib::core::HasName&>(*child).name());
+    EXPECT_EQ((std::vector<std::string>{"backgroundTiles", "mainBoard", "gameOverScreen", "score",
+                                        "level", "pause"}),
+              names);
+    EXPECT_EQ(sf::Vector2f(50, 50), scene->scoreGroup()->getPosition());
+    EXPECT_EQ(sf::Vector2f(1250, 50), scene->levelGroup()->getPosition());
+    EXPECT_FALSE(scene->gameOverScreen()->isVisible());
+    EXPECT_FALSE(scene->pauseGroup()->isVisible());
+
+    const sf::Font* font = window()
+                               .sceneManager()
+                               ->resourceManager()
+                               ->getResource("game_scene.scoreFont")
+                               ->getAsFont();
+    struct Expected
+    {
+        std::shared_ptr<Renderizable> text;
+        const char* name;
+        const char* string;
+        unsigned int size;
+        sf::Color colour;
+        float scaleY;
+    };
+    const Expected texts[] = {
+        {scene->scoreText(), "scoretxt", "Score: ", 90, sf::Color::Blue, 2},
+        {scene->scoreDisplay(), "scoredisplay", "00000", 90, sf::Color::White, 2},
+        {scene->levelText(), "scoretxt", "Level: ", 90, sf::Color::Blue, 1},
+        {scene->levelDisplay(), "scoredisplay", "1", 90, sf::Color::White, 1},
+        {scene->currentText(), "leveltxt", "Tokens: ", 90, sf::Color::Blue, 2},
+        {scene->currentDisplay(), "leveldisplay", "0", 90, sf::Color::White, 2},
+        {scene->goalText(), "leveltxt", "Goal: ", 90, sf::Color::Blue, 2},
+        {scene->goalDisplay(), "leveldisplay", "25", 90, sf::Color::White, 2},
+        {scene->gameText(), "gameovergame", "GAME", 360, sf::Color::White, 1},
+        {scene->overText(), "gameoverover", "OVER", 360, sf::Color::White, 1},
+        {scene->pauseText(), "pausetext", "PAUSE", 180, sf::Color::White, 1}};
+    for (const Expected& e : texts)
+    {
+        const sf::Text& text = *e.text->getAsText();
+        EXPECT_EQ(e.name, e.text->name());
+        EXPECT_EQ(e.string, str(e.text)) << e.name;
+        EXPECT_EQ(e.size, text.getCharacterSize()) << e.string;
+        EXPECT_EQ(e.colour, text.getFillColor()) << e.string;
+        EXPECT_EQ(sf::Vector2f(1, e.scaleY), text.getScale()) << e.string;
+        EXPECT_EQ(font, text.getFont()) << e.string;
+    }
+    const auto width = [](const std::shared_ptr<Renderizable>& t)
+    { return t->getLocalBounds().width; };
+    EXPECT_EQ(sf::Vector2f(width(scene->scoreText()), 0), scene->scoreDisplay()->getPosition());
+    EXPECT_EQ(sf::Vector2f(0, 200), scene->levelText()->getPosition());
+    EXPECT_EQ(sf::Vector2f(width(scene->levelText()), 200), scene->levelDisplay()->getPosition());
+    EXPECT_EQ(sf::Vector2f(width(scene->currentText()), 0), scene->currentDisplay()->getPosition());
+    EXPECT_EQ(sf::Vector2f(width(scene->goalText()), 200), scene->goalDisplay()->getPosition());
+    const sf::FloatRect game = scene->gameText()->getLocalBounds();
+    EXPECT_EQ(sf::Vector2f(1000 - game.width / 2, 1000 - game.height),
+              scene->gameText()->getPosition());
+    EXPECT_EQ(1000.f, scene->overText()->getPosition().y);
+
+    // 18 × 12 cells, each a rectangle and a white dot, the rectangles at their cells.
+    EXPECT_EQ(18u * 12u * 2u, scene->backgroundTilesGroup()->children().size());
+    const auto& cell = scene->backgroundTile(17, 11);
+    EXPECT_EQ("backgroundTile", cell->name());
+    EXPECT_EQ(scene->board2Scene({17, 11}), cell->getPosition());
+    EXPECT_EQ(sf::Vector2f(2000.f / 18, 2000.f / 12), cell->getAsNodeShape()->getSize());
+    EXPECT_EQ(sf::Color(255, 70, 200),
+              scene->backgroundTile(10, 7)->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(sf::Color::Black, scene->backgroundTile(11, 7)->getAsNodeShape()->getFillColor());
+}
+
+TEST_F(GameSceneTest, DirectionKeysAlwaysTurnAndMoveOnlyInsideTheCentre)
+{
+    open();
+    const auto player = scene->player();
+    EXPECT_EQ(sf::Vector2u(7, 4), player->boardPosition);
+    EXPECT_EQ(Direction::Up, player->currentDirection);
+    EXPECT_EQ(scene->board2Scene({7, 4}), player->getPosition());
+    EXPECT_EQ(player, at(7, 4));
+
+    press(Key::Up);
+    EXPECT_EQ(sf::Vector2u(7, 4), player->boardPosition) << "(7, 3) is outside the centre";
+    press(Key::Right);
+    EXPECT_EQ(sf::Vector2u(8, 4), player->boardPosition);
+    EXPECT_EQ(90.f, player->shape().getRotation());
+    EXPECT_EQ(scene->board2Scene({8, 4}) + scene->tileSize() * 0.5f, player->getPosition());
+    EXPECT_TRUE(scene->board()->tileEmpty({7, 4}));
+    for (int i = 0; i < 3; ++i)
+        press(Key::Right);
+    EXPECT_EQ(sf::Vector2u(10, 4), player->boardPosition);
+    EXPECT_EQ(Direction::Right, player->currentDirection);
+    press(Key::Down);
+    press(Key::Left);
+    EXPECT_EQ(sf::Vector2u(9, 5), player->boardPosition);
+    EXPECT_EQ(270.f, player->shape().getRotation());
+    EXPECT_EQ(player, at(9, 5));
+}
+
+TEST_F(GameSceneTest, AKeyBoundTwiceTakesDirectionsThenLaunchThenPause)
+{
+    dir.write("config.cfg", "key1=57\nkey_launch4=36\nkey_pause5=36\n");
+    open();
+    row4({2});
+    press(Key::Space);
+    EXPECT_EQ(Direction::Right, scene->player()->currentDirection) << "Space is Right first";
+    EXPECT_EQ(sf::Vector2u(8, 4), scene->player()->boardPosition);
+    press(Key::Left);
+    press(Key::Escape);
+    EXPECT_EQ(State::Playing, scene->gameState()) << "Escape launches rather than pauses";
+    EXPECT_EQ(2, scene->player()->data) << "the launch swapped colours";
+}
+
+TEST_F(GameSceneTest, TheFirstTokenArrivesOnTheLeftOnlyAfterTheWholeInterval)
+{
+    open();
+    advance(2600);
+    frame();
+    EXPECT_EQ(1u, scene->mainBoard()->children().size()) << "equal is not enough";
+    advance(1);
+    frame();
+    const auto [colour, lane] = predictArrival();
+    const auto token = at(0, 4 + lane);
+    ASSERT_NE(nullptr, token);
+    EXPECT_EQ(colour, token->data);
+    EXPECT_EQ(bexil::GameBaseTile::colorOf(colour), token->shape().getFillColor());
+    EXPECT_EQ(scene->board2Scene({0, 4 + lane}), token->getPosition());
+    EXPECT_EQ(1, scene->nextTokenPart());
+    EXPECT_EQ(2u, scene->mainBoard()->children().size());
+}
+
+TEST_F(GameSceneTest, SidesTakeTurnsAndPushesKeepGapsWhileTheTokensGlide)
+{
+    open();
+    const sf::Vector2u edges[] = {{0, 4}, {7, 0}, {17, 4}, {7, 11}};
+    for (int side = 0; side < 4; ++side)
+    {
+        const auto [colour, lane] = predictArrival();
+        scene->generateNextToken();
+        const sf::Vector2u cell = side % 2 == 0 ? sf::Vector2u(edges[side].x, 4 + lane)
+                                                : sf::Vector2u(7 + lane, edges[side].y);
+        ASSERT_NE(nullptr, at(cell.x, cell.y)) << "side " << side;
+        EXPECT_EQ(colour, at(cell.x, cell.y)->data);
+    }
+    EXPECT_EQ(0, scene->nextTokenPart());
+
+    // The next left arrival: tokens placed in its lane at 0 and 2 move to 1 and 3.
+    const unsigned int lane = predictArrival().second;
+    const unsigned int y = 4 + lane;
+    scene->board()->deleteTile({0, y});
+    scene->addNewToken({0, y}, 3);
+    scene->addNewToken({2, y}, 4);
+    const auto first = at(0, y);
+    scene->generateNextToken();
+    frame();
+    EXPECT_EQ(first, at(1, y));
+    EXPECT_EQ(4, at(3, y)->data);
+    EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
+    EXPECT_NE(nullptr, at(0, y)) << "the new token";
+    EXPECT_EQ(0.f, first->getPosition().x) << "the glide starts where the token was";
+    advance(650);
+    frame();
+    EXPECT_NEAR(scene->board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
+    advance(651);
+    frame();
+    EXPECT_EQ(scene->board2Scene({1, y}), first->getPosition()) << "half of 2600 ms";
+}
+
+// Zone and whether its lane is already full when the arrival comes.
+class LaneCapacityTest : public GameSceneTest,
+                         public ::testing::WithParamInterface<std::tuple<unsigned int, bool>>
+{
+};
+
+TEST_P(LaneCapacityTest, TheArrivalAfterAFullLaneEndsTheGameAndStillCompletes)
+{
+    const auto [zone, full] = GetParam();
+    open();
+    for (unsigned int i = 0; i < zone; ++i)
+    {
+        predictArrival();
+        scene->generateNextToken();
+    }
+    const unsigned int lane = predictArrival().second;
+    std::vector<sf::Vector2u> cells = laneCells(zone, lane);
+    for (const sf::Vector2u& cell : cells)
+        scene->board()->deleteTile(cell);
+    for (std::size_t i = 0; i < cells.size() - (full ? 0 : 1); ++i)
+        scene->addNewToken(cells[i], 1);
+    const auto innermost = at(cells.back().x, cells.back().y);
+
+    scene->generateNextToken();
+    EXPECT_EQ(full ? State::GameOver : State::Playing, scene->gameState());
+    EXPECT_EQ(full, scene->gameOverScreen()->isVisible());
+    for (const sf::Vector2u& cell : cells)
+        EXPECT_NE(nullptr, at(cell.x, cell.y)) << "every cell of the lane is full";
+    if (full)
+    {
+        const sf::Vector2u inside = scene->gameData().tokenZones[zone].direction.step(cells.back());
+        EXPECT_TRUE(scene->pointInCenter(inside));
+        EXPECT_EQ(innermost, at(inside.x, inside.y));
+    }
+    EXPECT_EQ((zone + 1) % 4, scene->nextTokenPart());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllZones, LaneCapacityTest,
+                         ::testing::Combine(::testing::Values(0u, 1u, 2u, 3u), ::testing::Bool()));
+
+TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePlayerAfter)
+{
+    open();
+    const unsigned int lane = predictArrival().second;
+    for (unsigned int i = 0; i < lane; ++i)
+        press(Key::Down);
+    press(Key::Left);
+    for (const sf::Vector2u& cell : laneCells(0, lane))
+        scene->addNewToken(cell, 2);
+    advance(2601);
+    frame();
+    ASSERT_EQ(State::GameOver, scene->gameState());
+    const auto token = at(7, 4 + lane);
+    EXPECT_NE(nullptr, std::dynamic_pointer_cast<bexil::Tile>(token)) << "the token took the cell";
+
+    // The board no longer refers to the player: moves and launches must leave both alone.
+    scene->launchPlayer();
+    scene->movePlayer(Direction::Right);
+    EXPECT_EQ(2, token->data);
+    ASSERT_NE(nullptr, at(6, 4 + lane));
+    EXPECT_EQ(2, at(6, 4 + lane)->data);
+    EXPECT_EQ(0, scene->player()->data);
+    EXPECT_EQ(sf::Vector2u(7, 4 + lane), scene->player()->boardPosition);
+    EXPECT_TRUE(scene->board()->tileEmpty({8, 4 + lane}));
+
+    const std::size_t pieces = scene->mainBoard()->children().size();
+    advance(10000);
+    frame();
+    frame();
+    EXPECT_EQ(pieces, scene->mainBoard()->children().size()) << "no arrival after game over";
+    press(Key::A);
+    EXPECT_EQ(1, menu->entered);
+    EXPECT_EQ(menu, window().sceneManager()->currentScene());
+}
+
+TEST_F(GameSceneTest, ALaunchConsumesTheNearestRunWithRisingPointsAndSwapsAtAnotherColour)
+{
+    open();
+    press(Key::Left);
+    row4({-1, 0, 0, 0, 1, 0});
+    press(Key::Space);
+    EXPECT_EQ(60u, scene->score()) << "10 + 20 + 30";
+    EXPECT_EQ("00060", str(scene->scoreDisplay()));
+    EXPECT_EQ(3u, scene->consumedTokens());
+    EXPECT_EQ("3", str(scene->currentDisplay()));
+    for (unsigned int x : {5u, 4u, 3u})
+        EXPECT_TRUE(scene->board()->tileEmpty({x, 4}));
+    EXPECT_EQ(1, scene->player()->data);
+    EXPECT_EQ(sf::Color::Green, scene->player()->shape().getFillColor());
+    EXPECT_EQ(0, at(2, 4)->data);
+    EXPECT_EQ(sf::Color::Red, at(2, 4)->shape().getFillColor());
+    EXPECT_EQ(0, at(1, 4)->data) << "behind the swap nothing changes";
+    EXPECT_EQ(3u, dots());
+    EXPECT_EQ(3u, scene->mainBoard()->children().size()) << "player and two tokens";
+
+    // The dots fly from their cells to (450, 100) in 600 ms and go when they land.
+    frame();
+    advance(300);
+    frame();
+    const auto dot = std::dynamic_pointer_cast<Renderizable>(scene->children().back());
+    const sf::Vector2f from = scene->board2Scene({3, 4});
+    EXPECT_NEAR((from.x + 450) / 2, dot->getPosition().x, 0.01);
+    EXPECT_NEAR((from.y + 100) / 2, dot->getPosition().y, 0.01);
+    advance(301);
+    frame();
+    EXPECT_EQ(0u, dots());
+}
+
+TEST_F(GameSceneTest, LaunchesToTheEdgeAcrossTheCentreAndAtNothing)
+{
+    open(0, 9);
+    press(Key::Down);
+    press(Key::Up);
+    EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
+    press(Key::Down);
+    press(Key::Space);
+    EXPECT_EQ(0u, scene->score()) << "an empty line changes nothing";
+
+    // Down from (7, 5): over the centre and an empty cell, then a run of two and a swap.
+    scene->addNewToken({7, 9}, 0);
+    scene->addNewToken({7, 10}, 0);
+    scene->addNewToken({7, 11}, 4);
+    press(Key::Space);
+    EXPECT_EQ(19u + 38u, scene->score()) << "level 10 gives 19 a token";
+    EXPECT_EQ(4, scene->player()->data);
+
+    // A run of the player's colour to the edge: all consumed, no swap.
+    press(Key::Up);
+    press(Key::Left);
+    row4({4, 4, 4, 4, 4, 4, 4});
+    press(Key::Space);
+    EXPECT_EQ(57u + 19u * 28u, scene->score());
+    EXPECT_EQ(4, scene->player()->data);
+    EXPECT_EQ(2u, scene->mainBoard()->children().size()) << "the player and the swapped token";
+
+    std::vector<sf::Vector2u> visited;
+    const auto record = [&visited](const sf::Vector2u& p, const Direction&)
+    {
+        visited.push_back(p);
+        return p.x != 2;
+    };
+    scene->forEachTileInLine({17, 0}, Direction::Right, record);
+    scene->forEachTileInLine({4, 4}, Direction::Left, record);
+    scene->forEachTileInLine({9, 9}, Direction::Invalid, record);
+    EXPECT_EQ((std::vector<sf::Vector2u>{{17, 0}, {4, 4}, {3, 4}, {2, 4}, {9, 9}}), visited);
+}
+
+TEST_F(GameSceneTest, ScoreShowsAtLeastFiveDigits)
+{
+    open();
+    scene->increaseScore(123);
+    EXPECT_EQ("00123", str(scene->scoreDisplay()));
+    scene->increaseScore(123333);
+    EXPECT_EQ("123456", str(scene->scoreDisplay()));
+}
+
+TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsTheSurplus)
+{
+    open();
+    press(Key::Left);
+    for (int launch = 1; launch <= 4; ++launch)
+    {
+        EXPECT_EQ(0u, scene->levelProperties().level()) << "launch " << launch;
+        row4({0, 0, 0, 0, 0, 0, 0});
+        press(Key::Space);
+    }
+    EXPECT_EQ(1120u, scene->score()) << "four runs of seven at 10 points a token";
+    EXPECT_EQ(1u, scene->levelProperties().level());
+    EXPECT_EQ(0u, scene->consumedTokens()) << "28 of 25: the surplus is lost";
+    EXPECT_EQ("2", str(scene->levelDisplay()));
+    EXPECT_EQ("35", str(scene->goalDisplay()));
+    EXPECT_EQ("0", str(scene->currentDisplay()));
+    EXPECT_EQ(sf::Color(10, 200, 50),
+              scene->backgroundTile(8, 6)->getAsNodeShape()->getFillColor());
+}
+
+TEST_F(GameSceneTest, TimeModeCountsWholeSecondsAndLevelsUpAtTheGoal)
+{
+    open(1);
+    EXPECT_EQ("Time: ", str(scene->currentText()));
+    EXPECT_EQ("180", str(scene->goalDisplay()));
+    advance(999);
+    frame();
+    EXPECT_EQ("0", str(scene->currentDisplay()));
+    advance(1);
+    frame();
+    EXPECT_EQ("1", str(scene->currentDisplay()));
+    advance(178999);
+    frame();
+    EXPECT_EQ("179", str(scene->currentDisplay()));
+    EXPECT_EQ(0u, scene->levelProperties().level());
+    advance(1);
+    frame();
+    EXPECT_EQ(1u, scene->levelProperties().level());
+    EXPECT_EQ("0", str(scene->currentDisplay()));
+    EXPECT_EQ("210", str(scene->goalDisplay()));
+    EXPECT_EQ("2", str(scene->levelDisplay()));
+}
+
+TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
+{
+    open(1);
+    advance(1000);
+    frame();
+    press(Key::Escape);
+    EXPECT_EQ(State::Pause, scene->gameState());
+    EXPECT_TRUE(scene->pauseGroup()->isVisible());
+    frame();
+    EXPECT_EQ(0, scene->pauseText()->getAsText()->getFillColor().a);
+    advance(500);
+    frame();
+    EXPECT_EQ(127, scene->pauseText()->getAsText()->getFillColor().a);
+    advance(10000);
+    frame();
+    EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
+    EXPECT_TRUE(scene->pauseGroup()->isVisible()) << "solid after the fade";
+    press(Key::Left);
+    press(Key::Space);
+    EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "only the pause key works";
+    EXPECT_EQ(1u, scene->mainBoard()->children().size()) << "no arrival while paused";
+    EXPECT_EQ("1", str(scene->currentDisplay()));
+
+    press(Key::Escape);
+    EXPECT_EQ(State::Playing, scene->gameState());
+    EXPECT_FALSE(scene->pauseGroup()->isVisible());
+    advance(1599);
+    frame();
+    EXPECT_EQ("13", str(scene->currentDisplay())) << "the pause counts toward the level";
+    EXPECT_EQ(1u, scene->mainBoard()->children().size()) << "2599 ms of play so far";
+    advance(2);
+    frame();
+    EXPECT_EQ(2u, scene->mainBoard()->children().size());
+}
+
+TEST_F(GameSceneTest, ResumingDuringTheFadeHidesPauseForGood)
+{
+    open();
+    press(Key::Escape);
+    frame();
+    advance(200);
+    frame();
+    press(Key::Escape);
+    advance(900);
+    frame();
+    EXPECT_FALSE(scene->pauseGroup()->isVisible());
+    EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
+}
+
+TEST_F(GameSceneTest, ASecondGameStartsCleanInItsOwnModeAndLevel)
+{
+    open();
+    press(Key::Left);
+    row4({0, 0});
+    press(Key::Space);
+    scene->generateNextToken();
+    const std::uint32_t madeInFirstGame = bexil::Tile::madeCount();
+    for (const sf::Vector2u& cell : laneCells(0, 0))
+        scene->addNewToken(cell, 1);
+    window().sceneManager()->changeScene("MenuScene");
+    EXPECT_EQ(0u, scene->mainBoard()->children().size());
+    EXPECT_EQ(nullptr, scene->board());
+
+    setNextGame(1, 3);
+    window().sceneManager()->changeScene("GameScene");
+    EXPECT_EQ(State::Playing, scene->gameState());
+    EXPECT_EQ(0u, scene->score());
+    EXPECT_EQ("00000", str(scene->scoreDisplay()));
+    EXPECT_EQ("4", str(scene->levelDisplay()));
+    EXPECT_EQ("Time: ", str(scene->currentText()));
+    EXPECT_EQ("270", str(scene->goalDisplay()));
+    EXPECT_EQ(0, scene->nextTokenPart());
+    EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
+    EXPECT_EQ(0, scene->player()->data);
+    EXPECT_EQ(1u, scene->mainBoard()->children().size());
+    EXPECT_EQ(6u, scene->children().size() - dots()) << "one background, not two";
+    EXPECT_EQ(sf::Color(100, 128, 255),
+              scene->backgroundTile(0, 0)->getAsNodeShape()->getFillColor());
+    scene->generateNextToken();
+    const auto token =
+        std::dynamic_pointer_cast<Renderizable>(scene->mainBoard()->children().back());
+    EXPECT_EQ("tile" + std::to_string(madeInFirstGame + 7), token->name());
+}
+
+TEST_F(GameSceneTest, BackgroundFollowsTheLevelAndTheDotsStayWhite)
+{
+    open(0, 9);
+    EXPECT_EQ("10", str(scene->levelDisplay()));
+    EXPECT_EQ("115", str(scene->goalDisplay()));
+    EXPECT_EQ(sf::Color(225, 255, 255),
+              scene->backgroundTile(7, 4)->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(sf::Color(0, 255, 255),
+              scene->backgroundTile(1, 0)->getAsNodeShape()->getFillColor());
+    scene->setLevel(2);
+    EXPECT_EQ(sf::Color(255, 128, 0),
+              scene->backgroundTile(0, 11)->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(sf::Color(255, 100, 100),
+              scene->backgroundTile(10, 7)->getAsNodeShape()->getFillColor());
+    scene->setLevel(26);
+    for (unsigned int y = 0; y < 12; ++y)
+    {
+        for (unsigned int x = 0; x < 18; ++x)
+            EXPECT_EQ(sf::Color::Black,
+                      scene->backgroundTile(x, y)->getAsNodeShape()->getFillColor());
+    }
+    const auto dot =
+        std::dynamic_pointer_cast<Renderizable>(scene->backgroundTilesGroup()->children()[1]);
+    EXPECT_EQ("backgroundTilePoint", dot->name());
+    EXPECT_EQ(sf::Color::White, dot->getAsNodeShape()->getFillColor());
+}
+
+TEST_F(GameSceneTest, ASeededGameDrawsTheCentreThePlayerAndTheFirstToken)
+{
+    open();
+    frame();
+    // 1024 × 768 pixels show 2000 × 2000 units: a cell is about 57 × 64 pixels.
+    const auto pixel = [this](const sf::Image& image, sf::Vector2u cell, float fx, float fy)
+    {
+        const sf::Vector2f corner = scene->board2Scene(cell);
+        const sf::Vector2f size = scene->tileSize();
+        return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
+                              static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
+    };
+    sf::Image image = bexil::test::capture(window());
+    EXPECT_EQ(sf::Color(255, 70, 200), pixel(image, {9, 6}, 0.25f, 0.25f));
+    EXPECT_EQ(sf::Color::Black, pixel(image, {3, 9}, 0.25f, 0.25f));
+    EXPECT_EQ(sf::Color::White, pixel(image, {3, 9}, 0.5f, 0.5f)) << "the cell's dot";
+    EXPECT_EQ(sf::Color::Red, pixel(image, {7, 4}, 0.5f, 0.5f));
+    EXPECT_EQ(sf::Color(255, 70, 200), pixel(image, {7, 4}, 0.1f, 0.1f)) << "beside the tip";
+
+    const auto [colour, lane] = predictArrival();
+    EXPECT_EQ(sf::Color::Black, pixel(image, {0, 4 + lane}, 0.5f, 0.25f));
+    advance(2601);
+    frame();
+    image = bexil::test::capture(window());
+    EXPECT_EQ(bexil::GameBaseTile::colorOf(colour), pixel(image, {0, 4 + lane}, 0.5f, 0.25f));
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "bexil/KeyMapping.hpp"
+
+#include "support/TempDir.hpp"
+
+#include <SFML/Window/Keyboard.hpp>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using bexil::Direction;
+using bexil::KeyMapping;
+
+TEST(KeyMapping, FirstStartUsesArrowsSpaceAndEscapeAndListsAllSixKeys)
+{
+    bexil::test::TempDir dir(true);
+    {
+        KeyMapping keys;
+        EXPECT_EQ(sf::Keyboard::Left, keys.getDirectionKey(Direction::Left));
+        EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right));
+        EXPECT_EQ(sf::Keyboard::Up, keys.getDirectionKey(Direction::Up));
+        EXPECT_EQ(sf::Keyboard::Down, keys.getDirectionKey(Direction::Down));
+        EXPECT_EQ(sf::Keyboard::Space, keys.getLaunchKey());
+        EXPECT_EQ(sf::Keyboard::Escape, keys.getPauseKey());
+        EXPECT_TRUE(keys.saveConfig());
+    }
+    EXPECT_EQ("key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
+              dir.read("config.cfg"));
+}
+
+TEST(KeyMapping, ReadsTheSettingsOnceAtConstruction)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("config.cfg", "key0=0\nkey3=25\nkey_launch4=58\nkey_pause5=15\n");
+    KeyMapping keys;
+    EXPECT_EQ(sf::Keyboard::A, keys.getDirectionKey(Direction::Left));
+    EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right)) << "missing: default";
+    EXPECT_EQ(sf::Keyboard::Z, keys.getDirectionKey(Direction::Down));
+    EXPECT_EQ(sf::Keyboard::Enter, keys.getLaunchKey());
+    EXPECT_EQ(sf::Keyboard::P, keys.getPauseKey());
+
+    lib::Configuration table("config.cfg");
+    EXPECT_EQ("72", table.getValue("key1")) << "a missing key is added with its default";
+    table.value("key0", "3", true);
+    EXPECT_EQ(sf::Keyboard::A, keys.getKey(0)) << "later changes of the table are not seen";
+}
+
+TEST(KeyMapping, SetKeyChangesThisObjectAndStoreKeysTheSharedTable)
+{
+    bexil::test::TempDir dir(true);
+    KeyMapping keys;
+    KeyMapping other;
+    const std::int32_t codes[KeyMapping::KeyCount] = {0, 3, 22, 18, 58, 15};
+    for (std::size_t i = 0; i < KeyMapping::KeyCount; ++i)
+        keys.setKey(i, codes[i]);
+    EXPECT_EQ(58, keys.getLaunchKey());
+    EXPECT_EQ(15, keys.getPauseKey());
+    EXPECT_EQ(sf::Keyboard::Space, other.getLaunchKey()) << "another mapping keeps its copy";
+
+    lib::Configuration table("config.cfg");
+    EXPECT_EQ("57", table.getValue("key_launch4")) << "nothing stored before storeKeys";
+    keys.storeKeys();
+    for (std::size_t i = 0; i < KeyMapping::KeyCount; ++i)
+        EXPECT_EQ(std::to_string(codes[i]), table.getValue(KeyMapping::settingsKey(i)));
+    EXPECT_FALSE(lib::Configuration::fileExists("config.cfg")) << "the file is not written";
+}
+
+} // namespace
