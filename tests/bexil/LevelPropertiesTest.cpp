@@ -9,33 +9,19 @@ namespace
 
 using bexil::LevelProperties;
 
-struct Row
-{
-    std::uint32_t level;
-    std::uint32_t millis;
-    std::uint32_t points;
-    std::uint32_t seconds;
-    std::uint32_t tokens;
-};
-
-TEST(LevelProperties, StartsWithTheValuesOfLevelZero)
-{
-    LevelProperties levels;
-    EXPECT_EQ(25u, levels.maxLevel());
-    EXPECT_EQ(0u, levels.level());
-    EXPECT_EQ(2600u, levels.millisBetweenTokens());
-    EXPECT_EQ(10u, levels.baseScore());
-    EXPECT_EQ(180u, levels.stayTime());
-    EXPECT_EQ(25u, levels.stayTokens());
-}
-
 TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
 {
-    const Row rows[] = {{0, 2600, 10, 180, 25},      {1, 2500, 11, 210, 35},
-                        {9, 1700, 19, 450, 115},     {25, 100, 35, 930, 275},
-                        {26, 250, 36, 1200, 400},    {40, 250, 50, 1200, 400},
-                        {1000, 250, 1010, 1200, 400}};
+    struct Row
+    {
+        std::uint32_t level, millis, points, seconds, tokens;
+    };
+    const Row rows[] = {{0, 2600, 10, 180, 25},   {1, 2500, 11, 210, 35},
+                        {9, 1700, 19, 450, 115},  {25, 100, 35, 930, 275},
+                        {26, 250, 36, 1200, 400}, {1000, 250, 1010, 1200, 400},
+                        {3, 2300, 13, 270, 55}};
     LevelProperties levels(1);
+    EXPECT_EQ(25u, levels.maxLevel());
+    EXPECT_EQ(2600u, levels.millisBetweenTokens()) << "constructed at level 0";
     for (const Row& row : rows)
     {
         levels.setLevel(row.level);
@@ -45,91 +31,55 @@ TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
         EXPECT_EQ(row.seconds, levels.stayTime()) << "level " << row.level;
         EXPECT_EQ(row.tokens, levels.stayTokens()) << "level " << row.level;
     }
-    levels.setLevel(3);
-    EXPECT_EQ(2300u, levels.millisBetweenTokens()) << "going back down recomputes everything";
 }
 
-TEST(LevelProperties, CentreSquareColoursByLevel)
+TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
 {
+    struct Cell
+    {
+        std::uint32_t level, x, y;
+        bool center;
+        sf::Color colour;
+    };
+    const sf::Color pink(255, 70, 200), green(10, 200, 50), salmon(255, 100, 100);
+    const sf::Color stripeA(255, 100, 200), stripeB(0, 255, 255);
+    const Cell cells[] = {{0, 7, 4, true, pink},
+                          {1, 8, 5, true, green},
+                          {2, 7, 4, true, salmon},
+                          {6, 9, 7, true, pink},
+                          {8, 10, 4, true, salmon},
+                          {7, 7, 4, true, green},
+                          {9, 7, 4, true, sf::Color(225, 255, 255)},
+                          {14, 8, 4, true, sf::Color(128, 128, 128)},
+                          {15, 9, 6, true, sf::Color(100, 200, 200)},
+                          {25, 10, 6, true, salmon},
+                          {26, 7, 4, true, sf::Color::Black},
+                          {26, 0, 0, false, sf::Color::Black},
+                          {0, 3, 2, false, sf::Color::Black},
+                          {1, 3, 2, false, sf::Color::Black},
+                          {25, 3, 2, false, sf::Color::Black},
+                          {2, 1, 1, false, sf::Color(255, 128, 0)},
+                          {3, 0, 0, false, sf::Color(100, 128, 255)},
+                          {4, 5, 5, false, sf::Color(100, 128, 255)},
+                          {5, 2, 1, false, stripeA},
+                          {5, 3, 0, false, stripeB},
+                          {9, 3, 0, false, stripeB},
+                          {6, 3, 2, false, stripeA},
+                          {8, 2, 1, false, stripeB},
+                          {10, 0, 0, false, sf::Color(10, 200, 10)},
+                          {12, 0, 1, false, sf::Color(250, 50, 10)},
+                          {14, 1, 0, false, sf::Color(10, 12, 250)},
+                          {10, 17, 11, false, sf::Color(25, 25, 25)},
+                          {11, 2, 2, false, sf::Color(10, 250, 100)},
+                          {13, 2, 3, false, sf::Color(0, 128, 255)},
+                          {11, 3, 2, false, sf::Color(100, 100, 100)},
+                          {13, 3, 3, false, sf::Color::White}};
     LevelProperties levels(1);
-    const sf::Color pink(255, 70, 200);
-    const sf::Color green(10, 200, 50);
-    const sf::Color salmon(255, 100, 100);
-    const sf::Color expected[] = {pink, green, salmon, green, salmon, green, pink, green, salmon};
-    for (std::uint32_t level = 0; level <= 8; ++level)
+    for (const Cell& cell : cells)
     {
-        levels.setLevel(level);
-        EXPECT_EQ(expected[level], levels.getBackgroundTileColor(7, 4, true)) << level;
-        EXPECT_EQ(expected[level], levels.getBackgroundTileColor(8, 5, true)) << level;
-    }
-    for (std::uint32_t level : {9u, 14u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color(225, 255, 255), levels.getBackgroundTileColor(7, 4, true));
-        EXPECT_EQ(sf::Color(128, 128, 128), levels.getBackgroundTileColor(8, 4, true));
-    }
-    for (std::uint32_t level : {15u, 25u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color(100, 200, 200), levels.getBackgroundTileColor(9, 6, true));
-        EXPECT_EQ(sf::Color(255, 100, 100), levels.getBackgroundTileColor(10, 6, true));
-    }
-    levels.setLevel(26);
-    EXPECT_EQ(sf::Color::Black, levels.getBackgroundTileColor(7, 4, true));
-    EXPECT_EQ(sf::Color::Black, levels.getBackgroundTileColor(0, 0, false));
-}
-
-TEST(LevelProperties, OuterColoursOfThePlainAndStripedLevels)
-{
-    LevelProperties levels(1);
-    const sf::Color pink(255, 100, 200);
-    const sf::Color cyan(0, 255, 255);
-    for (std::uint32_t level : {0u, 1u, 25u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color::Black, levels.getBackgroundTileColor(3, 2, false)) << level;
-    }
-    levels.setLevel(2);
-    EXPECT_EQ(sf::Color(255, 128, 0), levels.getBackgroundTileColor(1, 1, false));
-    for (std::uint32_t level : {3u, 4u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color(100, 128, 255), levels.getBackgroundTileColor(0, 0, false));
-    }
-    // Odd levels stripe the columns.
-    for (std::uint32_t level : {5u, 7u, 9u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(pink, levels.getBackgroundTileColor(2, 1, false)) << level;
-        EXPECT_EQ(cyan, levels.getBackgroundTileColor(3, 0, false)) << level;
-    }
-    // Even levels stripe the rows.
-    for (std::uint32_t level : {6u, 8u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(pink, levels.getBackgroundTileColor(3, 2, false)) << level;
-        EXPECT_EQ(cyan, levels.getBackgroundTileColor(2, 1, false)) << level;
-    }
-}
-
-TEST(LevelProperties, CheckerboardsOfLevels10To14)
-{
-    LevelProperties levels(1);
-    for (std::uint32_t level : {10u, 12u, 14u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color(10, 200, 10), levels.getBackgroundTileColor(0, 0, false));
-        EXPECT_EQ(sf::Color(250, 50, 10), levels.getBackgroundTileColor(0, 1, false));
-        EXPECT_EQ(sf::Color(10, 12, 250), levels.getBackgroundTileColor(1, 0, false));
-        EXPECT_EQ(sf::Color(25, 25, 25), levels.getBackgroundTileColor(17, 11, false));
-    }
-    for (std::uint32_t level : {11u, 13u})
-    {
-        levels.setLevel(level);
-        EXPECT_EQ(sf::Color(10, 250, 100), levels.getBackgroundTileColor(2, 2, false));
-        EXPECT_EQ(sf::Color(0, 128, 255), levels.getBackgroundTileColor(2, 3, false));
-        EXPECT_EQ(sf::Color(100, 100, 100), levels.getBackgroundTileColor(3, 2, false));
-        EXPECT_EQ(sf::Color(255, 255, 255), levels.getBackgroundTileColor(3, 3, false));
+        levels.setLevel(cell.level);
+        EXPECT_EQ(cell.colour, levels.getBackgroundTileColor(cell.x, cell.y, cell.center))
+            << "level " << cell.level << " cell (" << cell.x << ", " << cell.y << ")";
     }
 }
 
@@ -145,13 +95,10 @@ TEST(LevelProperties, RandomLevelsDrawBlueGreenRedFromTheirOwnSource)
         const auto red = static_cast<sf::Uint8>(twin.getUInt(255));
         EXPECT_EQ(sf::Color(red, green, blue), levels.getBackgroundTileColor(0, 0, false));
     }
-
     levels.setLevel(24);
-    const sf::Color first = levels.getBackgroundTileColor(5, 5, false);
-    const sf::Color second = levels.getBackgroundTileColor(5, 5, false);
-    EXPECT_NE(first, second) << "the same cell gets a new colour at every call";
-    EXPECT_EQ(sf::Color(255, 100, 100), levels.getBackgroundTileColor(8, 5, true))
-        << "the centre is not random";
+    EXPECT_NE(levels.getBackgroundTileColor(5, 5, false),
+              levels.getBackgroundTileColor(5, 5, false))
+        << "the same cell gets a new colour at every call";
 }
 
 } // namespace
