@@ -1,3 +1,4 @@
+#include "bexil/BexilProgramController.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "support/MenuHarness.hpp"
@@ -190,6 +191,16 @@ TEST_F(MenuSceneTest, ExitEndsTheLoopAfterTheFrame)
     menus.press({Keyboard::Up, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_TRUE(menus.frame());
+}
+
+TEST(ProgramScenes, TheMenuSceneComesFirstThenTheGame)
+{
+    bexil::test::TempDir dir(true);
+    bexil::BexilProgramController controller;
+    std::vector<std::string> names;
+    for (const auto& scene : controller.scenesVector())
+        names.push_back(scene->name());
+    EXPECT_EQ((std::vector<std::string>{"MenuScene", "GameScene"}), names);
 }
 
 } // namespace
