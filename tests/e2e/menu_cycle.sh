@@ -9,17 +9,27 @@ run_dir=$1
 keep_dir=$2
 
 fail() { echo "e2e: $*" >&2; exit 1; }
-[ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || fail "no X display; set DISPLAY"
-for tool in xdotool import convert; do
+# An X server whose last client has gone may be resetting, refusing clients for a moment.
+display_answers() {
+    for _ in $(seq 1 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+[ -n "${DISPLAY:-}" ] && display_answers || fail "no X display; set DISPLAY"
+for tool in xdotool xprop import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps test)"
 done
 [ -x "$run_dir/bexil" ] || fail "no game in $run_dir"
 
 work=$(mktemp -d)
 pid=
+holder=
 finish() {
     status=$?
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$holder" ] && kill "$holder" 2>/dev/null || true
     if [ "$status" -ne 0 ]; then
         rm -rf "$keep_dir" && mkdir -p "$keep_dir"
         cp "$work"/shots/*.png "$work/game.log" "$keep_dir/" 2>/dev/null || true
@@ -31,6 +41,11 @@ trap finish EXIT
 cp -r "$run_dir/." "$work/game"
 rm -f "$work/game/config.cfg"
 mkdir "$work/shots"
+
+# One connection held open for the whole test, so the server does not reset between clients.
+xprop -root -spy >/dev/null 2>&1 &
+holder=$!
+display_answers || fail "the X display stopped answering"
 
 cd "$work/game"
 ./bexil >"$work/game.log" 2>&1 &
@@ -72,7 +87,7 @@ wait_for() {
         sleep 0.3
     done
 }
-keys() { xdotool key --window "$window" --delay 60 "$@" 2>/dev/null; }
+keys() { xdotool key --window "$window" --delay 60 "$@"; }
 
 wait_for main-menu "$(line 0)" "$red" 0.1 10
 above "$(share "$(line 1)" "$blue")" 0.1 || fail "main menu: the second line is not blue"
