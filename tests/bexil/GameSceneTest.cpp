@@ -590,6 +590,15 @@ TEST_F(GameSceneTest, StartsAtTheChosenLevelAndRecoloursTheBackgroundAtEachLevel
     EXPECT_EQ(sf::Color::Black, fill(17, 0));
 }
 
+TEST_F(GameSceneTest, AnUnknownModeOrANegativeLevelStartsATokenGameAtLevelOne)
+{
+    open(7, -3);
+    EXPECT_EQ(GameScene::TokenMode, scene->gameMode());
+    EXPECT_EQ("Tokens: ", str(scene->currentText()));
+    EXPECT_EQ("1", str(scene->levelDisplay()));
+    EXPECT_EQ("25", str(scene->goalDisplay()));
+}
+
 TEST_F(GameSceneTest, ASeededGameDrawsTheCentreThePlayerAndTheFirstToken)
 {
     open();
