@@ -11,6 +11,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace lib::core
@@ -104,11 +105,16 @@ lib::Randomizer& Window::randomizer()
 
 bool Window::displayAvailable()
 {
-    ::Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
-        return false;
-    XCloseDisplay(display);
-    return true;
+    // The probe's connection stays open for the whole run: closing it could leave the server
+    // without clients, and a server that resets then would refuse the window's own connection.
+    struct DisplayCloser
+    {
+        void operator()(::Display* display) const { XCloseDisplay(display); }
+    };
+    static std::unique_ptr<::Display, DisplayCloser> probe;
+    if (!probe)
+        probe.reset(XOpenDisplay(nullptr));
+    return probe != nullptr;
 }
 
 } // namespace lib::core
