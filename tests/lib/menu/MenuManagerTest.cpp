@@ -15,60 +15,53 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// Writes "control.pressed:code" or "control.released:code" and may act on a press.
+// Writes "name+code" for a press and "name-code" for a release, then runs onPress.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
     JournalControl(const std::string& name, Journal& journal)
         : IMenuControl(name)
-        , m_journal(journal)
+        , m_log(journal)
     {
     }
-
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
-        m_journal.push_back(name() + ".pressed:" + std::to_string(key.code));
+        m_log.push_back(name() + "+" + std::to_string(key.code));
         if (onPress)
             onPress();
     }
     void onKeyReleased(sf::Event::KeyEvent key) override
     {
-        m_journal.push_back(name() + ".released:" + std::to_string(key.code));
+        m_log.push_back(name() + "-" + std::to_string(key.code));
     }
 
     std::function<void()> onPress;
 
 private:
-    Journal& m_journal;
+    Journal& m_log;
 };
 
-// A page whose onCreate adds the named controls.
 class JournalPage : public lib::menu::MenuStep
 {
 public:
     JournalPage(const std::string& name, Journal& journal, std::vector<std::string> controls)
         : MenuStep(name)
-        , m_journal(journal)
+        , m_log(journal)
         , m_controlNames(std::move(controls))
     {
     }
-
     void onCreate() override
     {
         ++created;
         for (const std::string& control : m_controlNames)
-            addMenuControl(std::make_shared<JournalControl>(control, m_journal));
+            addMenuControl(std::make_shared<JournalControl>(control, m_log));
     }
-
-    JournalControl& control(std::size_t index)
-    {
-        return static_cast<JournalControl&>(*controls().at(index));
-    }
+    JournalControl& control(std::size_t i) { return static_cast<JournalControl&>(*controls()[i]); }
 
     int created = 0;
 
 private:
-    Journal& m_journal;
+    Journal& m_log;
     std::vector<std::string> m_controlNames;
 };
 
@@ -87,13 +80,6 @@ public:
     sf::Vector2f getDefaultSizeView() override { return {2000, 2000}; }
 };
 
-sf::Event::KeyEvent key(sf::Keyboard::Key code)
-{
-    sf::Event::KeyEvent event{};
-    event.code = code;
-    return event;
-}
-
 class MenuManagerTest : public ::testing::Test
 {
 protected:
@@ -110,86 +96,58 @@ protected:
             flags.push_back(page->isVisible());
         return flags;
     }
+    void press(sf::Keyboard::Key code)
+    {
+        sf::Event::KeyEvent key{};
+        key.code = code;
+        menu.onKeyPressed(key);
+    }
 
     Journal journal;
     TestMenu menu;
 };
 
-TEST_F(MenuManagerTest, AddingBuildsThePageOnceAndLeavesEveryPageVisible)
+TEST_F(MenuManagerTest, PagesAreBuiltOnceAndShownOneAtATimeByName)
 {
     auto mainPage = add("MainMenu", {"a"});
     EXPECT_EQ(1, mainPage->created);
     EXPECT_EQ(&menu, mainPage->parent());
     EXPECT_EQ(mainPage.get(), mainPage->control(0).parent());
     auto options = add("OptionsMenu", {});
-    EXPECT_EQ(1, mainPage->created);
-    EXPECT_EQ(nullptr, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{true, true}), visibility());
-    ASSERT_EQ(2u, menu.children().size());
-    EXPECT_EQ(options, menu.children().back());
-
-    menu.onKeyPressed(key(sf::Keyboard::Down));
-    EXPECT_TRUE(journal.empty()) << "no page is active yet";
-}
-
-TEST_F(MenuManagerTest, ChangeStepShowsOnlyTheNamedPageAndIgnoresUnknownNames)
-{
-    add("MainMenu", {});
-    auto options = add("OptionsMenu", {});
-    add("KeyRedefinitionMenu", {});
-    add("StartLevelMenu", {});
-
-    menu.changeStep("OptionsMenu");
-    EXPECT_EQ(options, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
-
-    menu.changeStep("optionsmenu");
-    menu.changeStep("Nowhere");
-    EXPECT_EQ(options, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
-
-    menu.changeStep("OptionsMenu");
-    EXPECT_EQ(options, menu.activeStep());
-    EXPECT_TRUE(options->isVisible());
-    EXPECT_EQ(1, options->created) << "showing a page builds nothing again";
-}
-
-TEST_F(MenuManagerTest, OfTwoPagesWithOneNameTheLaterWins)
-{
     add("Twin", {});
-    auto later = add("Twin", {});
+    auto twin = add("Twin", {});
+    EXPECT_EQ((std::vector<bool>{true, true, true, true}), visibility()) << "before any change";
+    press(sf::Keyboard::Down);
+    EXPECT_TRUE(journal.empty()) << "no page is active yet";
+
+    menu.changeStep("OptionsMenu");
+    EXPECT_EQ(options, menu.activeStep());
+    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
+    menu.changeStep("optionsmenu");
+    EXPECT_EQ(options, menu.activeStep()) << "unknown names change nothing";
+    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
     menu.changeStep("Twin");
-    EXPECT_EQ(later, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{false, true}), visibility());
+    EXPECT_EQ(twin, menu.activeStep()) << "of two pages with one name, the later";
+    EXPECT_EQ((std::vector<bool>{false, false, false, true}), visibility());
+    EXPECT_EQ(1, mainPage->created);
 }
 
-TEST_F(MenuManagerTest, KeysReachEveryControlOfTheActivePageInOrder)
-{
-    add("MainMenu", {"first", "second"});
-    add("OptionsMenu", {"other"});
-    menu.changeStep("MainMenu");
-
-    menu.onKeyPressed(key(sf::Keyboard::Down));
-    menu.onKeyReleased(key(sf::Keyboard::Down));
-    EXPECT_EQ((Journal{"first.pressed:74", "second.pressed:74", "first.released:74",
-                       "second.released:74"}),
-              journal);
-}
-
-TEST_F(MenuManagerTest, AControlThatChangesThePageLetsItsPageFinishTheKey)
+TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThatChangesIt)
 {
     auto mainPage = add("MainMenu", {"first", "second"});
-    auto options = add("OptionsMenu", {"other"});
+    add("OptionsMenu", {"other"});
     menu.changeStep("MainMenu");
-    mainPage->control(0).onPress = [this] { menu.changeStep("OptionsMenu"); };
-
-    menu.onKeyPressed(key(sf::Keyboard::Return));
-    EXPECT_EQ((Journal{"first.pressed:58", "second.pressed:58"}), journal);
-    EXPECT_EQ(options, menu.activeStep());
+    sf::Event::KeyEvent release{};
+    release.code = sf::Keyboard::Up;
+    menu.onKeyReleased(release);
+    EXPECT_EQ((Journal{"first-73", "second-73"}), journal);
 
     journal.clear();
-    menu.onKeyPressed(key(sf::Keyboard::Up));
-    EXPECT_EQ((Journal{"other.pressed:73"}), journal);
+    mainPage->control(0).onPress = [this] { menu.changeStep("OptionsMenu"); };
+    press(sf::Keyboard::Return);
+    EXPECT_EQ((Journal{"first+58", "second+58"}), journal) << "the new page misses that key";
+    press(sf::Keyboard::Down);
+    EXPECT_EQ("other+74", journal.back());
 }
 
 } // namespace
