@@ -9,7 +9,6 @@
 #include <SFML/Window/Event.hpp>
 
 #include <X11/Xlib.h>
-
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,6 +36,15 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
            style, settings);
     setVerticalSyncEnabled(params.vsync);
+    if (!params.fullscreen)
+    {
+        // The windowing library centres new windows with the screen's width for both axes;
+        // without a window manager that can leave the bottom of the window off screen.
+        const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+        const auto centre = [](unsigned int screen, unsigned int window)
+        { return screen > window ? static_cast<int>((screen - window) / 2) : 0; };
+        setPosition({centre(desktop.width, params.width), centre(desktop.height, params.height)});
+    }
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
     m_sceneManager->addScenes(m_controller->scenesVector());
