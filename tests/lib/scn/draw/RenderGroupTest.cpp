@@ -62,6 +62,12 @@ unsigned int drawTree(RenderGroup& root, lib::core::Window* window = nullptr)
     return root.draw(window, states);
 }
 
+std::shared_ptr<Renderizable> rectangleLeaf(const sf::Vector2f& size)
+{
+    return std::make_shared<Renderizable>(
+        "rectangle", new lib::scn::draw::NodeShape(size, 4, NodeShapeType::Rectangle));
+}
+
 // A group whose finish hook drops the animated leaf, as the game does with its flying dots.
 class DroppingGroup : public RenderGroup
 {
@@ -88,49 +94,35 @@ std::vector<const IDrawable*> childList(const RenderGroup& group)
 
 } // namespace
 
-TEST(RenderGroupDraw, CountsVisibleLeavesAtEveryDepth)
-{
-    RenderGroup root("root");
-    std::vector<std::shared_ptr<CountingLeaf>> leaves;
-    for (int i = 0; i < 3; ++i)
-        leaves.push_back(addCounting(root));
-    auto inner = root.createNewRenderGroup("inner");
-    leaves.push_back(addCounting(*inner));
-    leaves.push_back(addCounting(*inner));
-
-    EXPECT_EQ(5u, drawTree(root));
-    for (const auto& leaf : leaves)
-        EXPECT_EQ(1, leaf->draws);
-
-    for (const auto& leaf : leaves)
-        leaf->setVisible(false);
-    EXPECT_EQ(0u, drawTree(root));
-    EXPECT_EQ(1, leaves[4]->draws);
-}
-
-TEST(RenderGroupDraw, HiddenGroupNeitherDrawsNorStepsButItsClocksRun)
+TEST(RenderGroupDraw, CountsVisibleLeavesAtEveryDepthAndHiddenGroupsStepNothing)
 {
     lib::Clock::useManualTime(true);
     RenderGroup root("root");
-    auto hidden = root.createNewRenderGroup("hidden");
-    auto counted = addCounting(*hidden->createNewRenderGroup("deep"));
-    auto dot = std::make_shared<Renderizable>(
-        "dot", new lib::scn::draw::NodeShape({10.f, 10.f}, 4, NodeShapeType::Rectangle));
-    hidden->addAnimation(lib::scn::draw::anim::createColorAnimation(
+    auto shown = addCounting(root);
+    auto hiddenLeaf = addCounting(root);
+    hiddenLeaf->setVisible(false);
+    auto group = root.createNewRenderGroup("group");
+    auto deep = addCounting(*group->createNewRenderGroup("deep"));
+    auto dot = rectangleLeaf({10.f, 10.f});
+    group->addAnimation(lib::scn::draw::anim::createColorAnimation(
         sf::Color(255, 255, 255, 0), sf::Color(10, 20, 30, 255), dot));
-    hidden->setVisible(false);
+    EXPECT_EQ(2u, drawTree(root));
+    EXPECT_EQ(1, deep->draws);
+    EXPECT_EQ(0, hiddenLeaf->draws);
 
+    group->setVisible(false);
     lib::Clock::advanceManualTime(sf::milliseconds(1500));
-    EXPECT_EQ(0u, drawTree(root));
-    EXPECT_EQ(0, counted->draws);
-    EXPECT_EQ(1u, hidden->runningAnimations());
-    EXPECT_EQ(sf::Color::White, dot->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(1u, drawTree(root));
+    EXPECT_EQ(1, deep->draws);
+    EXPECT_EQ(1u, group->runningAnimations());
+    EXPECT_EQ(sf::Color(255, 255, 255, 0), dot->getAsNodeShape()->getFillColor());
 
     // Shown again after more than the duration: the first step ends it at the end value.
-    hidden->setVisible(true);
-    EXPECT_EQ(1u, drawTree(root));
-    EXPECT_EQ(0u, hidden->runningAnimations());
+    group->setVisible(true);
+    EXPECT_EQ(2u, drawTree(root));
+    EXPECT_EQ(0u, group->runningAnimations());
     EXPECT_EQ(sf::Color(10, 20, 30, 255), dot->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(3, shown->draws);
 }
 
 TEST(RenderGroupDraw, TransformsComposeDownwardAndAreRestored)
@@ -148,19 +140,16 @@ TEST(RenderGroupDraw, TransformsComposeDownwardAndAreRestored)
     states.blendMode = sf::BlendAdd;
     const sf::Transform before = states.transform;
     EXPECT_EQ(2u, root.draw(nullptr, states));
-
-    const float* expected = before.getMatrix();
-    const float* actual = states.transform.getMatrix();
     for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(expected[i], actual[i]) << "matrix element " << i;
+        EXPECT_EQ(before.getMatrix()[i], states.transform.getMatrix()[i]) << "element " << i;
     EXPECT_EQ(sf::BlendAdd, states.blendMode);
 
     // (0, 5) turns to (-5, 0), moves by (110, 50), then the caller's scale and offset apply.
     const sf::Vector2f turned = deep->seen.transformPoint(0.f, 5.f);
     EXPECT_NEAR(7.f + 2 * 105.f, turned.x, 1e-3f);
     EXPECT_NEAR(9.f + 2 * 50.f, turned.y, 1e-3f);
-    // A sibling after the inner group sees only its parent's transform again.
-    EXPECT_EQ(sf::Vector2f(7.f + 2 * 100.f, 9.f + 2 * 50.f), after->seen.transformPoint(0.f, 0.f));
+    EXPECT_EQ(sf::Vector2f(7.f + 2 * 100.f, 9.f + 2 * 50.f), after->seen.transformPoint(0.f, 0.f))
+        << "a sibling after the inner group sees only its parent's transform";
 }
 
 TEST(RenderGroupDraw, FinishHooksRunBeforeTheChildrenAreDrawn)
@@ -174,7 +163,6 @@ TEST(RenderGroupDraw, FinishHooksRunBeforeTheChildrenAreDrawn)
     lib::Clock::advanceManualTime(sf::milliseconds(101));
     EXPECT_EQ(1u, drawTree(group));
     EXPECT_EQ(0, flying->draws);
-    EXPECT_EQ(1, staying->draws);
     EXPECT_EQ(std::vector<const IDrawable*>{staying.get()}, childList(group));
 }
 
@@ -189,20 +177,15 @@ TEST(RenderGroupChildren, CreatedLeavesAreAppendedInOrder)
 
     EXPECT_EQ("label", text->name());
     ASSERT_EQ(RenderizableType::Text, text->type());
-    EXPECT_EQ(nullptr, text->getAsText()->getFont());
-    EXPECT_TRUE(text->getAsText()->getString().isEmpty());
     EXPECT_EQ(nullptr, text->getAsNodeShape());
-
     ASSERT_EQ(RenderizableType::Shape, ellipse->type());
     EXPECT_EQ(nullptr, ellipse->getAsText());
     EXPECT_EQ(NodeShapeType::Ellipse, ellipse->getAsNodeShape()->type());
     EXPECT_EQ(30u, ellipse->getAsNodeShape()->getPointCount());
     EXPECT_EQ(sf::Vector2f(40.f, 20.f), ellipse->getAsNodeShape()->getSize());
-
     ASSERT_EQ(RenderizableType::Shape, sprite->type());
     EXPECT_EQ(NodeShapeType::Rectangle, sprite->getAsNodeShape()->type());
     EXPECT_EQ(4u, sprite->getAsNodeShape()->getPointCount());
-    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 200.f, 100.f), sprite->getLocalBounds());
 }
 
 TEST(RenderGroupChildren, GroupsGoBeforeTheirPositionNodeOrLast)
@@ -216,14 +199,12 @@ TEST(RenderGroupChildren, GroupsGoBeforeTheirPositionNodeOrLast)
     root.addRenderGroup(back);
     auto middle = root.createNewRenderGroup("middle", second);
     // A position node that is not a child of this group places the group last.
-    auto stranger = std::make_shared<CountingLeaf>();
     auto last = std::make_shared<RenderGroup>("last");
-    root.addRenderGroup(last, stranger);
+    root.addRenderGroup(last, std::make_shared<CountingLeaf>());
 
     EXPECT_EQ((std::vector<const IDrawable*>{front.get(), first.get(), middle.get(), second.get(),
                                              back.get(), last.get()}),
               childList(root));
-    EXPECT_EQ("middle", middle->name());
     for (const auto& group : {front, back, middle, last})
         EXPECT_EQ(&root, group->parent()) << group->name();
 }
@@ -238,16 +219,11 @@ TEST(RenderGroupChildren, RemovalIsByIdentityAndFirstOccurrenceOnly)
 
     EXPECT_FALSE(root.removeRenderizable(std::make_shared<CountingLeaf>()));
     EXPECT_FALSE(root.removeRenderizable(nullptr));
-    EXPECT_EQ(4u, root.children().size());
-
     EXPECT_TRUE(root.removeRenderizable(twice));
-    EXPECT_EQ((std::vector<const IDrawable*>{other.get(), twice.get(), inner.get()}),
-              childList(root));
     EXPECT_TRUE(root.removeRenderizable(inner));
     EXPECT_EQ((std::vector<const IDrawable*>{other.get(), twice.get()}), childList(root));
 
     root.removeAllChildren();
-    EXPECT_TRUE(root.children().empty());
     EXPECT_EQ(0u, drawTree(root));
 }
 
@@ -257,8 +233,6 @@ TEST(Renderizable, LeafWithoutAnObjectIsInert)
     EXPECT_EQ(RenderizableType::None, empty.type());
     EXPECT_EQ(sf::FloatRect(0.f, 0.f, 0.f, 0.f), empty.getLocalBounds());
     EXPECT_EQ(nullptr, empty.transformable());
-    EXPECT_EQ(nullptr, empty.getAsText());
-    EXPECT_EQ(nullptr, empty.getAsNodeShape());
     empty.setColor(sf::Color::Red);
     empty.setPositionWithAlignment({5.f, 5.f}, Alignment::Center);
     EXPECT_EQ(sf::Vector2f(0.f, 0.f), empty.getPosition());
@@ -268,134 +242,104 @@ TEST(Renderizable, LeafWithoutAnObjectIsInert)
 
 TEST(Renderizable, AlignmentUsesOnlyTheWidthAndHeightOfTheBounds)
 {
-    Renderizable leaf("bar",
-                      new lib::scn::draw::NodeShape({100.f, 20.f}, 4, NodeShapeType::Rectangle));
-    leaf.setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
-    EXPECT_EQ(sf::Vector2f(350.f, 290.f), leaf.getPosition());
-    leaf.setPositionWithAlignment({400.f, 300.f}, Alignment::Right);
-    EXPECT_EQ(sf::Vector2f(300.f, 280.f), leaf.getPosition());
-    leaf.setPositionWithAlignment({400.f, 300.f}, static_cast<Alignment>(7));
-    EXPECT_EQ(sf::Vector2f(400.f, 300.f), leaf.getPosition());
+    auto leaf = rectangleLeaf({100.f, 20.f});
+    leaf->setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
+    EXPECT_EQ(sf::Vector2f(350.f, 290.f), leaf->getPosition());
+    leaf->setPositionWithAlignment({400.f, 300.f}, Alignment::Right);
+    EXPECT_EQ(sf::Vector2f(300.f, 280.f), leaf->getPosition());
+    leaf->setPositionWithAlignment({400.f, 300.f}, static_cast<Alignment>(7));
+    EXPECT_EQ(sf::Vector2f(400.f, 300.f), leaf->getPosition());
 
     // The outline makes the bounds (-5, -5, 110, 30): their left and top are not used.
-    leaf.getAsNodeShape()->setOutlineThickness(5.f);
-    leaf.setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
-    EXPECT_EQ(sf::Vector2f(345.f, 285.f), leaf.getPosition());
-
-    leaf.setPositionX(1000.f, Alignment::Right);
-    EXPECT_EQ(sf::Vector2f(890.f, 285.f), leaf.getPosition());
-    leaf.setPositionX(1000.f, Alignment::Center);
-    EXPECT_EQ(sf::Vector2f(945.f, 285.f), leaf.getPosition());
-    leaf.setPositionX(1000.f, Alignment::Left);
-    EXPECT_EQ(sf::Vector2f(1000.f, 285.f), leaf.getPosition());
+    leaf->getAsNodeShape()->setOutlineThickness(5.f);
+    leaf->setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
+    EXPECT_EQ(sf::Vector2f(345.f, 285.f), leaf->getPosition());
+    leaf->setPositionX(1000.f, Alignment::Right);
+    EXPECT_EQ(sf::Vector2f(890.f, 285.f), leaf->getPosition());
+    leaf->setPositionX(1000.f, Alignment::Center);
+    EXPECT_EQ(sf::Vector2f(945.f, 285.f), leaf->getPosition());
+    leaf->setPositionX(1000.f, Alignment::Left);
+    EXPECT_EQ(sf::Vector2f(1000.f, 285.f), leaf->getPosition());
 }
 
 // Text bounds need a font, and drawing needs the display.
 class RenderTreeDrawing : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        controller = bexil::test::openTestWindow({});
-        ASSERT_TRUE(font.loadFromFile(BEXIL_DATA_DIR "fonts/DejaVuSans-Bold.ttf"));
-    }
-
-    lib::core::Window* window() { return controller->window().get(); }
+    void SetUp() override { controller = bexil::test::openTestWindow({}); }
 
     sf::Image drawn(RenderGroup& root, unsigned int expectedLeaves)
     {
-        window()->clear(sf::Color::Black);
-        EXPECT_EQ(expectedLeaves, drawTree(root, window()));
-        return bexil::test::capture(*window());
-    }
-
-    static std::shared_ptr<Renderizable> square(RenderGroup& group, const sf::Vector2f& at,
-                                                float side, const sf::Color& color)
-    {
-        auto leaf = group.createSpriteShape("square", {side, side});
-        leaf->setColor(color);
-        leaf->setPositionWithAlignment(at, Alignment::Left);
-        return leaf;
+        lib::core::Window& window = *controller->window();
+        window.clear(sf::Color::Black);
+        EXPECT_EQ(expectedLeaves, drawTree(root, &window));
+        return bexil::test::capture(window);
     }
 
     std::unique_ptr<bexil::test::TestController> controller;
-    sf::Font font;
 };
 
-TEST_F(RenderTreeDrawing, TextAlignsOnItsOwnBounds)
-{
-    RenderGroup root("root");
-    auto text = root.createText("title");
-    text->getAsText()->setFont(font);
-    text->getAsText()->setString("Bexil");
-    text->getAsText()->setCharacterSize(40);
-    const sf::FloatRect bounds = text->getLocalBounds();
-    ASSERT_GT(bounds.width, 0.f);
-    ASSERT_NE(0.f, bounds.top);
-
-    text->setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
-    EXPECT_EQ(sf::Vector2f(400.f - bounds.width * 0.5f, 300.f - bounds.height * 0.5f),
-              text->getPosition());
-    text->setPositionWithAlignment({400.f, 300.f}, Alignment::Right);
-    EXPECT_EQ(sf::Vector2f(400.f - bounds.width, 300.f - bounds.height), text->getPosition());
-    text->setColor(sf::Color::Yellow);
-    EXPECT_EQ(sf::Color::Yellow, text->getAsText()->getFillColor());
-}
-
-TEST_F(RenderTreeDrawing, NestedGroupsPlaceTheirLeaves)
+TEST_F(RenderTreeDrawing, GroupsPlaceTheirLeavesLaterOnesOnTopAndHiddenOnesVanish)
 {
     RenderGroup root("root");
     auto outer = root.createNewRenderGroup("outer");
     outer->setPosition(100.f, 50.f);
     auto inner = outer->createNewRenderGroup("inner");
     inner->setPosition(10.f, 0.f);
-    square(*inner, {0.f, 0.f}, 20.f, sf::Color::Red);
+    const auto square = [](RenderGroup& group, float x, float y, float side, sf::Color colour)
+    {
+        auto leaf = group.createSpriteShape("square", {side, side});
+        leaf->setColor(colour);
+        leaf->setPositionWithAlignment({x, y}, Alignment::Left);
+    };
+    square(*inner, 0.f, 0.f, 20.f, sf::Color::Red);
+    square(root, 300.f, 100.f, 100.f, sf::Color::Green);
+    square(root, 350.f, 150.f, 100.f, sf::Color::Blue);
+    auto hidden = root.createNewRenderGroup("hidden");
+    square(*hidden, 0.f, 0.f, 500.f, sf::Color::White);
+    hidden->setVisible(false);
 
-    const sf::Image image = drawn(root, 1);
+    sf::Image image = drawn(root, 3);
     EXPECT_EQ(sf::Color::Red, image.getPixel(111, 51));
     EXPECT_EQ(sf::Color::Red, image.getPixel(128, 68));
     EXPECT_EQ(sf::Color::Black, image.getPixel(108, 60));
     EXPECT_EQ(sf::Color::Black, image.getPixel(120, 48));
     EXPECT_EQ(sf::Color::Black, image.getPixel(11, 1));
-}
-
-TEST_F(RenderTreeDrawing, LaterChildrenLieOnTopAndHiddenOnesVanish)
-{
-    RenderGroup root("root");
-    square(root, {100.f, 100.f}, 100.f, sf::Color::Green);
-    square(root, {150.f, 150.f}, 100.f, sf::Color::Blue);
-    auto hidden = root.createNewRenderGroup("hidden");
-    square(*hidden, {0.f, 0.f}, 400.f, sf::Color::White);
-    hidden->setVisible(false);
-
-    sf::Image image = drawn(root, 2);
-    EXPECT_EQ(sf::Color::Green, image.getPixel(120, 120));
-    EXPECT_EQ(sf::Color::Blue, image.getPixel(175, 175));
-    EXPECT_EQ(sf::Color::Blue, image.getPixel(225, 225));
-    EXPECT_EQ(sf::Color::Black, image.getPixel(50, 50));
+    EXPECT_EQ(sf::Color::Green, image.getPixel(320, 120));
+    EXPECT_EQ(sf::Color::Blue, image.getPixel(375, 175));
+    EXPECT_EQ(sf::Color::Blue, image.getPixel(425, 225));
 
     hidden->setVisible(true);
-    image = drawn(root, 3);
-    EXPECT_EQ(sf::Color::White, image.getPixel(50, 50));
-    EXPECT_EQ(sf::Color::White, image.getPixel(175, 175));
+    image = drawn(root, 4);
+    EXPECT_EQ(sf::Color::White, image.getPixel(11, 1));
+    EXPECT_EQ(sf::Color::White, image.getPixel(375, 175));
 }
 
-TEST_F(RenderTreeDrawing, ShapeCreatedAfterATextCoversIt)
+TEST_F(RenderTreeDrawing, TextAlignsOnItsOwnBoundsAndAShapeCreatedAfterItCoversIt)
 {
+    sf::Font font;
+    ASSERT_TRUE(font.loadFromFile(BEXIL_DATA_DIR "fonts/DejaVuSans-Bold.ttf"));
     RenderGroup root("root");
     auto text = root.createText("label");
     text->getAsText()->setFont(font);
     text->getAsText()->setString("MMM");
     text->getAsText()->setCharacterSize(80);
-    text->setPositionWithAlignment({100.f, 100.f}, Alignment::Left);
-    const sf::FloatRect area = text->getAsText()->getGlobalBounds();
+    const sf::FloatRect bounds = text->getLocalBounds();
+    ASSERT_NE(0.f, bounds.top);
+    text->setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
+    EXPECT_EQ(sf::Vector2f(400.f - bounds.width * 0.5f, 300.f - bounds.height * 0.5f),
+              text->getPosition());
+    text->setPositionWithAlignment({400.f, 300.f}, Alignment::Right);
+    EXPECT_EQ(sf::Vector2f(400.f - bounds.width, 300.f - bounds.height), text->getPosition());
+    text->setColor(sf::Color::Yellow);
 
-    auto countLit = [&area](const sf::Image& image)
+    const sf::FloatRect area = text->getAsText()->getGlobalBounds();
+    const auto countLit = [&area](const sf::Image& image)
     {
         int lit = 0;
         for (auto x = unsigned(area.left); x < unsigned(area.left + area.width); ++x)
             for (auto y = unsigned(area.top); y < unsigned(area.top + area.height); ++y)
-                lit += image.getPixel(x, y) == sf::Color::White ? 1 : 0;
+                lit += image.getPixel(x, y) == sf::Color::Yellow ? 1 : 0;
         return lit;
     };
     EXPECT_GT(countLit(drawn(root, 1)), 100);
