@@ -11,32 +11,20 @@ namespace
 using bexil::Direction;
 using bexil::Player;
 
-TEST(Player, StartsAsARedTriangleFacingUpInItsCell)
+TEST(Player, ARedTriangleFacingUpThatTurnsAboutTheCentreOfItsCell)
 {
     Player player({7, 4}, {120.f, 90.f});
-    EXPECT_EQ("player", player.name());
-    EXPECT_EQ(sf::Vector2u(7, 4), player.boardPosition);
     EXPECT_EQ(Direction::Up, player.currentDirection);
-    EXPECT_EQ(0, player.data);
     EXPECT_EQ(sf::Color::Red, player.shape().getFillColor());
     ASSERT_EQ(3u, player.shape().getPointCount());
-    // Inscribed in the cell's rectangle, pointing up: the tip is the top centre.
-    EXPECT_EQ(sf::Vector2f(60.f, 0.f), player.shape().getPoint(0));
-    EXPECT_EQ(5u, player.shape().fillVertices().getVertexCount());
-}
-
-TEST(Player, TurnsAboutTheCentreOfItsCell)
-{
     EXPECT_EQ(0.f, Player::rotationOf(Direction::Up));
     EXPECT_EQ(90.f, Player::rotationOf(Direction::Right));
     EXPECT_EQ(180.f, Player::rotationOf(Direction::Down));
     EXPECT_EQ(270.f, Player::rotationOf(Direction::Left));
 
-    Player player({7, 4}, {120.f, 90.f});
     player.currentDirection = Direction::Left;
     player.placeInCell({1000.f, 500.f});
     const lib::scn::draw::NodeShape& shape = player.shape();
-    EXPECT_EQ(sf::Vector2f(60.f, 45.f), shape.getOrigin());
     EXPECT_EQ(sf::Vector2f(1060.f, 545.f), shape.getPosition());
     EXPECT_EQ(270.f, shape.getRotation());
     // The tip (top centre) now points left, half a cell height from the centre.
