@@ -70,21 +70,7 @@ TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
     }
 }
 
-TEST_F(MenuSceneTest, HighlightWrapsAroundBothWays)
-{
-    const lib::menu::ChooseControl& main = menus.control("MainMenu");
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
-    EXPECT_EQ(3u, main.selectedOption());
-    EXPECT_EQ(sf::Color::Blue, main.options[0].text->getAsText()->getFillColor());
-    EXPECT_EQ(sf::Color::Red, main.options[3].text->getAsText()->getFillColor());
-    menus.press({Keyboard::Down});
-    EXPECT_EQ(0u, main.selectedOption());
-    menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
-    EXPECT_EQ(2u, main.selectedOption());
-    EXPECT_EQ("MainMenu", menus.activePage());
-}
-
-TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedAndTheCursorSlidesIn120Ms)
+TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedWrapAndTheCursorSlidesIn120Ms)
 {
     menus.advance(200);
     menus.frame();
@@ -98,14 +84,19 @@ TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedAndTheCursorSlidesI
     EXPECT_EQ(0, line0.blue);
     EXPECT_GT(line1.blue, 200) << "the other lines are blue";
     EXPECT_EQ(0, line1.red);
-
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     const float labelLeft = 1000.f + main.options[0].text->getPosition().x;
     // The triangle fills the 90 × 90 box left of the label, pointing at it.
     EXPECT_GT(inksIn(first, {labelLeft - 85, 705, 80, 80}).red, 100) << "the cursor";
     EXPECT_EQ(0, inksIn(first, {labelLeft - 180, 705, 85, 80}).red) << "nothing further left";
 
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
+    EXPECT_EQ(3u, main.selectedOption());
     menus.press({Keyboard::Down});
+    EXPECT_EQ(0u, main.selectedOption()) << "wraps down";
+    menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
+    EXPECT_EQ(2u, main.selectedOption()) << "wraps up; other keys do nothing";
+    menus.press({Keyboard::Up});
     const sf::Vector2f label = main.options[1].text->getPosition();
     menus.advance(121);
     menus.frame();
@@ -115,6 +106,7 @@ TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedAndTheCursorSlidesI
     const sf::Image second = bexil::test::capture(*menus.controller->window());
     EXPECT_EQ(0, inksIn(second, {650, 725, 700, 55}).red);
     EXPECT_GT(inksIn(second, {650, 820, 700, 55}).red, 200);
+    EXPECT_EQ("MainMenu", menus.activePage());
 }
 
 TEST_F(MenuSceneTest, ModeAndLevelReachTheGameAndTheGameReturnsToTheMainMenu)

@@ -76,34 +76,26 @@ TEST_F(OptionsMenuTest, AcceptWritesTheFileAtOnceKeepingOtherKeys)
     EXPECT_EQ("Normal", menus.shown("OptionsMenu", 0));
 }
 
-TEST_F(OptionsMenuTest, CancelShowsWhatTheFileHoldsAndWritesNothing)
+TEST_F(OptionsMenuTest, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingNothing)
 {
     menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\n");
     menus.open();
     menus.press(ToOptions);
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down, Keyboard::Left});
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down, Keyboard::Left,
+                 Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("KeyRedefinitionMenu", menus.activePage());
+    menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
+    EXPECT_EQ("OptionsMenu", menus.activePage());
+    EXPECT_EQ(4u, menus.control("OptionsMenu").selectedOption());
     EXPECT_EQ("Yes", menus.shown("OptionsMenu", 2));
     EXPECT_EQ("No", menus.shown("OptionsMenu", 3));
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});
+
+    menus.press({Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("Fullscreen=0\nVSync=1\n", menus.dir.read("config.cfg"));
     menus.press({Keyboard::Return});
     EXPECT_EQ("No", menus.shown("OptionsMenu", 2));
     EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
-}
-
-TEST_F(OptionsMenuTest, UnsavedChangesSurviveTheKeyRedefinitionPage)
-{
-    menus.open();
-    menus.press(ToOptions);
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down,
-                 Keyboard::Return});
-    EXPECT_EQ("KeyRedefinitionMenu", menus.activePage());
-    menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
-    EXPECT_EQ("OptionsMenu", menus.activePage());
-    EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
-    EXPECT_EQ(4u, menus.control("OptionsMenu").selectedOption());
-    EXPECT_FALSE(fileExists()) << "nothing is stored until Accept";
 }
 
 TEST_F(OptionsMenuTest, HandEditedValuesOutsideTheListsShowTheFirstValue)
@@ -117,28 +109,18 @@ TEST_F(OptionsMenuTest, HandEditedValuesOutsideTheListsShowTheFirstValue)
     EXPECT_EQ("Bad", menus.shown("OptionsMenu", 0));
 }
 
-// The options page alone, on a display that reports the modes the test chooses.
+// The options page alone, on a display that reports no full-screen mode.
 class FixedModesOptions : public bexil::bmenu::OptionsMenu
 {
-public:
-    explicit FixedModesOptions(std::vector<sf::VideoMode> modes)
-        : m_modes(std::move(modes))
-    {
-    }
-
 protected:
-    std::vector<sf::VideoMode> fullscreenModes() const override { return m_modes; }
-
-private:
-    std::vector<sf::VideoMode> m_modes;
+    std::vector<sf::VideoMode> fullscreenModes() const override { return {}; }
 };
 
 class OptionsOnly : public lib::menu::MenuManager
 {
 public:
-    explicit OptionsOnly(std::vector<sf::VideoMode> modes)
+    OptionsOnly()
         : MenuManager("MenuScene")
-        , page(std::make_shared<FixedModesOptions>(std::move(modes)))
     {
     }
     void onInit() override { addMenuStep(page); }
@@ -148,31 +130,25 @@ public:
     void update() override {}
     sf::Vector2f getDefaultSizeView() override { return {2000, 2000}; }
 
-    void press(const std::vector<Keyboard::Key>& keys)
-    {
-        for (Keyboard::Key key : keys)
-            onKeyPressed(bexil::test::keyEvent(key));
-    }
-    std::string resolution() const
-    {
-        return page->chooseControl()->options[1].subOptionText->getAsText()->getString();
-    }
-
-    std::shared_ptr<FixedModesOptions> page;
+    std::shared_ptr<FixedModesOptions> page = std::make_shared<FixedModesOptions>();
 };
 
 TEST(OptionsMenuModes, NoFullScreenModeShowsTheStoredResolutionAndAcceptKeepsIt)
 {
     bexil::test::TempDir dir(true);
     dir.write("config.cfg", "ResolutionX=800\nResolutionY=600\nbpp=16\n");
-    auto menu = std::make_shared<OptionsOnly>(std::vector<sf::VideoMode>{});
+    auto menu = std::make_shared<OptionsOnly>();
     auto window =
         bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
     window->window()->loopStep();
-    EXPECT_EQ("800x600x16", menu->resolution());
-    menu->press({Keyboard::Down, Keyboard::Right});
-    EXPECT_EQ("800x600x16", menu->resolution());
-    menu->press({Keyboard::Up, Keyboard::Up, Keyboard::Return});
+    const auto resolution = [&menu]
+    { return menu->page->chooseControl()->options[1].subOptionText->getAsText()->getString(); };
+    EXPECT_EQ("800x600x16", resolution());
+    for (Keyboard::Key key : {Keyboard::Down, Keyboard::Right})
+        menu->onKeyPressed(bexil::test::keyEvent(key));
+    EXPECT_EQ("800x600x16", resolution());
+    for (Keyboard::Key key : {Keyboard::Up, Keyboard::Up, Keyboard::Return})
+        menu->onKeyPressed(bexil::test::keyEvent(key));
     EXPECT_EQ("Fullscreen=0\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp=16\n",
               dir.read("config.cfg"));
 }
