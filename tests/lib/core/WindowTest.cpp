@@ -87,20 +87,6 @@ TEST_F(WindowTest, TitleShowsTheFrameCountOnlyAfterMoreThanASecond)
     EXPECT_EQ("Bexil FPS:3", bexil::test::windowTitle(handle()));
 }
 
-TEST_F(WindowTest, FirstFrameActivatesTheFirstSceneAndDrawsIt)
-{
-    EXPECT_EQ(sf::Vector2u(1024, 768), window().getSize());
-    EXPECT_EQ(nullptr, window().sceneManager()->currentScene());
-    EXPECT_FALSE(window().loopStep());
-    EXPECT_EQ(scene, window().sceneManager()->currentScene());
-    EXPECT_EQ(0, scene->updates) << "the activating frame does not update";
-
-    window().loopStep();
-    EXPECT_EQ(1, scene->updates);
-    const sf::Image image = bexil::test::capture(window());
-    EXPECT_EQ(sf::Color(0, 200, 0), image.getPixel(512, 384));
-}
-
 TEST_F(WindowTest, KeysBeforeTheFirstSceneAreDroppedAndACloseEndsTheFrameAfterEarlierKeys)
 {
     bexil::test::tapKey(handle(), "a");
@@ -122,9 +108,15 @@ TEST_F(WindowTest, KeysBeforeTheFirstSceneAreDroppedAndACloseEndsTheFrameAfterEa
     EXPECT_EQ(1, scene->updates) << "a closing frame does not update";
 }
 
-TEST_F(WindowTest, ExitProgramFinishesTheFrameFirst)
+TEST_F(WindowTest, FirstFrameActivatesAndDrawsTheFirstSceneAndExitProgramFinishesTheFrame)
 {
-    window().loopStep();
+    EXPECT_EQ(sf::Vector2u(1024, 768), window().getSize());
+    EXPECT_EQ(nullptr, window().sceneManager()->currentScene());
+    EXPECT_FALSE(window().loopStep());
+    EXPECT_EQ(scene, window().sceneManager()->currentScene());
+    EXPECT_EQ(0, scene->updates) << "the activating frame does not update";
+    EXPECT_EQ(sf::Color(0, 200, 0), bexil::test::capture(window()).getPixel(512, 384));
+
     scene->onPress = [this] { window().exitProgram(); };
     bexil::test::sendKey(handle(), "Return", true);
     EXPECT_TRUE(window().loopStep());

@@ -41,7 +41,7 @@ public:
 
 } // namespace
 
-TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAndAClosingVertex)
+TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAClosingVertexAndStretchedTexture)
 {
     NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
     const sf::VertexArray& fill = shape.fillVertices();
@@ -56,18 +56,17 @@ TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAndAClosingVertex)
     EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
     EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.getLocalBounds());
     EXPECT_EQ(10u, shape.outlineVertices().getVertexCount());
+
+    // A texture rectangle is stretched over the inside bounds.
+    shape.setTextureRect({10, 20, 64, 32});
+    EXPECT_EQ(sf::Vector2f(42.f, 36.f), fill[0].texCoords);
+    EXPECT_EQ(sf::Vector2f(10.f, 20.f), fill[1].texCoords);
+    EXPECT_EQ(sf::Vector2f(74.f, 20.f), fill[2].texCoords);
+    EXPECT_EQ(sf::Vector2f(74.f, 52.f), fill[3].texCoords);
+    EXPECT_EQ(sf::Vector2f(10.f, 52.f), fill[4].texCoords);
 }
 
-TEST(NodeShapeGeometry, EllipsePointsStartAtTheTopAndRunClockwise)
-{
-    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Ellipse);
-    expectNear({50.f, 0.f}, shape.getPoint(0));
-    expectNear({100.f, 25.f}, shape.getPoint(1));
-    expectNear({50.f, 50.f}, shape.getPoint(2));
-    expectNear({0.f, 25.f}, shape.getPoint(3));
-}
-
-TEST(NodeShapeGeometry, ThirtyPointEllipseReachesTopAndBottomButNotTheSides)
+TEST(NodeShapeGeometry, EllipseStartsAtTheTopRunsClockwiseAndMissesTheSides)
 {
     NodeShape shape({100.f, 100.f}, 30, NodeShapeType::Ellipse);
     const float inset = 50.f - 50.f * static_cast<float>(std::cos(6.0 * 3.141592653589793 / 180));
@@ -78,6 +77,21 @@ TEST(NodeShapeGeometry, ThirtyPointEllipseReachesTopAndBottomButNotTheSides)
     EXPECT_NEAR(100.f, inside.height, 1e-4f);
     // The centre comes from the bounds, not from the first point it was copied from.
     expectNear({50.f, 50.f}, shape.fillVertices()[0].position);
+    // Without a thickness the outline lies on the points.
+    EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds());
+    const sf::VertexArray& outline = shape.outlineVertices();
+    ASSERT_EQ(62u, outline.getVertexCount());
+    EXPECT_EQ(sf::TrianglesStrip, outline.getPrimitiveType());
+    EXPECT_EQ(shape.fillVertices()[1].position, outline[0].position);
+    EXPECT_EQ(outline[0].position, outline[60].position);
+    EXPECT_EQ(outline[1].position, outline[61].position);
+
+    // Points start at the top and run clockwise.
+    const NodeShape four({100.f, 50.f}, 4, NodeShapeType::Ellipse);
+    expectNear({50.f, 0.f}, four.getPoint(0));
+    expectNear({100.f, 25.f}, four.getPoint(1));
+    expectNear({50.f, 50.f}, four.getPoint(2));
+    expectNear({0.f, 25.f}, four.getPoint(3));
 }
 
 TEST(NodeShapeGeometry, FewerThanThreePointsLeaveNothingToDrawAndKeepTheBounds)
@@ -116,30 +130,6 @@ TEST(NodeShapeGeometry, FillColourReachesEveryVertexWithoutMovingAny)
     // A rebuild keeps the colour.
     shape.setSize({80.f, 20.f});
     EXPECT_EQ(sf::Color(10, 20, 30, 40), shape.fillVertices()[3].color);
-}
-
-TEST(NodeShapeGeometry, TextureRectangleIsStretchedOverTheInsideBounds)
-{
-    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
-    shape.setTextureRect({10, 20, 64, 32});
-    const sf::VertexArray& fill = shape.fillVertices();
-    EXPECT_EQ(sf::Vector2f(42.f, 36.f), fill[0].texCoords);
-    EXPECT_EQ(sf::Vector2f(10.f, 20.f), fill[1].texCoords);
-    EXPECT_EQ(sf::Vector2f(74.f, 20.f), fill[2].texCoords);
-    EXPECT_EQ(sf::Vector2f(74.f, 52.f), fill[3].texCoords);
-    EXPECT_EQ(sf::Vector2f(10.f, 52.f), fill[4].texCoords);
-}
-
-TEST(NodeShapeOutline, NoThicknessLiesOnThePoints)
-{
-    NodeShape shape({100.f, 100.f}, 30, NodeShapeType::Ellipse);
-    EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds());
-    const sf::VertexArray& outline = shape.outlineVertices();
-    ASSERT_EQ(62u, outline.getVertexCount());
-    EXPECT_EQ(sf::TrianglesStrip, outline.getPrimitiveType());
-    EXPECT_EQ(shape.fillVertices()[1].position, outline[0].position);
-    EXPECT_EQ(outline[0].position, outline[60].position);
-    EXPECT_EQ(outline[1].position, outline[61].position);
 }
 
 TEST(NodeShapeOutline, ThicknessPushesTheOuterEdgeOutward)
