@@ -35,50 +35,30 @@ TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
 
 TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
 {
-    struct Cell
+    // Colours as 0xRRGGBB.
+    const struct
     {
         std::uint32_t level, x, y;
         bool center;
-        sf::Color colour;
-    };
-    const sf::Color pink(255, 70, 200), green(10, 200, 50), salmon(255, 100, 100);
-    const sf::Color stripeA(255, 100, 200), stripeB(0, 255, 255);
-    const Cell cells[] = {{0, 7, 4, true, pink},
-                          {1, 8, 5, true, green},
-                          {2, 7, 4, true, salmon},
-                          {6, 9, 7, true, pink},
-                          {8, 10, 4, true, salmon},
-                          {7, 7, 4, true, green},
-                          {9, 7, 4, true, sf::Color(225, 255, 255)},
-                          {14, 8, 4, true, sf::Color(128, 128, 128)},
-                          {15, 9, 6, true, sf::Color(100, 200, 200)},
-                          {25, 10, 6, true, salmon},
-                          {26, 7, 4, true, sf::Color::Black},
-                          {26, 0, 0, false, sf::Color::Black},
-                          {0, 3, 2, false, sf::Color::Black},
-                          {1, 3, 2, false, sf::Color::Black},
-                          {25, 3, 2, false, sf::Color::Black},
-                          {2, 1, 1, false, sf::Color(255, 128, 0)},
-                          {3, 0, 0, false, sf::Color(100, 128, 255)},
-                          {4, 5, 5, false, sf::Color(100, 128, 255)},
-                          {5, 2, 1, false, stripeA},
-                          {5, 3, 0, false, stripeB},
-                          {9, 3, 0, false, stripeB},
-                          {6, 3, 2, false, stripeA},
-                          {8, 2, 1, false, stripeB},
-                          {10, 0, 0, false, sf::Color(10, 200, 10)},
-                          {12, 0, 1, false, sf::Color(250, 50, 10)},
-                          {14, 1, 0, false, sf::Color(10, 12, 250)},
-                          {10, 17, 11, false, sf::Color(25, 25, 25)},
-                          {11, 2, 2, false, sf::Color(10, 250, 100)},
-                          {13, 2, 3, false, sf::Color(0, 128, 255)},
-                          {11, 3, 2, false, sf::Color(100, 100, 100)},
-                          {13, 3, 3, false, sf::Color::White}};
+        std::uint32_t rgb;
+    } cells[] = {
+        {0, 7, 4, true, 0xff46c8},   {1, 8, 5, true, 0x0ac832},   {2, 7, 4, true, 0xff6464},
+        {6, 9, 7, true, 0xff46c8},   {8, 10, 4, true, 0xff6464},  {7, 7, 4, true, 0x0ac832},
+        {9, 7, 4, true, 0xe1ffff},   {14, 8, 4, true, 0x808080},  {15, 9, 6, true, 0x64c8c8},
+        {25, 10, 6, true, 0xff6464}, {26, 7, 4, true, 0x000000},  {26, 0, 0, false, 0x000000},
+        {0, 3, 2, false, 0x000000},  {1, 3, 2, false, 0x000000},  {25, 3, 2, false, 0x000000},
+        {2, 1, 1, false, 0xff8000},  {3, 0, 0, false, 0x6480ff},  {4, 5, 5, false, 0x6480ff},
+        {5, 2, 1, false, 0xff64c8},  {5, 3, 0, false, 0x00ffff},  {9, 3, 0, false, 0x00ffff},
+        {6, 3, 2, false, 0xff64c8},  {8, 2, 1, false, 0x00ffff},  {10, 0, 0, false, 0x0ac80a},
+        {12, 0, 1, false, 0xfa320a}, {14, 1, 0, false, 0x0a0cfa}, {10, 17, 11, false, 0x191919},
+        {11, 2, 2, false, 0x0afa64}, {13, 2, 3, false, 0x0080ff}, {11, 3, 2, false, 0x646464},
+        {13, 3, 3, false, 0xffffff}};
     LevelProperties levels(1);
-    for (const Cell& cell : cells)
+    for (const auto& cell : cells)
     {
         levels.setLevel(cell.level);
-        EXPECT_EQ(cell.colour, levels.getBackgroundTileColor(cell.x, cell.y, cell.center))
+        EXPECT_EQ(sf::Color(cell.rgb << 8 | 0xff),
+                  levels.getBackgroundTileColor(cell.x, cell.y, cell.center))
             << "level " << cell.level << " cell (" << cell.x << ", " << cell.y << ")";
     }
 }

@@ -2,6 +2,7 @@
 
 #include "lib/menu/IMenuControl.hpp"
 #include "lib/menu/MenuStep.hpp"
+#include "support/TestWindow.hpp"
 
 #include <gtest/gtest.h>
 
@@ -96,12 +97,7 @@ protected:
             flags.push_back(page->isVisible());
         return flags;
     }
-    void press(sf::Keyboard::Key code)
-    {
-        sf::Event::KeyEvent key{};
-        key.code = code;
-        menu.onKeyPressed(key);
-    }
+    void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
 
     Journal journal;
     TestMenu menu;
@@ -137,9 +133,7 @@ TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThat
     auto mainPage = add("MainMenu", {"first", "second"});
     add("OptionsMenu", {"other"});
     menu.changeStep("MainMenu");
-    sf::Event::KeyEvent release{};
-    release.code = sf::Keyboard::Up;
-    menu.onKeyReleased(release);
+    menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
     EXPECT_EQ((Journal{"first-73", "second-73"}), journal);
 
     journal.clear();
