@@ -12,30 +12,14 @@ namespace
 using bexil::Direction;
 using bexil::KeyMapping;
 
-TEST(KeyMapping, FirstStartUsesArrowsSpaceAndEscapeAndListsAllSixKeys)
-{
-    bexil::test::TempDir dir(true);
-    {
-        KeyMapping keys;
-        EXPECT_EQ(sf::Keyboard::Left, keys.getDirectionKey(Direction::Left));
-        EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right));
-        EXPECT_EQ(sf::Keyboard::Up, keys.getDirectionKey(Direction::Up));
-        EXPECT_EQ(sf::Keyboard::Down, keys.getDirectionKey(Direction::Down));
-        EXPECT_EQ(sf::Keyboard::Space, keys.getLaunchKey());
-        EXPECT_EQ(sf::Keyboard::Escape, keys.getPauseKey());
-        EXPECT_TRUE(keys.saveConfig());
-    }
-    EXPECT_EQ("key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
-              dir.read("config.cfg"));
-}
-
-TEST(KeyMapping, ReadsTheSettingsOnceAtConstruction)
+TEST(KeyMapping, ReadsTheSettingsOnceAtConstructionWithDefaultsForMissingKeys)
 {
     bexil::test::TempDir dir(true);
     dir.write("config.cfg", "key0=0\nkey3=25\nkey_launch4=58\nkey_pause5=15\n");
     KeyMapping keys;
     EXPECT_EQ(sf::Keyboard::A, keys.getDirectionKey(Direction::Left));
     EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right)) << "missing: default";
+    EXPECT_EQ(sf::Keyboard::Up, keys.getDirectionKey(Direction::Up));
     EXPECT_EQ(sf::Keyboard::Z, keys.getDirectionKey(Direction::Down));
     EXPECT_EQ(sf::Keyboard::Enter, keys.getLaunchKey());
     EXPECT_EQ(sf::Keyboard::P, keys.getPauseKey());

@@ -6,37 +6,37 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace
 {
 
 using sf::Keyboard;
 
 // How many pixels of the logical rectangle (view of 2000 × 2000 stretched over the window)
-// are plainly red, and plainly blue.
-struct Inks
+// are plainly of the pure colour ink.
+int inked(const sf::Image& image, const sf::FloatRect& logical, const sf::Color& ink)
 {
-    int red = 0;
-    int blue = 0;
-};
-
-Inks inksIn(const sf::Image& image, const sf::FloatRect& logical)
-{
-    const float sx = static_cast<float>(image.getSize().x) / 2000.f;
-    const float sy = static_cast<float>(image.getSize().y) / 2000.f;
-    Inks inks;
-    for (auto y = static_cast<unsigned>(logical.top * sy);
-         y < static_cast<unsigned>((logical.top + logical.height) * sy); ++y)
+    const sf::Vector2f scale = sf::Vector2f(image.getSize()) / 2000.f;
+    int count = 0;
+    for (auto y = unsigned(logical.top * scale.y);
+         y < unsigned((logical.top + logical.height) * scale.y); ++y)
     {
-        for (auto x = static_cast<unsigned>(logical.left * sx);
-             x < static_cast<unsigned>((logical.left + logical.width) * sx); ++x)
+        for (auto x = unsigned(logical.left * scale.x);
+             x < unsigned((logical.left + logical.width) * scale.x); ++x)
         {
             const sf::Color c = image.getPixel(x, y);
-            inks.red += c.r > 180 && c.g < 80 && c.b < 80;
-            inks.blue += c.b > 180 && c.r < 80 && c.g < 80;
+            count += std::abs(c.r - ink.r) < 76 && std::abs(c.g - ink.g) < 80 &&
+                     std::abs(c.b - ink.b) < 80;
         }
     }
-    return inks;
+    return count;
 }
+
+// Control at (1000, 700): the capitals of line i stand at about y = 725 + 91 i to 780 + 91 i,
+// clear of the descenders of the line above.
+const sf::FloatRect Line0(650, 725, 700, 55);
+const sf::FloatRect Line1(650, 820, 700, 55);
 
 class MenuSceneTest : public ::testing::Test
 {
@@ -75,20 +75,16 @@ TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedWrapAndTheCursorSli
     menus.advance(200);
     menus.frame();
     menus.frame();
-    // Control at (1000, 700): the capitals of line i stand at about y = 725 + 91 i to 780 + 91 i,
-    // clear of the descenders of the line above.
     const sf::Image first = bexil::test::capture(*menus.controller->window());
-    const Inks line0 = inksIn(first, {650, 725, 700, 55});
-    const Inks line1 = inksIn(first, {650, 820, 700, 55});
-    EXPECT_GT(line0.red, 200) << "the highlighted line is red";
-    EXPECT_EQ(0, line0.blue);
-    EXPECT_GT(line1.blue, 200) << "the other lines are blue";
-    EXPECT_EQ(0, line1.red);
+    EXPECT_GT(inked(first, Line0, sf::Color::Red), 200) << "the highlighted line is red";
+    EXPECT_EQ(0, inked(first, Line0, sf::Color::Blue));
+    EXPECT_GT(inked(first, Line1, sf::Color::Blue), 200) << "the other lines are blue";
+    EXPECT_EQ(0, inked(first, Line1, sf::Color::Red));
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     const float labelLeft = 1000.f + main.options[0].text->getPosition().x;
     // The triangle fills the 90 × 90 box left of the label, pointing at it.
-    EXPECT_GT(inksIn(first, {labelLeft - 85, 705, 80, 80}).red, 100) << "the cursor";
-    EXPECT_EQ(0, inksIn(first, {labelLeft - 180, 705, 85, 80}).red) << "nothing further left";
+    EXPECT_GT(inked(first, {labelLeft - 85, 705, 80, 80}, sf::Color::Red), 100) << "the cursor";
+    EXPECT_EQ(0, inked(first, {labelLeft - 180, 705, 85, 80}, sf::Color::Red)) << "nothing left";
 
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
     EXPECT_EQ(3u, main.selectedOption());
@@ -104,8 +100,8 @@ TEST_F(MenuSceneTest, HighlightAndCursorAreDrawnWhereExpectedWrapAndTheCursorSli
     EXPECT_EQ(90.f, main.cursorNode()->transformable()->getRotation());
     menus.frame();
     const sf::Image second = bexil::test::capture(*menus.controller->window());
-    EXPECT_EQ(0, inksIn(second, {650, 725, 700, 55}).red);
-    EXPECT_GT(inksIn(second, {650, 820, 700, 55}).red, 200);
+    EXPECT_EQ(0, inked(second, Line0, sf::Color::Red));
+    EXPECT_GT(inked(second, Line1, sf::Color::Red), 200);
     EXPECT_EQ("MainMenu", menus.activePage());
 }
 
