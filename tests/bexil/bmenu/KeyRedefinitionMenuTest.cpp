@@ -10,27 +10,17 @@ namespace
 
 using sf::Keyboard;
 
-class KeyRedefinitionMenuTest : public ::testing::Test
+TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableThenReturns)
 {
-protected:
-    void SetUp() override
-    {
-        menus.open();
-        // Main menu "Options", then "Redefine keyboard".
-        menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down,
-                     Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
-        page =
-            std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
-        ASSERT_NE(nullptr, page);
-    }
-    std::string prompt() const { return page->prompt()->getAsText()->getString(); }
-
     bexil::test::MenuHarness menus;
-    std::shared_ptr<bexil::bmenu::KeyRedefinitionMenu> page;
-};
-
-TEST_F(KeyRedefinitionMenuTest, TakesSixDifferentKeysIntoTheSharedTableThenReturns)
-{
+    menus.open();
+    // Main menu "Options", then "Redefine keyboard".
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
+                 Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    const auto page =
+        std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
+    ASSERT_NE(nullptr, page);
+    const auto prompt = [&page] { return page->prompt()->getAsText()->getString(); };
     EXPECT_EQ("Press key for Left", prompt());
     menus.press({Keyboard::W});
     EXPECT_EQ("Press key for Right", prompt());
