@@ -1,6 +1,8 @@
 #include "bexil/BexilProgramController.hpp"
 #include "lib/core/Window.hpp"
 
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 
@@ -16,9 +18,18 @@ int main(int, char**)
     auto controller = std::make_unique<bexil::BexilProgramController>();
     controller->start();
     lib::core::Window& window = *controller->window();
-    while (!window.loopStep())
+    bool done = window.loopStep();
+    // For the start-up benchmark: when the first frame is on screen, a reading of the steady
+    // clock, which a benchmark that noted the clock before starting the game can compare.
+    if (std::getenv("BEXIL_TRACE_STARTUP") != nullptr)
     {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::cerr << "bexil: first frame displayed at steady clock "
+                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
+                  << std::endl;
     }
+    while (!done)
+        done = window.loopStep();
     window.closeWindow();
     // The controller writes config.cfg and releases the window, its scenes and resources.
     controller.reset();

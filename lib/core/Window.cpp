@@ -6,15 +6,35 @@
 #include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
 
+#include <SFML/System/String.hpp>
 #include <SFML/Window/Event.hpp>
+#include <SFML/Window/GlResource.hpp>
 
 #include <X11/Xlib.h>
+#include <charconv>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 
 namespace lib::core
 {
+
+namespace
+{
+
+// SFML 2.5 takes a transient context lock in every texture bind (each change of texture while
+// drawing, and every clear). When no other such lock is held on the thread, each one creates
+// and deletes SFML's transient context record: a heap allocation per texture change, several
+// per frame. Holding one lock for the window's life keeps that record alive. It is taken while
+// the window's own context is active, so it never activates a context of its own, and it is
+// released before the window closes, so that resources freed later still get a context.
+class HeldContextLock : sf::GlResource
+{
+    TransientContextLock m_lock;
+};
+
+} // namespace
 
 struct Window::Private
 {
@@ -23,6 +43,12 @@ struct Window::Private
     std::uint32_t framesDone = 0;
     std::uint32_t framesRunning = 0;
     lib::Randomizer randomizer;
+    std::unique_ptr<HeldContextLock> contextLock;
+    // The title with its " FPS:" suffix, made once with room for the longest count, so that
+    // the update once a second rewrites only the digits and allocates nothing.
+    sf::String fpsTitle;
+    std::size_t fpsPrefixLength = 0;
+    std::int64_t shownFrameCount = -1; // none yet
 };
 
 Window::Window(ProgramController* controller, const WindowCreationParams& params)
@@ -36,6 +62,13 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
            style, settings);
     setVerticalSyncEnabled(params.vsync);
+    if (setActive(true))
+        m_private->contextLock = std::make_unique<HeldContextLock>();
+
+    const std::string fpsPrefix = m_title + " FPS:";
+    m_private->fpsTitle =
+        sf::String(fpsPrefix + std::to_string(std::numeric_limits<std::uint32_t>::max()));
+    m_private->fpsPrefixLength = sf::String(fpsPrefix).getSize();
     if (!params.fullscreen)
     {
         // The windowing library centres new windows with the screen's width for both axes;
@@ -68,7 +101,19 @@ bool Window::loopStep()
         p.lastTitleUpdate = now;
         p.framesDone = p.framesRunning;
         p.framesRunning = 0;
-        setTitle(sf::String(m_title + " FPS:" + std::to_string(p.framesDone)));
+        // The same count again leaves the title as it is: setting it costs a round of X
+        // property events, and SFML allocates for them.
+        if (static_cast<std::int64_t>(p.framesDone) != p.shownFrameCount)
+        {
+            p.shownFrameCount = p.framesDone;
+            char digits[std::numeric_limits<std::uint32_t>::digits10 + 1];
+            const std::to_chars_result written =
+                std::to_chars(digits, digits + sizeof digits, p.framesDone);
+            p.fpsTitle.erase(p.fpsPrefixLength, p.fpsTitle.getSize() - p.fpsPrefixLength);
+            for (const char* digit = digits; digit != written.ptr; ++digit)
+                p.fpsTitle += sf::String(static_cast<sf::Uint32>(*digit));
+            setTitle(p.fpsTitle);
+        }
     }
     ++p.framesRunning;
 
@@ -103,6 +148,7 @@ bool Window::loopStep()
 
 void Window::closeWindow()
 {
+    m_private->contextLock.reset();
     close();
 }
 

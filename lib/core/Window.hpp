@@ -4,6 +4,7 @@
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,12 @@ public:
     const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
     lib::Randomizer& randomizer();
 
+    // The draw calls the render tree's leaves have handed to SFML since the last reset (one
+    // per vertex array drawn). Counted for the benchmarks; costs one addition per call.
+    void countDrawCalls(unsigned int calls) { m_drawCalls += calls; }
+    std::uint64_t drawCalls() const { return m_drawCalls; }
+    void resetDrawCalls() { m_drawCalls = 0; }
+
     // True when a display can be reached. Opening a window without one aborts the process
     // inside the windowing library, so the program asks first.
     static bool displayAvailable();
@@ -55,6 +62,7 @@ private:
     ProgramController* m_controller; // not owned; used during construction
     bool m_exitRequested = false;
     std::string m_title;
+    std::uint64_t m_drawCalls = 0;
 };
 
 } // namespace lib::core

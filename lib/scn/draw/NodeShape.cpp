@@ -208,7 +208,7 @@ void NodeShape::draw(sf::RenderTarget& target, sf::RenderStates states) const
     states.transform *= getTransform();
     states.texture = m_texture;
     target.draw(m_vertices, states);
-    if (m_outlineThickness != 0.f)
+    if (hasOutlinePass())
     {
         states.texture = nullptr;
         target.draw(m_outlineVertices, states);

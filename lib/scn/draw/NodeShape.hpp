@@ -61,11 +61,14 @@ public:
     const sf::FloatRect& insideBounds() const { return m_insideBounds; }
     // Bounds of the outline vertices: the shape's local bounds.
     const sf::FloatRect& getLocalBounds() const { return m_bounds; }
+    // The vertex arrays one draw hands to the target: the fill, and the outline if any.
+    unsigned int drawCallCount() const { return hasOutlinePass() ? 2 : 1; }
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
+    bool hasOutlinePass() const { return m_outlineThickness != 0.f; }
     void updateTexCoords();
     void updateOutline();
 

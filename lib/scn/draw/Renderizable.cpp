@@ -41,7 +41,27 @@ unsigned int Renderizable::draw(lib::core::Window* window, sf::RenderStates& sta
         return 0;
     assert(window != nullptr);
     window->draw(*m_object, states);
+    window->countDrawCalls(drawCallCount());
     return 1;
+}
+
+unsigned int Renderizable::drawCallCount() const
+{
+    switch (m_type)
+    {
+    case RenderizableType::Text:
+    {
+        // A text without a font draws nothing; an outlined one draws its outline first.
+        const sf::Text& text = *getAsText();
+        if (text.getFont() == nullptr)
+            return 0;
+        return text.getOutlineThickness() != 0.f ? 2 : 1;
+    }
+    case RenderizableType::Shape:
+        return getAsNodeShape()->drawCallCount();
+    default:
+        return 0;
+    }
 }
 
 sf::Text* Renderizable::getAsText() const

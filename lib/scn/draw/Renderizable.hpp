@@ -47,7 +47,10 @@ public:
     Renderizable(const Renderizable&) = delete;
     Renderizable& operator=(const Renderizable&) = delete;
 
+    // Draws the owned object and adds its draw calls to the window's count.
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
+    // The vertex arrays that drawing the owned object hands to SFML.
+    unsigned int drawCallCount() const;
 
     RenderizableType type() const { return m_type; }
     // Valid only when type() is Text; null otherwise.

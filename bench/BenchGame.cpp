@@ -1,0 +1,296 @@
+#include "bench/BenchGame.hpp"
+
+#include "bench/AllocationCounter.hpp"
+#include "bench/BareFrame.hpp"
+#include "bexil/GameScene.hpp"
+#include "bexil/MenuScene.hpp"
+#include "bexil/Player.hpp"
+#include "lib/Clock.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/core/ProgramController.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace bench
+{
+
+namespace
+{
+
+constexpr std::uint32_t LanesOneShortOfFull = 4;
+
+double threadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The game's resource list with its folder made absolute, so the benchmark runs anywhere.
+std::string writeResourceList()
+{
+    const auto path = std::filesystem::temp_directory_path() / "bexil-bench-res.cfg";
+    std::ifstream list(BEXIL_DATA_DIR "res.cfg");
+    std::ofstream out(path);
+    std::string line;
+    while (std::getline(list, line))
+    {
+        if (line.rfind("resources_directory=", 0) == 0)
+            line = "resources_directory=" BEXIL_DATA_DIR;
+        out << line << '\n';
+    }
+    return path.string();
+}
+
+sf::Event::KeyEvent key(sf::Keyboard::Key code)
+{
+    sf::Event::KeyEvent event{};
+    event.code = code;
+    return event;
+}
+
+void startGame(int mode, int startLevel)
+{
+    lib::Configuration nextGame(":NextGame");
+    nextGame.valueAsInt("GameMode", mode, true);
+    nextGame.valueAsInt("StartLevel", startLevel, true);
+}
+
+} // namespace
+
+// The game's scenes with the game's window settings; the settings file is left alone.
+class BenchController : public lib::core::ProgramController
+{
+public:
+    BenchController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resources)
+        : m_scenes(std::move(scenes))
+        , m_resources(std::move(resources))
+    {
+    }
+
+    void onInit() override {}
+    std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() override { return m_scenes; }
+    std::string resourceFile() override { return m_resources; }
+    lib::core::WindowCreationParams getWindowCreationParams() override
+    {
+        lib::core::WindowCreationParams params;
+        params.title = "Bexil";
+        params.width = 1024;
+        params.height = 768;
+        return params;
+    }
+
+private:
+    std::vector<std::shared_ptr<lib::scn::Scene>> m_scenes;
+    std::string m_resources;
+};
+
+const char* caseName(FrameCase frameCase)
+{
+    switch (frameCase)
+    {
+    case FrameCase::Menu:
+        return "menu";
+    case FrameCase::LevelOne:
+        return "level1";
+    case FrameCase::BusyGame:
+        return "busy";
+    case FrameCase::LevelSixteen:
+        return "level16";
+    case FrameCase::TimeMode:
+        return "time_mode";
+    }
+    return "";
+}
+
+BenchGame::BenchGame()
+    : m_menu(std::make_shared<bexil::MenuScene>())
+    , m_game(std::make_shared<bexil::GameScene>())
+{
+    lib::Clock::useManualTime(true);
+    m_controller = std::make_unique<BenchController>(
+        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList());
+    m_controller->start();
+    // The first frame enters the menu.
+    loopStep();
+    enter(FrameCase::Menu);
+}
+
+BenchGame::~BenchGame()
+{
+    window().closeWindow();
+    m_controller.reset();
+}
+
+lib::core::Window& BenchGame::window() const
+{
+    return *m_controller->window();
+}
+
+bool BenchGame::loopStep()
+{
+    return window().loopStep();
+}
+
+void BenchGame::enter(FrameCase frameCase)
+{
+    // Every animation of the case being left ends (score dots are removed, fades land).
+    lib::Clock::advanceManualTime(sf::seconds(2));
+    loopStep();
+    loopStep();
+
+    m_case = frameCase;
+    m_animationTime = sf::Time::Zero;
+    lib::scn::SceneManager& scenes = *window().sceneManager();
+    switch (frameCase)
+    {
+    case FrameCase::Menu:
+        scenes.changeScene("MenuScene");
+        break;
+    case FrameCase::LevelOne:
+    case FrameCase::BusyGame:
+        startGame(bexil::GameScene::TokenMode, 0);
+        scenes.changeScene("GameScene");
+        break;
+    case FrameCase::LevelSixteen:
+        startGame(bexil::GameScene::TokenMode, 15);
+        scenes.changeScene("GameScene");
+        break;
+    case FrameCase::TimeMode:
+        startGame(bexil::GameScene::TimeMode, 0);
+        scenes.changeScene("GameScene");
+        break;
+    }
+    // The menu's cursor slides in on entry.
+    lib::Clock::advanceManualTime(sf::milliseconds(200));
+    loopStep();
+
+    if (frameCase == FrameCase::BusyGame)
+    {
+        bexil::GameScene& game = *m_game;
+        // Six tokens of the player's colour in its line, consumed by one launch: six dots.
+        game.onKeyPressed(key(sf::Keyboard::Left));
+        for (unsigned int x = 1; x <= 6; ++x)
+            game.addNewToken({x, 4}, game.player()->data);
+        game.onKeyPressed(key(sf::Keyboard::Space));
+        // Each lane of each side one token short of reaching the centre.
+        for (std::uint32_t lane = 0; lane < LanesOneShortOfFull; ++lane)
+        {
+            for (unsigned int i = 1; i < 7; ++i)
+            {
+                game.addNewToken({i, 4 + lane}, static_cast<std::int32_t>((i + lane) % 5));
+                game.addNewToken({17 - i, 4 + lane}, static_cast<std::int32_t>((i * 3) % 5));
+            }
+            for (unsigned int i = 1; i < 4; ++i)
+            {
+                game.addNewToken({7 + lane, i}, static_cast<std::int32_t>((i + 1) % 5));
+                game.addNewToken({7 + lane, 11 - i}, static_cast<std::int32_t>(i % 5));
+            }
+        }
+        game.onKeyPressed(key(sf::Keyboard::Escape));
+        // Mid-way: the dots half-way to the score, the PAUSE text a third faded in.
+        m_animationTime = sf::milliseconds(300);
+        lib::Clock::advanceManualTime(m_animationTime);
+    }
+    // Fills SFML's caches (glyphs, the driver's shaders) before anything is measured.
+    for (int i = 0; i < 3; ++i)
+        loopStep();
+}
+
+void BenchGame::clearAndPoll()
+{
+    lib::core::Window& target = window();
+    target.clear(sf::Color(0, 0, 0, 255));
+    sf::Event event;
+    while (target.pollEvent(event))
+    {
+    }
+}
+
+FrameCost BenchGame::engineFrame()
+{
+    lib::core::Window& target = window();
+    clearAndPoll();
+    target.resetDrawCalls();
+    FrameCost cost;
+    const std::size_t allocationsBefore = allocations();
+    const double start = threadCpuSeconds();
+    target.sceneManager()->update();
+    cost.cpuSeconds = threadCpuSeconds() - start;
+    cost.allocations = allocations() - allocationsBefore;
+    cost.drawCalls = target.drawCalls();
+    target.display();
+    return cost;
+}
+
+FrameCost BenchGame::bareFrame(BareFrame& frame)
+{
+    lib::core::Window& target = window();
+    clearAndPoll();
+    FrameCost cost;
+    const std::size_t allocationsBefore = allocations();
+    const double start = threadCpuSeconds();
+    cost.drawCalls = frame.draw(target, m_animationTime);
+    cost.cpuSeconds = threadCpuSeconds() - start;
+    cost.allocations = allocations() - allocationsBefore;
+    target.display();
+    return cost;
+}
+
+std::unique_ptr<BareFrame> BenchGame::makeBareFrame() const
+{
+    lib::scn::Scene& scene = *window().sceneManager()->currentScene();
+    auto frame = std::make_unique<BareFrame>(scene);
+    if (m_case != FrameCase::BusyGame)
+        return frame;
+    // The animations the engine steps in this case: the dots' flight and the PAUSE fade. A
+    // dot's start is found back from where it stands now, at this point of its flight.
+    const sf::Vector2f target(450.f, 100.f);
+    const float progress = static_cast<float>(m_animationTime.asMilliseconds()) / 600.f;
+    for (const auto& child : scene.children())
+    {
+        const auto* dot = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
+        if (dot == nullptr || dot->nameRef() != bexil::GameScene::ScoreDotName)
+            continue;
+        const sf::Vector2f start = (dot->getPosition() - target * progress) / (1.f - progress);
+        frame->addPositionTween(dot, start, target, 600);
+    }
+    frame->addColorTween(m_game->pauseText().get(), sf::Color(255, 255, 255, 0), sf::Color::White,
+                         1000);
+    return frame;
+}
+
+sf::Image BenchGame::captureEngineFrame()
+{
+    lib::core::Window& target = window();
+    clearAndPoll();
+    target.sceneManager()->update();
+    sf::Texture shot;
+    shot.create(target.getSize().x, target.getSize().y);
+    shot.update(target);
+    target.display();
+    return shot.copyToImage();
+}
+
+sf::Image BenchGame::captureBareFrame(BareFrame& frame)
+{
+    lib::core::Window& target = window();
+    clearAndPoll();
+    frame.draw(target, m_animationTime);
+    sf::Texture shot;
+    shot.create(target.getSize().x, target.getSize().y);
+    shot.update(target);
+    target.display();
+    return shot.copyToImage();
+}
+
+} // namespace bench

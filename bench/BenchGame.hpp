@@ -1,0 +1,91 @@
+#pragma once
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/System/Time.hpp>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace lib::core
+{
+class Window;
+}
+
+namespace bexil
+{
+class GameScene;
+class MenuScene;
+} // namespace bexil
+
+namespace bench
+{
+
+class BareFrame;
+class BenchController;
+
+// The states of the game whose frames are measured.
+enum class FrameCase
+{
+    Menu,         // the main menu, its cursor at rest
+    LevelOne,     // a token game at level 1, just started
+    BusyGame,     // every lane one token short of full, score dots flying, PAUSE fading in
+    LevelSixteen, // a token game at level 16, just started: random background colours
+    TimeMode      // a time game at level 1, just started
+};
+
+const char* caseName(FrameCase frameCase);
+
+// What one frame's scene update and drawing cost the main thread.
+struct FrameCost
+{
+    double cpuSeconds = 0.0;     // the thread's CPU time
+    std::size_t allocations = 0; // calls of operator new
+    std::uint64_t drawCalls = 0; // vertex arrays handed to SFML
+};
+
+// The real game, its menu scene and game scene, in a real 1024 × 768 window with the game's
+// fonts and pictures, on the manual time source: time moves only when advanced, so a case's
+// frames are all alike. Needs a display.
+class BenchGame
+{
+public:
+    BenchGame();
+    ~BenchGame();
+
+    BenchGame(const BenchGame&) = delete;
+    BenchGame& operator=(const BenchGame&) = delete;
+
+    // Leaves the current case (letting its animations end) and sets the new one up.
+    void enter(FrameCase frameCase);
+
+    // One frame as the window's loop runs it, less the title: clear, events, the scene's
+    // update and drawing (measured), display.
+    FrameCost engineFrame();
+    // The same frame drawn from plain SFML objects (measured), between the same clear, events
+    // and display.
+    FrameCost bareFrame(BareFrame& frame);
+    // The current frame as plain SFML objects, with the tweens of the case's animations.
+    std::unique_ptr<BareFrame> makeBareFrame() const;
+    // The pixels of one engine frame and of one bare frame.
+    sf::Image captureEngineFrame();
+    sf::Image captureBareFrame(BareFrame& frame);
+
+    // The window's own frame, title and all.
+    bool loopStep();
+    lib::core::Window& window() const;
+    bexil::GameScene& gameScene() { return *m_game; }
+    FrameCase currentCase() const { return m_case; }
+
+private:
+    void clearAndPoll();
+
+    std::shared_ptr<bexil::MenuScene> m_menu;
+    std::shared_ptr<bexil::GameScene> m_game;
+    std::unique_ptr<BenchController> m_controller;
+    FrameCase m_case = FrameCase::Menu;
+    // How long the case's animations have run: the bare frame's tweens stand at that time.
+    sf::Time m_animationTime;
+};
+
+} // namespace bench

@@ -1,0 +1,248 @@
+// The game's frames measured in a real window: the scene update and drawing of the engine
+// against the same frame drawn by plain SFML, their CPU time, heap allocations and draw calls.
+// Needs a display (a virtual X server will do).
+//
+//   bexil_bench [--frames=N] [Google Benchmark flags]   the figures, N frames a case (200)
+//   bexil_bench --check-allocations                     fails when a steady frame allocates
+
+#include "bench/AllocationCounter.hpp"
+#include "bench/BareFrame.hpp"
+#include "bench/BenchGame.hpp"
+#include "bexil/GameScene.hpp"
+#include "lib/Clock.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <benchmark/benchmark.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using bench::BenchGame;
+using bench::FrameCase;
+using bench::FrameCost;
+
+BenchGame* game = nullptr;
+
+constexpr FrameCase MeasuredCases[] = {FrameCase::Menu, FrameCase::LevelOne, FrameCase::BusyGame,
+                                       FrameCase::LevelSixteen};
+
+double median(std::vector<double>& values)
+{
+    if (values.empty())
+        return 0.0;
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+std::size_t differingPixels(const sf::Image& a, const sf::Image& b)
+{
+    if (a.getSize() != b.getSize())
+        return static_cast<std::size_t>(a.getSize().x) * a.getSize().y;
+    const std::size_t bytes = static_cast<std::size_t>(a.getSize().x) * a.getSize().y * 4;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < bytes; i += 4)
+        differing += std::memcmp(a.getPixelsPtr() + i, b.getPixelsPtr() + i, 4) != 0 ? 1 : 0;
+    return differing;
+}
+
+// One iteration is one engine frame and one bare frame of the same picture, in alternating
+// order, so that both see the same machine; the benchmark's time is the engine's update and
+// drawing, CPU time of the main thread.
+void BM_Frame(benchmark::State& state, FrameCase frameCase)
+{
+    game->enter(frameCase);
+    const std::unique_ptr<bench::BareFrame> bare = game->makeBareFrame();
+    const std::size_t differing =
+        differingPixels(game->captureEngineFrame(), game->captureBareFrame(*bare));
+
+    std::vector<double> engineTimes;
+    std::vector<double> bareTimes;
+    engineTimes.reserve(static_cast<std::size_t>(state.max_iterations));
+    bareTimes.reserve(static_cast<std::size_t>(state.max_iterations));
+    std::size_t engineAllocations = 0;
+    std::size_t bareAllocations = 0;
+    FrameCost engine;
+    FrameCost plain;
+    bool engineFirst = true;
+    for (auto _ : state)
+    {
+        if (engineFirst)
+        {
+            engine = game->engineFrame();
+            plain = game->bareFrame(*bare);
+        }
+        else
+        {
+            plain = game->bareFrame(*bare);
+            engine = game->engineFrame();
+        }
+        engineFirst = !engineFirst;
+        state.SetIterationTime(engine.cpuSeconds);
+        engineTimes.push_back(engine.cpuSeconds);
+        bareTimes.push_back(plain.cpuSeconds);
+        engineAllocations += engine.allocations;
+        bareAllocations += plain.allocations;
+    }
+
+    const double engineMedian = median(engineTimes);
+    const double bareMedian = median(bareTimes);
+    const auto perFrame = [](std::size_t total)
+    { return benchmark::Counter(static_cast<double>(total), benchmark::Counter::kAvgIterations); };
+    state.counters["engine_us"] = engineMedian * 1e6;
+    state.counters["bare_us"] = bareMedian * 1e6;
+    state.counters["ratio"] = bareMedian > 0.0 ? engineMedian / bareMedian : 0.0;
+    state.counters["draws"] = static_cast<double>(engine.drawCalls);
+    state.counters["bare_draws"] = static_cast<double>(plain.drawCalls);
+    state.counters["allocs"] = perFrame(engineAllocations);
+    state.counters["bare_allocs"] = perFrame(bareAllocations);
+    state.counters["pixels_differ"] = static_cast<double>(differing);
+}
+
+// The window's title as the X server holds it, read through a connection of our own.
+std::string windowTitle()
+{
+    struct DisplayCloser
+    {
+        void operator()(::Display* display) const { XCloseDisplay(display); }
+    };
+    static std::unique_ptr<::Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    std::string title;
+    XTextProperty property{};
+    if (display && XGetWMName(display.get(), game->window().getSystemHandle(), &property) &&
+        property.value != nullptr)
+    {
+        title.assign(reinterpret_cast<const char*>(property.value), property.nitems);
+        XFree(property.value);
+    }
+    return title;
+}
+
+// Frames of the window's own loop, title included, the time source moving by the step
+// between frames. A frame that changes the title's frame count may allocate, and so may the
+// next: SFML 2.5 does in setTitle, and again for each property event the change brings back,
+// which may arrive a frame later. So may a frame that changes the shown number, when asked.
+// Returns the number of frames that allocated otherwise.
+int checkFrames(const char* what, int frames, sf::Time step, bool numberChangesMayAllocate)
+{
+    const sf::Text& shown = *game->gameScene().currentDisplay()->getAsText();
+    int allocating = 0;
+    int titleFrames = 0;
+    int numberFrames = 0;
+    std::size_t most = 0;
+    bool titleJustChanged = false;
+    for (int i = 0; i < frames; ++i)
+    {
+        const std::string number = shown.getString().toAnsiString();
+        const std::string title = windowTitle();
+        lib::Clock::advanceManualTime(step);
+        const std::size_t start = bench::allocations();
+        game->loopStep();
+        const std::size_t made = bench::allocations() - start;
+        const bool titleChanged = windowTitle() != title;
+        const bool afterTitleChange = titleJustChanged;
+        titleJustChanged = titleChanged;
+        if (made == 0)
+            continue;
+        if (titleChanged || afterTitleChange)
+            ++titleFrames;
+        else if (numberChangesMayAllocate && shown.getString().toAnsiString() != number)
+            ++numberFrames;
+        else
+        {
+            ++allocating;
+            most = std::max(most, made);
+        }
+    }
+    std::cout << "allocation check: " << what << ": " << allocating << " of " << frames
+              << " frames allocated";
+    if (allocating > 0)
+        std::cout << " (up to " << most << " allocations in one frame)";
+    if (titleFrames > 0 || numberFrames > 0)
+        std::cout << "; allowed: " << titleFrames << " at title updates, " << numberFrames
+                  << " changes of the shown number";
+    std::cout << (allocating > 0 ? "  FAILED" : "") << '\n';
+    return allocating;
+}
+
+int checkAllocations()
+{
+    int allocating = 0;
+    for (const FrameCase frameCase : MeasuredCases)
+    {
+        game->enter(frameCase);
+        const std::string what = std::string(bench::caseName(frameCase)) + ", steady frames";
+        allocating += checkFrames(what.c_str(), 20, sf::Time::Zero, false);
+    }
+    // Time moving: the title's frame count changes once a second.
+    game->enter(FrameCase::Menu);
+    allocating += checkFrames("menu, 3.5 s in 100 ms frames", 35, sf::milliseconds(100), false);
+    // The game has run 0.2 s; the first token arrives after 2.6 s at level 1. Until then the
+    // seconds count is the only change.
+    game->enter(FrameCase::TimeMode);
+    allocating += checkFrames("time mode, 2.2 s in 100 ms frames", 22, sf::milliseconds(100), true);
+    std::cout << (allocating == 0 ? "allocation check passed\n" : "allocation check FAILED\n");
+    return allocating == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!lib::core::Window::displayAvailable())
+    {
+        std::cerr << "bexil_bench: no display available; set DISPLAY to a running X server\n";
+        return 1;
+    }
+    const bool check = argc > 1 && std::strcmp(argv[1], "--check-allocations") == 0;
+    int frames = 200;
+    if (argc > 1 && std::strncmp(argv[1], "--frames=", 9) == 0)
+    {
+        frames = std::max(1, std::atoi(argv[1] + 9));
+        argv[1] = argv[0];
+        --argc;
+        ++argv;
+    }
+    if (!check)
+    {
+        benchmark::Initialize(&argc, argv);
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))
+            return 1;
+    }
+
+    auto shared = std::make_unique<BenchGame>();
+    game = shared.get();
+    int status = 0;
+    if (check)
+    {
+        status = checkAllocations();
+    }
+    else
+    {
+        for (const FrameCase frameCase : MeasuredCases)
+        {
+            const std::string name = std::string("Frame/") + bench::caseName(frameCase);
+            benchmark::RegisterBenchmark(name.c_str(), BM_Frame, frameCase)
+                ->UseManualTime()
+                ->Iterations(frames)
+                ->Unit(benchmark::kMicrosecond);
+        }
+        benchmark::RunSpecifiedBenchmarks();
+        benchmark::Shutdown();
+    }
+    game = nullptr;
+    return status;
+}
