@@ -1,4 +1,5 @@
 #include "bexil/BexilProgramController.hpp"
+#include "lib/core/StopSignals.hpp"
 #include "lib/core/Window.hpp"
 
 #include <chrono>
@@ -8,6 +9,10 @@
 
 int main(int, char**)
 {
+    // From here on a desktop's stop request ends the loop below instead of the process, so the
+    // settings are still written.
+    lib::core::StopSignals::install();
+
     // Without a display the windowing library would abort the process; say why instead.
     if (!lib::core::Window::displayAvailable())
     {
@@ -28,7 +33,7 @@ int main(int, char**)
                   << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
                   << std::endl;
     }
-    while (!done)
+    while (!done && !lib::core::StopSignals::requested())
         done = window.loopStep();
     window.closeWindow();
     // The controller writes config.cfg and releases the window, its scenes and resources.
