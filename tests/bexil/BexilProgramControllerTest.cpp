@@ -1,7 +1,10 @@
 #include "bexil/BexilProgramController.hpp"
+
 #include "support/TempDir.hpp"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 namespace
 {
@@ -53,6 +56,51 @@ TEST(BexilProgramController, DamagedNumbersFallBackToDefaultsAndAreRepairedAtExi
     EXPECT_NE(std::string::npos, saved.find("ResolutionX=1024\n"));
     EXPECT_NE(std::string::npos, saved.find("ResolutionY=768\n"));
     EXPECT_NE(std::string::npos, saved.find("key_pause5=36\n")) << "unknown keys are kept";
+}
+
+struct WindowSettingCase
+{
+    const char* file;
+    std::uint32_t width;
+    std::uint32_t height;
+    std::uint8_t bitsPerPixel;
+    const char* saved; // the window keys of config.cfg after exit
+};
+
+TEST(BexilProgramController, UnusableSizesAndDepthsFallBackToDefaultsAndAreRepairedAtExit)
+{
+    // The display of the tests is 1280 × 1024 at most; a size beyond every mode of the display
+    // or of zero would fail to open (zero ended the program with an X error).
+    const WindowSettingCase cases[] = {
+        {"ResolutionX=0\nResolutionY=600\n", 1024, 768, 32, "1024 768 32"},
+        {"ResolutionX=800\nResolutionY=0\n", 1024, 768, 32, "1024 768 32"},
+        {"ResolutionX=100000\nResolutionY=600\n", 1024, 768, 32, "1024 768 32"},
+        {"ResolutionX=800\nResolutionY=100000\n", 1024, 768, 32, "1024 768 32"},
+        {"ResolutionX=-5\nResolutionY=-768\n", 1024, 768, 32, "1024 768 32"},
+        {"bpp=0\n", 1024, 768, 32, "1024 768 32"},
+        {"bpp=7\n", 1024, 768, 32, "1024 768 32"},
+        {"bpp=-1\n", 1024, 768, 32, "1024 768 32"},
+        {"ResolutionX=640\nResolutionY=480\nbpp=24\n", 640, 480, 24, "640 480 24"},
+        {"ResolutionX=1280\nResolutionY=1024\nbpp=288\n", 1280, 1024, 32, "1280 1024 288"},
+    };
+    for (const WindowSettingCase& c : cases)
+    {
+        SCOPED_TRACE(c.file);
+        bexil::test::TempDir dir(true);
+        dir.write("config.cfg", c.file);
+        lib::Configuration::reload("config.cfg");
+        {
+            bexil::BexilProgramController controller;
+            const lib::core::WindowCreationParams params = controller.getWindowCreationParams();
+            EXPECT_EQ(c.width, params.width);
+            EXPECT_EQ(c.height, params.height);
+            EXPECT_EQ(c.bitsPerPixel, params.bitsPerPixel);
+        }
+        lib::Configuration saved("config.cfg");
+        lib::Configuration::reload("config.cfg");
+        EXPECT_EQ(c.saved, saved.getValue("ResolutionX") + " " + saved.getValue("ResolutionY") +
+                               " " + saved.getValue("bpp"));
+    }
 }
 
 } // namespace
