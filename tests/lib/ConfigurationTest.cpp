@@ -79,6 +79,26 @@ TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
     EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
 }
 
+TEST(ConfigurationTest, SavesThroughALinkAndReplacesABrokenOne)
+{
+    bexil::test::TempDir dir(true);
+    std::filesystem::create_directory(dir.file("kept"));
+    dir.write("kept/settings.cfg", "old=1\n");
+    std::filesystem::create_symlink("kept/settings.cfg", dir.file("linked.cfg"));
+    Configuration linked("linked.cfg");
+    linked.value("new", "2");
+    ASSERT_TRUE(linked.saveConfig());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("linked.cfg")));
+    EXPECT_EQ(dir.read("kept/settings.cfg"), "new=2\nold=1\n");
+
+    std::filesystem::create_symlink("missing/settings.cfg", dir.file("broken.cfg"));
+    Configuration broken("broken.cfg");
+    broken.value("a", "1");
+    ASSERT_TRUE(broken.saveConfig());
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("broken.cfg")));
+    EXPECT_EQ(dir.read("broken.cfg"), "a=1\n");
+}
+
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
 {
     for (const auto& [text, expected] :
