@@ -5,6 +5,7 @@ The game's window is 1024 x 768 by default and shows the logical 2000 x 2000 vie
 over it; regions below are in window pixels.
 """
 
+import ctypes
 import os
 import random
 import shutil
@@ -34,7 +35,12 @@ DEFAULT_CONFIG = {
 RED = (255, 0, 0)
 BLUE = (0, 0, 255)
 WHITE = (255, 255, 255)
-BLACK = (0, 0, 0)
+
+
+def die_with_parent():
+    """Run in the child before exec: the X server and the game end with the driver, also when
+    a test runner's timeout kills the driver outright."""
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 class Failure(Exception):
@@ -59,18 +65,6 @@ class Region:
 def menu_line(index):
     """The capitals of main menu line index (0 "Play token mode" to 3 "Exit")."""
     return Region(333, 278 + 35 * index, 358, 22)
-
-
-def menu_cursor(index):
-    """Where the red triangle stands beside main menu line index: left of the widest label."""
-    return Region(180, 276 + 35 * index, 120, 26)
-
-
-def cell(column, row, inset=6):
-    """Board cell (column, row) of a game, shrunk by inset pixels on each side."""
-    left = int(column * 1024 / 18) + inset
-    top = row * 64 + inset
-    return Region(left, top, int(1024 / 18) - 2 * inset, 64 - 2 * inset)
 
 
 GAME_OVER_AREA = Region(330, 320, 360, 200)
@@ -168,6 +162,7 @@ class XServer:
                  "-noreset"],
                 stdout=subprocess.DEVNULL,
                 stderr=subprocess.DEVNULL,
+                preexec_fn=die_with_parent,
             )
             # Xvfb takes the lock file atomically: a server that lost the race exits at once.
             if self._answers(number, process):
@@ -281,7 +276,8 @@ class Game:
         with open(self.log, "wb") as log:
             self.process = subprocess.Popen(["./bexil"], cwd=folder, env=env, stdout=log,
                                             stderr=subprocess.STDOUT,
-                                            stdin=subprocess.DEVNULL)
+                                            stdin=subprocess.DEVNULL,
+                                            preexec_fn=die_with_parent)
         self.window = None
         self.first_title = None
 

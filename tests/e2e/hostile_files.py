@@ -298,7 +298,7 @@ CASES = {
 }
 
 
-def unwritable_cases(session):
+def unwritable_cases():
     """config.cfg that even root cannot write: an immutable file, and a read-only folder."""
     def immutable(folder):
         config("GraphicsLevel=2\nVolume=7\n")(folder)
@@ -356,7 +356,7 @@ def run_group(session, group):
 
 def run_unwritable(session):
     failures = []
-    for name, make_unwritable in unwritable_cases(session).items():
+    for name, make_unwritable in unwritable_cases().items():
         folder = session.folder(name)
         before = None
         undo = make_unwritable(folder)

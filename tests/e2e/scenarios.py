@@ -10,8 +10,7 @@ import sys
 import time
 
 from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    Failure, Region, Session, cell, check, check_sorted_config, menu_line,
-                    read_config)
+                    Failure, Region, Session, check, check_sorted_config, menu_line)
 
 CENTRE_COLOUR = (255, 70, 200)
 # Every cell that tokens can reach: four lanes on each side of the centre square.
