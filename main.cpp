@@ -1,4 +1,6 @@
 #include "bexil/BexilProgramController.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/core/DisplayLoss.hpp"
 #include "lib/core/StopSignals.hpp"
 #include "lib/core/Window.hpp"
 
@@ -21,6 +23,9 @@ int main(int, char**)
     }
 
     auto controller = std::make_unique<bexil::BexilProgramController>();
+    // A display that goes away (the desktop session ends) ends the program where it stands;
+    // the settings of the shared table are written first.
+    lib::core::DisplayLoss::setAction([] { lib::Configuration("config.cfg").saveConfig(); });
     controller->start();
     lib::core::Window& window = *controller->window();
     bool done = window.loopStep();

@@ -1,0 +1,49 @@
+#include "lib/core/DisplayLoss.hpp"
+
+#include <X11/Xlib.h>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace lib::core
+{
+
+namespace
+{
+
+std::function<void()>& lossAction()
+{
+    static std::function<void()> action;
+    return action;
+}
+
+int onIOError(::Display*)
+{
+    DisplayLoss::displayLost();
+}
+
+} // namespace
+
+void DisplayLoss::setAction(std::function<void()> action)
+{
+    lossAction() = std::move(action);
+    XSetIOErrorHandler(onIOError);
+}
+
+void DisplayLoss::displayLost()
+{
+    // The action may touch the display again and come back here: it runs once.
+    static bool running = false;
+    if (!running)
+    {
+        running = true;
+        std::fputs("bexil: the connection to the display was lost; ending\n", stderr);
+        if (lossAction())
+            lossAction()();
+    }
+    // Not exit(): the windowing library's own clean-up would call the dead display again.
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+} // namespace lib::core
