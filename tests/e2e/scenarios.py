@@ -334,23 +334,52 @@ def close_button(session):
 
 
 def signals(session):
-    """SIGINT in the menu and SIGTERM during a pause end the game normally: status 0 and
-    config.cfg written."""
-    for number, in_game in ((signal.SIGINT, False), (signal.SIGTERM, True)):
-        folder = session.folder(f"game-{number}")
+    """SIGHUP as soon as the window exists, SIGINT in the menu and SIGTERM during a pause end
+    the game normally: status 0 and config.cfg written."""
+    for number, moment in ((signal.SIGHUP, "start"), (signal.SIGINT, "menu"),
+                           (signal.SIGTERM, "pause")):
+        folder = session.folder(f"game-{moment}")
         with open(os.path.join(folder, "config.cfg"), "w") as config:
             config.write("GraphicsLevel=1\nVolume=7\n")
         game = session.start_game(folder)
-        game.wait_running()
-        game.wait_main_menu()
-        if in_game:
+        game.find_window()
+        if moment != "start":
+            game.wait_running()
+            game.wait_main_menu()
+        if moment == "pause":
             start_game(game, 0)
             game.keys("Escape")
             game.wait_for("paused", lambda s: s.share(PAUSE_AREA, WHITE) > 0.1, 5)
         game.signal(number)
         status = game.wait_exit(10)
-        check(status == 0, f"signal {number} ended the game with status {status}")
+        check(status == 0, f"signal {number} at {moment} ended the game with status {status}")
         check_sorted_config(folder, dict(DEFAULT_CONFIG, GraphicsLevel="1", Volume="7"))
+
+
+def display_lost(session):
+    """The X server goes away under the game (the desktop session ends): the game ends with
+    status 1 and one clear line, and the keys redefined in this run are in config.cfg."""
+    folder = session.folder()
+    with open(os.path.join(folder, "config.cfg"), "w") as config:
+        config.write("Volume=7\n")
+    game = session.start_game(folder)
+    game.wait_running()
+    game.wait_main_menu()
+    game.keys("Down", "Down", "Return")  # Options
+    time.sleep(0.3)
+    game.keys("Down", "Down", "Down", "Down", "Return")  # Redefine keyboard
+    time.sleep(0.3)
+    game.keys("a", "d", "w", "s", "j", "p")  # stored in the table, not yet in the file
+    time.sleep(0.5)
+    session.server.stop()
+    status = game.wait_exit(10)
+    check(status == 1, f"losing the display ended the game with status {status}")
+    lines = [line for line in game.output().splitlines() if line.startswith("bexil:")]
+    check(lines == ["bexil: the connection to the display was lost; ending"],
+          f"losing the display, the game said {game.output()!r}")
+    check_sorted_config(folder, dict(DEFAULT_CONFIG, key0=str(KEY_A), key1=str(KEY_D),
+                                     key2=str(KEY_W), key3=str(KEY_S), key_launch4=str(KEY_J),
+                                     key_pause5=str(KEY_P), Volume="7"))
 
 
 def no_display(session):
@@ -377,6 +406,7 @@ SCENARIOS = {
     "RedefineKeys": redefine_keys,
     "CloseButton": close_button,
     "Signals": signals,
+    "DisplayLost": display_lost,
     "NoDisplay": no_display,
 }
 
