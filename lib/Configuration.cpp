@@ -26,10 +26,12 @@ bool isMemoryOnly(const std::string& name)
     return !name.empty() && name[0] == ':';
 }
 
-bool isDirectory(const std::string& name)
+// Only regular files (or links to them) are read: a link to /dev/zero would be an endless
+// line, and opening a named pipe would wait for a writer forever.
+bool isRegularFile(const std::string& name)
 {
     std::error_code ignored;
-    return std::filesystem::is_directory(name, ignored);
+    return std::filesystem::is_regular_file(name, ignored);
 }
 
 bool isBlank(char c)
@@ -152,7 +154,7 @@ bool Configuration::saveConfig() const
 
 bool Configuration::fileExists(const std::string& name)
 {
-    if (name.empty() || isDirectory(name))
+    if (name.empty() || !isRegularFile(name))
         return false;
     std::ifstream in(name);
     return in.is_open();
@@ -207,7 +209,7 @@ bool Configuration::toInt(const std::string& text, int& result)
 
 void Configuration::load(const std::string& name, Table& table)
 {
-    if (name.empty() || isMemoryOnly(name) || isDirectory(name))
+    if (name.empty() || isMemoryOnly(name) || !isRegularFile(name))
         return;
     std::ifstream in(name);
     std::string line;

@@ -4,6 +4,10 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
 namespace lib::scn
 {
 
@@ -11,16 +15,23 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     : HasName(name)
     , m_kind(kind)
 {
-    // SFML writes its own line to the error stream for a file that does not load.
+    // Only regular files are handed to the loaders: a named pipe would block the start for
+    // ever and a device such as /dev/zero never ends. SFML writes its own line to the error
+    // stream for a file that does not load.
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(path, error);
+    if (!regular && kind != NoKind)
+        std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
+                  << name << "\" stays empty" << std::endl;
     if (kind == FontKind)
     {
         m_font = std::make_unique<sf::Font>();
-        m_loaded = m_font->loadFromFile(path);
+        m_loaded = regular && m_font->loadFromFile(path);
     }
     else if (kind == TextureKind)
     {
         m_texture = std::make_unique<sf::Texture>();
-        m_loaded = m_texture->loadFromFile(path, sf::IntRect());
+        m_loaded = regular && m_texture->loadFromFile(path, sf::IntRect());
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace
 {
@@ -97,6 +98,23 @@ TEST(ConfigurationTest, SavesThroughALinkAndReplacesABrokenOne)
     ASSERT_TRUE(broken.saveConfig());
     EXPECT_FALSE(std::filesystem::is_symlink(dir.file("broken.cfg")));
     EXPECT_EQ(dir.read("broken.cfg"), "a=1\n");
+}
+
+TEST(ConfigurationTest, ReadsRegularFilesOnlyAndNeverWaitsOnPipesOrDevices)
+{
+    bexil::test::TempDir dir(true);
+    ASSERT_EQ(0, mkfifo(dir.file("pipe.cfg").c_str(), 0600));
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero.cfg"));
+    // Reading either would wait for a writer, or fill the memory with one endless line.
+    for (const char* name : {"pipe.cfg", "zero.cfg"})
+    {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(Configuration::fileExists(name));
+        Configuration config(name);
+        EXPECT_EQ(7, config.valueAsInt("a", 7));
+        EXPECT_FALSE(config.saveConfig()) << "neither is replaced by a file";
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("zero.cfg")));
 }
 
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
