@@ -14,6 +14,7 @@ Usage: hostile_files.py GROUP RUN_DIR XTOOL KEEP_DIR   (GROUP: a group below, or
 
 import os
 import shutil
+import stat
 import subprocess
 import sys
 import time
@@ -128,6 +129,33 @@ def link_kept(folder):
                     defaults(GraphicsLevel="2", Volume="7"))
 
     return verify
+
+
+def special_config(kind):
+    """config.cfg as a named pipe ("pipe") or a link to /dev/zero ("zero")."""
+    def setup(folder):
+        path = os.path.join(folder, "config.cfg")
+        if kind == "pipe":
+            os.mkfifo(path)
+        else:
+            os.symlink("/dev/zero", path)
+
+    return setup
+
+
+def special_kept(kind):
+    """A check that the pipe or the link is still there, not replaced by a file."""
+    def make(folder):
+        def verify(after_folder):
+            path = os.path.join(after_folder, "config.cfg")
+            if kind == "pipe":
+                check(stat.S_ISFIFO(os.lstat(path).st_mode), "the pipe config.cfg was replaced")
+            else:
+                check(os.readlink(path) == "/dev/zero", "the link config.cfg was replaced")
+
+        return verify
+
+    return make
 
 
 TEN_MB = 10 * 1024 * 1024
@@ -258,6 +286,8 @@ CASES = {
             lambda folder: os.symlink("missing/settings.cfg", os.path.join(folder, "config.cfg")),
             defaults(), None),
         "config-is-a-link": (linked_config, None, link_kept),
+        "config-is-a-pipe": (special_config("pipe"), None, special_kept("pipe")),
+        "config-links-to-dev-zero": (special_config("zero"), None, special_kept("zero")),
     },
     "resources": {
         "res-missing": (res(None), defaults(), None),
@@ -293,6 +323,15 @@ CASES = {
                                 "font@game_menu.logo=fonts/DejaVuSans-Bold.ttf\n"
                                 "font@game_menu.mainFont=fonts/DejaVuSansMono-Bold.ttf\n"),
                             defaults(), None),
+        "res-is-a-pipe": (lambda folder: (os.remove(os.path.join(folder, "res.cfg")),
+                                          os.mkfifo(os.path.join(folder, "res.cfg"))),
+                          defaults(), None),
+        "font-is-a-pipe": (lambda folder: (res(res_list(font__game_menu_mainFont="pipe"))(folder),
+                                           os.mkfifo(os.path.join(folder, "data", "pipe"))),
+                           defaults(), None),
+        "image-is-dev-zero": (res(res_list(directory="",
+                                           texture__game_menu_background="/dev/zero")),
+                              defaults(), None),
         "res-binary": (res("resources_directory=\x01\x02\nfont@\xff=\x00\n"), defaults(), None),
     },
 }
