@@ -356,7 +356,29 @@ def unwritable_cases():
             return None
         return lambda: subprocess.run(["umount", folder], capture_output=True)
 
-    return {"immutable-config": immutable, "read-only-folder": read_only_folder}
+    def full_disk(folder):
+        # The folder becomes a small file system of its own, filled up to the last byte.
+        saved = folder + ".copy"
+        shutil.copytree(folder, saved, symlinks=True)
+        if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64m", "tmpfs", folder],
+                          capture_output=True).returncode:
+            shutil.rmtree(saved)
+            return None
+        shutil.copytree(saved, folder, symlinks=True, dirs_exist_ok=True)
+        shutil.rmtree(saved)
+        config("GraphicsLevel=2\nVolume=7\nNotes=" + "n" * 65536 + "\n")(folder)
+        filler = os.open(os.path.join(folder, "filler"), os.O_WRONLY | os.O_CREAT, 0o600)
+        try:
+            while os.write(filler, b"\0" * 4096) > 0:
+                pass
+        except OSError:
+            pass
+        finally:
+            os.close(filler)
+        return lambda: subprocess.run(["umount", "-l", folder], capture_output=True)
+
+    return {"immutable-config": immutable, "read-only-folder": read_only_folder,
+            "full-disk": full_disk}
 
 
 def run_case(session, name, prepare, expected, extra):
@@ -418,6 +440,8 @@ def run_unwritable(session):
             check(status == 0, f"Exit ended the game with status {status}")
             check(open(os.path.join(folder, "config.cfg"), "rb").read() == before,
                   "the unwritable config.cfg changed")
+            check(not os.path.exists(os.path.join(folder, "config.cfg.tmp")),
+                  "a half-written config.cfg.tmp was left behind")
             check("could not write config.cfg" in game.output(),
                   f"Accept did not say that it could not write: {game.output()!r}")
             print(f"  {name}: passed")
