@@ -472,7 +472,7 @@ def main():
                      xtool) as session:
             failures = run_unwritable(session) if group == "unwritable" else run_group(
                 session, group)
-            if failures and all(name is None for name in failures):
+            if failures.count(None) == len(unwritable_cases()) and group == "unwritable":
                 print(f"hostile files {group}: skipped, nothing can be made unwritable here")
                 return SKIPPED
             failures = [name for name in failures if name is not None]
