@@ -34,25 +34,33 @@ ResourceManager::ResourceManager(const std::string& listFile)
         return;
     }
 
-    const std::string prefix = getValue(directoryKey);
-    forEach(
-        [this, &prefix](const std::pair<const std::string, std::string>& entry)
+    for (const Entry& entry : listEntries(*this))
+        m_resources.push_back(std::make_shared<Resource>(entry.kind, entry.path, entry.name));
+}
+
+std::vector<ResourceManager::Entry> ResourceManager::listEntries(const lib::Configuration& list)
+{
+    std::vector<Entry> entries;
+    const std::string prefix = list.getValue(directoryKey);
+    list.forEach(
+        [&entries, &prefix](const std::pair<const std::string, std::string>& item)
         {
-            const std::string& key = entry.first;
+            const std::string& key = item.first;
             if (key == directoryKey)
                 return;
             const auto at = key.find('@');
             if (at == std::string::npos)
                 return;
             const auto nameEnd = key.find('@', at + 1);
-            const std::string name =
+            std::string name =
                 key.substr(at + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - at - 1);
             if (name.empty())
                 return;
             const bool font = at > 0 && (key[0] == 'f' || key[0] == 'F');
-            m_resources.push_back(std::make_shared<Resource>(
-                font ? Resource::FontKind : Resource::TextureKind, prefix + entry.second, name));
+            entries.push_back({font ? Resource::FontKind : Resource::TextureKind, std::move(name),
+                               prefix + item.second});
         });
+    return entries;
 }
 
 ResourceManager::~ResourceManager() = default;

@@ -2,6 +2,7 @@
 
 #include "lib/Configuration.hpp"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,8 +18,21 @@ class Resource;
 class ResourceManager : public lib::Configuration
 {
 public:
+    // What one list entry asks for: the kind (Resource::FontKind or TextureKind), the name
+    // and the path with the prefix already in front.
+    struct Entry
+    {
+        std::int32_t kind;
+        std::string name;
+        std::string path;
+    };
+
     explicit ResourceManager(const std::string& listFile);
     ~ResourceManager() override;
+
+    // The entries of a list, in key order, without loading anything: keys without "@" or with
+    // an empty name are skipped. The constructor loads exactly these.
+    static std::vector<Entry> listEntries(const lib::Configuration& list);
 
     // The first resource of that name. An unknown name gives an empty resource (an empty font
     // or texture, whichever is asked of it), never another resource.

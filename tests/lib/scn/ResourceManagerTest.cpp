@@ -72,6 +72,19 @@ TEST(ResourceManagerTest, ReadsKindsNamesAndPathsFromTheList)
     EXPECT_EQ(unknown->getAsFont()->getInfo().family, "");
 }
 
+TEST(ResourceManagerTest, ListEntriesAreReadWithoutLoadingAnything)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("list.cfg", "resources_directory=../r\nF@a@b=x.ttf\n@bare=/abs.png\n"
+                          "font@=gone\nfont=none\nt@z=\n");
+    const lib::Configuration list("list.cfg");
+    std::string listed;
+    for (const ResourceManager::Entry& entry : ResourceManager::listEntries(list))
+        listed += std::to_string(entry.kind) + ":" + entry.name + ":" + entry.path + " ";
+    EXPECT_EQ(listed, "2:bare:../r/abs.png 1:a:../rx.ttf 2:z:../r ")
+        << "the prefix is joined unchanged; an empty kind piece makes a texture";
+}
+
 TEST(ResourceManagerTest, AMissingListIsReportedOnce)
 {
     bexil::test::TempDir dir(true);
