@@ -39,6 +39,8 @@ public:
     bool loopStep();
     // Ends the program after the current frame.
     void exitProgram() { m_exitRequested = true; }
+    // Closes the native window. Use this rather than close(): it first lets go of the SFML
+    // context lock the window holds while open, so textures freed later still get a context.
     virtual void closeWindow();
 
     const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
