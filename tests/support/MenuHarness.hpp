@@ -6,6 +6,7 @@
 #include "lib/menu/MenuStep.hpp"
 #include "lib/scn/SceneManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
+#include "support/StubScene.hpp"
 #include "support/TempDir.hpp"
 #include "support/TestWindow.hpp"
 
@@ -18,25 +19,6 @@
 
 namespace bexil::test
 {
-
-// Stands in for the game: counts its entries; any key returns to the menu, as after a game.
-class StubGameScene : public lib::scn::Scene
-{
-public:
-    StubGameScene()
-        : Scene("GameScene")
-    {
-    }
-    void onInit() override {}
-    void onDeinit() override {}
-    void onEnterScene() override { ++entered; }
-    void onExitScene() override {}
-    void update() override {}
-    void onKeyPressed(sf::Event::KeyEvent) override { sceneManager()->changeScene("MenuScene"); }
-    sf::Vector2f getDefaultSizeView() override { return {2000.f, 2000.f}; }
-
-    int entered = 0;
-};
 
 // The real menu scene and a stub game scene in a real 1024 × 768 window, inside a fresh
 // working folder (settings files are read from there). Time is manual: advance() moves it.
@@ -54,7 +36,7 @@ public:
     void open()
     {
         menu = std::make_shared<bexil::MenuScene>();
-        game = std::make_shared<StubGameScene>();
+        game->onKey = [stub = game.get()] { stub->sceneManager()->changeScene("MenuScene"); };
         controller = openTestWindow({menu, game}, writeGameResourceList("res.cfg"));
         frame();
     }
@@ -94,7 +76,8 @@ public:
 
     TempDir dir{true};
     std::shared_ptr<bexil::MenuScene> menu;
-    std::shared_ptr<StubGameScene> game;
+    // Stands in for the game: any key returns to the menu, as after a game.
+    std::shared_ptr<StubScene<>> game = std::make_shared<StubScene<>>("GameScene");
     std::unique_ptr<TestController> controller;
 };
 

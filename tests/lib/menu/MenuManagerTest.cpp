@@ -2,6 +2,7 @@
 
 #include "lib/menu/IMenuControl.hpp"
 #include "lib/menu/MenuStep.hpp"
+#include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
 
 #include <gtest/gtest.h>
@@ -66,21 +67,6 @@ private:
     std::vector<std::string> m_controlNames;
 };
 
-class TestMenu : public lib::menu::MenuManager
-{
-public:
-    TestMenu()
-        : MenuManager("TestMenu")
-    {
-    }
-    void onInit() override {}
-    void onDeinit() override {}
-    void onEnterScene() override {}
-    void onExitScene() override {}
-    void update() override {}
-    sf::Vector2f getDefaultSizeView() override { return {2000, 2000}; }
-};
-
 class MenuManagerTest : public ::testing::Test
 {
 protected:
@@ -100,7 +86,7 @@ protected:
     void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
 
     Journal journal;
-    TestMenu menu;
+    bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
 };
 
 TEST_F(MenuManagerTest, PagesAreBuiltOnceAndShownOneAtATimeByName)

@@ -3,11 +3,11 @@
 #include "lib/core/Window.hpp"
 #include "lib/scn/Scene.hpp"
 #include "support/Printers.hpp"
+#include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,40 +17,6 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// Writes every hook call into a shared journal as "name.hook"; hooks can run extra code.
-class JournalScene : public lib::scn::Scene
-{
-public:
-    JournalScene(const std::string& name, Journal& journal, sf::Vector2f viewSize)
-        : Scene(name)
-        , m_journal(journal)
-        , m_viewSize(viewSize)
-    {
-    }
-
-    void onInit() override { log("init"); }
-    void onDeinit() override { log("deinit"); }
-    void onEnterScene() override { log("enter", onEnter); }
-    void onExitScene() override { log("exit"); }
-    void update() override { log("update"); }
-    void onKeyPressed(sf::Event::KeyEvent) override { log("key", onKey); }
-    sf::Vector2f getDefaultSizeView() override { return m_viewSize; }
-
-    std::function<void()> onEnter;
-    std::function<void()> onKey;
-
-private:
-    void log(const std::string& hook, const std::function<void()>& then = nullptr)
-    {
-        m_journal.push_back(name() + "." + hook);
-        if (then)
-            then();
-    }
-
-    Journal& m_journal;
-    sf::Vector2f m_viewSize;
-};
-
 class SceneManagerTest : public ::testing::Test
 {
 protected:
@@ -58,9 +24,10 @@ protected:
     {
         controller = bexil::test::openTestWindow(std::move(scenes));
     }
-    std::shared_ptr<JournalScene> make(const std::string& name, sf::Vector2f view = {2000, 2000})
+    std::shared_ptr<bexil::test::StubScene<>> make(const std::string& name,
+                                                   sf::Vector2f view = {2000, 2000})
     {
-        return std::make_shared<JournalScene>(name, journal, view);
+        return std::make_shared<bexil::test::StubScene<>>(name, &journal, view);
     }
     lib::scn::SceneManager& manager() { return *controller->window()->sceneManager(); }
     void frame() { controller->window()->loopStep(); }
@@ -117,7 +84,7 @@ TEST_F(SceneManagerTest, ChangeDuringASwitchWaitsForTheNextFrameWhichOnlySwitche
     auto over = make("Over");
     open({menu, game, over});
     frame();
-    game->onEnter = [this] { manager().changeScene("Over"); };
+    game->enter = [this] { manager().changeScene("Over"); };
     manager().changeScene("Game");
     EXPECT_EQ(game, manager().currentScene());
 
