@@ -1,11 +1,13 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
 #include "support/MenuHarness.hpp"
+#include "support/StubScene.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace
@@ -21,46 +23,33 @@ std::string modeText(const sf::VideoMode& mode)
            std::to_string(mode.bitsPerPixel);
 }
 
-class OptionsMenuTest : public ::testing::Test
+TEST(OptionsMenu, FirstRunShowsTheDefaultsAndSettingsOptionsIgnoreReturn)
 {
-protected:
-    bool fileExists() const { return std::ifstream(menus.dir.file("config.cfg")).good(); }
-    std::vector<std::string> shownValues() const
-    {
-        std::vector<std::string> values;
-        for (unsigned int option = 0; option < 4; ++option)
-            values.push_back(menus.shown("OptionsMenu", option));
-        return values;
-    }
-
     bexil::test::MenuHarness menus;
-};
-
-TEST_F(OptionsMenuTest, FirstRunShowsTheDefaultsAndSettingsOptionsIgnoreReturn)
-{
     menus.open();
     menus.press(ToOptions);
     EXPECT_EQ("OptionsMenu", menus.activePage());
     const std::vector<sf::VideoMode> modes = sf::VideoMode::getFullscreenModes();
     ASSERT_FALSE(modes.empty()) << "the test display reports its modes";
-    std::string resolution = modeText(modes.front());
-    for (const sf::VideoMode& mode : modes)
-    {
-        if (mode == sf::VideoMode(1024, 768, 32))
-            resolution = "1024x768x32";
-    }
-    EXPECT_EQ((std::vector<std::string>{"Worst", resolution, "No", "No"}), shownValues());
+    const bool stored = std::count(modes.begin(), modes.end(), sf::VideoMode(1024, 768, 32)) > 0;
+    std::vector<std::string> shown;
+    for (unsigned int option = 0; option < 4; ++option)
+        shown.push_back(menus.shown("OptionsMenu", option));
+    EXPECT_EQ((std::vector<std::string>{"Worst", stored ? "1024x768x32" : modeText(modes.front()),
+                                        "No", "No"}),
+              shown);
 
     menus.press({Keyboard::Left});
     EXPECT_EQ("Best", menus.shown("OptionsMenu", 0)) << "the values wrap around";
     menus.press({Keyboard::Return, Keyboard::Down, Keyboard::Return, Keyboard::Down,
                  Keyboard::Return, Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("OptionsMenu", menus.activePage());
-    EXPECT_FALSE(fileExists());
+    EXPECT_FALSE(std::ifstream(menus.dir.file("config.cfg")).good());
 }
 
-TEST_F(OptionsMenuTest, AcceptWritesTheFileAtOnceKeepingOtherKeys)
+TEST(OptionsMenu, AcceptWritesTheFileAtOnceKeepingOtherKeys)
 {
+    bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "Zoom=7\nGraphicsLevel=0\n");
     menus.open();
     menus.press(ToOptions);
@@ -76,8 +65,9 @@ TEST_F(OptionsMenuTest, AcceptWritesTheFileAtOnceKeepingOtherKeys)
     EXPECT_EQ("Normal", menus.shown("OptionsMenu", 0));
 }
 
-TEST_F(OptionsMenuTest, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingNothing)
+TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingNothing)
 {
+    bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\n");
     menus.open();
     menus.press(ToOptions);
@@ -98,17 +88,6 @@ TEST_F(OptionsMenuTest, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWr
     EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
 }
 
-TEST_F(OptionsMenuTest, HandEditedValuesOutsideTheListsShowTheFirstValue)
-{
-    menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=3\n");
-    menus.open();
-    menus.press(ToOptions);
-    const std::string firstMode = modeText(sf::VideoMode::getFullscreenModes().at(0));
-    EXPECT_EQ((std::vector<std::string>{"Worst", firstMode, "No", "No"}), shownValues());
-    menus.press({Keyboard::Right});
-    EXPECT_EQ("Bad", menus.shown("OptionsMenu", 0));
-}
-
 // The options page alone, on a display that reports no full-screen mode.
 class FixedModesOptions : public bexil::bmenu::OptionsMenu
 {
@@ -116,33 +95,21 @@ protected:
     std::vector<sf::VideoMode> fullscreenModes() const override { return {}; }
 };
 
-class OptionsOnly : public lib::menu::MenuManager
-{
-public:
-    OptionsOnly()
-        : MenuManager("MenuScene")
-    {
-    }
-    void onInit() override { addMenuStep(page); }
-    void onDeinit() override {}
-    void onEnterScene() override { changeStep("OptionsMenu"); }
-    void onExitScene() override {}
-    void update() override {}
-    sf::Vector2f getDefaultSizeView() override { return {2000, 2000}; }
-
-    std::shared_ptr<FixedModesOptions> page = std::make_shared<FixedModesOptions>();
-};
-
-TEST(OptionsMenuModes, NoFullScreenModeShowsTheStoredResolutionAndAcceptKeepsIt)
+TEST(OptionsMenuModes, NoFullScreenModeShowsTheStoredResolutionAndValuesOutsideTheListsTheFirst)
 {
     bexil::test::TempDir dir(true);
-    dir.write("config.cfg", "ResolutionX=800\nResolutionY=600\nbpp=16\n");
-    auto menu = std::make_shared<OptionsOnly>();
+    dir.write(
+        "config.cfg",
+        "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=800\nResolutionY=600\nbpp=16\n");
+    auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
+    auto page = std::make_shared<FixedModesOptions>();
+    menu->init = [&] { menu->addMenuStep(page); };
+    menu->enter = [&] { menu->changeStep("OptionsMenu"); };
     auto window =
         bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
     window->window()->loopStep();
-    const auto resolution = [&menu]
-    { return menu->page->chooseControl()->options[1].subOptionText->getAsText()->getString(); };
+    const auto resolution = [&page]
+    { return page->chooseControl()->options[1].subOptionText->getAsText()->getString(); };
     EXPECT_EQ("800x600x16", resolution());
     for (Keyboard::Key key : {Keyboard::Down, Keyboard::Right})
         menu->onKeyPressed(bexil::test::keyEvent(key));
