@@ -47,23 +47,17 @@ TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAClosingVertexAndStretchedT
     const sf::VertexArray& fill = shape.fillVertices();
     ASSERT_EQ(6u, fill.getVertexCount());
     EXPECT_EQ(sf::TrianglesFan, fill.getPrimitiveType());
-    EXPECT_EQ(sf::Vector2f(50.f, 25.f), fill[0].position);
-    EXPECT_EQ(sf::Vector2f(0.f, 0.f), fill[1].position);
-    EXPECT_EQ(sf::Vector2f(100.f, 0.f), fill[2].position);
-    EXPECT_EQ(sf::Vector2f(100.f, 50.f), fill[3].position);
-    EXPECT_EQ(sf::Vector2f(0.f, 50.f), fill[4].position);
-    EXPECT_EQ(fill[1].position, fill[5].position);
+    const sf::Vector2f corners[] = {{50, 25}, {0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(corners[i], fill[i].position) << "vertex " << i;
     EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
     EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.getLocalBounds());
     EXPECT_EQ(10u, shape.outlineVertices().getVertexCount());
 
-    // A texture rectangle is stretched over the inside bounds.
     shape.setTextureRect({10, 20, 64, 32});
-    EXPECT_EQ(sf::Vector2f(42.f, 36.f), fill[0].texCoords);
-    EXPECT_EQ(sf::Vector2f(10.f, 20.f), fill[1].texCoords);
-    EXPECT_EQ(sf::Vector2f(74.f, 20.f), fill[2].texCoords);
-    EXPECT_EQ(sf::Vector2f(74.f, 52.f), fill[3].texCoords);
-    EXPECT_EQ(sf::Vector2f(10.f, 52.f), fill[4].texCoords);
+    const sf::Vector2f stretched[] = {{42, 36}, {10, 20}, {74, 20}, {74, 52}, {10, 52}};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(stretched[i], fill[i].texCoords) << "vertex " << i;
 }
 
 TEST(NodeShapeGeometry, EllipseStartsAtTheTopRunsClockwiseAndMissesTheSides)
@@ -86,12 +80,10 @@ TEST(NodeShapeGeometry, EllipseStartsAtTheTopRunsClockwiseAndMissesTheSides)
     EXPECT_EQ(outline[0].position, outline[60].position);
     EXPECT_EQ(outline[1].position, outline[61].position);
 
-    // Points start at the top and run clockwise.
     const NodeShape four({100.f, 50.f}, 4, NodeShapeType::Ellipse);
-    expectNear({50.f, 0.f}, four.getPoint(0));
-    expectNear({100.f, 25.f}, four.getPoint(1));
-    expectNear({50.f, 50.f}, four.getPoint(2));
-    expectNear({0.f, 25.f}, four.getPoint(3));
+    const sf::Vector2f clockwise[] = {{50, 0}, {100, 25}, {50, 50}, {0, 25}};
+    for (unsigned int i = 0; i < 4; ++i)
+        expectNear(clockwise[i], four.getPoint(i));
 }
 
 TEST(NodeShapeGeometry, FewerThanThreePointsLeaveNothingToDrawAndKeepTheBounds)
@@ -199,12 +191,9 @@ TEST(NodeShapeDrawing, ShowsItsTextureRectangleAndAnOutlineOnlyWithAThickness)
         window.draw(shape);
         return bexil::test::capture(window);
     };
-    // Left half red, right half blue.
     sf::Image picture;
-    picture.create(64, 32, sf::Color::Red);
-    for (unsigned int x = 32; x < 64; ++x)
-        for (unsigned int y = 0; y < 32; ++y)
-            picture.setPixel(x, y, sf::Color::Blue);
+    picture.create(2, 1, sf::Color::Red);
+    picture.setPixel(1, 0, sf::Color::Blue);
     sf::Texture texture;
     ASSERT_TRUE(texture.loadFromImage(picture));
 
@@ -219,7 +208,7 @@ TEST(NodeShapeDrawing, ShowsItsTextureRectangleAndAnOutlineOnlyWithAThickness)
     EXPECT_EQ(sf::Color::Black, image.getPixel(95, 150)) << "no outline without a thickness";
 
     // The outline ignores the fill's texture, which would turn the green black.
-    shape.setTextureRect({32, 0, 32, 32});
+    shape.setTextureRect({1, 0, 1, 1});
     shape.setOutlineThickness(10.f);
     image = drawn(shape);
     EXPECT_EQ(sf::Color::Blue, image.getPixel(110, 110));

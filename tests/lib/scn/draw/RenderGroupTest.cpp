@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -31,11 +32,7 @@ namespace
 class CountingLeaf : public Renderizable
 {
 public:
-    CountingLeaf()
-        : Renderizable("counting")
-    {
-    }
-
+    using Renderizable::Renderizable;
     unsigned int draw(lib::core::Window*, sf::RenderStates& states) override
     {
         if (!isVisible())
@@ -51,7 +48,7 @@ public:
 
 std::shared_ptr<CountingLeaf> addCounting(RenderGroup& group)
 {
-    auto leaf = std::make_shared<CountingLeaf>();
+    auto leaf = std::make_shared<CountingLeaf>("counting");
     group.addRenderizable(leaf);
     return leaf;
 }
@@ -72,11 +69,7 @@ std::shared_ptr<Renderizable> rectangleLeaf(const sf::Vector2f& size)
 class DroppingGroup : public RenderGroup
 {
 public:
-    DroppingGroup()
-        : RenderGroup("dropping")
-    {
-    }
-
+    using RenderGroup::RenderGroup;
     void onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnimation>,
                              std::shared_ptr<Renderizable> node) override
     {
@@ -117,7 +110,6 @@ TEST(RenderGroupDraw, CountsVisibleLeavesAtEveryDepthAndHiddenGroupsStepNothing)
     EXPECT_EQ(1u, group->runningAnimations());
     EXPECT_EQ(sf::Color(255, 255, 255, 0), dot->getAsNodeShape()->getFillColor());
 
-    // Shown again after more than the duration: the first step ends it at the end value.
     group->setVisible(true);
     EXPECT_EQ(2u, drawTree(root));
     EXPECT_EQ(0u, group->runningAnimations());
@@ -140,8 +132,8 @@ TEST(RenderGroupDraw, TransformsComposeDownwardAndAreRestored)
     states.blendMode = sf::BlendAdd;
     const sf::Transform before = states.transform;
     EXPECT_EQ(2u, root.draw(nullptr, states));
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(before.getMatrix()[i], states.transform.getMatrix()[i]) << "element " << i;
+    EXPECT_TRUE(
+        std::equal(before.getMatrix(), before.getMatrix() + 16, states.transform.getMatrix()));
     EXPECT_EQ(sf::BlendAdd, states.blendMode);
 
     // (0, 5) turns to (-5, 0), moves by (110, 50), then the caller's scale and offset apply.
@@ -155,7 +147,7 @@ TEST(RenderGroupDraw, TransformsComposeDownwardAndAreRestored)
 TEST(RenderGroupDraw, FinishHooksRunBeforeTheChildrenAreDrawn)
 {
     lib::Clock::useManualTime(true);
-    DroppingGroup group;
+    DroppingGroup group("dropping");
     auto flying = addCounting(group);
     auto staying = addCounting(group);
     group.addAnimation(lib::scn::draw::anim::createMoveAnimation(100, {50.f, 0.f}, flying));
@@ -200,7 +192,7 @@ TEST(RenderGroupChildren, GroupsGoBeforeTheirPositionNodeOrLast)
     auto middle = root.createNewRenderGroup("middle", second);
     // A position node that is not a child of this group places the group last.
     auto last = std::make_shared<RenderGroup>("last");
-    root.addRenderGroup(last, std::make_shared<CountingLeaf>());
+    root.addRenderGroup(last, std::make_shared<CountingLeaf>("stranger"));
 
     EXPECT_EQ((std::vector<const IDrawable*>{front.get(), first.get(), middle.get(), second.get(),
                                              back.get(), last.get()}),
@@ -217,7 +209,7 @@ TEST(RenderGroupChildren, RemovalIsByIdentityAndFirstOccurrenceOnly)
     root.addRenderizable(twice);
     auto inner = root.createNewRenderGroup("inner");
 
-    EXPECT_FALSE(root.removeRenderizable(std::make_shared<CountingLeaf>()));
+    EXPECT_FALSE(root.removeRenderizable(std::make_shared<CountingLeaf>("stranger")));
     EXPECT_FALSE(root.removeRenderizable(nullptr));
     EXPECT_TRUE(root.removeRenderizable(twice));
     EXPECT_TRUE(root.removeRenderizable(inner));
@@ -240,7 +232,7 @@ TEST(Renderizable, LeafWithoutAnObjectIsInert)
     EXPECT_EQ(0u, empty.draw(nullptr, states));
 }
 
-TEST(Renderizable, AlignmentUsesOnlyTheWidthAndHeightOfTheBounds)
+TEST(Renderizable, AlignmentUsesOnlyTheWidthAndHeightOfTheBoundsOfShapesAndTexts)
 {
     auto leaf = rectangleLeaf({100.f, 20.f});
     leaf->setPositionWithAlignment({400.f, 300.f}, Alignment::Center);
@@ -260,10 +252,7 @@ TEST(Renderizable, AlignmentUsesOnlyTheWidthAndHeightOfTheBounds)
     EXPECT_EQ(sf::Vector2f(945.f, 285.f), leaf->getPosition());
     leaf->setPositionX(1000.f, Alignment::Left);
     EXPECT_EQ(sf::Vector2f(1000.f, 285.f), leaf->getPosition());
-}
 
-TEST(Renderizable, TextAlignsOnItsOwnBoundsWhoseTopIsNotZero)
-{
     sf::Font font;
     ASSERT_TRUE(font.loadFromFile(BEXIL_DATA_DIR "fonts/DejaVuSans-Bold.ttf"));
     RenderGroup root("root");
@@ -282,16 +271,10 @@ TEST(Renderizable, TextAlignsOnItsOwnBoundsWhoseTopIsNotZero)
     EXPECT_EQ(sf::Color::Yellow, text->getAsText()->getFillColor());
 }
 
-TEST(RenderTreeDrawing, GroupsPlaceTheirLeavesLaterOnesOnTopAndHiddenOnesVanish)
+TEST(RenderTreeDrawing, GroupsPlaceTheirLeavesAndLaterLeavesLieOnTop)
 {
     auto controller = bexil::test::openTestWindow({});
     lib::core::Window& window = *controller->window();
-    const auto drawn = [&window](RenderGroup& root, unsigned int expectedLeaves)
-    {
-        window.clear(sf::Color::Black);
-        EXPECT_EQ(expectedLeaves, drawTree(root, &window));
-        return bexil::test::capture(window);
-    };
     RenderGroup root("root");
     auto outer = root.createNewRenderGroup("outer");
     outer->setPosition(100.f, 50.f);
@@ -306,11 +289,9 @@ TEST(RenderTreeDrawing, GroupsPlaceTheirLeavesLaterOnesOnTopAndHiddenOnesVanish)
     square(*inner, 0.f, 0.f, 20.f, sf::Color::Red);
     square(root, 300.f, 100.f, 100.f, sf::Color::Green);
     square(root, 350.f, 150.f, 100.f, sf::Color::Blue);
-    auto hidden = root.createNewRenderGroup("hidden");
-    square(*hidden, 0.f, 0.f, 500.f, sf::Color::White);
-    hidden->setVisible(false);
-
-    sf::Image image = drawn(root, 3);
+    window.clear(sf::Color::Black);
+    EXPECT_EQ(3u, drawTree(root, &window));
+    const sf::Image image = bexil::test::capture(window);
     EXPECT_EQ(sf::Color::Red, image.getPixel(111, 51));
     EXPECT_EQ(sf::Color::Red, image.getPixel(128, 68));
     EXPECT_EQ(sf::Color::Black, image.getPixel(108, 60));
@@ -319,9 +300,4 @@ TEST(RenderTreeDrawing, GroupsPlaceTheirLeavesLaterOnesOnTopAndHiddenOnesVanish)
     EXPECT_EQ(sf::Color::Green, image.getPixel(320, 120));
     EXPECT_EQ(sf::Color::Blue, image.getPixel(375, 175));
     EXPECT_EQ(sf::Color::Blue, image.getPixel(425, 225));
-
-    hidden->setVisible(true);
-    image = drawn(root, 4);
-    EXPECT_EQ(sf::Color::White, image.getPixel(11, 1));
-    EXPECT_EQ(sf::Color::White, image.getPixel(375, 175));
 }
