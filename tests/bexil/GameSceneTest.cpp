@@ -240,7 +240,7 @@ TEST_F(GameSceneTest, SidesTakeTurnsAndPushesKeepGapsWhileTheTokensGlide)
     EXPECT_EQ(4, at({3, y})->data);
     EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
     EXPECT_NE(nullptr, at({0, y})) << "the new token";
-    EXPECT_EQ(0.f, first->getPosition().x) << "the glide starts where the token was";
+    EXPECT_EQ(scene->board2Scene({0, y}), first->getPosition()) << "the glide starts there";
     step(650);
     EXPECT_NEAR(scene->board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
     step(651);

@@ -1,7 +1,6 @@
 #include "lib/Clock.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
-#include "lib/scn/draw/anim/AnimationCreation.hpp"
 #include "lib/scn/draw/anim/ColorAnimation.hpp"
 #include "lib/scn/draw/anim/PositionAnimation.hpp"
 #include "support/Printers.hpp"
@@ -102,19 +101,4 @@ TEST_F(AnimationTest, ZeroDurationEndsAtOnceOnTheEndValue)
     EXPECT_FALSE(jump.animate());
     EXPECT_EQ(1.f, jump.delta());
     EXPECT_EQ(sf::Vector2f(5.f, 7.f), leaf->getPosition());
-}
-
-TEST_F(AnimationTest, CreationFunctionsSetDurationsAndMovesStartWhereTheNodeIs)
-{
-    auto leaf = shapeLeaf();
-    using namespace lib::scn::draw::anim;
-    EXPECT_EQ(1000, createColorAnimation(sf::Color::Black, sf::Color::White, leaf)->duration());
-    EXPECT_EQ(600, createPositionAnimation({1.f, 2.f}, {3.f, 4.f}, leaf)->duration());
-
-    leaf->transformable()->setPosition(10.f, 20.f);
-    auto slide = createMoveAnimation(120, {110.f, 20.f}, leaf);
-    leaf->transformable()->setPosition(0.f, 0.f);
-    advance(60);
-    slide->animate();
-    EXPECT_EQ(sf::Vector2f(60.f, 20.f), leaf->getPosition());
 }
