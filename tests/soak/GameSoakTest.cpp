@@ -57,6 +57,7 @@ std::uint32_t seed()
     return chosen != nullptr ? static_cast<std::uint32_t>(std::strtoul(chosen, nullptr, 10))
                              : 20240611u;
 }
+
 constexpr int Frames = 100000;
 constexpr int FrameMillis = 16;
 // A small window keeps software rendering cheap; the scenes draw in their logical view anyway.
@@ -88,7 +89,8 @@ const std::vector<sf::Keyboard::Key> Keys = {
 const std::array<const char*, 6> WindowKeys = {"Fullscreen",  "GraphicsLevel", "ResolutionX",
                                                "ResolutionY", "VSync",         "bpp"};
 
-// The file holds exactly the six window settings and the six key bindings, each a number.
+// The file holds exactly the six window settings and the six key bindings, each a number in
+// plain decimal.
 void expectCompleteSettings(const std::string& fileName, const std::string& when)
 {
     std::ifstream in(fileName);
@@ -105,7 +107,8 @@ void expectCompleteSettings(const std::string& fileName, const std::string& when
     {
         const auto found = table.find(key);
         int number = 0;
-        EXPECT_TRUE(found != table.end() && lib::Configuration::toInt(found->second, number))
+        EXPECT_TRUE(found != table.end() && lib::Configuration::toInt(found->second, number) &&
+                    found->second == std::to_string(number))
             << when << ": " << key << " missing or not a number";
     }
 }
