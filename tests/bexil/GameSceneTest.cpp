@@ -367,7 +367,6 @@ TEST_F(GameSceneTest, LaunchesToTheEdgeAcrossTheCentreAndAtNothing)
     EXPECT_EQ(19u + 38u, scene->score()) << "level 10 gives 19 a token";
     EXPECT_EQ(4, scene->player()->data);
 
-    // A run of the player's colour to the edge: all consumed, no swap.
     press(Key::Up);
     press(Key::Left);
     row4({4, 4, 4, 4, 4, 4, 4});

@@ -119,7 +119,6 @@ TEST(NodeShapeGeometry, FillColourReachesEveryVertexWithoutMovingAny)
         EXPECT_EQ(sf::Color(10, 20, 30, 40), after[i].color) << "vertex " << i;
         EXPECT_EQ(before[i].position, after[i].position) << "vertex " << i;
     }
-    // A rebuild keeps the colour.
     shape.setSize({80.f, 20.f});
     EXPECT_EQ(sf::Color(10, 20, 30, 40), shape.fillVertices()[3].color);
 }
@@ -174,7 +173,6 @@ TEST(NodeShapeTexture, FirstTextureOrAResetTakesTheWholeTexture)
     EXPECT_EQ(nullptr, shape.getTexture());
     EXPECT_EQ(sf::IntRect(0, 0, 16, 8), shape.getTextureRect());
 
-    // A rectangle chosen before any texture is kept.
     NodeShape framed({100.f, 50.f}, 4, NodeShapeType::Rectangle);
     framed.setTextureRect({8, 0, 8, 8});
     framed.setTexture(&wide);
