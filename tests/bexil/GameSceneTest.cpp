@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,7 +82,11 @@ protected:
         lib::Clock::advanceManualTime(sf::milliseconds(ms));
         frame();
     }
-    void press(Key key) { scene->onKeyPressed(bexil::test::keyEvent(key)); }
+    void press(std::initializer_list<Key> keys)
+    {
+        for (Key key : keys)
+            scene->onKeyPressed(bexil::test::keyEvent(key));
+    }
 
     // The colour and lane of the next arrival: the colour is drawn first.
     std::pair<std::int32_t, unsigned int> predictArrival()
@@ -182,19 +187,17 @@ TEST_F(GameSceneTest, DirectionKeysAlwaysTurnAndMoveOnlyInsideTheCentre)
     open();
     const auto player = scene->player();
     EXPECT_EQ(player, at({7, 4}));
-    press(Key::Up);
+    press({Key::Up});
     EXPECT_EQ(sf::Vector2u(7, 4), player->boardPosition) << "(7, 3) is outside the centre";
-    press(Key::Right);
+    press({Key::Right});
     EXPECT_EQ(sf::Vector2u(8, 4), player->boardPosition);
     EXPECT_EQ(90.f, player->shape().getRotation());
     EXPECT_EQ(scene->board2Scene({8, 4}) + scene->tileSize() * 0.5f, player->getPosition());
     EXPECT_TRUE(scene->board()->tileEmpty({7, 4}));
-    for (int i = 0; i < 3; ++i)
-        press(Key::Right);
+    press({Key::Right, Key::Right, Key::Right});
     EXPECT_EQ(sf::Vector2u(10, 4), player->boardPosition);
     EXPECT_EQ(Direction::Right, player->currentDirection);
-    press(Key::Down);
-    press(Key::Left);
+    press({Key::Down, Key::Left});
     EXPECT_EQ(sf::Vector2u(9, 5), player->boardPosition);
     EXPECT_EQ(270.f, player->shape().getRotation());
     EXPECT_EQ(player, at({9, 5}));
@@ -205,11 +208,10 @@ TEST_F(GameSceneTest, AKeyBoundTwiceTakesDirectionsThenLaunchThenPause)
     dir.write("config.cfg", "key1=57\nkey_launch4=36\nkey_pause5=36\n");
     open();
     row4({2});
-    press(Key::Space);
+    press({Key::Space});
     EXPECT_EQ(Direction::Right, scene->player()->currentDirection) << "Space is Right first";
     EXPECT_EQ(sf::Vector2u(8, 4), scene->player()->boardPosition);
-    press(Key::Left);
-    press(Key::Escape);
+    press({Key::Left, Key::Escape});
     EXPECT_EQ(State::Playing, scene->gameState()) << "Escape launches rather than pauses";
     EXPECT_EQ(2, scene->player()->data) << "the launch swapped colours";
 }
@@ -292,8 +294,8 @@ TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePl
     open();
     const unsigned int lane = predictArrival().second;
     for (unsigned int i = 0; i < lane; ++i)
-        press(Key::Down);
-    press(Key::Left);
+        press({Key::Down});
+    press({Key::Left});
     for (const sf::Vector2u& cell : laneCells(0, lane))
         scene->addNewToken(cell, 2);
     step(2601);
@@ -320,9 +322,9 @@ TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePl
 TEST_F(GameSceneTest, ALaunchConsumesTheNearestRunWithRisingPointsAndSwapsAtAnotherColour)
 {
     open();
-    press(Key::Left);
+    press({Key::Left});
     row4({-1, 0, 0, 0, 1, 0});
-    press(Key::Space);
+    press({Key::Space});
     EXPECT_EQ(60u, scene->score()) << "10 + 20 + 30";
     EXPECT_EQ("00060", str(scene->scoreDisplay())) << "at least five digits";
     EXPECT_EQ(3u, scene->consumedTokens());
@@ -355,22 +357,20 @@ TEST_F(GameSceneTest, LaunchesToTheEdgeAcrossTheCentreAndAtNothing)
     open(0, 9);
     EXPECT_EQ("10", str(scene->levelDisplay()));
     EXPECT_EQ("115", str(scene->goalDisplay()));
-    press(Key::Down);
-    press(Key::Space);
+    press({Key::Down, Key::Space});
     EXPECT_EQ(0u, scene->score()) << "an empty line changes nothing";
 
     // Down from (7, 5): over the centre and an empty cell, then a run of two and a swap.
     scene->addNewToken({7, 9}, 0);
     scene->addNewToken({7, 10}, 0);
     scene->addNewToken({7, 11}, 4);
-    press(Key::Space);
+    press({Key::Space});
     EXPECT_EQ(19u + 38u, scene->score()) << "level 10 gives 19 a token";
     EXPECT_EQ(4, scene->player()->data);
 
-    press(Key::Up);
-    press(Key::Left);
+    press({Key::Up, Key::Left});
     row4({4, 4, 4, 4, 4, 4, 4});
-    press(Key::Space);
+    press({Key::Space});
     EXPECT_EQ(57u + 19u * 28u, scene->score());
     EXPECT_EQ(4, scene->player()->data);
     EXPECT_EQ(2u, scene->mainBoard()->children().size()) << "the player and the swapped token";
@@ -390,12 +390,12 @@ TEST_F(GameSceneTest, LaunchesToTheEdgeAcrossTheCentreAndAtNothing)
 TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsTheSurplus)
 {
     open();
-    press(Key::Left);
+    press({Key::Left});
     for (int launch = 1; launch <= 4; ++launch)
     {
         EXPECT_EQ(0u, scene->levelProperties().level()) << "launch " << launch;
         row4({0, 0, 0, 0, 0, 0, 0});
-        press(Key::Space);
+        press({Key::Space});
     }
     EXPECT_EQ(1120u, scene->score()) << "four runs of seven at 10 points a token";
     EXPECT_EQ(1u, scene->levelProperties().level());
@@ -428,7 +428,7 @@ TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
 {
     open(1);
     step(1000);
-    press(Key::Escape);
+    press({Key::Escape});
     EXPECT_EQ(State::Pause, scene->gameState());
     EXPECT_TRUE(scene->pauseGroup()->isVisible());
     frame();
@@ -438,13 +438,12 @@ TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
     step(10000);
     EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
     EXPECT_TRUE(scene->pauseGroup()->isVisible()) << "solid after the fade";
-    press(Key::Left);
-    press(Key::Space);
+    press({Key::Left, Key::Space});
     EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "only the pause key works";
     EXPECT_EQ(1u, scene->mainBoard()->children().size()) << "no arrival while paused";
     EXPECT_EQ("1", str(scene->currentDisplay()));
 
-    press(Key::Escape);
+    press({Key::Escape});
     EXPECT_EQ(State::Playing, scene->gameState());
     EXPECT_FALSE(scene->pauseGroup()->isVisible());
     step(1599);
@@ -454,9 +453,9 @@ TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
     EXPECT_EQ(2u, scene->mainBoard()->children().size());
 
     // Resumed before its fade ends, "PAUSE" does not come back when the fade does.
-    press(Key::Escape);
+    press({Key::Escape});
     frame();
-    press(Key::Escape);
+    press({Key::Escape});
     step(1001);
     EXPECT_FALSE(scene->pauseGroup()->isVisible());
     EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
@@ -465,9 +464,9 @@ TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)
 {
     open();
-    press(Key::Left);
+    press({Key::Left});
     row4({0, 0});
-    press(Key::Space);
+    press({Key::Space});
     scene->generateNextToken();
     for (const sf::Vector2u& cell : laneCells(0, 0))
         scene->addNewToken(cell, 1);
