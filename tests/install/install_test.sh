@@ -2,12 +2,13 @@
 # Installs the game into temporary prefixes and uses it as a player's desktop would: the files
 # and the desktop entry, the command started from an unrelated folder with per-user settings, a
 # read-only and a moved installation, a missing display, and the Debian package.
-# Usage: install_test.sh CASE BUILD_DIR CMAKE CPACK
+# Usage: install_test.sh CASE BUILD_DIR CMAKE CPACK XTOOL
 set -euo pipefail
 case_name=$1
 build=$2
 cmake=$3
 cpack=$4
+xtool=$5
 
 work=$(readlink -f "$(mktemp -d)")
 game_pid=
@@ -83,8 +84,10 @@ play()
     cp "/proc/$game_pid/maps" "$work/maps"
     import -window "$game_window" "$work/shot.png"
     xdotool getwindowgeometry --shell "$game_window" >"$work/geometry"
-    # The game may close its window before the last key release reaches it.
-    xdotool key --window "$game_window" Up Return 2>/dev/null || true
+    # Sent to the window, never through the server's keyboard: xdotool types there for a window
+    # with the focus, and stops when the window closes on Return's press, leaving Return held and
+    # repeating into the next game. The window may be gone before the last release.
+    "$xtool" key "$game_window" Up Return 2>/dev/null || true
     wait_for_exit
     wait "$game_pid" || status=$?
     game_pid=
