@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace
 {
@@ -78,43 +77,6 @@ TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("config.cfg.tmp")));
 
     EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
-}
-
-TEST(ConfigurationTest, SavesThroughALinkAndReplacesABrokenOne)
-{
-    bexil::test::TempDir dir(true);
-    std::filesystem::create_directory(dir.file("kept"));
-    dir.write("kept/settings.cfg", "old=1\n");
-    std::filesystem::create_symlink("kept/settings.cfg", dir.file("linked.cfg"));
-    Configuration linked("linked.cfg");
-    linked.value("new", "2");
-    ASSERT_TRUE(linked.saveConfig());
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("linked.cfg")));
-    EXPECT_EQ(dir.read("kept/settings.cfg"), "new=2\nold=1\n");
-
-    std::filesystem::create_symlink("missing/settings.cfg", dir.file("broken.cfg"));
-    Configuration broken("broken.cfg");
-    broken.value("a", "1");
-    ASSERT_TRUE(broken.saveConfig());
-    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("broken.cfg")));
-    EXPECT_EQ(dir.read("broken.cfg"), "a=1\n");
-}
-
-TEST(ConfigurationTest, ReadsRegularFilesOnlyAndNeverWaitsOnPipesOrDevices)
-{
-    bexil::test::TempDir dir(true);
-    ASSERT_EQ(0, mkfifo(dir.file("pipe.cfg").c_str(), 0600));
-    std::filesystem::create_symlink("/dev/zero", dir.file("zero.cfg"));
-    // Reading either would wait for a writer, or fill the memory with one endless line.
-    for (const char* name : {"pipe.cfg", "zero.cfg"})
-    {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(Configuration::fileExists(name));
-        Configuration config(name);
-        EXPECT_EQ(7, config.valueAsInt("a", 7));
-        EXPECT_FALSE(config.saveConfig()) << "neither is replaced by a file";
-    }
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("zero.cfg")));
 }
 
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
