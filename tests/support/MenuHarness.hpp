@@ -21,7 +21,7 @@ namespace bexil::test
 {
 
 // The real menu scene and a stub game scene in a real 1024 × 768 window, inside a fresh
-// working folder (settings files are read from there). Time is manual: advance() moves it.
+// working folder (settings files are read from there), on the manual time source.
 // Files the menus should read must be written with dir.write() before open().
 class MenuHarness
 {
@@ -42,10 +42,6 @@ public:
     }
     // One frame; true when the program is to end.
     bool frame() { return controller->window()->loopStep(); }
-    void advance(int milliseconds)
-    {
-        lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
-    }
     // Presses the keys one by one on the active scene, as the window would.
     void press(const std::vector<sf::Keyboard::Key>& keys)
     {
