@@ -1,28 +1,20 @@
 #include "support/TempDir.hpp"
 
+#include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 
 namespace bexil::test
 {
 
-TempDir::TempDir(bool enter) : m_entered(enter)
+TempDir::TempDir(bool enter)
+    : m_entered(enter)
 {
-    std::random_device device;
-    for (int attempt = 0; attempt < 100; ++attempt)
-    {
-        auto candidate = std::filesystem::temp_directory_path() /
-                         ("bexil-test-" + std::to_string(device()));
-        if (std::filesystem::create_directory(candidate))
-        {
-            m_path = candidate;
-            break;
-        }
-    }
-    if (m_path.empty())
+    std::string name = (std::filesystem::temp_directory_path() / "bexil-test-XXXXXX").string();
+    if (mkdtemp(name.data()) == nullptr)
         throw std::runtime_error("cannot create a temporary folder");
+    m_path = name;
     if (m_entered)
     {
         m_previous = std::filesystem::current_path();

@@ -8,25 +8,10 @@
 namespace bexil::test
 {
 
-TestController::TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
-                               std::string resourceFile, lib::core::WindowCreationParams params)
-    : m_scenes(std::move(scenes))
-    , m_resourceFile(std::move(resourceFile))
-    , m_params(std::move(params))
-{
-}
-
 std::unique_ptr<TestController> openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
-                                               const std::string& resourceFile,
-                                               unsigned int width, unsigned int height)
+                                               const std::string& resourceFile)
 {
-    lib::core::WindowCreationParams params;
-    params.title = "Bexil";
-    params.width = width;
-    params.height = height;
-    params.bitsPerPixel = 32;
-    auto controller =
-        std::make_unique<TestController>(std::move(scenes), resourceFile, std::move(params));
+    auto controller = std::make_unique<TestController>(std::move(scenes), resourceFile);
     controller->start();
     return controller;
 }

@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <memory>
 #include <stdexcept>
 
@@ -14,14 +13,9 @@ namespace
 
 // A connection of our own: the events then come from another client, as they would from the
 // desktop, and reach the window's own connection through the server.
-struct DisplayCloser
+std::unique_ptr<::Display, int (*)(::Display*)> openDisplay()
 {
-    void operator()(::Display* display) const { XCloseDisplay(display); }
-};
-
-std::unique_ptr<::Display, DisplayCloser> openDisplay()
-{
-    std::unique_ptr<::Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    std::unique_ptr<::Display, int (*)(::Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
     if (!display)
         throw std::runtime_error("no X display for the test");
     return display;
