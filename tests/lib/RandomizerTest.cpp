@@ -20,11 +20,9 @@ TEST(RandomizerTest, SeedsRepeatDevicesDifferAndDrawsStayInRange)
 {
     lib::Randomizer first(1234), second(1234), other(4321), device, otherDevice;
     const auto expected = draw(first, 1000000, 20);
+    EXPECT_EQ(draw(second, 1000000, 20), expected);
     EXPECT_NE(draw(other, 1000000, 20), expected);
     EXPECT_NE(draw(device, 1000000, 20), draw(otherDevice, 1000000, 20));
-    EXPECT_EQ(second.getUInt(1000000), expected[0]);
-    lib::Randomizer moved(std::move(second));
-    EXPECT_TRUE(std::equal(expected.begin() + 1, expected.end(), draw(moved, 1000000, 19).begin()));
 
     EXPECT_EQ(draw(device, 1, 50), std::vector<std::uint32_t>(50, 0));
     const auto colours = draw(first, 255, 5000);

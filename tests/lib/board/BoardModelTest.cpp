@@ -59,7 +59,6 @@ protected:
 
 TEST_F(BoardModelTest, ChangesAreMadeThenReported)
 {
-    EXPECT_EQ(board.size(), sf::Vector2u(3, 2));
     board.setTile({0, 0}, red);
     board.setTile({2, 1}, blue);
     EXPECT_TRUE(board.moveTile({0, 0}, {2, 1})); // replaces blue without a notice
@@ -102,7 +101,6 @@ TEST_F(BoardModelTest, EdgeCasesKeepTheGridSound)
     silent.setTile({0, 1}, red);
     EXPECT_TRUE(silent.moveTile({0, 1}, {1, 1}));
     silent.changeTileData({1, 1}, 6);
-    EXPECT_EQ(red->data, 6);
     silent.deleteTile({1, 1});
     EXPECT_TRUE(silent.tileEmpty({1, 1}) && silent.tileEmpty({0, 1}));
 }
