@@ -82,7 +82,6 @@ TEST_F(AnimationManagerTest, ReplacesSameTypeOnTheSameNodeAndFinishesInListOrder
     manager.addAnimation(position(110, dot));
     manager.addAnimation(colour(100, dot));
     manager.addAnimation(colour(500, dot));
-    EXPECT_EQ(4u, manager.runningAnimations());
     EXPECT_EQ((Log{"started 120", "started 800", "started 110", "started 100", "started 500"}),
               manager.log);
     manager.log.clear();
@@ -115,8 +114,6 @@ TEST_F(AnimationManagerTest, AdditionsFromAHookWaitForTheEndOfTheStep)
     step(150);
     EXPECT_EQ((Log{"started 100", "started 300", "finished 100", "started 50", "started 70"}),
               manager.log);
-    EXPECT_EQ(0, follower->currentTime());
-    EXPECT_EQ(2u, manager.runningAnimations());
     manager.log.clear();
     step(0);
     EXPECT_EQ((Log{"finished 50", "finished 70"}), manager.log);
