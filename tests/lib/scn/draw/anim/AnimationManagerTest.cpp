@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +21,7 @@ namespace
 using Log = std::vector<std::string>;
 
 // Records its hooks as "started <id>" and "finished <id>"; an animation's id is its duration.
+// The first finish hands the followers to the manager.
 class RecordingManager : public AnimationManager
 {
 public:
@@ -35,12 +35,13 @@ public:
                              std::shared_ptr<Renderizable>) override
     {
         log.push_back("finished " + std::to_string(animation->duration()));
-        if (whenFinished)
-            whenFinished(animation);
+        for (const auto& follower : followers)
+            addAnimation(follower);
+        followers.clear();
     }
 
     Log log;
-    std::function<void(const std::shared_ptr<IAnimation>&)> whenFinished;
+    std::vector<std::shared_ptr<IAnimation>> followers;
 };
 
 class AnimationManagerTest : public ::testing::Test
@@ -96,21 +97,12 @@ TEST_F(AnimationManagerTest, ReplacesSameTypeOnTheSameNodeAndFinishesInListOrder
 
 TEST_F(AnimationManagerTest, AdditionsFromAHookWaitForTheEndOfTheStep)
 {
-    auto follower = colour(50, node);
-    auto replacing = position(70, other);
     manager.addAnimation(colour(100, node));
     manager.addAnimation(position(300, other));
-    manager.whenFinished = [&](const std::shared_ptr<IAnimation>& ended)
-    {
-        if (ended->duration() == 100)
-        {
-            manager.addAnimation(follower);
-            manager.addAnimation(replacing);
-        }
-    };
+    manager.followers = {colour(50, node), position(70, other)};
 
-    // The follower's time has already passed, yet the step that adds it does not reach it;
-    // the replacing one takes the 300 ms animation's place without a hook.
+    // The 50 ms follower's time has already passed, yet the step that adds it does not reach
+    // it; the 70 ms one takes the 300 ms animation's place without a hook.
     step(150);
     EXPECT_EQ((Log{"started 100", "started 300", "finished 100", "started 50", "started 70"}),
               manager.log);

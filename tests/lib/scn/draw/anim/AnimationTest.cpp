@@ -35,7 +35,7 @@ protected:
 
 } // namespace
 
-TEST_F(AnimationTest, FadeInTruncatesAndEndsOnTheStepAfterItsDuration)
+TEST_F(AnimationTest, ColoursTruncateTowardZeroAndEndOnTheStepAfterTheirDuration)
 {
     ColorAnimation fade(1000, sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), leaf);
     advance(250);
@@ -51,10 +51,7 @@ TEST_F(AnimationTest, FadeInTruncatesAndEndsOnTheStepAfterItsDuration)
     EXPECT_FALSE(fade.animate());
     EXPECT_EQ(1001, fade.currentTime());
     EXPECT_EQ(1.f, fade.delta());
-}
 
-TEST_F(AnimationTest, FallingComponentsTruncateTowardZero)
-{
     ColorAnimation fall(1000, sf::Color(200, 0, 0, 255), sf::Color(100, 50, 0, 255), leaf);
     advance(500);
     fall.animate();
