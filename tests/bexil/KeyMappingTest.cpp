@@ -6,16 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 
 using bexil::Direction;
 using bexil::KeyMapping;
 
-TEST(KeyMapping, ReadsTheSettingsOnceAtConstructionWithDefaultsForMissingKeys)
+TEST(KeyMapping, ReadsTheSettingsOnceWithDefaultsAndStoresThemOnlyWhenAsked)
 {
     bexil::test::TempDir dir(true);
-    dir.write("config.cfg", "key0=0\nkey3=25\nkey_launch4=58\nkey_pause5=15\n");
+    const std::string file = "key0=0\nkey3=25\nkey_launch4=58\nkey_pause5=15\n";
+    dir.write("config.cfg", file);
     KeyMapping keys;
     EXPECT_EQ(sf::Keyboard::A, keys.getDirectionKey(Direction::Left));
     EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right)) << "missing: default";
@@ -28,24 +31,18 @@ TEST(KeyMapping, ReadsTheSettingsOnceAtConstructionWithDefaultsForMissingKeys)
     EXPECT_EQ("72", table.getValue("key1")) << "a missing key is added with its default";
     table.value("key0", "3", true);
     EXPECT_EQ(sf::Keyboard::A, keys.getKey(0)) << "later changes of the table are not seen";
-}
 
-TEST(KeyMapping, SetKeyChangesThisObjectAndStoreKeysTheSharedTable)
-{
-    bexil::test::TempDir dir(true);
-    KeyMapping keys;
-    const std::int32_t codes[KeyMapping::KeyCount] = {0, 3, 22, 18, 58, 15};
+    // setKey changes this object only; storeKeys writes the shared table, not the file.
+    const std::int32_t codes[KeyMapping::KeyCount] = {0, 3, 22, 18, 9, 16};
     for (std::size_t i = 0; i < KeyMapping::KeyCount; ++i)
         keys.setKey(i, codes[i]);
-    EXPECT_EQ(58, keys.getLaunchKey());
-    EXPECT_EQ(15, keys.getPauseKey());
-
-    lib::Configuration table("config.cfg");
-    EXPECT_EQ("57", table.getValue("key_launch4")) << "nothing stored before storeKeys";
+    EXPECT_EQ(9, keys.getLaunchKey());
+    EXPECT_EQ(16, keys.getPauseKey());
+    EXPECT_EQ("58", table.getValue("key_launch4")) << "nothing stored before storeKeys";
     keys.storeKeys();
     for (std::size_t i = 0; i < KeyMapping::KeyCount; ++i)
         EXPECT_EQ(std::to_string(codes[i]), table.getValue(KeyMapping::settingsKey(i)));
-    EXPECT_FALSE(lib::Configuration::fileExists("config.cfg")) << "the file is not written";
+    EXPECT_EQ(file, dir.read("config.cfg")) << "the file is not written";
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace
 {
 
@@ -11,55 +13,42 @@ using bexil::LevelProperties;
 
 TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
 {
-    struct Row
-    {
-        std::uint32_t level, millis, points, seconds, tokens;
-    };
+    // Level, ms between arrivals, points a token, seconds and tokens to the next level.
+    using Row = std::array<std::uint32_t, 5>;
     const Row rows[] = {{0, 2600, 10, 180, 25},   {1, 2500, 11, 210, 35},
                         {9, 1700, 19, 450, 115},  {25, 100, 35, 930, 275},
                         {26, 250, 36, 1200, 400}, {1000, 250, 1010, 1200, 400},
                         {3, 2300, 13, 270, 55}};
     LevelProperties levels(1);
-    EXPECT_EQ(25u, levels.maxLevel());
-    EXPECT_EQ(2600u, levels.millisBetweenTokens()) << "constructed at level 0";
     for (const Row& row : rows)
     {
-        levels.setLevel(row.level);
-        EXPECT_EQ(row.level, levels.level());
-        EXPECT_EQ(row.millis, levels.millisBetweenTokens()) << "level " << row.level;
-        EXPECT_EQ(row.points, levels.baseScore()) << "level " << row.level;
-        EXPECT_EQ(row.seconds, levels.stayTime()) << "level " << row.level;
-        EXPECT_EQ(row.tokens, levels.stayTokens()) << "level " << row.level;
+        levels.setLevel(row[0]);
+        EXPECT_EQ(row, (Row{row[0], levels.millisBetweenTokens(), levels.baseScore(),
+                            levels.stayTime(), levels.stayTokens()}));
     }
 }
 
 TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
 {
-    // Colours as 0xRRGGBB.
-    const struct
-    {
-        std::uint32_t level, x, y;
-        bool center;
-        std::uint32_t rgb;
-    } cells[] = {
-        {0, 7, 4, true, 0xff46c8},   {1, 8, 5, true, 0x0ac832},   {2, 7, 4, true, 0xff6464},
-        {6, 9, 7, true, 0xff46c8},   {8, 10, 4, true, 0xff6464},  {7, 7, 4, true, 0x0ac832},
-        {9, 7, 4, true, 0xe1ffff},   {14, 8, 4, true, 0x808080},  {15, 9, 6, true, 0x64c8c8},
-        {25, 10, 6, true, 0xff6464}, {26, 7, 4, true, 0x000000},  {26, 0, 0, false, 0x000000},
-        {0, 3, 2, false, 0x000000},  {1, 3, 2, false, 0x000000},  {25, 3, 2, false, 0x000000},
-        {2, 1, 1, false, 0xff8000},  {3, 0, 0, false, 0x6480ff},  {4, 5, 5, false, 0x6480ff},
-        {5, 2, 1, false, 0xff64c8},  {5, 3, 0, false, 0x00ffff},  {9, 3, 0, false, 0x00ffff},
-        {6, 3, 2, false, 0xff64c8},  {8, 2, 1, false, 0x00ffff},  {10, 0, 0, false, 0x0ac80a},
-        {12, 0, 1, false, 0xfa320a}, {14, 1, 0, false, 0x0a0cfa}, {10, 17, 11, false, 0x191919},
-        {11, 2, 2, false, 0x0afa64}, {13, 2, 3, false, 0x0080ff}, {11, 3, 2, false, 0x646464},
-        {13, 3, 3, false, 0xffffff}};
+    // Level, column, row, in the centre (1) or not (0), then the colour as 0xRRGGBB.
+    const std::array<std::uint32_t, 5> cells[] = {
+        {0, 7, 4, 1, 0xff46c8},   {1, 8, 5, 1, 0x0ac832},  {2, 7, 4, 1, 0xff6464},
+        {6, 9, 7, 1, 0xff46c8},   {8, 10, 4, 1, 0xff6464}, {7, 7, 4, 1, 0x0ac832},
+        {9, 7, 4, 1, 0xe1ffff},   {14, 8, 4, 1, 0x808080}, {15, 9, 6, 1, 0x64c8c8},
+        {25, 10, 6, 1, 0xff6464}, {26, 7, 4, 1, 0x000000}, {26, 0, 0, 0, 0x000000},
+        {0, 3, 2, 0, 0x000000},   {1, 3, 2, 0, 0x000000},  {25, 3, 2, 0, 0x000000},
+        {2, 1, 1, 0, 0xff8000},   {3, 0, 0, 0, 0x6480ff},  {4, 5, 5, 0, 0x6480ff},
+        {5, 2, 1, 0, 0xff64c8},   {5, 3, 0, 0, 0x00ffff},  {9, 3, 0, 0, 0x00ffff},
+        {6, 3, 2, 0, 0xff64c8},   {8, 2, 1, 0, 0x00ffff},  {10, 0, 0, 0, 0x0ac80a},
+        {12, 0, 1, 0, 0xfa320a},  {14, 1, 0, 0, 0x0a0cfa}, {10, 17, 11, 0, 0x191919},
+        {11, 2, 2, 0, 0x0afa64},  {13, 2, 3, 0, 0x0080ff}, {11, 3, 2, 0, 0x646464},
+        {13, 3, 3, 0, 0xffffff}};
     LevelProperties levels(1);
-    for (const auto& cell : cells)
+    for (const auto& [level, x, y, center, rgb] : cells)
     {
-        levels.setLevel(cell.level);
-        EXPECT_EQ(sf::Color(cell.rgb << 8 | 0xff),
-                  levels.getBackgroundTileColor(cell.x, cell.y, cell.center))
-            << "level " << cell.level << " cell (" << cell.x << ", " << cell.y << ")";
+        levels.setLevel(level);
+        EXPECT_EQ(sf::Color(rgb << 8 | 0xff), levels.getBackgroundTileColor(x, y, center != 0))
+            << "level " << level << " cell (" << x << ", " << y << ")";
     }
 }
 
