@@ -58,10 +58,8 @@ public:
     lib::menu::ChooseControl& control(const std::string& page) const
     {
         for (const auto& step : menu->steps())
-        {
             if (step->name() == page)
                 return static_cast<lib::menu::ChooseControl&>(*step->controls().at(0));
-        }
         throw std::runtime_error("no page " + page);
     }
     // The value option index of the page shows.

@@ -18,7 +18,6 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& path() const { return m_path; }
     std::string file(const std::string& name) const { return (m_path / name).string(); }
     void write(const std::string& name, const std::string& contents) const;
     std::string read(const std::string& name) const;

@@ -7,9 +7,7 @@
 namespace
 {
 
-class StopSignalsTest : public ::testing::TestWithParam<int>
-{
-};
+using StopSignalsTest = ::testing::TestWithParam<int>;
 
 TEST_P(StopSignalsTest, FirstSignalIsOnlyNotedAndASecondOneEndsTheProcess)
 {
