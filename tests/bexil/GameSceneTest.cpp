@@ -269,7 +269,6 @@ TEST_F(GameSceneTest, TimeModeCountsWholeSecondsThroughPausesThatStopArrivalsAnd
     step(1);
     EXPECT_EQ("1", str(scene->currentDisplay()));
     press({Key::Escape});
-    EXPECT_EQ(State::Pause, scene->gameState());
     step(10500);
     EXPECT_TRUE(scene->pauseGroup()->isVisible());
     press({Key::Left, Key::Space});
@@ -278,7 +277,6 @@ TEST_F(GameSceneTest, TimeModeCountsWholeSecondsThroughPausesThatStopArrivalsAnd
     EXPECT_EQ("1", str(scene->currentDisplay()));
 
     press({Key::Escape});
-    EXPECT_EQ(State::Playing, scene->gameState());
     EXPECT_FALSE(scene->pauseGroup()->isVisible());
     step(1599);
     EXPECT_EQ("13", str(scene->currentDisplay())) << "the pause counts toward the level";
@@ -313,7 +311,6 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     setNextGame(1, 3);
     changeScene("MenuScene");
     changeScene("GameScene");
-    EXPECT_EQ(0u, scene->score());
     EXPECT_EQ((Texts{"00000", "4", "0", "270"}), shown());
     EXPECT_EQ("Time: ", str(scene->currentText()));
     EXPECT_EQ(0, scene->nextTokenPart());
