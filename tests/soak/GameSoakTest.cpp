@@ -141,7 +141,6 @@ public:
                 restart(frame);
                 continue;
             }
-            noteSceneChange();
             notePlace();
             pressAndRelease();
         }
@@ -188,13 +187,9 @@ private:
         expectCompleteSettings("config.cfg", "exit at frame " + std::to_string(frame));
         lib::Configuration::reload("config.cfg");
         lib::Configuration::reload(":NextGame");
-        lib::Configuration settings("config.cfg");
-        settings.valueAsInt("ResolutionX", Width, true);
-        settings.valueAsInt("ResolutionY", Height, true);
-        settings.valueAsInt("bpp", 32, true);
-        settings.valueAsInt("Fullscreen", 0, true);
-        settings.valueAsInt("GraphicsLevel", 0, true);
-        settings.valueAsInt("VSync", 0, true);
+        const std::array<int, 6> firstStart = {0, 0, Width, Height, 0, 32}; // as WindowKeys
+        for (std::size_t i = 0; i < WindowKeys.size(); ++i)
+            lib::Configuration("config.cfg").valueAsInt(WindowKeys[i], firstStart[i], true);
         start();
     }
 
@@ -206,19 +201,14 @@ private:
         lib::Clock::advanceManualTime(sf::milliseconds(millis));
     }
 
-    void noteSceneChange()
+    // Where the keys have led: each menu page, and each state of a game. Back in the menus after
+    // a game, the board and its pieces are gone, so the heap compares from one game to the next.
+    void notePlace()
     {
         const std::string current = scene() ? scene()->name() : std::string();
-        // Back in the menus after a game: the board and its pieces are gone, so the heap can be
-        // compared from one game to the next.
         if (lastScene == "GameScene" && current == "MenuScene")
             heapAfterGames.push_back(heapInUse());
         lastScene = current;
-    }
-
-    // Where the keys have led: each menu page, and each state of a game.
-    void notePlace()
-    {
         if (const auto* menu = dynamic_cast<const lib::menu::MenuManager*>(scene().get()))
         {
             if (menu->activeStep())
