@@ -242,6 +242,16 @@ TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnoth
     EXPECT_EQ(4u, scene->mainBoard()->children().size()) << "the player and the swapped tokens";
     scene->increaseScore(123456 - 703);
     EXPECT_EQ("123456", str(scene->scoreDisplay())) << "longer scores in full";
+
+    std::vector<sf::Vector2u> visited;
+    scene->forEachTileInLine({9, 9}, Direction::Invalid,
+                             [&visited](const sf::Vector2u& cell, const Direction&)
+                             {
+                                 visited.push_back(cell);
+                                 return visited.size() < 3;
+                             });
+    EXPECT_EQ(std::vector<sf::Vector2u>{sf::Vector2u(9, 9)}, visited)
+        << "a line without a direction is its start cell alone";
 }
 
 TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsTheSurplus)
