@@ -7,10 +7,10 @@
 #include "bexil/Player.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
-#include "lib/core/ProgramController.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/SceneManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
+#include "support/TestController.hpp"
 
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
@@ -67,33 +67,6 @@ void startGame(int mode, int startLevel)
 
 } // namespace
 
-// The game's scenes with the game's window settings; the settings file is left alone.
-class BenchController : public lib::core::ProgramController
-{
-public:
-    BenchController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resources)
-        : m_scenes(std::move(scenes))
-        , m_resources(std::move(resources))
-    {
-    }
-
-    void onInit() override {}
-    std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() override { return m_scenes; }
-    std::string resourceFile() override { return m_resources; }
-    lib::core::WindowCreationParams getWindowCreationParams() override
-    {
-        lib::core::WindowCreationParams params;
-        params.title = "Bexil";
-        params.width = 1024;
-        params.height = 768;
-        return params;
-    }
-
-private:
-    std::vector<std::shared_ptr<lib::scn::Scene>> m_scenes;
-    std::string m_resources;
-};
-
 const char* caseName(FrameCase frameCase)
 {
     switch (frameCase)
@@ -117,7 +90,7 @@ BenchGame::BenchGame()
     , m_game(std::make_shared<bexil::GameScene>())
 {
     lib::Clock::useManualTime(true);
-    m_controller = std::make_unique<BenchController>(
+    m_controller = std::make_unique<bexil::test::TestController>(
         std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList());
     m_controller->start();
     // The first frame enters the menu.

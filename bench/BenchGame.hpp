@@ -18,11 +18,15 @@ class GameScene;
 class MenuScene;
 } // namespace bexil
 
+namespace bexil::test
+{
+class TestController;
+} // namespace bexil::test
+
 namespace bench
 {
 
 class BareFrame;
-class BenchController;
 
 // The states of the game whose frames are measured.
 enum class FrameCase
@@ -82,7 +86,7 @@ private:
 
     std::shared_ptr<bexil::MenuScene> m_menu;
     std::shared_ptr<bexil::GameScene> m_game;
-    std::unique_ptr<BenchController> m_controller;
+    std::unique_ptr<bexil::test::TestController> m_controller;
     FrameCase m_case = FrameCase::Menu;
     // How long the case's animations have run: the bare frame's tweens stand at that time.
     sf::Time m_animationTime;
