@@ -206,7 +206,8 @@ void drawToken(Canvas& canvas, Vec c, float r, Colour base, float opacity = 1.f)
             const float rr = std::min(1.f, ux * ux + uy * uy);
             const float nz = std::sqrt(1.f - rr);
             const float diffuse = std::max(0.f, -0.42f * ux - 0.56f * uy + 0.71f * nz);
-            const float spec = std::pow(std::max(0.f, -0.22f * ux - 0.30f * uy + 0.93f * nz), 60.f);
+            const float highlight =
+                std::pow(std::max(0.f, -0.22f * ux - 0.30f * uy + 0.93f * nz), 60.f);
             Colour col = scaled(base, 0.28f + 0.8f * diffuse);
             col = mix(col, scaled(base, 0.3f), 0.7f * smooth(0.78f, 1.f, std::sqrt(rr)));
             col = mix(col, base, 0.35f * smooth(0.2f, 0.85f, uy) * (1.f - smooth(0.85f, 1.f, rr)));
@@ -214,7 +215,7 @@ void drawToken(Canvas& canvas, Vec c, float r, Colour base, float opacity = 1.f)
             const float gx = ux / 0.64f, gy = (uy + 0.42f) / 0.42f;
             const float gloss = (1.f - smooth(0.8f, 1.f, gx * gx + gy * gy)) *
                                 (0.65f - 0.45f * smooth(-0.85f, -0.1f, uy));
-            col = mix(col, White, gloss + 0.9f * spec);
+            col = mix(col, White, gloss + 0.9f * highlight);
             return withAlpha(col, opacity);
         });
 }
