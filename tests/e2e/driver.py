@@ -405,6 +405,21 @@ def read_config(folder):
     return lines, table
 
 
+def run_test(label, body):
+    """Runs body(), prints how it went under the label and returns the process's exit status:
+    body's own status when it returns one (a skip), 0 when it returns nothing, 1 on a Failure."""
+    started = time.monotonic()
+    try:
+        status = body()
+    except Failure as failure:
+        print(f"{label}: FAILED: {failure}", file=sys.stderr)
+        return 1
+    if status is not None:
+        return status
+    print(f"{label}: passed in {time.monotonic() - started:.1f} s")
+    return 0
+
+
 def check_sorted_config(folder, expected):
     """config.cfg holds exactly the expected table, one key=value a line, sorted by key."""
     lines, table = read_config(folder)

@@ -19,7 +19,7 @@ import subprocess
 import sys
 import time
 
-from driver import DEFAULT_CONFIG, Failure, Session, check, read_config
+from driver import DEFAULT_CONFIG, Failure, Session, check, read_config, run_test
 
 SKIPPED = 77
 
@@ -466,8 +466,8 @@ def main():
               file=sys.stderr)
         return 2
     group, run_dir, xtool, keep_dir = sys.argv[1:]
-    started = time.monotonic()
-    try:
+
+    def cases():
         with Session(group, run_dir, os.path.join(keep_dir, f"hostile-{group}"),
                      xtool) as session:
             failures = run_unwritable(session) if group == "unwritable" else run_group(
@@ -477,12 +477,9 @@ def main():
                 return SKIPPED
             failures = [name for name in failures if name is not None]
             check(not failures, f"{len(failures)} case(s) failed: {', '.join(failures)}")
-    except Failure as failure:
-        print(f"hostile files {group}: FAILED: {failure}", file=sys.stderr)
-        return 1
-    print(f"hostile files {group}: passed in {time.monotonic() - started:.1f} s")
-    return 0
+            return None
 
+    return run_test(f"hostile files {group}", cases)
 
 if __name__ == "__main__":
     sys.exit(main())

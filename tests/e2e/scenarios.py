@@ -10,7 +10,8 @@ import sys
 import time
 
 from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    Failure, Region, Session, check, check_sorted_config, menu_line)
+                    Failure, Region, Session, check, check_sorted_config, menu_line,
+                    run_test)
 
 CENTRE_COLOUR = (255, 70, 200)
 # Every cell that tokens can reach: four lanes on each side of the centre square.
@@ -272,6 +273,14 @@ def options_accept_cancel(session):
                                      ResolutionY="1024"))
 
 
+def open_key_page(game):
+    """From the main menu through "Options" to "Redefine keyboard"."""
+    game.keys("Down", "Down", "Return")
+    time.sleep(0.3)
+    game.keys("Down", "Down", "Down", "Down", "Return")
+    time.sleep(0.3)
+
+
 def redefine_keys(session):
     """Left, Right, Up, Down, Launch and Pause redefined as a d w s j p; after a restart the
     game plays with them; the close button then ends it at once with the keys saved."""
@@ -279,10 +288,7 @@ def redefine_keys(session):
     game = session.start_game(folder)
     game.wait_running()
     game.wait_main_menu()
-    game.keys("Down", "Down", "Return")  # Options
-    time.sleep(0.3)
-    game.keys("Down", "Down", "Down", "Down", "Return")  # Redefine keyboard
-    time.sleep(0.3)
+    open_key_page(game)
     game.keys("a", "d", "w", "s", "j", "p")
     time.sleep(0.3)
     game.keys("Down", "Return")  # back on the options page: Cancel
@@ -365,10 +371,7 @@ def display_lost(session):
     game = session.start_game(folder)
     game.wait_running()
     game.wait_main_menu()
-    game.keys("Down", "Down", "Return")  # Options
-    time.sleep(0.3)
-    game.keys("Down", "Down", "Down", "Down", "Return")  # Redefine keyboard
-    time.sleep(0.3)
+    open_key_page(game)
     game.keys("a", "d", "w", "s", "j", "p")  # stored in the table, not yet in the file
     time.sleep(0.5)
     session.server.stop()
@@ -417,16 +420,12 @@ def main():
               file=sys.stderr)
         return 2
     name, run_dir, xtool, keep_dir = sys.argv[1:]
-    started = time.monotonic()
-    try:
+
+    def scenario():
         with Session(name, run_dir, os.path.join(keep_dir, name), xtool) as session:
             SCENARIOS[name](session)
-    except Failure as failure:
-        print(f"e2e {name}: FAILED: {failure}", file=sys.stderr)
-        return 1
-    print(f"e2e {name}: passed in {time.monotonic() - started:.1f} s")
-    return 0
 
+    return run_test(f"e2e {name}", scenario)
 
 if __name__ == "__main__":
     sys.exit(main())
