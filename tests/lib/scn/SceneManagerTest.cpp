@@ -1,7 +1,6 @@
 #include "lib/scn/SceneManager.hpp"
 
 #include "lib/core/Window.hpp"
-#include "lib/scn/Scene.hpp"
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
@@ -20,10 +19,6 @@ using Journal = std::vector<std::string>;
 class SceneManagerTest : public ::testing::Test
 {
 protected:
-    void open(std::vector<std::shared_ptr<lib::scn::Scene>> scenes)
-    {
-        controller = bexil::test::openTestWindow(std::move(scenes));
-    }
     std::shared_ptr<bexil::test::StubScene<>> make(const std::string& name,
                                                    sf::Vector2f view = {2000, 2000})
     {
@@ -40,9 +35,8 @@ TEST_F(SceneManagerTest, InitialisesInOrderEntersTheFirstOnTheFirstFrameAndDeini
 {
     auto menu = make("Menu");
     auto game = make("Game");
-    open({menu, game});
+    controller = bexil::test::openTestWindow({menu, game});
     EXPECT_EQ((Journal{"Menu.init", "Game.init"}), journal);
-    EXPECT_EQ(&manager(), menu->sceneManager());
     ASSERT_NE(nullptr, menu->view());
     EXPECT_EQ(sf::Vector2f(1000, 1000), menu->view()->getCenter());
 
@@ -62,7 +56,7 @@ TEST_F(SceneManagerTest, ChangeSwitchesAtOnceToTheNewViewButDuringASwitchWaitsFo
     auto menu = make("Menu");
     auto game = make("Game", {400, 100});
     auto over = make("Over");
-    open({menu, game, over});
+    controller = bexil::test::openTestWindow({menu, game, over});
     frame();
     EXPECT_EQ(sf::Vector2f(2000, 2000), controller->window()->getView().getSize());
     journal.clear();
@@ -88,7 +82,7 @@ TEST_F(SceneManagerTest, UnknownNamesAndDuplicatesAndSelfSwitches)
 {
     auto first = make("Same");
     auto second = make("Same");
-    open({first, second});
+    controller = bexil::test::openTestWindow({first, second});
     frame();
     EXPECT_EQ(first, manager().getSceneByName("Same"));
     EXPECT_EQ(nullptr, manager().getSceneByName("same"));
