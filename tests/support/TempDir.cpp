@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace bexil::test
@@ -39,9 +39,7 @@ void TempDir::write(const std::string& name, const std::string& contents) const
 std::string TempDir::read(const std::string& name) const
 {
     std::ifstream in(m_path / name, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace bexil::test

@@ -3,7 +3,6 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <fstream>
-#include <sstream>
 
 namespace bexil::test
 {
@@ -19,7 +18,7 @@ std::unique_ptr<TestController> openTestWindow(std::vector<std::shared_ptr<lib::
 std::string writeGameResourceList(const std::string& fileName)
 {
     std::ifstream in(std::string(BEXIL_DATA_DIR) + "res.cfg");
-    std::ostringstream list;
+    std::ofstream list(fileName);
     std::string line;
     while (std::getline(in, line))
     {
@@ -27,7 +26,6 @@ std::string writeGameResourceList(const std::string& fileName)
             line = std::string("resources_directory=") + BEXIL_DATA_DIR;
         list << line << '\n';
     }
-    std::ofstream(fileName) << list.str();
     return fileName;
 }
 
