@@ -39,7 +39,6 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableThenReturns)
     menus.press({Keyboard::LShift});
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("Press key for Left", prompt()) << "the next visit starts again";
-    EXPECT_EQ(0u, page->count());
 
     std::string stored;
     for (std::size_t i = 0; i < bexil::KeyMapping::KeyCount; ++i)
