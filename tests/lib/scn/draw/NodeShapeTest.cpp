@@ -109,25 +109,7 @@ TEST(NodeShapeOutline, ThicknessPushesTheOuterEdgeOutwardAndFlatShapesStayFinite
     EXPECT_TRUE(std::isfinite(folded.left + folded.width + folded.top + folded.height));
 }
 
-// Textures need the display; the texture rectangle rules need no window.
-TEST(NodeShapeTexture, FirstTextureOrAResetTakesTheWholeTexture)
-{
-    sf::Texture wide;
-    ASSERT_TRUE(wide.create(64, 32));
-    sf::Texture small;
-    ASSERT_TRUE(small.create(16, 8));
-
-    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
-    shape.setTexture(&wide);
-    shape.setTexture(&small);
-    EXPECT_EQ(sf::IntRect(0, 0, 64, 32), shape.getTextureRect());
-    shape.setTexture(&small, true);
-    EXPECT_EQ(sf::Vector2f(16.f, 8.f), shape.fillVertices()[3].texCoords);
-    shape.setTexture(nullptr, true);
-    EXPECT_EQ(sf::IntRect(0, 0, 16, 8), shape.getTextureRect());
-}
-
-TEST(NodeShapeDrawing, ShowsItsTextureRectangleAndAnOutlineOnlyWithAThickness)
+TEST(NodeShapeDrawing, ShowsTheRectangleTheFirstTextureOrAResetSetsAndAnOutlineOnlyWithAThickness)
 {
     auto controller = bexil::test::openTestWindow({});
     lib::core::Window& window = *controller->window();
@@ -161,4 +143,13 @@ TEST(NodeShapeDrawing, ShowsItsTextureRectangleAndAnOutlineOnlyWithAThickness)
     EXPECT_EQ(sf::Color::Green, image.getPixel(495, 150));
     EXPECT_EQ(sf::Color::Green, image.getPixel(705, 205));
     EXPECT_EQ(sf::Color::Black, image.getPixel(485, 150));
+
+    sf::Texture small;
+    ASSERT_TRUE(small.create(16, 8));
+    whole.setTexture(&small);
+    EXPECT_EQ(sf::IntRect(0, 0, 2, 1), whole.getTextureRect()) << "a later texture keeps it";
+    whole.setTexture(&small, true);
+    EXPECT_EQ(sf::Vector2f(16.f, 8.f), whole.fillVertices()[3].texCoords);
+    whole.setTexture(nullptr, true);
+    EXPECT_EQ(sf::IntRect(0, 0, 16, 8), whole.getTextureRect()) << "no texture, nothing to take";
 }
