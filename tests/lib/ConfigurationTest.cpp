@@ -78,18 +78,14 @@ TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
 
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
 {
-    for (const auto& [text, expected] :
-         std::initializer_list<std::pair<const char*, int>>{{"  \t-42", -42},
-                                                            {"+12abc", 12},
-                                                            {"-2147483648", -2147483647 - 1},
-                                                            {"0002147483647", 2147483647}})
+    std::string read;
+    for (const char* text : {"  \t-42", "+12abc", "-2147483648", "0002147483647", "", "abc", "-",
+                             " + 1", "2147483648", "-2147483649", "9999999999999"})
     {
         int n = 0;
-        EXPECT_TRUE(Configuration::toInt(text, n) && n == expected) << text;
+        read += Configuration::toInt(text, n) ? std::to_string(n) + " " : "no ";
     }
-    int unused = 0;
-    for (const char* bad : {"", "abc", "-", " + 1", "2147483648", "-2147483649", "9999999999999"})
-        EXPECT_FALSE(Configuration::toInt(bad, unused)) << bad;
+    EXPECT_EQ(read, "-42 12 -2147483648 2147483647 no no no no no no no ");
 
     bexil::test::TempDir dir(true);
     dir.write("config.cfg", "Empty=\nWord=big\nHuge=123456789012\nGood=640x\n");
