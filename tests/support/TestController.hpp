@@ -26,11 +26,7 @@ public:
     std::string resourceFile() override { return m_resourceFile; }
     lib::core::WindowCreationParams getWindowCreationParams() override
     {
-        lib::core::WindowCreationParams params;
-        params.title = "Bexil";
-        params.width = 1024;
-        params.height = 768;
-        return params;
+        return {"Bexil", 1024, 768};
     }
 
 private:
