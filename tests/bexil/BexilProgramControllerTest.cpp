@@ -12,9 +12,8 @@ namespace
 TEST(BexilProgramController, ReadsTheWindowSettingsAndRepairsUnusableSizesAndDepthsAtExit)
 {
     // Each case: the file; the window's width, height, depth, full screen, vertical sync and
-    // antialiasing; the window keys of config.cfg after exit. The display of the tests is
-    // 1280 × 1024 at most; a size beyond every mode of the display or of zero would fail to
-    // open (zero ended the program with an X error).
+    // antialiasing; the window keys of config.cfg after exit. A size beyond every mode of the
+    // display of the tests (1280 × 1024 at most) or of zero would fail to open.
     const struct
     {
         const char *file, *params, *saved;

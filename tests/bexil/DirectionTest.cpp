@@ -28,7 +28,6 @@ TEST(Direction, OppositesStepsAndAxesFollowTheGridWithRowsGrowingDown)
         SCOPED_TRACE(int(row.direction.data()));
         EXPECT_EQ(row.opposite, row.direction.negate());
         EXPECT_EQ(row.vector, row.direction.directionVector());
-        EXPECT_EQ(sf::Vector2u(sf::Vector2i(7, 4) + row.vector), row.direction.step({7, 4}));
         EXPECT_EQ(row.horizontal, row.direction.isHorizontal());
         EXPECT_EQ(row.vertical, row.direction.isVertical());
         EXPECT_EQ(row.direction, Direction::fromIndex(row.direction.data())) << "key order";

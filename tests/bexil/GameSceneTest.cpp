@@ -321,7 +321,6 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     setNextGame(7, -3);
     changeScene("MenuScene");
     changeScene("GameScene");
-    EXPECT_EQ(bexil::GameScene::TokenMode, scene->gameMode());
     EXPECT_EQ((Texts{"00000", "1", "0", "25"}), shown());
     EXPECT_EQ((Texts{"Score: ", "Level: ", "Tokens: ", "Goal: ", "GAME", "OVER", "PAUSE"}),
               (Texts{str(scene->scoreText()), str(scene->levelText()), str(scene->currentText()),
@@ -356,7 +355,6 @@ TEST_F(GameSceneTest, ASeededGameDrawsItsBoardAndItsFirstArrivalPushesTheLaneKee
     step(1);
     EXPECT_EQ(first, at({1, y}));
     EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
-    EXPECT_EQ(scene->board2Scene({0, y}), first->getPosition()) << "the glide starts there";
     step(650);
     EXPECT_NEAR(scene->board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
     step(651);

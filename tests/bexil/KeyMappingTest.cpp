@@ -22,6 +22,7 @@ TEST(KeyMapping, ReadsTheSettingsOnceWithDefaultsAndStoresThemOnlyWhenAsked)
     KeyMapping keys;
     EXPECT_EQ(sf::Keyboard::A, keys.getDirectionKey(Direction::Left));
     EXPECT_EQ(sf::Keyboard::Right, keys.getDirectionKey(Direction::Right)) << "missing: default";
+    EXPECT_EQ(sf::Keyboard::Up, keys.getDirectionKey(Direction::Up));
     EXPECT_EQ(sf::Keyboard::Z, keys.getDirectionKey(Direction::Down));
     EXPECT_EQ(sf::Keyboard::Enter, keys.getLaunchKey());
     EXPECT_EQ(sf::Keyboard::P, keys.getPauseKey());
