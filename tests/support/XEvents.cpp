@@ -31,7 +31,6 @@ void sendKey(sf::WindowHandle window, const std::string& keysym, bool press)
     event.xkey.display = display.get();
     event.xkey.window = window;
     event.xkey.root = DefaultRootWindow(display.get());
-    event.xkey.time = CurrentTime;
     event.xkey.same_screen = True;
     event.xkey.keycode = XKeysymToKeycode(display.get(), XStringToKeysym(keysym.c_str()));
     XSendEvent(display.get(), window, True, press ? KeyPressMask : KeyReleaseMask, &event);
@@ -54,7 +53,6 @@ void sendCloseRequest(sf::WindowHandle window)
     event.xclient.format = 32;
     event.xclient.data.l[0] =
         static_cast<long>(XInternAtom(display.get(), "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display.get(), window, False, NoEventMask, &event);
     XSync(display.get(), False);
 }
