@@ -1,4 +1,5 @@
 #include "bexil/BexilProgramController.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/core/DisplayLoss.hpp"
 #include "lib/core/StopSignals.hpp"
@@ -25,7 +26,8 @@ int main(int, char**)
     auto controller = std::make_unique<bexil::BexilProgramController>();
     // A display that goes away (the desktop session ends) ends the program where it stands;
     // the settings of the shared table are written first.
-    lib::core::DisplayLoss::setAction([] { lib::Configuration("config.cfg").saveConfig(); });
+    lib::core::DisplayLoss::setAction(
+        [] { lib::Configuration(bexil::Settings::ConfigFile).saveConfig(); });
     controller->start();
     lib::core::Window& window = *controller->window();
     bool done = window.loopStep();

@@ -142,13 +142,13 @@ unsigned int BareFrame::draw(sf::RenderTarget& target, sf::Time tweenTime)
             const sf::Text& text = m_texts[item.index];
             target.draw(text, item.states);
             if (text.getFont() != nullptr)
-                calls += text.getOutlineThickness() != 0.f ? 2 : 1;
+                calls += text.getOutlineThickness() != 0.f ? 2u : 1u;
         }
         else
         {
             const sf::ConvexShape& shape = m_shapes[item.index];
             target.draw(shape, item.states);
-            calls += shape.getOutlineThickness() != 0.f ? 2 : 1;
+            calls += shape.getOutlineThickness() != 0.f ? 2u : 1u;
         }
     }
     return calls;

@@ -56,7 +56,7 @@ std::size_t differingPixels(const sf::Image& a, const sf::Image& b)
     const std::size_t bytes = static_cast<std::size_t>(a.getSize().x) * a.getSize().y * 4;
     std::size_t differing = 0;
     for (std::size_t i = 0; i < bytes; i += 4)
-        differing += std::memcmp(a.getPixelsPtr() + i, b.getPixelsPtr() + i, 4) != 0 ? 1 : 0;
+        differing += std::memcmp(a.getPixelsPtr() + i, b.getPixelsPtr() + i, 4) != 0 ? 1u : 0u;
     return differing;
 }
 

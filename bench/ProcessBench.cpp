@@ -255,8 +255,8 @@ public:
                 matching +=
                     test(static_cast<int>((pixel >> 16) & 0xff),
                          static_cast<int>((pixel >> 8) & 0xff), static_cast<int>(pixel & 0xff))
-                        ? 1
-                        : 0;
+                        ? 1u
+                        : 0u;
             }
         }
         XDestroyImage(image);

@@ -2,6 +2,7 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/core/Window.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -15,10 +16,6 @@ namespace bexil
 
 namespace
 {
-
-constexpr int DefaultWidth = 1024;
-constexpr int DefaultHeight = 768;
-constexpr int DefaultBitsPerPixel = 32;
 
 // The widest and the tallest of the display's modes; zero when no display answers.
 sf::Vector2u largestMode()
@@ -44,7 +41,7 @@ bool usableDepth(std::uint8_t bitsPerPixel)
 } // namespace
 
 BexilProgramController::BexilProgramController()
-    : lib::Configuration("config.cfg")
+    : lib::Configuration(Settings::ConfigFile)
 {
 }
 
@@ -62,7 +59,7 @@ std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVect
 
 std::string BexilProgramController::resourceFile()
 {
-    return "res.cfg";
+    return Settings::ResourceFile;
 }
 
 lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams()
@@ -70,12 +67,12 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     lib::core::WindowCreationParams params;
     params.title = "Bexil";
     // Every key is added with its default when missing, so config.cfg always lists all six.
-    params.antialiasing = static_cast<std::uint32_t>(valueAsInt("GraphicsLevel", 0));
-    const int width = valueAsInt("ResolutionX", DefaultWidth);
-    const int height = valueAsInt("ResolutionY", DefaultHeight);
-    params.vsync = valueAsInt("VSync", 0) != 0;
-    params.bitsPerPixel = static_cast<std::uint8_t>(valueAsInt("bpp", DefaultBitsPerPixel));
-    params.fullscreen = valueAsInt("Fullscreen", 0) != 0;
+    params.antialiasing = static_cast<std::uint32_t>(Settings::GraphicsLevel.read(*this));
+    const int width = Settings::ResolutionX.read(*this);
+    const int height = Settings::ResolutionY.read(*this);
+    params.vsync = Settings::VSync.read(*this) != 0;
+    params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.read(*this));
+    params.fullscreen = Settings::Fullscreen.read(*this) != 0;
 
     // A hand-edited size that no window can have would end the program before its first frame
     // (a zero size is an X error) or open a window wider than any screen that draws at a
@@ -92,12 +89,11 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     }
     else
     {
-        params.width = static_cast<std::uint32_t>(valueAsInt("ResolutionX", DefaultWidth, true));
-        params.height = static_cast<std::uint32_t>(valueAsInt("ResolutionY", DefaultHeight, true));
+        params.width = static_cast<std::uint32_t>(Settings::ResolutionX.reset(*this));
+        params.height = static_cast<std::uint32_t>(Settings::ResolutionY.reset(*this));
     }
     if (!usableDepth(params.bitsPerPixel))
-        params.bitsPerPixel =
-            static_cast<std::uint8_t>(valueAsInt("bpp", DefaultBitsPerPixel, true));
+        params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.reset(*this));
     return params;
 }
 

@@ -1,6 +1,7 @@
 #include "bexil/GameScene.hpp"
 
 #include "bexil/Player.hpp"
+#include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -70,8 +71,8 @@ float widthOf(const std::shared_ptr<Renderizable>& leaf)
 
 GameScene::GameScene()
     : Scene("GameScene")
-    , lib::Configuration("config.cfg")
-    , m_nextGameConfig(":NextGame")
+    , lib::Configuration(Settings::ConfigFile)
+    , m_nextGameConfig(Settings::NextGameTable)
     , m_gameData(makeGameData())
 {
 }
@@ -151,12 +152,11 @@ void GameScene::onEnterScene()
     addPlayer();
 
     // The menus write 0 or 1; anything else plays the default, token mode.
-    m_gameMode =
-        m_nextGameConfig.getAsInt("GameMode", TokenMode) == TimeMode ? TimeMode : TokenMode;
+    m_gameMode = Settings::GameMode.peek(m_nextGameConfig) == TimeMode ? TimeMode : TokenMode;
     m_score = 0;
     increaseScore(0);
     m_nextTokenPart = 0;
-    const int startLevel = m_nextGameConfig.getAsInt("StartLevel", 0);
+    const int startLevel = Settings::StartLevel.peek(m_nextGameConfig);
     setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
 
     m_gameOverScreen->setVisible(false);

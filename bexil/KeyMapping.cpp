@@ -1,5 +1,7 @@
 #include "bexil/KeyMapping.hpp"
 
+#include "bexil/Settings.hpp"
+
 #include <SFML/Window/Keyboard.hpp>
 
 #include <cassert>
@@ -7,8 +9,17 @@
 namespace bexil
 {
 
+static_assert(KeyMapping::KeyCount == Settings::KeyCount);
+static_assert(Settings::Keys[0].defaultValue == sf::Keyboard::Left &&
+                  Settings::Keys[1].defaultValue == sf::Keyboard::Right &&
+                  Settings::Keys[2].defaultValue == sf::Keyboard::Up &&
+                  Settings::Keys[3].defaultValue == sf::Keyboard::Down &&
+                  Settings::Keys[4].defaultValue == sf::Keyboard::Space &&
+                  Settings::Keys[5].defaultValue == sf::Keyboard::Escape,
+              "the default keys are the arrows, Space and Escape");
+
 KeyMapping::KeyMapping()
-    : lib::Configuration("config.cfg")
+    : lib::Configuration(Settings::ConfigFile)
 {
     for (std::size_t i = 0; i < KeyCount; ++i)
         m_keys[i] = valueAsInt(settingsKey(i), defaultKey(i));
@@ -41,21 +52,13 @@ void KeyMapping::storeKeys()
 std::string KeyMapping::settingsKey(std::size_t index)
 {
     assert(index < KeyCount);
-    const std::string number = std::to_string(index);
-    if (index == LaunchIndex)
-        return "key_launch" + number;
-    if (index == PauseIndex)
-        return "key_pause" + number;
-    return "key" + number;
+    return Settings::Keys[index].key;
 }
 
 std::int32_t KeyMapping::defaultKey(std::size_t index)
 {
-    static constexpr std::array<std::int32_t, KeyCount> defaults = {
-        sf::Keyboard::Left, sf::Keyboard::Right, sf::Keyboard::Up,
-        sf::Keyboard::Down, sf::Keyboard::Space, sf::Keyboard::Escape};
     assert(index < KeyCount);
-    return defaults[index];
+    return Settings::Keys[index].defaultValue;
 }
 
 } // namespace bexil

@@ -25,7 +25,10 @@ TimeSource& source()
 
 } // namespace
 
-Clock::Clock() : m_start(now()) {}
+Clock::Clock()
+    : m_start(now())
+{
+}
 
 sf::Time Clock::getElapsedTime() const
 {

@@ -36,8 +36,8 @@ public:
     std::string getValue(const std::string& key) const;
     // The stored value as a number; the default when absent, empty or not a number. Never adds.
     int getAsInt(const std::string& key, int def) const;
-    void forEach(const std::function<void(const std::pair<const std::string, std::string>&)>&
-                     action) const;
+    void forEach(
+        const std::function<void(const std::pair<const std::string, std::string>&)>& action) const;
     // Writes the whole table to the file of this object's name. The file is replaced only once
     // the new contents are completely written, so a failed save keeps the old file intact.
     // True when the new file is in place.

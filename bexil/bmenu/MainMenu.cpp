@@ -1,5 +1,7 @@
 #include "bexil/bmenu/MainMenu.hpp"
 
+#include "bexil/GameScene.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
@@ -34,7 +36,7 @@ std::shared_ptr<lib::menu::OptionDescriptor> plainOption(const std::string& text
 
 MainMenu::MainMenu()
     : MenuStep("MainMenu")
-    , m_nextGameConfig(":NextGame")
+    , m_nextGameConfig(Settings::NextGameTable)
 {
 }
 
@@ -70,11 +72,11 @@ void MainMenu::chooseOption(unsigned int index)
     switch (index)
     {
     case PlayTokenMode:
-        m_nextGameConfig.valueAsInt("GameMode", 0, true);
+        Settings::GameMode.store(m_nextGameConfig, GameScene::TokenMode);
         manager->changeStep("StartLevelMenu");
         break;
     case PlayTimeMode:
-        m_nextGameConfig.valueAsInt("GameMode", 1, true);
+        Settings::GameMode.store(m_nextGameConfig, GameScene::TimeMode);
         manager->changeStep("StartLevelMenu");
         break;
     case Options:

@@ -1,5 +1,6 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/Settings.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/MenuManager.hpp"
@@ -56,7 +57,7 @@ void showValue(lib::menu::ChooseControl& control, unsigned int index, int stored
 
 OptionsMenu::OptionsMenu()
     : MenuStep("OptionsMenu")
-    , lib::Configuration("config.cfg")
+    , lib::Configuration(Settings::ConfigFile)
 {
 }
 
@@ -69,9 +70,9 @@ std::vector<sf::VideoMode> OptionsMenu::fullscreenModes() const
 
 sf::VideoMode OptionsMenu::storedMode() const
 {
-    return sf::VideoMode(static_cast<unsigned int>(getAsInt("ResolutionX", 1024)),
-                         static_cast<unsigned int>(getAsInt("ResolutionY", 768)),
-                         static_cast<unsigned int>(getAsInt("bpp", 32)));
+    return sf::VideoMode(static_cast<unsigned int>(Settings::ResolutionX.peek(*this)),
+                         static_cast<unsigned int>(Settings::ResolutionY.peek(*this)),
+                         static_cast<unsigned int>(Settings::BitsPerPixel.peek(*this)));
 }
 
 void OptionsMenu::onCreate()
@@ -126,10 +127,10 @@ void OptionsMenu::updateOptionsFromConfig()
             resolution = static_cast<int>(i);
     }
 
-    showValue(*m_chooseControl, Antialiasing, getAsInt("GraphicsLevel", 0));
+    showValue(*m_chooseControl, Antialiasing, Settings::GraphicsLevel.peek(*this));
     showValue(*m_chooseControl, Resolution, resolution);
-    showValue(*m_chooseControl, Fullscreen, getAsInt("Fullscreen", 0));
-    showValue(*m_chooseControl, VSync, getAsInt("VSync", 0));
+    showValue(*m_chooseControl, Fullscreen, Settings::Fullscreen.peek(*this));
+    showValue(*m_chooseControl, VSync, Settings::VSync.peek(*this));
 }
 
 void OptionsMenu::chooseOption(unsigned int index, lib::menu::ChooseControl& control)
@@ -154,20 +155,20 @@ void OptionsMenu::chooseOption(unsigned int index, lib::menu::ChooseControl& con
     default:
     {
         const auto& options = control.options;
-        valueAsInt("GraphicsLevel", static_cast<int>(options[Antialiasing].selectedSubOption),
-                   true);
+        Settings::GraphicsLevel.store(*this,
+                                      static_cast<int>(options[Antialiasing].selectedSubOption));
         // A mode of the display's own list is valid by definition; an index past the list
         // (no modes reported) keeps the stored resolution.
         const std::vector<sf::VideoMode> modes = fullscreenModes();
         const unsigned int resolution = options[Resolution].selectedSubOption;
         if (resolution < modes.size())
         {
-            valueAsInt("ResolutionX", static_cast<int>(modes[resolution].width), true);
-            valueAsInt("ResolutionY", static_cast<int>(modes[resolution].height), true);
-            valueAsInt("bpp", static_cast<int>(modes[resolution].bitsPerPixel), true);
+            Settings::ResolutionX.store(*this, static_cast<int>(modes[resolution].width));
+            Settings::ResolutionY.store(*this, static_cast<int>(modes[resolution].height));
+            Settings::BitsPerPixel.store(*this, static_cast<int>(modes[resolution].bitsPerPixel));
         }
-        valueAsInt("Fullscreen", static_cast<int>(options[Fullscreen].selectedSubOption), true);
-        valueAsInt("VSync", static_cast<int>(options[VSync].selectedSubOption), true);
+        Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
+        Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

@@ -1,5 +1,6 @@
 #include "bexil/bmenu/StartLevelMenu.hpp"
 
+#include "bexil/Settings.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/MenuManager.hpp"
@@ -23,8 +24,8 @@ constexpr unsigned int StartLevelOption = 0;
 
 StartLevelMenu::StartLevelMenu()
     : MenuStep("StartLevelMenu")
-    , lib::Configuration("config.cfg")
-    , m_nextGameConfig(":NextGame")
+    , lib::Configuration(Settings::ConfigFile)
+    , m_nextGameConfig(Settings::NextGameTable)
 {
 }
 
@@ -66,7 +67,7 @@ void StartLevelMenu::chooseOption(unsigned int index, lib::menu::ChooseControl& 
     if (index == StartLevelOption)
     {
         lib::menu::ChooseControl::OptionModel& level = control.options[StartLevelOption];
-        m_nextGameConfig.valueAsInt("StartLevel", static_cast<int>(level.selectedSubOption), true);
+        Settings::StartLevel.store(m_nextGameConfig, static_cast<int>(level.selectedSubOption));
         // The next visit offers level 1 again.
         level.selectedSubOption = 0;
         control.updateSubOptionText(StartLevelOption);

@@ -10,7 +10,10 @@ namespace lib::board
 class ITile
 {
 public:
-    explicit ITile(std::int32_t value) : data(value) {}
+    explicit ITile(std::int32_t value)
+        : data(value)
+    {
+    }
     virtual ~ITile() = default;
 
     std::int32_t data;

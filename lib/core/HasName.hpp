@@ -10,7 +10,10 @@ namespace lib::core
 class HasName
 {
 public:
-    explicit HasName(std::string name) : m_name(std::move(name)) {}
+    explicit HasName(std::string name)
+        : m_name(std::move(name))
+    {
+    }
     virtual ~HasName() = default;
 
     virtual std::string name() const { return m_name; }

@@ -25,7 +25,7 @@ void StopSignals::install()
     action.sa_handler = noteStopRequest;
     sigemptyset(&action.sa_mask);
     // The handler gives way to the default after one signal, so a second one ends the process.
-    action.sa_flags = SA_RESETHAND | SA_RESTART;
+    action.sa_flags = static_cast<int>(SA_RESETHAND | SA_RESTART);
     for (const int number : {SIGTERM, SIGINT, SIGHUP})
         sigaction(number, &action, nullptr);
 }

@@ -7,7 +7,10 @@
 namespace lib::scn
 {
 
-Scene::Scene(const std::string& name) : draw::RenderGroup(name, nullptr) {}
+Scene::Scene(const std::string& name)
+    : draw::RenderGroup(name, nullptr)
+{
+}
 
 Scene::~Scene() = default;
 

@@ -16,7 +16,7 @@ TEST(Player, ATriangleThatTurnsAboutTheCentreOfItsCell)
     ASSERT_EQ(3u, player.shape().getPointCount());
     const Direction turns[] = {Direction::Up, Direction::Right, Direction::Down, Direction::Left};
     for (int quarter = 0; quarter < 4; ++quarter)
-        EXPECT_EQ(90.f * quarter, bexil::Player::rotationOf(turns[quarter]));
+        EXPECT_EQ(90.f * static_cast<float>(quarter), bexil::Player::rotationOf(turns[quarter]));
 
     player.currentDirection = Direction::Left;
     player.placeInCell({1000.f, 500.f});

@@ -12,8 +12,7 @@ namespace sf
 
 inline void PrintTo(const Color& c, std::ostream* os)
 {
-    *os << "Color(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a)
-        << ")";
+    *os << "Color(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a) << ")";
 }
 
 template <typename T>

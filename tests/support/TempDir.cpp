@@ -1,8 +1,8 @@
 #include "support/TempDir.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace bexil::test
@@ -38,8 +38,11 @@ void TempDir::write(const std::string& name, const std::string& contents) const
 
 std::string TempDir::read(const std::string& name) const
 {
-    std::ifstream in(m_path / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(m_path / name, std::ios::binary | std::ios::ate);
+    std::string contents(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+    return contents;
 }
 
 } // namespace bexil::test

@@ -60,8 +60,8 @@ sf::Vector2f NodeShape::getPoint(unsigned int index) const
         }
     }
     assert(m_pointCount > 0);
-    const float rx = m_size.x * 0.5f;
-    const float ry = m_size.y * 0.5f;
+    const double rx = static_cast<double>(m_size.x) * 0.5;
+    const double ry = static_cast<double>(m_size.y) * 0.5;
     const double angle = index * 2.0 * Pi / m_pointCount - HalfPi;
     return {static_cast<float>(rx + std::cos(angle) * rx),
             static_cast<float>(ry + std::sin(angle) * ry)};
@@ -156,8 +156,9 @@ void NodeShape::updateTexCoords()
         const sf::Vector2f& position = m_vertices[i].position;
         const float rx = inside.width > 0.f ? (position.x - inside.left) / inside.width : 0.f;
         const float ry = inside.height > 0.f ? (position.y - inside.top) / inside.height : 0.f;
-        m_vertices[i].texCoords = {m_textureRect.left + m_textureRect.width * rx,
-                                   m_textureRect.top + m_textureRect.height * ry};
+        const sf::FloatRect texture(m_textureRect);
+        m_vertices[i].texCoords = {texture.left + texture.width * rx,
+                                   texture.top + texture.height * ry};
     }
 }
 

@@ -40,16 +40,15 @@ public:
     // A leaf with a 4-point rectangle of that size (images), appended.
     std::shared_ptr<Renderizable> createSpriteShape(const std::string& name,
                                                     const sf::Vector2f& size);
-    const std::shared_ptr<Renderizable>& addRenderizable(
-        const std::shared_ptr<Renderizable>& leaf);
+    const std::shared_ptr<Renderizable>& addRenderizable(const std::shared_ptr<Renderizable>& leaf);
     // Removes the first child that is this very node (leaf or group); false when none is.
     bool removeRenderizable(const std::shared_ptr<IDrawable>& node);
     // Removes every child.
     void removeAllChildren();
     // A new group whose parent is this one, inserted before positionNode (or appended).
-    std::shared_ptr<RenderGroup> createNewRenderGroup(const std::string& name,
-                                                      const std::shared_ptr<IDrawable>& positionNode
-                                                      = nullptr);
+    std::shared_ptr<RenderGroup>
+    createNewRenderGroup(const std::string& name,
+                         const std::shared_ptr<IDrawable>& positionNode = nullptr);
     // Inserts the group just before positionNode when that is a child, else appends it; the
     // group's parent becomes this group.
     void addRenderGroup(const std::shared_ptr<RenderGroup>& group,

@@ -38,7 +38,8 @@ public:
     }
     void note(const std::string& what, const WeakTile& t)
     {
-        log.push_back(what + " " + (t.expired() ? "-" : std::to_string(t.lock()->data)));
+        const auto tile = t.lock();
+        log.push_back(what + " " + (tile ? std::to_string(tile->data) : "-"));
     }
 
     const BoardModel* board = nullptr;

@@ -13,8 +13,7 @@ template <typename T>
 class IValueAnimation : public IAnimation
 {
 public:
-    IValueAnimation(int duration, const T& start, const T& end,
-                    std::shared_ptr<Renderizable> node)
+    IValueAnimation(int duration, const T& start, const T& end, std::shared_ptr<Renderizable> node)
         : IAnimation(duration, std::move(node))
         , m_startValue(start)
         , m_endValue(end)

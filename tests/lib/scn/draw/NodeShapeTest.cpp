@@ -27,7 +27,10 @@ class TriangleShape : public NodeShape
 {
 public:
     using NodeShape::NodeShape;
-    sf::Vector2f getPoint(unsigned int i) const override { return {i == 1 ? 30.f : 0.f, i * 30.f}; }
+    sf::Vector2f getPoint(unsigned int i) const override
+    {
+        return {i == 1 ? 30.f : 0.f, static_cast<float>(i) * 30.f};
+    }
 };
 
 } // namespace
