@@ -6,38 +6,26 @@
 
 #include <limits>
 
-namespace
-{
-
 using bexil::Direction;
 
-TEST(Direction, OppositesStepsAndAxesFollowTheGridWithRowsGrowingDown)
+TEST(Direction, KeyOrderIndexesOppositesCancelAxesFollowTheVectorAndRowsGrowDown)
 {
-    const struct
+    for (std::uint32_t index = 0; index <= Direction::Invalid; ++index)
     {
-        Direction direction, opposite;
-        sf::Vector2i vector;
-        bool horizontal, vertical;
-    } table[] = {{Direction::Left, Direction::Right, {-1, 0}, true, false},
-                 {Direction::Right, Direction::Left, {1, 0}, true, false},
-                 {Direction::Up, Direction::Down, {0, -1}, false, true},
-                 {Direction::Down, Direction::Up, {0, 1}, false, true},
-                 {Direction::Invalid, Direction::Invalid, {0, 0}, false, false}};
-    for (const auto& row : table)
-    {
-        SCOPED_TRACE(int(row.direction.data()));
-        EXPECT_EQ(row.opposite, row.direction.negate());
-        EXPECT_EQ(row.vector, row.direction.directionVector());
-        EXPECT_EQ(row.horizontal, row.direction.isHorizontal());
-        EXPECT_EQ(row.vertical, row.direction.isVertical());
-        EXPECT_EQ(row.direction, Direction::fromIndex(row.direction.data())) << "key order";
+        const Direction direction = Direction::fromIndex(index);
+        const sf::Vector2i vector = direction.directionVector();
+        SCOPED_TRACE(index);
+        EXPECT_EQ(index, direction.data());
+        EXPECT_EQ(-vector, direction.negate().directionVector());
+        EXPECT_EQ(vector.x != 0, direction.isHorizontal());
+        EXPECT_EQ(vector.y != 0, direction.isVertical());
     }
     EXPECT_EQ(Direction::Invalid, Direction::fromIndex(1000));
+    EXPECT_EQ(sf::Vector2i(-1, 0), Direction(Direction::Left).directionVector());
+    EXPECT_EQ(sf::Vector2i(0, -1), Direction(Direction::Up).directionVector());
 
     // Off row or column 0 a step wraps past every bound.
     const unsigned int huge = std::numeric_limits<unsigned int>::max();
     EXPECT_EQ(sf::Vector2u(huge, 4), Direction(Direction::Left).step({0, 4}));
     EXPECT_EQ(sf::Vector2u(7, huge), Direction(Direction::Up).step({7, 0}));
 }
-
-} // namespace
