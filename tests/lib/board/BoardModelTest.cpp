@@ -85,5 +85,4 @@ TEST_F(BoardModelTest, SelfMovesGoneTilesAndCellsOutsideKeepTheGridSound)
         board.changeTileData(outside, 9);
     }
     EXPECT_EQ((Log{"add11 1", "move1111 1", "add10 2"}), log);
-
 }
