@@ -42,14 +42,14 @@ TEST(NodeShape, AFanIsTheBoundsCentreThenThePointsClockwiseFromTheTopThenTheFirs
     EXPECT_NEAR(33.75f, centre.y, 1e-3f);
 }
 
-TEST(NodeShape, FillVerticesTakeTheFillColourAndTheirShareOfTheTextureRectangleThroughRebuilds)
+TEST(NodeShape, NewFillVerticesTakeTheFillColourAndTheirShareOfTheTextureRectangle)
 {
-    NodeShape shape({80.f, 20.f}, 4, NodeShapeType::Rectangle);
+    // Built without points, so that the rebuild makes every vertex anew.
+    NodeShape shape({100.f, 50.f}, 0, NodeShapeType::Rectangle);
     shape.setFillColor(sf::Color(10, 20, 30, 40));
     shape.setTextureRect({10, 20, 64, 32});
-    shape.setSize({100.f, 50.f});
+    shape.setPointCount(4);
     const sf::VertexArray& fill = shape.fillVertices();
-    EXPECT_EQ(sf::Vector2f(100.f, 50.f), fill[3].position);
     EXPECT_EQ((Points{{42, 36}, {10, 20}, {74, 20}, {74, 52}, {10, 52}, {10, 20}}),
               each(fill, &sf::Vertex::texCoords));
     EXPECT_EQ(std::vector<sf::Color>(6, sf::Color(10, 20, 30, 40)), each(fill, &sf::Vertex::color));
@@ -61,16 +61,17 @@ TEST(NodeShape, AnOutlineIsAClosedStripPushedOutByItsThicknessAndStaysFiniteOnAF
     EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds()) << "without a thickness, on the points";
     shape.setOutlineColor(sf::Color::Green);
     shape.setOutlineThickness(5.f);
-    const sf::VertexArray& outline = shape.outlineVertices();
-    EXPECT_EQ(sf::FloatRect(-5.f, -5.f, 110.f, 60.f), shape.getLocalBounds()) << "mitred corners";
-    EXPECT_EQ(std::vector<sf::Color>(10, sf::Color::Green), each(outline, &sf::Vertex::color));
-    EXPECT_EQ(outline[0].position, outline[8].position);
-    EXPECT_EQ(outline[1].position, outline[9].position);
+    // Each point, then the point pushed out along both its edges' normals (a mitre).
+    const Points strip = {{0, 0},    {-5, -5}, {100, 0}, {105, -5}, {100, 50},
+                          {105, 55}, {0, 50},  {-5, 55}, {0, 0},    {-5, -5}};
+    EXPECT_EQ(strip, each(shape.outlineVertices(), &sf::Vertex::position));
+    EXPECT_EQ(sf::FloatRect(-5.f, -5.f, 110.f, 60.f), shape.getLocalBounds());
+    EXPECT_EQ(std::vector<sf::Color>(10, sf::Color::Green),
+              each(shape.outlineVertices(), &sf::Vertex::color));
 
-    // A flat ellipse's edges fold back onto each other at the ends, where a plain mitre
-    // divides by zero.
+    // A flat ellipse folds back on itself at the ends, where a plain mitre divides by zero.
     NodeShape flat({100.f, 0.f}, 4, NodeShapeType::Ellipse);
     flat.setOutlineThickness(2.f);
-    const sf::FloatRect folded = flat.getLocalBounds();
-    EXPECT_TRUE(std::isfinite(folded.left + folded.width + folded.top + folded.height));
+    for (const sf::Vector2f& point : each(flat.outlineVertices(), &sf::Vertex::position))
+        EXPECT_TRUE(std::isfinite(point.x) && std::isfinite(point.y));
 }

@@ -75,9 +75,8 @@ TEST(RenderTreeDrawing, AFrameShowsEachVisibleLeafWhereItsGroupsPutItOverEarlier
     dots->setVisible(true);
     EXPECT_EQ(3u, root.draw(&window, states)) << "the flying box goes before the children draw";
     const sf::Image image = bexil::test::capture(window);
-    // Turned a quarter about the inner group's origin, then moved by (110, 50), the red box
-    // covers (90, 50) to (110, 70); either turn or move alone, or both in the wrong order,
-    // would put it elsewhere.
+    // Turned a quarter about the inner group's origin, then moved by (110, 50), the red box covers
+    // (90, 50) to (110, 70); a turn or a move alone, or both in the wrong order, miss it.
     EXPECT_EQ(sf::Color::Red, image.getPixel(91, 51));
     EXPECT_EQ(sf::Color::Red, image.getPixel(108, 68));
     // The siblings after a group see only the root's transform; a first texture shows whole.
