@@ -19,7 +19,6 @@ namespace
 class SceneManagerTest : public ::testing::Test
 {
 protected:
-    // Opens the window with scenes of those names and view sizes.
     void open(const std::vector<std::pair<std::string, sf::Vector2f>>& namesAndViews)
     {
         for (const auto& [name, view] : namesAndViews)

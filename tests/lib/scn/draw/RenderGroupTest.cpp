@@ -38,7 +38,6 @@ Leaf box(RenderGroup& group, sf::Vector2f corner, sf::Vector2f size)
 
 } // namespace
 
-// One frame checks the walk: transforms, drawing order, hidden nodes, finish hooks.
 TEST(RenderTreeDrawing, AFrameShowsEachVisibleLeafWhereItsGroupsPutItOverEarlierOnes)
 {
     lib::Clock::useManualTime(true);
@@ -61,10 +60,12 @@ TEST(RenderTreeDrawing, AFrameShowsEachVisibleLeafWhereItsGroupsPutItOverEarlier
     root.addRenderizable(std::make_shared<draw::Renderizable>("empty"));
     auto dots = std::make_shared<DroppingGroup>("dots");
     root.addRenderGroup(dots);
+    box(*dots, {600.f, 200.f}, {50.f, 50.f});
     auto flying = box(*dots, {600.f, 100.f}, {50.f, 50.f});
-    dots->addAnimation(draw::anim::createMoveAnimation(100, {700.f, 100.f}, flying));
     auto dot = box(root, {280.f, 380.f}, {50.f, 50.f});
+    // The hook meets the recolouring first: dropping a leaf it does not hold must drop nothing.
     dots->addAnimation(draw::anim::createColorAnimation(sf::Color::White, {10, 20, 30}, dot));
+    dots->addAnimation(draw::anim::createMoveAnimation(100, {700.f, 100.f}, flying));
 
     sf::RenderStates states;
     window.clear(sf::Color::Black);
@@ -73,7 +74,7 @@ TEST(RenderTreeDrawing, AFrameShowsEachVisibleLeafWhereItsGroupsPutItOverEarlier
     EXPECT_EQ(3u, root.draw(&window, states)) << "the red, textured and recoloured boxes";
     EXPECT_EQ(2u, dots->runningAnimations()) << "a hidden group steps nothing";
     dots->setVisible(true);
-    EXPECT_EQ(3u, root.draw(&window, states)) << "the flying box goes before the children draw";
+    EXPECT_EQ(4u, root.draw(&window, states)) << "the flying box goes before the children draw";
     const sf::Image image = bexil::test::capture(window);
     // Turned a quarter about the inner group's origin, then moved by (110, 50), the red box covers
     // (90, 50) to (110, 70); a turn or a move alone, or both in the wrong order, miss it.

@@ -70,8 +70,7 @@ TEST_F(AnimationTest, ColoursTruncateTowardZeroAndEndOnTheStepAfterTheirDuration
     EXPECT_EQ(Log{"finished 1000"}, step(1));
 }
 
-// The replaced animation gets no finish hook; the rest finish in list order, not by length.
-TEST_F(AnimationTest, AManagerReplacesSameTypeOnTheSameNodeAndFinishesInListOrder)
+TEST_F(AnimationTest, AManagerReplacesSameTypeOnTheSameNodeUnannouncedAndFinishesInListOrder)
 {
     addAnimation(createMoveAnimation(120, {}, node));
     addAnimation(colour(800, other));
