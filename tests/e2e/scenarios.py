@@ -10,8 +10,8 @@ import sys
 import time
 
 from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    Failure, Region, Session, check, check_sorted_config, die_with_parent,
-                    menu_line, run_test)
+                    Failure, Region, Session, XServer, check, check_sorted_config, menu_line,
+                    run_test)
 
 CENTRE_COLOUR = (255, 70, 200)
 # Every cell that tokens can reach: four lanes on each side of the centre square.
@@ -392,25 +392,18 @@ def unusable_displays(session):
     config = os.path.join(folder, "config.cfg")
     with open(config, "w") as out:
         out.write("GraphicsLevel=1\n")
-    for server_args, missing in (([], "no display"), (["-extension", "GLX"], "no OpenGL"),
+    for server_args, missing in ((None, "no display"), (["-extension", "GLX"], "no OpenGL"),
                                  (["-screen", "0", "1024x768x16"], "24-bit colour")):
         env = {key: value for key, value in session.env.items() if key != "DISPLAY"}
-        server = None
-        if server_args:  # Xvfb picks a free display number and writes it to the pipe
-            read, write = os.pipe()
-            server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp",
-                                       *server_args], pass_fds=(write,), preexec_fn=die_with_parent,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            os.close(write)
-            env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-            os.close(read)
+        server = XServer(*server_args) if server_args else None
         try:
+            if server:
+                env["DISPLAY"] = server.start()
             result = subprocess.run(["./bexil"], cwd=folder, env=env, capture_output=True,
                                     text=True, timeout=20)
         finally:
             if server:
-                server.kill()
-                server.wait()
+                server.stop()
         check(result.returncode == 1 and result.stderr.count("\n") == 1 and
               missing in result.stderr and not result.stdout,
               f"{missing}: status {result.returncode}, said {result.stdout + result.stderr!r}")
