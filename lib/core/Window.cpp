@@ -82,6 +82,9 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
     m_sceneManager->addScenes(m_controller->scenesVector());
+    // Frames are counted from the end of construction: loading the resources on a busy machine
+    // can outlast the first counting period, whose title would then show no frame at all.
+    m_private->clock.restart();
 }
 
 Window::~Window()

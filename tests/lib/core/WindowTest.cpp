@@ -25,8 +25,10 @@ protected:
     void SetUp() override
     {
         lib::Clock::useManualTime(true);
-        scene->init = [this] {
+        scene->init = [this]
+        {
             scene->createSpriteShape("paint", {2000.f, 2000.f})->setColor(sf::Color(0, 200, 0));
+            lib::Clock::advanceManualTime(sf::seconds(5)); // a slow start counts no frames
         };
         controller = bexil::test::openTestWindow({scene});
     }
