@@ -10,7 +10,7 @@ import sys
 import time
 
 from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    Failure, Region, Session, check, check_sorted_config, menu_line,
+                    Failure, Region, Session, XServer, check, check_sorted_config, menu_line,
                     run_test)
 
 CENTRE_COLOUR = (255, 70, 200)
@@ -385,19 +385,29 @@ def display_lost(session):
                                      key_pause5=str(KEY_P), Volume="7"))
 
 
-def no_display(session):
-    """Without a display the game exits with status 1 and one clear line."""
+def unusable_displays(session):
+    """Without a display, on an X server without OpenGL (GLX) and on a 16-bit screen the game
+    exits with status 1 and one line naming what is missing, and leaves config.cfg alone."""
     folder = session.folder()
-    env = {key: value for key, value in session.env.items() if key != "DISPLAY"}
-    result = subprocess.run(["./bexil"], cwd=folder, env=env, capture_output=True, text=True,
-                            timeout=20)
-    check(result.returncode == 1, f"without a display the status is {result.returncode}")
-    lines = result.stderr.splitlines()
-    check(len(lines) == 1 and "display" in lines[0],
-          f"without a display the game said {result.stderr!r}")
-    check(result.stdout == "", f"without a display the game printed {result.stdout!r}")
-    check(not os.path.exists(os.path.join(folder, "config.cfg")),
-          "without a display the game wrote config.cfg")
+    config = os.path.join(folder, "config.cfg")
+    with open(config, "w") as out:
+        out.write("GraphicsLevel=1\n")
+    for server_args, missing in ((None, "no display"), (["-extension", "GLX"], "no OpenGL"),
+                                 (["-screen", "0", "1024x768x16"], "24-bit colour")):
+        env = {key: value for key, value in session.env.items() if key != "DISPLAY"}
+        server = XServer(*server_args) if server_args else None
+        try:
+            if server:
+                env["DISPLAY"] = server.start()
+            result = subprocess.run(["./bexil"], cwd=folder, env=env, capture_output=True,
+                                    text=True, timeout=20)
+        finally:
+            if server:
+                server.stop()
+        check(result.returncode == 1 and result.stderr.count("\n") == 1 and
+              missing in result.stderr and not result.stdout,
+              f"{missing}: status {result.returncode}, said {result.stdout + result.stderr!r}")
+        check(open(config).read() == "GraphicsLevel=1\n", f"{missing}: config.cfg was written")
 
 
 SCENARIOS = {
@@ -410,7 +420,7 @@ SCENARIOS = {
     "CloseButton": close_button,
     "Signals": signals,
     "DisplayLost": display_lost,
-    "NoDisplay": no_display,
+    "UnusableDisplays": unusable_displays,
 }
 
 
