@@ -98,8 +98,9 @@ void OptionsMenu::updateOptionsFromConfig()
     lib::menu::ChooseControl& control = *chooseControl();
     showValue(control, Antialiasing, Settings::GraphicsLevel.peek(*this));
     showValue(control, Resolution, resolution);
-    showValue(control, Fullscreen, Settings::Fullscreen.peek(*this));
-    showValue(control, VSync, Settings::VSync.peek(*this));
+    // The window takes any number but 0 as on, so "Yes" shows it.
+    showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
+    showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
     m_keysAtOpening.readKeys();
 }
 

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -41,7 +44,8 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     EXPECT_EQ(second.value("a", "ignored"), "9");
     ASSERT_TRUE(second.saveConfig());
     EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nz=26\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("config.cfg.tmp")));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.file("")), {}))
+        << "no temporary file is left";
 
     dir.write("config.cfg", "fresh=1\n");
     Configuration::reload("config.cfg");
@@ -64,16 +68,48 @@ TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
     EXPECT_EQ(folder.value("a", "1"), "1");
     EXPECT_FALSE(folder.saveConfig());
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.cfg")));
+    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
+}
 
+// Links planted at the old fixed temporary name and at the first names this process picks are
+// passed over and left alone; the file they point to keeps its bytes.
+TEST(ConfigurationTest, SavesWriteThroughNoPlantedLinkAndKeepTheFilesMode)
+{
+    bexil::test::TempDir dir(true);
+    dir.write("victim", "secret\n");
     dir.write("config.cfg", "old=1\n");
-    std::filesystem::create_directory(dir.file("config.cfg.tmp"));
+    std::filesystem::permissions(dir.file("config.cfg"), std::filesystem::perms(0604));
+    std::vector<std::string> planted{"config.cfg.tmp"};
+    for (int n = 0; n < 20; ++n)
+        planted.push_back("config.cfg." + std::to_string(getpid()) + "-" + std::to_string(n) +
+                          ".tmp");
+    for (const std::string& name : planted)
+        std::filesystem::create_symlink("victim", dir.file(name));
     Configuration config("config.cfg");
     config.value("new", "2");
-    EXPECT_FALSE(config.saveConfig());
-    EXPECT_EQ(dir.read("config.cfg"), "old=1\n");
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("config.cfg.tmp")));
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read("victim"), "secret\n");
+    EXPECT_EQ(dir.read("config.cfg"), "new=2\nold=1\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("config.cfg")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file(planted.back())));
+    EXPECT_EQ(std::filesystem::status(dir.file("config.cfg")).permissions(),
+              std::filesystem::perms(0604));
+}
 
-    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
+// A folder where no new file can be made is one such place, a name with no room left beside it
+// for a longer one another: the file is rewritten in place, shorter or longer.
+TEST(ConfigurationTest, WithoutATemporaryFileTheFileIsRewrittenInPlace)
+{
+    bexil::test::TempDir dir(true);
+    const std::string name(250, 'c');
+    dir.write(name, "a=" + std::string(100, 'x') + "\n");
+    Configuration config(name);
+    config.value("a", "1", true);
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read(name), "a=1\n");
+    config.value("b", std::string(5000, 'y'));
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read(name), "a=1\nb=" + std::string(5000, 'y') + "\n");
 }
 
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/MenuScene.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuStep.hpp"
@@ -50,9 +51,13 @@ public:
     }
 
     std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }
-    std::shared_ptr<lib::scn::Scene> currentScene() const
+    // The six game keys of the shared settings table, each followed by a space.
+    static std::string storedKeys()
     {
-        return controller->window()->sceneManager()->currentScene();
+        std::string keys;
+        for (const bexil::Setting& key : bexil::Settings::Keys)
+            keys += lib::Configuration(bexil::Settings::ConfigFile).getValue(key.key) + " ";
+        return keys;
     }
     // The choose control of a page.
     lib::menu::ChooseControl& control(const std::string& page) const

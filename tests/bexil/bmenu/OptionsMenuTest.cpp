@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace
 {
 
@@ -20,18 +18,10 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     menus.dir.write("config.cfg", "Zoom=7\n");
     menus.open();
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});
-    const std::vector<sf::VideoMode> modes = sf::VideoMode::getFullscreenModes();
-    ASSERT_FALSE(modes.empty()) << "the test display reports its modes";
-    const sf::VideoMode stored(1024, 768, 32);
-    const sf::VideoMode mode =
-        std::count(modes.begin(), modes.end(), stored) > 0 ? stored : modes.front();
-    const std::string width = std::to_string(mode.width);
-    const std::string height = std::to_string(mode.height);
-    const std::string depth = std::to_string(mode.bitsPerPixel);
     std::string shown;
     for (unsigned int option = 0; option < 4; ++option)
         shown += menus.shown("OptionsMenu", option) + " ";
-    EXPECT_EQ("Worst " + width + "x" + height + "x" + depth + " No No ", shown);
+    EXPECT_EQ("Worst 1024x768x32 No No ", shown);
 
     menus.press({Keyboard::Left});
     EXPECT_EQ("Best", menus.shown("OptionsMenu", 0)) << "the values wrap around";
@@ -44,17 +34,16 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
                  Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Up, Keyboard::Up,
                  Keyboard::Up, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nResolutionX=" + width + "\nResolutionY=" + height +
-                  "\nVSync=0\nZoom=7\nbpp=" + depth +
-                  "\nkey0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nResolutionX=1024\nResolutionY=768\nVSync=0\nZoom=7\n"
+              "bpp=32\nkey0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
               menus.dir.read("config.cfg"));
     EXPECT_EQ("Normal", menus.shown("OptionsMenu", 0));
 }
 
-TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingNothing)
+TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelGivesBackTheFilesValuesAndTheOldKeys)
 {
     bexil::test::MenuHarness menus;
-    menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\n");
+    menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\nkey0=3\n");
     menus.open();
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
                  Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
@@ -62,43 +51,53 @@ TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelShowsWhatTheFileHoldsWritingN
     EXPECT_EQ("KeyRedefinitionMenu", menus.activePage());
     menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
     EXPECT_EQ("Yes No", menus.shown("OptionsMenu", 2) + " " + menus.shown("OptionsMenu", 3));
+    EXPECT_EQ("0 1 2 3 4 5 ", menus.storedKeys());
 
     // Down from the highlight the page kept, "Redefine keyboard", is "Cancel".
     menus.press({Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
+    EXPECT_EQ("3 72 73 74 57 36 ", menus.storedKeys());
     menus.press({Keyboard::Return});
     EXPECT_EQ("No Yes", menus.shown("OptionsMenu", 2) + " " + menus.shown("OptionsMenu", 3));
+    EXPECT_EQ("Fullscreen=0\nVSync=1\nkey0=3\n", menus.dir.read("config.cfg"));
 }
 
-// The options page alone, on a display that reports no full-screen mode.
-class FixedModesOptions : public bexil::bmenu::OptionsMenu
+// The options page alone, on a display whose one full-screen mode is 1280 x 1024.
+class OneModeOptions : public bexil::bmenu::OptionsMenu
 {
 protected:
-    std::vector<sf::VideoMode> fullscreenModes() const override { return {}; }
+    std::vector<sf::VideoMode> fullscreenModes() const override { return {{1280, 1024, 32}}; }
 };
 
-TEST(OptionsMenuModes, NoFullScreenModeShowsTheStoredResolutionAndValuesOutsideTheListsTheFirst)
+TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesShowSafely)
 {
     bexil::test::TempDir dir(true);
     dir.write(
         "config.cfg",
         "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=800\nResolutionY=600\nbpp=16\n");
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
-    auto page = std::make_shared<FixedModesOptions>();
+    auto page = std::make_shared<OneModeOptions>();
     menu->init = [&] { menu->addMenuStep(page); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
     auto window =
         bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
     window->window()->loopStep();
-    const auto resolution = [&page]
-    { return page->chooseControl()->options[1].subOptionText->getAsText()->getString(); };
-    EXPECT_EQ("800x600x16", resolution());
-    for (Keyboard::Key key : {Keyboard::Down, Keyboard::Right})
+    std::string shown;
+    // Each value is noted as the highlight passes it: VSync alone is changed, then "Accept".
+    for (Keyboard::Key key :
+         {Keyboard::Down, Keyboard::Right, Keyboard::Right, Keyboard::Down, Keyboard::Down,
+          Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return})
+    {
+        const lib::menu::ChooseControl& control = *page->chooseControl();
+        const auto& value = control.options[control.selectedOption()].subOptionText;
+        if (value)
+            shown += std::string(value->getAsText()->getString()) + " ";
         menu->onKeyPressed(bexil::test::keyEvent(key));
-    EXPECT_EQ("800x600x16", resolution());
-    for (Keyboard::Key key : {Keyboard::Up, Keyboard::Up, Keyboard::Return})
-        menu->onKeyPressed(bexil::test::keyEvent(key));
-    EXPECT_EQ("Fullscreen=0\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp=16\n",
+    }
+    EXPECT_EQ("Worst 800x600x16 1280x1024x32 800x600x16 Yes Yes No ", shown);
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp="
+              "16\nkey0=71\n"
+              "key1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
               dir.read("config.cfg"));
 }
 

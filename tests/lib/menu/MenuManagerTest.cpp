@@ -17,7 +17,7 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// Writes "name+code" for a press and "name-code" for a release, then runs onPress.
+// Notes "name+code" for a press, then runs its action, and "name-code" for a release.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
@@ -28,50 +28,45 @@ public:
     }
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
-        log.push_back(name() + "+" + std::to_string(key.code));
-        if (onPress)
-            onPress();
+        note("+", key);
+        action();
     }
-    void onKeyReleased(sf::Event::KeyEvent key) override
+    void onKeyReleased(sf::Event::KeyEvent key) override { note("-", key); }
+    void note(const char* kind, sf::Event::KeyEvent key)
     {
-        log.push_back(name() + "-" + std::to_string(key.code));
+        log.push_back(name() + kind + std::to_string(key.code));
     }
 
     Journal& log;
-    std::function<void()> onPress;
+    std::function<void()> action = [] {};
 };
 
-class JournalPage : public lib::menu::MenuStep
+class CountingPage : public lib::menu::MenuStep
 {
 public:
     using MenuStep::MenuStep;
-    void onCreate() override
-    {
-        ++created;
-        for (const auto& control : pending)
-            addMenuControl(control);
-    }
+    void onCreate() override { ++created; }
 
-    std::vector<std::shared_ptr<JournalControl>> pending;
     int created = 0;
 };
 
 class MenuManagerTest : public ::testing::Test
 {
 protected:
-    std::shared_ptr<JournalPage> add(const std::string& name, std::vector<std::string> controls)
+    std::shared_ptr<CountingPage> add(const std::string& name, std::vector<std::string> controls)
     {
-        auto page = std::make_shared<JournalPage>(name);
-        for (const std::string& control : controls)
-            page->pending.push_back(std::make_shared<JournalControl>(control, journal));
+        auto page = std::make_shared<CountingPage>(name);
         menu.addMenuStep(page);
+        for (const std::string& control : controls)
+            page->addMenuControl(std::make_shared<JournalControl>(control, journal));
         return page;
     }
-    std::vector<bool> visibility() const
+    // "1" for a visible page, "0" for a hidden one, in the order they were added.
+    std::string visibility() const
     {
-        std::vector<bool> flags;
+        std::string flags;
         for (const auto& page : menu.steps())
-            flags.push_back(page->isVisible());
+            flags += page->isVisible() ? "1" : "0";
         return flags;
     }
     void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
@@ -80,25 +75,26 @@ protected:
     bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
 };
 
-TEST_F(MenuManagerTest, PagesAreBuiltOnceAndShownOneAtATimeByName)
+TEST_F(MenuManagerTest, PagesAreBuiltOnceKnowTheirManagerAndAreShownOneAtATimeByName)
 {
     auto mainPage = add("MainMenu", {"a"});
     auto options = add("OptionsMenu", {});
     add("Twin", {});
     auto twin = add("Twin", {});
-    EXPECT_EQ((std::vector<bool>{true, true, true, true}), visibility()) << "before any change";
+    EXPECT_EQ("1111", visibility()) << "before any change";
     press(sf::Keyboard::Down);
     EXPECT_TRUE(journal.empty()) << "no page is active yet";
 
     menu.changeStep("OptionsMenu");
     EXPECT_EQ(options, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
+    EXPECT_EQ("0100", visibility());
     menu.changeStep("optionsmenu");
     EXPECT_EQ(options, menu.activeStep()) << "unknown names change nothing";
     menu.changeStep("Twin");
     EXPECT_EQ(twin, menu.activeStep()) << "of two pages with one name, the later";
-    EXPECT_EQ((std::vector<bool>{false, false, false, true}), visibility());
+    EXPECT_EQ("0001", visibility());
     EXPECT_EQ(1, mainPage->created) << "built when added, never again";
+    EXPECT_EQ(&menu, &twin->manager());
 }
 
 TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThatChangesIt)
@@ -110,7 +106,8 @@ TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThat
     EXPECT_EQ((Journal{"first-73", "second-73"}), journal);
 
     journal.clear();
-    mainPage->pending[0]->onPress = [this] { menu.changeStep("OptionsMenu"); };
+    static_cast<JournalControl&>(*mainPage->controls()[0]).action = [this]
+    { menu.changeStep("OptionsMenu"); };
     press(sf::Keyboard::Return);
     EXPECT_EQ((Journal{"first+58", "second+58"}), journal) << "the new page misses that key";
     press(sf::Keyboard::Down);
