@@ -7,30 +7,11 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace
 {
 
 using lib::Configuration;
-using Pair = std::pair<std::string, std::string>;
-
-TEST(ConfigurationTest, ParsesLinesWithTheirQuirks)
-{
-    EXPECT_EQ(Configuration::parseLine("a=b=c"), Pair("a", "b"));
-    EXPECT_EQ(Configuration::parseLine("a="), Pair("a", ""));
-    EXPECT_EQ(Configuration::parseLine("=b"), Pair("", "b"));
-    EXPECT_EQ(Configuration::parseLine("a==b"), Pair("a", ""));
-    EXPECT_EQ(Configuration::parseLine("no sign"), Pair("", ""));
-
-    bexil::test::TempDir dir(true);
-    dir.write("config.cfg", "ResolutionX = 800\r\n\r\nb=1\nlonely\nb=2\r\nc=x\r\r\n\n");
-    std::string table;
-    Configuration("config.cfg")
-        .forEach([&table](const auto& entry)
-                 { table += "[" + entry.first + "=" + entry.second + "]"; });
-    EXPECT_EQ(table, "[=][ResolutionX = 800][b=2][c=x\r]") << "CR LF ends a line, a lone CR stays";
-}
 
 TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
 {
@@ -60,40 +41,28 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     EXPECT_EQ(Configuration(":NextGame").getAsInt("StartLevel", 0), 3);
 }
 
-TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
-{
-    bexil::test::TempDir dir(true);
-    std::filesystem::create_directory(dir.file("folder.cfg"));
-    Configuration folder("folder.cfg");
-    EXPECT_EQ(folder.value("a", "1"), "1");
-    EXPECT_FALSE(folder.saveConfig());
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.cfg")));
-    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
-}
-
 // Links planted at the old fixed temporary name and at the first names this process picks are
-// passed over and left alone; the file they point to keeps its bytes.
-TEST(ConfigurationTest, SavesWriteThroughNoPlantedLinkAndKeepTheFilesMode)
+// passed over: the file they point to keeps its bytes. A folder in the file's place stays.
+TEST(ConfigurationTest, SavesReplaceOnlyFilesThroughNoPlantedLinkAndKeepTheirMode)
 {
     bexil::test::TempDir dir(true);
+    std::filesystem::create_directory("folder.cfg");
+    EXPECT_FALSE(Configuration("folder.cfg").saveConfig());
+    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
     dir.write("victim", "secret\n");
     dir.write("config.cfg", "old=1\n");
-    std::filesystem::permissions(dir.file("config.cfg"), std::filesystem::perms(0604));
-    std::vector<std::string> planted{"config.cfg.tmp"};
-    for (int n = 0; n < 20; ++n)
-        planted.push_back("config.cfg." + std::to_string(getpid()) + "-" + std::to_string(n) +
-                          ".tmp");
-    for (const std::string& name : planted)
-        std::filesystem::create_symlink("victim", dir.file(name));
+    std::filesystem::permissions("config.cfg", std::filesystem::perms(0604));
+    for (int n = -1; n < 20; ++n)
+        std::filesystem::create_symlink("victim", n < 0 ? "config.cfg.tmp"
+                                                        : "config.cfg." + std::to_string(getpid()) +
+                                                              "-" + std::to_string(n) + ".tmp");
     Configuration config("config.cfg");
     config.value("new", "2");
     ASSERT_TRUE(config.saveConfig());
-    EXPECT_EQ(dir.read("victim"), "secret\n");
-    EXPECT_EQ(dir.read("config.cfg"), "new=2\nold=1\n");
-    EXPECT_FALSE(std::filesystem::is_symlink(dir.file("config.cfg")));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.file(planted.back())));
-    EXPECT_EQ(std::filesystem::status(dir.file("config.cfg")).permissions(),
+    EXPECT_EQ(dir.read("victim") + dir.read("config.cfg"), "secret\nnew=2\nold=1\n");
+    EXPECT_EQ(std::filesystem::symlink_status("config.cfg").permissions(),
               std::filesystem::perms(0604));
+    EXPECT_TRUE(std::filesystem::is_directory("folder.cfg"));
 }
 
 // A folder where no new file can be made is one such place, a name with no room left beside it
@@ -127,8 +96,7 @@ TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
     dir.write("config.cfg", "Empty=\nWord=big\nHuge=123456789012\nGood=640x\n");
     Configuration config("config.cfg");
     EXPECT_EQ(config.getAsInt("Empty", 5) + config.getAsInt("Absent", 6), 11);
-    EXPECT_EQ(config.valueAsInt("Word", -7), -7);
-    EXPECT_EQ(config.valueAsInt("Huge", 1024), 1024);
+    EXPECT_EQ(config.valueAsInt("Word", -7) + config.valueAsInt("Huge", 1024), 1017);
     EXPECT_EQ(config.valueAsInt("Good", 1), 640);
     ASSERT_TRUE(config.saveConfig());
     EXPECT_EQ(dir.read("config.cfg"), "Empty=\nGood=640x\nHuge=1024\nWord=-7\n");

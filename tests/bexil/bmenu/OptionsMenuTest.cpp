@@ -12,19 +12,20 @@ namespace
 
 using sf::Keyboard;
 
+const std::string DefaultKeys =
+    "key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n";
+
 TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOnce)
 {
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "Zoom=7\n");
     menus.open();
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});
-    std::string shown;
-    for (unsigned int option = 0; option < 4; ++option)
-        shown += menus.shown("OptionsMenu", option) + " ";
-    EXPECT_EQ("Worst 1024x768x32 No No ", shown);
+    // 1024 x 768 is offered even where the display of the tests lacks it.
+    EXPECT_EQ("Worst 1024x768x32 No No ", menus.shown("OptionsMenu", {0, 1, 2, 3}));
 
     menus.press({Keyboard::Left});
-    EXPECT_EQ("Best", menus.shown("OptionsMenu", 0)) << "the values wrap around";
+    EXPECT_EQ("Best ", menus.shown("OptionsMenu", {0})) << "the values wrap around";
     menus.press({Keyboard::Return, Keyboard::Down, Keyboard::Return, Keyboard::Down,
                  Keyboard::Return, Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("OptionsMenu", menus.activePage());
@@ -35,9 +36,10 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
                  Keyboard::Up, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nResolutionX=1024\nResolutionY=768\nVSync=0\nZoom=7\n"
-              "bpp=32\nkey0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
+              "bpp=32\n" +
+                  DefaultKeys,
               menus.dir.read("config.cfg"));
-    EXPECT_EQ("Normal", menus.shown("OptionsMenu", 0));
+    EXPECT_EQ("Normal ", menus.shown("OptionsMenu", {0}));
 }
 
 TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelGivesBackTheFilesValuesAndTheOldKeys)
@@ -48,17 +50,15 @@ TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelGivesBackTheFilesValuesAndThe
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
                  Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
                  Keyboard::Return});
-    EXPECT_EQ("KeyRedefinitionMenu", menus.activePage());
     menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
-    EXPECT_EQ("Yes No", menus.shown("OptionsMenu", 2) + " " + menus.shown("OptionsMenu", 3));
+    EXPECT_EQ("Yes No ", menus.shown("OptionsMenu", {2, 3}));
     EXPECT_EQ("0 1 2 3 4 5 ", menus.storedKeys());
 
     // Down from the highlight the page kept, "Redefine keyboard", is "Cancel".
     menus.press({Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("3 72 73 74 57 36 ", menus.storedKeys());
-    menus.press({Keyboard::Return});
-    EXPECT_EQ("No Yes", menus.shown("OptionsMenu", 2) + " " + menus.shown("OptionsMenu", 3));
+    EXPECT_EQ("No Yes ", menus.shown("OptionsMenu", {2, 3}));
     EXPECT_EQ("Fullscreen=0\nVSync=1\nkey0=3\n", menus.dir.read("config.cfg"));
 }
 
@@ -71,34 +71,22 @@ protected:
 
 TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesShowSafely)
 {
-    bexil::test::TempDir dir(true);
-    dir.write(
-        "config.cfg",
-        "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=800\nResolutionY=600\nbpp=16\n");
+    bexil::test::MenuHarness menus;
+    menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=800\n"
+                                  "ResolutionY=600\nbpp=16\n");
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
-    auto page = std::make_shared<OneModeOptions>();
-    menu->init = [&] { menu->addMenuStep(page); };
+    menu->init = [&] { menu->addMenuStep(std::make_shared<OneModeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
-    auto window =
-        bexil::test::openTestWindow({menu}, bexil::test::writeGameResourceList("res.cfg"));
-    window->window()->loopStep();
-    std::string shown;
-    // Each value is noted as the highlight passes it: VSync alone is changed, then "Accept".
-    for (Keyboard::Key key :
-         {Keyboard::Down, Keyboard::Right, Keyboard::Right, Keyboard::Down, Keyboard::Down,
-          Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return})
-    {
-        const lib::menu::ChooseControl& control = *page->chooseControl();
-        const auto& value = control.options[control.selectedOption()].subOptionText;
-        if (value)
-            shown += std::string(value->getAsText()->getString()) + " ";
-        menu->onKeyPressed(bexil::test::keyEvent(key));
-    }
-    EXPECT_EQ("Worst 800x600x16 1280x1024x32 800x600x16 Yes Yes No ", shown);
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp="
-              "16\nkey0=71\n"
-              "key1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n",
-              dir.read("config.cfg"));
+    menus.open(menu);
+    EXPECT_EQ("Worst 800x600x16 Yes Yes ", menus.shown("OptionsMenu", {0, 1, 2, 3}));
+    menus.press({Keyboard::Down, Keyboard::Right});
+    EXPECT_EQ("1280x1024x32 ", menus.shown("OptionsMenu", {1}));
+    // Back to the stored mode; VSync alone is changed, then "Accept".
+    menus.press({Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Left, Keyboard::Down,
+                 Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp=16\n" +
+                  DefaultKeys,
+              menus.dir.read("config.cfg"));
 }
 
 } // namespace

@@ -28,13 +28,12 @@ public:
     }
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
-        note("+", key);
+        log.push_back(name() + "+" + std::to_string(key.code));
         action();
     }
-    void onKeyReleased(sf::Event::KeyEvent key) override { note("-", key); }
-    void note(const char* kind, sf::Event::KeyEvent key)
+    void onKeyReleased(sf::Event::KeyEvent key) override
     {
-        log.push_back(name() + kind + std::to_string(key.code));
+        log.push_back(name() + "-" + std::to_string(key.code));
     }
 
     Journal& log;
@@ -50,22 +49,28 @@ public:
     int created = 0;
 };
 
+// Pages "MainMenu" (controls "first" and "second"), "OptionsMenu" ("other"), "Twin", "Twin".
 class MenuManagerTest : public ::testing::Test
 {
 protected:
-    std::shared_ptr<CountingPage> add(const std::string& name, std::vector<std::string> controls)
+    void SetUp() override
     {
-        auto page = std::make_shared<CountingPage>(name);
-        menu.addMenuStep(page);
-        for (const std::string& control : controls)
-            page->addMenuControl(std::make_shared<JournalControl>(control, journal));
-        return page;
+        for (const char* name : {"MainMenu", "OptionsMenu", "Twin", "Twin"})
+        {
+            pages.push_back(std::make_shared<CountingPage>(name));
+            menu.addMenuStep(pages.back());
+        }
+        for (const auto& [page, name] : {std::pair(0, "first"), {0, "second"}, {1, "other"}})
+        {
+            controls.push_back(std::make_shared<JournalControl>(name, journal));
+            pages[static_cast<std::size_t>(page)]->addMenuControl(controls.back());
+        }
     }
     // "1" for a visible page, "0" for a hidden one, in the order they were added.
     std::string visibility() const
     {
         std::string flags;
-        for (const auto& page : menu.steps())
+        for (const auto& page : pages)
             flags += page->isVisible() ? "1" : "0";
         return flags;
     }
@@ -73,45 +78,36 @@ protected:
 
     Journal journal;
     bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
+    std::vector<std::shared_ptr<CountingPage>> pages;
+    std::vector<std::shared_ptr<JournalControl>> controls;
 };
 
 TEST_F(MenuManagerTest, PagesAreBuiltOnceKnowTheirManagerAndAreShownOneAtATimeByName)
 {
-    auto mainPage = add("MainMenu", {"a"});
-    auto options = add("OptionsMenu", {});
-    add("Twin", {});
-    auto twin = add("Twin", {});
     EXPECT_EQ("1111", visibility()) << "before any change";
     press(sf::Keyboard::Down);
     EXPECT_TRUE(journal.empty()) << "no page is active yet";
 
     menu.changeStep("OptionsMenu");
-    EXPECT_EQ(options, menu.activeStep());
     EXPECT_EQ("0100", visibility());
     menu.changeStep("optionsmenu");
-    EXPECT_EQ(options, menu.activeStep()) << "unknown names change nothing";
+    EXPECT_EQ(pages[1], menu.activeStep()) << "unknown names change nothing";
     menu.changeStep("Twin");
-    EXPECT_EQ(twin, menu.activeStep()) << "of two pages with one name, the later";
-    EXPECT_EQ("0001", visibility());
-    EXPECT_EQ(1, mainPage->created) << "built when added, never again";
-    EXPECT_EQ(&menu, &twin->manager());
+    EXPECT_EQ("0001", visibility()) << "of two pages with one name, the later";
+    EXPECT_EQ(pages[3], menu.activeStep());
+    EXPECT_EQ(1, pages[0]->created) << "built when added, never again";
+    EXPECT_EQ(&menu, &pages[3]->manager());
 }
 
 TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThatChangesIt)
 {
-    auto mainPage = add("MainMenu", {"first", "second"});
-    add("OptionsMenu", {"other"});
     menu.changeStep("MainMenu");
     menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
-    EXPECT_EQ((Journal{"first-73", "second-73"}), journal);
-
-    journal.clear();
-    static_cast<JournalControl&>(*mainPage->controls()[0]).action = [this]
-    { menu.changeStep("OptionsMenu"); };
+    controls[0]->action = [this] { menu.changeStep("OptionsMenu"); };
     press(sf::Keyboard::Return);
-    EXPECT_EQ((Journal{"first+58", "second+58"}), journal) << "the new page misses that key";
     press(sf::Keyboard::Down);
-    EXPECT_EQ("other+74", journal.back());
+    EXPECT_EQ((Journal{"first-73", "second-73", "first+58", "second+58", "other+74"}), journal)
+        << "the new page misses the key that opened it";
 }
 
 } // namespace
