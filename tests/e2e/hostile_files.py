@@ -278,10 +278,6 @@ CASES = {
     "storage": {
         "config-is-a-folder": (lambda folder: os.mkdir(os.path.join(folder, "config.cfg")),
                                None, unchanged("config.cfg")),
-        "temporary-name-is-a-folder": (
-            lambda folder: (config("GraphicsLevel=2\n")(folder),
-                            os.mkdir(os.path.join(folder, "config.cfg.tmp"))),
-            defaults(GraphicsLevel="2"), None),
         "config-is-a-broken-link": (
             lambda folder: os.symlink("missing/settings.cfg", os.path.join(folder, "config.cfg")),
             defaults(), None),

@@ -11,7 +11,7 @@ import time
 
 from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
                     Failure, Region, Session, check, check_sorted_config, menu_line,
-                    read_config, run_test)
+                    run_test)
 
 CENTRE_COLOUR = (255, 70, 200)
 # Every cell that tokens can reach: four lanes on each side of the centre square.
@@ -391,24 +391,6 @@ def no_display(session):
           "without a display the game wrote config.cfg")
 
 
-def two_instances(session):
-    """Two games in one folder, each with a large table of its own, stopped by SIGTERM at once
-    (a desktop's logout): config.cfg is always one game's whole table, never a mix."""
-    folder = session.folder()
-    tables = [dict(DEFAULT_CONFIG, Notes=str(n) * (20_000_000 + n)) for n in (1, 2)]
-    for trial in range(8):
-        games = []
-        for table in tables:
-            with open(os.path.join(folder, "config.cfg"), "w") as config:
-                config.write("".join(f"{key}={value}\n" for key, value in table.items()))
-            games.append(session.start_game(folder))
-            games[-1].wait_running(60)
-        for game in games:
-            game.signal(signal.SIGTERM)
-        check(all(game.wait_exit(30) == 0 for game in games), "SIGTERM ended a game with an error")
-        check(read_config(folder)[1] in tables, f"trial {trial}: config.cfg mixes the two tables")
-
-
 def small_screen(session):
     """A stored 1280 x 1024 on an 800 x 600 screen: this run's window has the default size, and
     config.cfg keeps 1280 x 1024 for the bigger screen."""
@@ -437,7 +419,6 @@ SCENARIOS = {
     "Signals": signals,
     "DisplayLost": display_lost,
     "NoDisplay": no_display,
-    "TwoInstances": two_instances,
     "SmallScreen": small_screen,
 }
 

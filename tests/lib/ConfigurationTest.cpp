@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -79,6 +80,43 @@ TEST(ConfigurationTest, WithoutATemporaryFileTheFileIsRewrittenInPlace)
     config.value("b", std::string(5000, 'y'));
     ASSERT_TRUE(config.saveConfig());
     EXPECT_EQ(dir.read(name), "a=1\nb=" + std::string(5000, 'y') + "\n");
+}
+
+// Two programs that save one file at the same moment (two games stopped by one logout), released
+// together, in many trials: the file is always one program's whole table.
+TEST(ConfigurationTest, TwoProgramsSavingAtOnceLeaveOneWholeTable)
+{
+    bexil::test::TempDir dir(true);
+    const std::string values[] = {std::string(2'000'000, '1'), std::string(2'000'001, '2')};
+    for (int trial = 0; trial < 10; ++trial)
+    {
+        int release[2];
+        ASSERT_EQ(0, pipe(release));
+        pid_t programs[2];
+        for (int n = 0; n < 2; ++n)
+        {
+            programs[n] = fork();
+            if (programs[n] == 0)
+            {
+                Configuration config("config.cfg");
+                config.value("a", values[n], true);
+                char go = 0;
+                close(release[1]);
+                _exit(read(release[0], &go, 1) == 0 && config.saveConfig() ? 0 : 1);
+            }
+        }
+        close(release[0]);
+        close(release[1]); // both programs see the end of the pipe at once
+        for (pid_t program : programs)
+        {
+            int status = -1;
+            waitpid(program, &status, 0);
+            EXPECT_EQ(0, status) << "trial " << trial << ": a save failed";
+        }
+        const std::string saved = dir.read("config.cfg");
+        EXPECT_TRUE(saved == "a=" + values[0] + "\n" || saved == "a=" + values[1] + "\n")
+            << "trial " << trial << ": config.cfg mixes the two tables";
+    }
 }
 
 TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)

@@ -42,26 +42,6 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     EXPECT_EQ("Normal ", menus.shown("OptionsMenu", {0}));
 }
 
-TEST(OptionsMenu, ChangesSurviveTheKeyPageAndCancelGivesBackTheFilesValuesAndTheOldKeys)
-{
-    bexil::test::MenuHarness menus;
-    menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\nkey0=3\n");
-    menus.open();
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
-                 Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
-                 Keyboard::Return});
-    menus.press({Keyboard::A, Keyboard::B, Keyboard::C, Keyboard::D, Keyboard::E, Keyboard::F});
-    EXPECT_EQ("Yes No ", menus.shown("OptionsMenu", {2, 3}));
-    EXPECT_EQ("0 1 2 3 4 5 ", menus.storedKeys());
-
-    // Down from the highlight the page kept, "Redefine keyboard", is "Cancel".
-    menus.press({Keyboard::Down, Keyboard::Return});
-    EXPECT_EQ("MainMenu", menus.activePage());
-    EXPECT_EQ("3 72 73 74 57 36 ", menus.storedKeys());
-    EXPECT_EQ("No Yes ", menus.shown("OptionsMenu", {2, 3}));
-    EXPECT_EQ("Fullscreen=0\nVSync=1\nkey0=3\n", menus.dir.read("config.cfg"));
-}
-
 // The options page alone, on a display whose one full-screen mode is 1280 x 1024.
 class OneModeOptions : public bexil::bmenu::OptionsMenu
 {

@@ -17,26 +17,24 @@ namespace
 
 using Journal = std::vector<std::string>;
 
+// What every control below noted; emptied for each test.
+Journal journal;
+
 // Notes "name+code" for a press, then runs its action, and "name-code" for a release.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
-    JournalControl(const std::string& name, Journal& journal)
-        : IMenuControl(name)
-        , log(journal)
-    {
-    }
+    using IMenuControl::IMenuControl;
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
-        log.push_back(name() + "+" + std::to_string(key.code));
+        journal.push_back(name() + "+" + std::to_string(key.code));
         action();
     }
     void onKeyReleased(sf::Event::KeyEvent key) override
     {
-        log.push_back(name() + "-" + std::to_string(key.code));
+        journal.push_back(name() + "-" + std::to_string(key.code));
     }
 
-    Journal& log;
     std::function<void()> action = [] {};
 };
 
@@ -55,6 +53,7 @@ class MenuManagerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        journal.clear();
         for (const char* name : {"MainMenu", "OptionsMenu", "Twin", "Twin"})
         {
             pages.push_back(std::make_shared<CountingPage>(name));
@@ -62,7 +61,7 @@ protected:
         }
         for (const auto& [page, name] : {std::pair(0, "first"), {0, "second"}, {1, "other"}})
         {
-            controls.push_back(std::make_shared<JournalControl>(name, journal));
+            controls.push_back(std::make_shared<JournalControl>(name));
             pages[static_cast<std::size_t>(page)]->addMenuControl(controls.back());
         }
     }
@@ -76,7 +75,6 @@ protected:
     }
     void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
 
-    Journal journal;
     bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
     std::vector<std::shared_ptr<CountingPage>> pages;
     std::vector<std::shared_ptr<JournalControl>> controls;
