@@ -17,95 +17,61 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// What every control below noted; emptied for each test.
-Journal journal;
-
 // Notes "name+code" for a press, then runs its action, and "name-code" for a release.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
-    using IMenuControl::IMenuControl;
+    JournalControl(const std::string& name, Journal& journal)
+        : IMenuControl(name)
+        , log(journal)
+    {
+    }
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
-        journal.push_back(name() + "+" + std::to_string(key.code));
+        log.push_back(name() + "+" + std::to_string(key.code));
         action();
     }
     void onKeyReleased(sf::Event::KeyEvent key) override
     {
-        journal.push_back(name() + "-" + std::to_string(key.code));
+        log.push_back(name() + "-" + std::to_string(key.code));
     }
 
+    Journal& log;
     std::function<void()> action = [] {};
 };
 
-class CountingPage : public lib::menu::MenuStep
+class Page : public lib::menu::MenuStep
 {
 public:
     using MenuStep::MenuStep;
-    void onCreate() override { ++created; }
-
-    int created = 0;
+    void onCreate() override {}
 };
 
-// Pages "MainMenu" (controls "first" and "second"), "OptionsMenu" ("other"), "Twin", "Twin".
-class MenuManagerTest : public ::testing::Test
+TEST(MenuManager, ShowsOnePageByNameWhoseControlsAllGetEveryKeyTheyDoNotChangeThePageWith)
 {
-protected:
-    void SetUp() override
-    {
-        journal.clear();
-        for (const char* name : {"MainMenu", "OptionsMenu", "Twin", "Twin"})
-        {
-            pages.push_back(std::make_shared<CountingPage>(name));
-            menu.addMenuStep(pages.back());
-        }
-        for (const auto& [page, name] : {std::pair(0, "first"), {0, "second"}, {1, "other"}})
-        {
-            controls.push_back(std::make_shared<JournalControl>(name));
-            pages[static_cast<std::size_t>(page)]->addMenuControl(controls.back());
-        }
-    }
-    // "1" for a visible page, "0" for a hidden one, in the order they were added.
-    std::string visibility() const
-    {
-        std::string flags;
-        for (const auto& page : pages)
-            flags += page->isVisible() ? "1" : "0";
-        return flags;
-    }
-    void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
-
-    bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
-    std::vector<std::shared_ptr<CountingPage>> pages;
-    std::vector<std::shared_ptr<JournalControl>> controls;
-};
-
-TEST_F(MenuManagerTest, PagesAreBuiltOnceKnowTheirManagerAndAreShownOneAtATimeByName)
-{
-    EXPECT_EQ("1111", visibility()) << "before any change";
-    press(sf::Keyboard::Down);
-    EXPECT_TRUE(journal.empty()) << "no page is active yet";
-
-    menu.changeStep("OptionsMenu");
-    EXPECT_EQ("0100", visibility());
-    menu.changeStep("optionsmenu");
-    EXPECT_EQ(pages[1], menu.activeStep()) << "unknown names change nothing";
-    menu.changeStep("Twin");
-    EXPECT_EQ("0001", visibility()) << "of two pages with one name, the later";
-    EXPECT_EQ(pages[3], menu.activeStep());
-    EXPECT_EQ(1, pages[0]->created) << "built when added, never again";
-    EXPECT_EQ(&menu, &pages[3]->manager());
-}
-
-TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThatChangesIt)
-{
+    Journal journal;
+    bexil::test::StubScene<lib::menu::MenuManager> menu("TestMenu");
+    const auto first = std::make_shared<Page>("MainMenu");
+    const auto second = std::make_shared<Page>("OptionsMenu");
+    const auto opener = std::make_shared<JournalControl>("opener", journal);
+    menu.addMenuStep(first);
+    menu.addMenuStep(second);
+    first->addMenuControl(opener);
+    first->addMenuControl(std::make_shared<JournalControl>("next", journal));
+    second->addMenuControl(std::make_shared<JournalControl>("other", journal));
     menu.changeStep("MainMenu");
+    EXPECT_TRUE(first->isVisible() && !second->isVisible());
+
+    opener->action = [&menu] { menu.changeStep("OptionsMenu"); };
     menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
-    controls[0]->action = [this] { menu.changeStep("OptionsMenu"); };
-    press(sf::Keyboard::Return);
-    press(sf::Keyboard::Down);
-    EXPECT_EQ((Journal{"first-73", "second-73", "first+58", "second+58", "other+74"}), journal)
-        << "the new page misses the key that opened it";
+    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
+    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Down));
+    EXPECT_EQ((Journal{"opener-73", "next-73", "opener+58", "next+58", "other+74"}), journal)
+        << "the page that changes the page finishes the key, the new page misses it";
+    EXPECT_TRUE(!first->isVisible() && second->isVisible());
+    menu.changeStep("optionsmenu");
+    EXPECT_EQ(second, menu.activeStep()) << "unknown names change nothing";
+    EXPECT_EQ(&menu, &second->manager());
 }
 
 } // namespace
