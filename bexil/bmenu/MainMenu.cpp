@@ -2,6 +2,7 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/Settings.hpp"
+#include "lib/Configuration.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -25,11 +26,8 @@ enum Option : unsigned int
 
 MainMenu::MainMenu()
     : MenuPage("MainMenu")
-    , m_nextGameConfig(Settings::NextGameTable)
 {
 }
-
-MainMenu::~MainMenu() = default;
 
 void MainMenu::onCreate()
 {
@@ -44,14 +42,15 @@ void MainMenu::onCreate()
 
 void MainMenu::chooseOption(unsigned int index)
 {
+    lib::Configuration nextGame(Settings::NextGameTable);
     switch (index)
     {
     case PlayTokenMode:
-        Settings::GameMode.store(m_nextGameConfig, GameScene::TokenMode);
+        Settings::GameMode.store(nextGame, GameScene::TokenMode);
         manager().changeStep("StartLevelMenu");
         break;
     case PlayTimeMode:
-        Settings::GameMode.store(m_nextGameConfig, GameScene::TimeMode);
+        Settings::GameMode.store(nextGame, GameScene::TimeMode);
         manager().changeStep("StartLevelMenu");
         break;
     case Options:

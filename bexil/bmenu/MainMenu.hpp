@@ -1,7 +1,6 @@
 #pragma once
 
 #include "bexil/bmenu/MenuPage.hpp"
-#include "lib/Configuration.hpp"
 
 namespace bexil::bmenu
 {
@@ -13,14 +12,11 @@ class MainMenu : public MenuPage
 {
 public:
     MainMenu();
-    ~MainMenu() override;
 
     void onCreate() override;
 
 private:
     void chooseOption(unsigned int index);
-
-    lib::Configuration m_nextGameConfig;
 };
 
 } // namespace bexil::bmenu
