@@ -39,6 +39,7 @@ private:
 
     // The values of "Resolution", in order.
     std::vector<sf::VideoMode> m_modes;
+    // The keys the page was opened with, which "Cancel" gives back.
     KeyMapping m_keysAtOpening;
 };
 
