@@ -148,7 +148,6 @@ class XServer:
     def __init__(self):
         self.process = None
         self.display = None
-        self.screen = "1280x1024x24"
 
     def start(self):
         numbers = list(range(300, 700))
@@ -159,7 +158,7 @@ class XServer:
             ):
                 continue
             process = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", self.screen, "-nolisten", "tcp",
+                ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
                  "-noreset"],
                 stdout=subprocess.DEVNULL,
                 stderr=subprocess.DEVNULL,

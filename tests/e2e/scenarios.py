@@ -392,20 +392,17 @@ def no_display(session):
 
 
 def small_screen(session):
-    """A stored 1280 x 1024 on an 800 x 600 screen: this run's window has the default size, and
-    config.cfg keeps 1280 x 1024 for the bigger screen."""
-    session.server.stop()
-    session.server.screen = "800x600x24"
-    session.server.start()
+    """A stored size larger than the 1280 x 1024 screen: this run's window has the default size,
+    and config.cfg keeps the stored size for a bigger screen."""
     folder = session.folder()
     with open(os.path.join(folder, "config.cfg"), "w") as config:
-        config.write("ResolutionX=1280\nResolutionY=1024\n")
+        config.write("ResolutionX=1600\nResolutionY=1200\n")
     game = session.start_game(folder)
     game.wait_running()
     check(game.geometry() == (1024, 768), f"the window is {game.geometry()}, not 1024 x 768")
     game.close_request()
     check(game.wait_exit(10) == 0, "the close button ended the game with an error")
-    check_sorted_config(folder, dict(DEFAULT_CONFIG, ResolutionX="1280", ResolutionY="1024"))
+    check_sorted_config(folder, dict(DEFAULT_CONFIG, ResolutionX="1600", ResolutionY="1200"))
 
 
 SCENARIOS = {
