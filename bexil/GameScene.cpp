@@ -147,6 +147,7 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
+    m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
     createBackgroundTiles();
     addPlayer();
