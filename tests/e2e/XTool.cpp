@@ -1,11 +1,6 @@
-// What the end-to-end tests need from the X server that the usual tools do not give safely:
-// key|press|release WINDOW KEYSYM... taps (press, then release), holds or lets go of each key,
-// 30 ms apart, by events sent to the window (xdotool types through the server's keyboard for a
-// window with the focus, and a window that closes on a key's press then leaves the key held and
-// repeating into the next window); close WINDOW sends the close button's WM_DELETE_WINDOW
-// (xdotool's windowclose destroys the window); shot WINDOW writes the window's pixels to stdout
-// as a binary PPM, never grabbing the server as ImageMagick's import does, which a window going
-// away during the shot leaves frozen. WINDOW is a decimal X window id, as xdotool prints it.
+// bexil_xtool key|press|release WINDOW KEYSYM..., close WINDOW, shot WINDOW: keys, the close
+// button and screenshots for the end-to-end tests, without the server's keyboard or a grab of
+// the server (README.md tells why). Exit status 0, or 1 with one line on stderr.
 #include "support/XEvents.hpp"
 
 #include <X11/Xlib.h>
@@ -65,18 +60,17 @@ int main(int argc, char** argv)
 {
     const std::string command = argc >= 3 ? argv[1] : "";
     const Window window = argc >= 3 ? std::strtoul(argv[2], nullptr, 10) : 0;
+    const bool keys = command == "key" || command == "press" || command == "release";
     XSetErrorHandler(reportXError);
     try
     {
-        if (window == 0 || (argc != 3 && (command == "close" || command == "shot")))
+        if (window == 0 || (!keys && (argc != 3 || (command != "close" && command != "shot"))))
             throw std::runtime_error(
-                "usage: key|press|release WINDOW KEYSYM..., or close|shot WINDOW");
+                "usage: key|press|release WINDOW KEYSYM..., close|shot WINDOW");
         if (command == "shot")
             shot(window);
-        else if (command == "close")
+        if (command == "close")
             bexil::test::sendCloseRequest(window);
-        else if (command != "key" && command != "press" && command != "release")
-            throw std::runtime_error("no such command: " + command);
         for (int i = 3; i < argc; ++i)
         {
             if (XStringToKeysym(argv[i]) == NoSymbol)

@@ -1,18 +1,6 @@
 """Drives the real game as a player would: an X server of the test's own, copies of the run
 folder, real key events sent to the game's window, screenshots read back, config.cfg after exit.
-
-A test is a function of a Session, for example:
-    folder = session.folder(settings="Volume=7\n")  # a copy of the run folder, with config.cfg
-    game = session.start_game(folder)  # waits until the main menu takes keys
-    game.play("token", level=20)
-    game.wait_for("game-over", lambda shot: shot.share(GAME_OVER_AREA, WHITE) > 0.3, 90)
-    game.leave_game_over(); game.choose("Exit")
-    game.ends(0, Volume="7")  # status 0; config.cfg: the first start's settings and Volume=7
-Another X server: session.start_x("800x600x16", "-extension", "GLX") before the first game.
-Two games in one folder: start_game twice. A key held down: game.hold("space"), game.release.
-The window is 1024 x 768 by default and shows the logical 2000 x 2000 view stretched over it;
-regions are (left, top, width, height) in pixels of that window, scaled to other sizes.
-"""
+README.md beside this file shows how a scenario uses it."""
 
 import ctypes
 import os
@@ -60,8 +48,7 @@ def check(condition, message):
 
 
 def until(what, test, seconds, interval=0.1, game=None):
-    """Calls test until it returns something true, and returns that; fails at once when the
-    game ends."""
+    """Calls test until it returns something true, and returns that; fails when the game ends."""
     deadline = time.monotonic() + seconds
     while not (result := test()):
         check(not game or game.process.poll() is None,
@@ -72,14 +59,12 @@ def until(what, test, seconds, interval=0.1, game=None):
     return result
 
 
-def short_way(offset, count, forward, back):
-    """The keys that go offset places forward on a ring of count places."""
+def short_way(offset, count, forward, back):  # the keys for offset places along a ring
     offset %= count
     return [forward] * offset if offset <= count // 2 else [back] * (count - offset)
 
 
-def read_file(path):
-    """The file's bytes, or None when it cannot be read."""
+def read_file(path):  # None when it cannot be read
     try:
         with open(path, "rb") as file:
             return file.read()
@@ -88,14 +73,13 @@ def read_file(path):
 
 
 def check_settings(folder, **changes):
-    """config.cfg holds the first start's settings with the changes, one a line, by key."""
     wanted = "".join(f"{key}={value}\n" for key, value in sorted({**DEFAULTS, **changes}.items()))
     text = read_file(os.path.join(folder, "config.cfg"))
     check(text == wanted.encode(), f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
 
 
 class Shot:
-    """A screenshot of the window: its PPM file and RGB bytes."""
+    """A screenshot of the window: its PPM file, and RGB bytes."""
 
     def __init__(self, name, ppm):
         magic, size, _, self.rgb = ppm.split(b"\n", 3)
@@ -117,12 +101,10 @@ class Shot:
                 if all(abs(a - b) <= tolerance for a, b in zip(self.pixel(x, y), colour))]
 
     def share(self, region, colour, tolerance=40):
-        """Share of the region's pixels that are near the colour."""
         _, _, width, height = self.box(region)
         return len(self.points(region, colour, tolerance)) / (width * height)
 
     def centroid(self, region, colour, tolerance=40):
-        """Mean x and y of the region's pixels near the colour; None when there are none."""
         found = self.points(region, colour, tolerance)
         return tuple(sum(axis) / len(found) for axis in zip(*found)) if found else None
 
@@ -149,42 +131,35 @@ def player_cell(shot):
     return int(centre[0] // (1024 / 18)), int(centre[1] // 64)
 
 
-def die_with_parent():
-    """In a child before exec: it ends with the driver, also when a timeout kills the driver."""
+def die_with_parent():  # in a child: it ends with the driver, even when a timeout kills that
     ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 class Session:
-    """One test: its X server, a work folder for copies of the run folder, the games and their
-    shots. A context manager; when the test fails, the shots and the games' output are kept."""
+    """One test: its X server, a work folder, the games and their shots."""
 
-    def __init__(self, run_dir, xtool, keep_dir):
-        self.run_dir, self.xtool, self.keep_dir = run_dir, xtool, keep_dir
-        self.x, self.games, self.shots = None, [], []
+    def __init__(self, run_dir, xtool):
+        self.run_dir, self.xtool, self.x, self.games, self.shots = run_dir, xtool, None, [], []
         self.work = tempfile.mkdtemp(prefix="bexil-e2e-")
 
-    def __enter__(self):
-        return self
-
-    def __exit__(self, kind, error, trace):
+    def close(self, keep_dir=None):
+        """Ends the games and the X server; keeps the shots and the games' output in keep_dir."""
         for game in self.games:
             game.process.kill()
         self.stop_x()
-        if error is not None:
-            shutil.rmtree(self.keep_dir, ignore_errors=True)
-            os.makedirs(self.keep_dir)
+        if keep_dir:
+            shutil.rmtree(keep_dir, ignore_errors=True)
+            os.makedirs(keep_dir)
             for number, shot in enumerate(self.shots, 1):
-                subprocess.run(["convert", "ppm:-", f"{self.keep_dir}/{number:02d}-{shot.name}.png"],
+                subprocess.run(["convert", "ppm:-", f"{keep_dir}/{number:02d}-{shot.name}.png"],
                                input=shot.ppm)
             for game in self.games:
-                shutil.copy(game.out, self.keep_dir)
-                shutil.copy(game.err, self.keep_dir)
-            print(f"the screenshots and the game's output are kept in {self.keep_dir}")
+                shutil.copy(game.log, keep_dir)
+            print(f"the screenshots and the game's output are kept in {keep_dir}")
         shutil.rmtree(self.work, ignore_errors=True)
 
     def start_x(self, screen="1280x1024x24", *options):
-        """Starts the session's X server with the screen's size and depth and Xvfb's options;
-        Xvfb picks a display number that no other server holds."""
+        """Xvfb with the screen and options, on a display number that no other server holds."""
         read, write = os.pipe()
         self.x = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen,
                                    "-nolisten", "tcp", "-noreset", *options], pass_fds=[write],
@@ -210,9 +185,7 @@ class Session:
         return path
 
     def start_game(self, folder, menu=True, command="./bexil", **env):
-        """Starts the game (the command) in the folder on the session's X server (start_x's
-        defaults when none runs); with menu, waits until the main menu takes keys. env changes
-        the game's environment; None removes a variable."""
+        """The game, started in the folder; env changes its environment (None removes)."""
         if not self.x:
             self.start_x()
         env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1", **env}
@@ -230,25 +203,22 @@ class Game:
     def __init__(self, session, folder, command, env):
         self.session, self.folder, self.env = session, folder, env
         # Beside the folder, not in it: the folder may be read-only.
-        self.out, self.err = (os.path.join(session.work, f"game{len(session.games) + 1}.{kind}")
-                              for kind in ("out", "err"))
-        with open(self.out, "wb") as out, open(self.err, "wb") as err:
-            self.process = subprocess.Popen([command], cwd=folder, env=env, stdout=out,
-                                            stderr=err, stdin=subprocess.DEVNULL,
+        self.log = os.path.join(session.work, f"game{len(session.games) + 1}.log")
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen([command], cwd=folder, env=env, stdout=log,
+                                            stderr=log, stdin=subprocess.DEVNULL,
                                             preexec_fn=die_with_parent)
         self.window = self.first_title = None
         self.page, self.line = "main", dict.fromkeys(PAGES, 0)  # as this driver led the menus
 
-    def said(self):
-        """What the game wrote to its error output."""
-        return read_file(self.err).decode(errors="replace")
+    def said(self):  # all the game's output
+        return read_file(self.log).decode(errors="replace")
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
                               timeout=20).stdout.strip()
 
     def find_window(self, seconds=20):
-        """Waits for the game's window, found by its process; keeps the window's first title."""
         if self.window is None:
             search = ("search", "--pid", str(self.process.pid), "--name", "^Bexil")
             self.window = until("the game's window", lambda: self.xdotool(*search), seconds,
@@ -257,8 +227,7 @@ class Game:
         return self.window
 
     def wait_running(self, seconds=30):
-        """Waits until frames run, which the title counts once a second of them has run; keys
-        sent before the first frame would be lost."""
+        """Waits until the title counts frames: keys sent before the first frame would be lost."""
         until("frames counted in the title", lambda: re.fullmatch(
             r"Bexil FPS:[1-9]\d*", self.xdotool("getwindowname", self.find_window())), seconds,
               game=self)
@@ -271,8 +240,7 @@ class Game:
         return result.stdout
 
     def keys(self, *names, may_close=False):
-        """Taps the keys (X keysym names: "Left", "Return", "space", "a") in the window; with
-        may_close the window may be gone before the last key's release."""
+        """Taps the keys (X keysym names); with may_close the window may go before a release."""
         self.xtool("key", *names, may_close=may_close)
 
     def hold(self, *names):
@@ -281,8 +249,7 @@ class Game:
     def release(self, *names):
         self.xtool("release", *names)
 
-    def close_request(self):
-        """The title bar's close button."""
+    def close_request(self):  # the title bar's close button
         self.xtool("close")
 
     def shot(self, name):
@@ -290,7 +257,7 @@ class Game:
         return self.session.shots[-1]
 
     def wait_for(self, name, test, seconds=20, interval=0.2):
-        """Takes shots until test(shot) holds; returns that shot."""
+        """Takes shots until test(shot) holds, and returns that shot."""
         return until(name, lambda: (lambda shot: test(shot) and shot)(self.shot(name)), seconds,
                      interval, self)
 
@@ -298,14 +265,12 @@ class Game:
         return self.wait_for("pause", lambda shot: shot.share(PAUSE_AREA, WHITE) > 0.1, 5)
 
     def move_to(self, label):
-        """Moves the highlight of the menu page shown to the line."""
         lines = PAGES[self.page]
         self.keys(*short_way(lines.index(label) - self.line[self.page], len(lines), "Down", "Up"))
         self.line[self.page] = lines.index(label)
 
     def choose(self, label):
-        """Moves the highlight to the line and chooses it; returns when, as time.monotonic() has
-        it. "Exit" ends the game."""
+        """Moves to the line and chooses it; returns the time.monotonic() of the choice."""
         self.move_to(label)
         self.keys("Return", may_close=label == "Exit")
         chosen, self.page = time.monotonic(), LEADS_TO.get(label, "main")
@@ -313,16 +278,14 @@ class Game:
         return chosen
 
     def set_option(self, label, value, shown=None):
-        """Moves the highlight to the line and turns its value from the one shown (the first,
-        as on a first start, unless given) to the one named."""
+        """Turns the line's value from the one shown (the first, unless given) to the one named."""
         self.move_to(label)
         values = VALUES[label]
         offset = values.index(value) - values.index(shown or values[0])
         self.keys(*short_way(offset, len(values), "Right", "Left"))
 
     def redefine_keys(self, *names):
-        """From the main menu through "Options" and "Redefine keyboard", the keys for Left,
-        Right, Up, Down, Launch and Pause; the options page shows again."""
+        """Options, Redefine keyboard, then the keys for Left, Right, Up, Down, Launch, Pause."""
         self.choose("Options")
         self.choose("Redefine keyboard")
         self.keys(*names)
@@ -330,8 +293,7 @@ class Game:
         time.sleep(0.3)
 
     def play(self, mode="token", level=1):
-        """From the main menu, a game of the mode ("token" or "time") from the level; waits for
-        the board. Returns when the game started, as time.monotonic() has it."""
+        """A game from the main menu; returns the time.monotonic() of its start."""
         self.choose(f"Play {mode} mode")
         self.set_option("Start level: ", str(level))
         started = self.choose("Start level: ")
@@ -339,8 +301,7 @@ class Game:
         return started
 
     def leave_game_over(self):
-        """Any key after GAME OVER shows the main menu."""
-        self.keys("a")
+        self.keys("a")  # any key
         self.page = "main"
 
     def wait_exit(self, seconds=15):
@@ -350,22 +311,21 @@ class Game:
             raise Failure(f"the game did not end within {seconds} s") from None
 
     def ends(self, status=0, seconds=15, **settings):
-        """The game ends with the status, and config.cfg holds the first start's settings with
-        these changes."""
+        """The game ends with the status; config.cfg holds the first start's settings, changed."""
         check(self.wait_exit(seconds) == status,
               f"the game ended with status {self.process.returncode}: {self.said()}")
         check_settings(self.folder, **settings)
 
 
 def main(run):
-    """Runs run(session, NAME) for the command line NAME RUN_DIR XTOOL KEEP_DIR; exits with 0
-    when it passes, 1 when a check fails, or the status it returns (77: skipped)."""
+    """run(session, NAME) for the command line NAME RUN_DIR XTOOL KEEP_DIR; 77 is a skip."""
     name, run_dir, xtool, keep_dir = sys.argv[1:5]
-    started = time.monotonic()
+    session, started, status = Session(run_dir, xtool), time.monotonic(), 1
     try:
-        with Session(run_dir, xtool, keep_dir) as session:
-            status = run(session, name)
+        status = run(session, name) or 0
+        print(f"{name}: {'skipped' if status else 'passed'} in {time.monotonic() - started:.1f} s")
     except Failure as failure:
-        sys.exit(f"{name}: FAILED: {failure}")
-    print(f"{name}: {'skipped' if status else 'passed'} in {time.monotonic() - started:.1f} s")
-    sys.exit(status or 0)
+        print(f"{name}: FAILED: {failure}")
+    finally:
+        session.close(keep_dir if status == 1 else None)
+    sys.exit(status)

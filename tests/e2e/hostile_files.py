@@ -1,24 +1,11 @@
 """The real game on damaged settings files and resource lists: hostile_files.py GROUP RUN_DIR
-XTOOL KEEP_DIR runs every case of hostile/GROUP.
+XTOOL KEEP_DIR runs every case of hostile/GROUP, as README.md beside this file describes."""
 
-A case is a folder whose files go into a copy of the run folder, over the game's own (links as
-links, NAME.xz unpacked as NAME), except two:
-- steps, one a line: "remove PATH", "fifo PATH" or "folder PATH" (in place of what is there),
-  "immutable PATH", "read-only" (the folder), "full-disk" (the folder on a small file system,
-  filled up), "accept" (Options, then Accept, before Exit), "says TEXT" (the game's error
-  output holds the text);
-- expected.cfg: config.cfg after the run; without it, config.cfg must not change.
-The game must show its menu, end by "Exit" with status 0 and leave no file behind. What config.cfg
-was (a link to a file, a pipe, a folder) it must still be. A case whose steps cannot be taken
-here (no chattr, no mounts) is skipped; a group of skipped cases exits with 77.
-"""
-
-import difflib
+import itertools
 import lzma
 import os
 import shutil
 import subprocess
-import time
 
 from driver import HERE, Failure, check, main, read_file
 
@@ -73,21 +60,25 @@ def what_is(path):
     return "a folder" if os.path.isdir(path) else "a pipe"
 
 
+def contents(path):
+    """The file's bytes, unpacked from PATH.xz where there is one; None when there is none."""
+    return lzma.open(path + ".xz").read() if os.path.exists(path + ".xz") else read_file(path)
+
+
 def run_case(session, case):
     folder = session.folder(os.path.basename(case))
     for root, _, files in os.walk(case):
         for name in set(files) - {"steps", "expected.cfg", "expected.cfg.xz"}:
-            target = os.path.join(folder, os.path.relpath(root, case), name.removesuffix(".xz"))
+            source = os.path.join(root, name).removesuffix(".xz")
+            target = os.path.join(folder, os.path.relpath(source, case))
             os.makedirs(os.path.dirname(target), exist_ok=True)
-            if name.endswith(".xz"):
-                with lzma.open(os.path.join(root, name)) as packed, open(target, "wb") as out:
-                    shutil.copyfileobj(packed, out)
+            if os.path.islink(source):
+                os.symlink(os.readlink(source), target)
             else:
-                shutil.copy(os.path.join(root, name), target, follow_symlinks=False)
+                with open(target, "wb") as out:
+                    out.write(contents(source))
     steps = (read_file(os.path.join(case, "steps")) or b"").decode().splitlines()
-    expected = read_file(os.path.join(case, "expected.cfg"))
-    if os.path.exists(os.path.join(case, "expected.cfg.xz")):
-        expected = lzma.open(os.path.join(case, "expected.cfg.xz")).read()
+    expected = contents(os.path.join(case, "expected.cfg"))
     config, undo = os.path.join(folder, "config.cfg"), []
     try:
         if not take_steps(folder, steps, undo):
@@ -105,15 +96,13 @@ def run_case(session, case):
                   f"the game did not say {step[5:]!r}: {game.said()!r}")
         check(set(os.listdir(folder)) <= names | {"config.cfg"},
               f"left behind: {set(os.listdir(folder)) - names}")
-        after, text = what_is(config), read_file(config) if expected else None
-        if expected is None:
-            check(after == before, f"config.cfg was {before!r:.200}, it is {after!r:.200}")
-        else:
-            check(not isinstance(before, str) or after == before, f"config.cfg, {before}, was replaced")
-            check(text == expected, "config.cfg is not expected.cfg:\n" + "\n".join(
-                difflib.unified_diff(expected.decode(errors="replace").splitlines()[:2000],
-                                     (text or b"").decode(errors="replace").splitlines()[:2000],
-                                     lineterm="", n=0)))
+        after = what_is(config)
+        check(after == before or expected and not isinstance(before, str),
+              f"config.cfg was {before!r:.200}, it is {after!r:.200}")
+        text = (expected and read_file(config)) or b""
+        check(not expected or text == expected, "config.cfg is not expected.cfg; it differs at " +
+              next((f"{got!r:.99} for {wanted!r:.99}" for got, wanted in itertools.zip_longest(
+                  text.splitlines(), (expected or b"").splitlines()) if got != wanted), "its end"))
     finally:
         for command in reversed(undo):
             run(*command)
@@ -122,18 +111,16 @@ def run_case(session, case):
 
 
 def run_group(session, group):
-    cases = sorted(os.listdir(os.path.join(HERE, "hostile", group)))
-    outcomes = []
-    for case in cases:
-        started = time.monotonic()
+    outcomes = {}
+    for case in sorted(os.listdir(os.path.join(HERE, "hostile", group))):
         try:
-            outcomes.append(run_case(session, os.path.join(HERE, "hostile", group, case)))
+            outcomes[case] = run_case(session, os.path.join(HERE, "hostile", group, case))
         except Failure as failure:
-            outcomes.append(f"FAILED: {failure}")
-        print(f"  {case}: {outcomes[-1]} ({time.monotonic() - started:.1f} s)")
-    failed = [case for case, outcome in zip(cases, outcomes) if outcome.startswith("FAILED")]
+            outcomes[case] = f"FAILED: {failure}"
+        print(f"  {case}: {outcomes[case]}")
+    failed = [case for case, outcome in outcomes.items() if outcome.startswith("FAILED")]
     check(not failed, f"{len(failed)} case(s) failed: {', '.join(failed)}")
-    return 77 if all(outcome.startswith("skipped") for outcome in outcomes) else None
+    return 77 if all(outcome.startswith("skipped") for outcome in outcomes.values()) else None
 
 
 main(lambda session, name: run_group(session, name.split(".")[-1]))

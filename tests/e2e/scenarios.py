@@ -5,31 +5,22 @@ import re
 import signal
 import time
 
-from driver import (BLUE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE, Failure, check,
+from driver import (BLUE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE, check,
                     main, menu_line, player_cell, read_file, token_cells, until)
 
 # a d w s j p for Left, Right, Up, Down, Launch and Pause, as config.cfg stores them.
 REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_pause5="15")
 
 
-def menu_fault(shot, line):
-    """What is wrong with the main menu shown with the line highlighted, or None. Left of each
-    line's label is where its red triangle stands."""
-    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 413, 466)[index] - 150, 26)
-    if shot.share(menu_line(line), RED) < 0.1 or not shot.centroid(cursor(line), RED):
-        return f"line {line} is not red with the cursor beside it"
-    for other in set(range(4)) - {line}:
-        if (shot.share(menu_line(other), BLUE) < 0.05 or shot.share(menu_line(other), RED) > 0.01
-                or shot.centroid(cursor(other), RED)):
-            return f"line {other} is not blue alone"
-
-
 def wait_menu(game, line, seconds=5):
-    """Waits until the main menu shows the line highlighted and the cursor has slid beside it."""
-    try:
-        game.wait_for(f"main-menu-{line}", lambda shot: not menu_fault(shot, line), seconds)
-    except Failure:
-        raise Failure(f"main menu: {menu_fault(game.session.shots[-1], line)}") from None
+    """Waits until the main menu shows the line red with the red triangle of the cursor left of
+    it, and the other lines blue with none."""
+    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 413, 466)[index] - 150, 26)
+    game.wait_for(f"main-menu-{line}", lambda shot: all(
+        shot.share(menu_line(index), RED) > 0.1 and shot.centroid(cursor(index), RED)
+        if index == line else shot.share(menu_line(index), BLUE) > 0.05 and
+        shot.share(menu_line(index), RED) < 0.01 and not shot.centroid(cursor(index), RED)
+        for index in range(4)), seconds)
 
 
 def check_level_one(board):
@@ -203,8 +194,7 @@ def no_display(session):
     """Without a display the game exits with status 1 and one clear line, and writes nothing."""
     game = session.start_game(session.folder(), menu=False, DISPLAY=None)
     check(game.wait_exit(20) == 1, "without a display the status is not 1")
-    check(re.fullmatch(".*display.*\n", game.said()) and not read_file(game.out),
-          f"without a display the game said {game.said()!r} and printed {read_file(game.out)!r}")
+    check(re.fullmatch(".*display.*\n", game.said()), f"without a display: {game.said()!r}")
     check(read_file(f"{game.folder}/config.cfg") is None, "without a display it wrote config.cfg")
 
 
