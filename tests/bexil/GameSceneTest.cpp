@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/GameData.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
 #include "lib/Clock.hpp"
@@ -11,6 +12,7 @@
 #include "support/StubScene.hpp"
 #include "support/TempDir.hpp"
 #include "support/TestWindow.hpp"
+#include "support/XEvents.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
@@ -24,6 +26,7 @@ namespace
 {
 
 using bexil::Direction;
+using lib::scn::draw::RenderGroup;
 using State = bexil::GameScene::GameState;
 using Key = sf::Keyboard::Key;
 using Texts = std::vector<std::string>;
@@ -40,9 +43,18 @@ std::vector<sf::Vector2u> laneCells(unsigned int zone, unsigned int lane)
     return cells;
 }
 
-std::string str(const std::shared_ptr<lib::scn::draw::Renderizable>& text)
+// The nodes of that name in the group's tree, depth first.
+void collect(const RenderGroup& group, const std::string& name,
+             std::vector<std::shared_ptr<lib::scn::draw::IDrawable>>& found)
 {
-    return text->getAsText()->getString().toAnsiString();
+    for (const auto& child : group.children())
+    {
+        if (const auto* named = dynamic_cast<const lib::core::HasName*>(child.get());
+            named && named->nameRef() == name)
+            found.push_back(child);
+        if (const auto* inner = dynamic_cast<const RenderGroup*>(child.get()))
+            collect(*inner, name, found);
+    }
 }
 
 // The real game scene and a menu stub in a real window, with the window's random source
@@ -71,7 +83,23 @@ protected:
     }
     lib::core::Window& window() { return *controller->window(); }
     void changeScene(const char* name) { window().sceneManager()->changeScene(name); }
-    void frame() { window().loopStep(); }
+    void newGame(int mode = 0, int startLevel = 0)
+    {
+        setNextGame(mode, startLevel);
+        changeScene("MenuScene");
+        changeScene("GameScene");
+    }
+    // The window's frame less its events: each window that other tests open takes the focus,
+    // and a game must not pause for them. Keys go to the scene directly.
+    void frame()
+    {
+        for (sf::Event ignored; window().pollEvent(ignored);)
+        {
+        }
+        window().clear();
+        window().sceneManager()->update();
+        window().display();
+    }
     void step(int ms)
     {
         lib::Clock::advanceManualTime(sf::milliseconds(ms));
@@ -81,6 +109,25 @@ protected:
     {
         for (Key key : keys)
             scene->onKeyPressed(bexil::test::keyEvent(key));
+    }
+    bool inGame() { return window().sceneManager()->currentScene() == scene; }
+
+    // The nth node of that name in the scene's tree, depth first.
+    template <typename T = lib::scn::draw::Renderizable>
+    std::shared_ptr<T> node(const std::string& name, std::size_t nth = 0)
+    {
+        std::vector<std::shared_ptr<lib::scn::draw::IDrawable>> found;
+        collect(*scene, name, found);
+        return nth < found.size() ? std::dynamic_pointer_cast<T>(found[nth]) : nullptr;
+    }
+    std::shared_ptr<RenderGroup> group(const std::string& name) { return node<RenderGroup>(name); }
+    std::string str(const std::string& name, std::size_t nth = 0)
+    {
+        return node(name, nth)->getAsText()->getString().toAnsiString();
+    }
+    sf::Color background(unsigned int x, unsigned int y)
+    {
+        return node("backgroundTile", y * 18 + x)->getAsNodeShape()->getFillColor();
     }
 
     // The colour and lane of the next arrival: the colour is drawn first.
@@ -101,14 +148,15 @@ protected:
                 scene->addNewToken({6 - i, y}, colours[i]);
     }
     // Score, level, tokens or seconds, goal.
-    Texts shown() const
+    Texts shown()
     {
-        return {str(scene->scoreDisplay()), str(scene->levelDisplay()),
-                str(scene->currentDisplay()), str(scene->goalDisplay())};
+        return {str("scoredisplay"), str("scoredisplay", 1), str("leveldisplay"),
+                str("leveldisplay", 1)};
     }
 
     bexil::test::TempDir dir{true};
     lib::Randomizer twin{Seed};
+    const bexil::GameData data{{2000.f, 2000.f}};
     std::shared_ptr<bexil::GameScene> scene;
     std::shared_ptr<lib::scn::Scene> menu = std::make_shared<bexil::test::StubScene<>>("MenuScene");
     std::unique_ptr<bexil::test::TestController> controller;
@@ -145,8 +193,7 @@ TEST_F(GameSceneTest, TheArrivalAfterAFullLaneEndsTheGameAndStillCompletesOnEver
         for (bool full : {false, true})
         {
             SCOPED_TRACE("zone " + std::to_string(zone) + (full ? ", full" : ", one free"));
-            changeScene("MenuScene");
-            changeScene("GameScene");
+            newGame();
             for (unsigned int i = 0; i < zone; ++i)
             {
                 predictArrival();
@@ -159,15 +206,16 @@ TEST_F(GameSceneTest, TheArrivalAfterAFullLaneEndsTheGameAndStillCompletesOnEver
 
             scene->generateNextToken();
             EXPECT_EQ(full ? State::GameOver : State::Playing, scene->gameState());
-            EXPECT_EQ(full, scene->gameOverScreen()->isVisible());
+            EXPECT_EQ(full, group("gameOverScreen")->isVisible());
             for (const sf::Vector2u& cell : cells)
                 EXPECT_NE(nullptr, at(cell)) << "every cell of the lane is full";
             if (full) // the innermost token went one cell further, into the centre
             {
-                EXPECT_EQ(innermost,
-                          at(scene->gameData().tokenZones[zone].direction.step(cells.back())));
+                EXPECT_EQ(innermost, at(data.tokenZone(zone).direction.step(cells.back())));
             }
-            EXPECT_EQ((zone + 1) % 4, scene->nextTokenPart());
+            const unsigned int next = predictArrival().second;
+            scene->generateNextToken();
+            EXPECT_NE(nullptr, at(laneCells((zone + 1) % 4, next)[0])) << "the next side's turn";
         }
     }
 }
@@ -194,10 +242,10 @@ TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePl
     EXPECT_EQ(sf::Vector2u(7, 4 + lane), scene->player()->boardPosition);
     EXPECT_TRUE(scene->board()->tileEmpty({8, 4 + lane}));
 
-    const std::size_t pieces = scene->mainBoard()->children().size();
+    const std::size_t pieces = group("mainBoard")->children().size();
     step(10000);
     frame();
-    EXPECT_EQ(pieces, scene->mainBoard()->children().size()) << "no arrival after game over";
+    EXPECT_EQ(pieces, group("mainBoard")->children().size()) << "no arrival after game over";
 }
 
 TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnotherColour)
@@ -210,7 +258,7 @@ TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnoth
     EXPECT_EQ(sf::Color::Green, scene->player()->shape().getFillColor());
     EXPECT_EQ(sf::Color::Red, at({2, 4})->shape().getFillColor());
     EXPECT_EQ(0, at({1, 4})->data) << "behind the swap nothing changes";
-    EXPECT_EQ(3u, scene->mainBoard()->children().size()) << "player and two tokens";
+    EXPECT_EQ(3u, group("mainBoard")->children().size()) << "player and two tokens";
     EXPECT_EQ(6u + 3u, scene->children().size()) << "the six groups and three dots";
     frame();
     step(601);
@@ -229,19 +277,7 @@ TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnoth
     row(5, {4, 4, 4, 4, 4, 4, 4});
     press({Key::Left, Key::Space});
     EXPECT_EQ(171u + 19u * 28u, scene->score());
-    EXPECT_EQ(4u, scene->mainBoard()->children().size()) << "the player and the swapped tokens";
-    scene->increaseScore(123456 - 703);
-    EXPECT_EQ("123456", str(scene->scoreDisplay())) << "longer scores in full";
-
-    std::vector<sf::Vector2u> visited;
-    scene->forEachTileInLine({9, 9}, Direction::Invalid,
-                             [&visited](const sf::Vector2u& cell, const Direction&)
-                             {
-                                 visited.push_back(cell);
-                                 return visited.size() < 3;
-                             });
-    EXPECT_EQ(std::vector<sf::Vector2u>{sf::Vector2u(9, 9)}, visited)
-        << "a line without a direction is its start cell alone";
+    EXPECT_EQ(4u, group("mainBoard")->children().size()) << "the player and the swapped tokens";
 }
 
 TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsTheSurplus)
@@ -250,49 +286,89 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     press({Key::Left});
     for (int launch = 1; launch <= 4; ++launch)
     {
-        EXPECT_EQ(0u, scene->levelProperties().level()) << "launch " << launch;
+        EXPECT_EQ("1", shown()[1]) << "launch " << launch;
         row(4, {0, 0, 0, 0, 0, 0, 0});
         press({Key::Space});
     }
     EXPECT_EQ((Texts{"01120", "2", "0", "35"}), shown()) << "28 of 25: the surplus is lost";
-    EXPECT_EQ(sf::Color(10, 200, 50),
-              scene->backgroundTile(8, 6)->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(sf::Color(10, 200, 50), background(8, 6));
 }
 
-TEST_F(GameSceneTest, TimeModeCountsWholeSecondsThroughPausesThatStopArrivalsAndKeys)
+TEST_F(GameSceneTest, TimeModeCountsWholeSecondsOfPlayWhilePausesStopTimeArrivalsAndKeys)
 {
     open(1);
     step(999);
-    EXPECT_EQ("0", str(scene->currentDisplay()));
+    EXPECT_EQ("0", str("leveldisplay"));
     step(1);
-    EXPECT_EQ("1", str(scene->currentDisplay()));
+    EXPECT_EQ("1", str("leveldisplay"));
     press({Key::Escape});
     step(10500);
-    EXPECT_TRUE(scene->pauseGroup()->isVisible());
+    EXPECT_TRUE(group("pause")->isVisible());
     press({Key::Left, Key::Space});
     EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "only the pause key works";
-    EXPECT_EQ("1", str(scene->currentDisplay()));
+    EXPECT_EQ("1", str("leveldisplay"));
 
     press({Key::Escape});
-    EXPECT_FALSE(scene->pauseGroup()->isVisible());
+    EXPECT_FALSE(group("pause")->isVisible());
     step(1599);
-    EXPECT_EQ("13", str(scene->currentDisplay())) << "the pause counts toward the level";
-    EXPECT_EQ(1u, scene->mainBoard()->children().size()) << "2599 ms of play so far";
+    EXPECT_EQ("2", str("leveldisplay")) << "the pause is not played time";
+    EXPECT_EQ(1u, group("mainBoard")->children().size()) << "2599 ms of play so far";
     step(2);
-    EXPECT_EQ(2u, scene->mainBoard()->children().size());
+    EXPECT_EQ(2u, group("mainBoard")->children().size());
 
     // Resumed before its fade ends, "PAUSE" does not come back when the fade does.
     press({Key::Escape});
     frame();
     press({Key::Escape});
     step(1001);
-    EXPECT_FALSE(scene->pauseGroup()->isVisible());
-    EXPECT_EQ(sf::Color::White, scene->pauseText()->getAsText()->getFillColor());
+    EXPECT_FALSE(group("pause")->isVisible());
+    EXPECT_EQ(sf::Color::White, node("pausetext")->getAsText()->getFillColor());
 
-    step(180000 - 14103);
-    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown());
+    press({Key::Escape});
+    step(180000);
+    press({Key::Escape});
+    step(180000 - 3603);
+    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "three minutes of pause";
     step(1);
     EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
+}
+
+TEST_F(GameSceneTest, LosingTheFocusPausesAGameInPlayAndOnlyThePauseKeyResumes)
+{
+    open();
+    const auto loseFocus = [this]
+    {
+        bexil::test::sendFocusOut(window().getSystemHandle());
+        window().loopStep();
+    };
+    loseFocus();
+    EXPECT_EQ(State::Pause, scene->gameState());
+    EXPECT_TRUE(group("pause")->isVisible());
+    loseFocus();
+    EXPECT_EQ(State::Pause, scene->gameState()) << "a second loss does not resume";
+    press({Key::Escape});
+    EXPECT_EQ(State::Playing, scene->gameState());
+}
+
+TEST_F(GameSceneTest, GameOverStaysASecondAndThenOnlyANewPressReturnsToTheMenu)
+{
+    open();
+    for (const sf::Vector2u& cell : laneCells(0, predictArrival().second))
+        scene->addNewToken(cell, 1);
+    press({Key::Space}); // fire, held from before the end
+    step(2601);
+    ASSERT_EQ(State::GameOver, scene->gameState());
+    press({Key::Space, Key::A, Key::Space}); // its repeats, and a new key
+    scene->onKeyReleased(bexil::test::keyEvent(Key::A));
+    step(999);
+    press({Key::B, Key::Space});
+    EXPECT_TRUE(inGame()) << "keys in the first second are ignored";
+    EXPECT_TRUE(group("gameOverScreen")->isVisible());
+    step(1);
+    press({Key::Space});
+    EXPECT_TRUE(inGame()) << "a held key repeating is no new press";
+    press({Key::A});
+    EXPECT_FALSE(inGame());
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)
@@ -300,32 +376,35 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     open();
     row(4, {0, 0, 3});
     press({Key::Left, Key::Space, Key::Down});
+    predictArrival();
     scene->generateNextToken();
     for (const sf::Vector2u& cell : laneCells(0, 0))
         scene->addNewToken(cell, 1);
     step(601);
 
-    setNextGame(1, 3);
-    changeScene("MenuScene");
-    changeScene("GameScene");
+    newGame(1, 3);
     EXPECT_EQ((Texts{"00000", "4", "0", "270"}), shown());
-    EXPECT_EQ("Time: ", str(scene->currentText()));
-    EXPECT_EQ(0, scene->nextTokenPart());
+    EXPECT_EQ("Time: ", str("leveltxt"));
     EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
     EXPECT_EQ(0, scene->player()->data);
-    EXPECT_EQ(1u, scene->mainBoard()->children().size());
+    EXPECT_EQ(1u, group("mainBoard")->children().size());
     EXPECT_EQ(6u, scene->children().size()) << "one background, not two";
-    EXPECT_EQ(sf::Color(100, 128, 255),
-              scene->backgroundTile(0, 0)->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(sf::Color(100, 128, 255), background(0, 0));
+    const unsigned int lane = predictArrival().second;
+    scene->generateNextToken();
+    EXPECT_NE(nullptr, at({0, 4 + lane})) << "the first arrival comes from the left";
 
-    setNextGame(7, -3);
-    changeScene("MenuScene");
-    changeScene("GameScene");
+    newGame(7, -3);
     EXPECT_EQ((Texts{"00000", "1", "0", "25"}), shown());
     EXPECT_EQ((Texts{"Score: ", "Level: ", "Tokens: ", "Goal: ", "GAME", "OVER", "PAUSE"}),
-              (Texts{str(scene->scoreText()), str(scene->levelText()), str(scene->currentText()),
-                     str(scene->goalText()), str(scene->gameText()), str(scene->overText()),
-                     str(scene->pauseText())}));
+              (Texts{str("scoretxt"), str("scoretxt", 1), str("leveltxt"), str("leveltxt", 1),
+                     str("gameovergame"), str("gameoverover"), str("pausetext")}));
+
+    newGame(0, 33333);
+    press({Key::Left});
+    row(4, {0, 0, 0});
+    press({Key::Space});
+    EXPECT_EQ("200058", shown()[0]) << "longer scores in full";
 }
 
 TEST_F(GameSceneTest, ASeededGameDrawsItsBoardAndItsFirstArrivalPushesTheLaneKeepingGaps)
@@ -340,8 +419,8 @@ TEST_F(GameSceneTest, ASeededGameDrawsItsBoardAndItsFirstArrivalPushesTheLaneKee
     // 1024 × 768 pixels show 2000 × 2000 units: a cell is about 57 × 64 pixels.
     const auto pixel = [this](const sf::Image& image, sf::Vector2u cell, float fx, float fy)
     {
-        const sf::Vector2f corner = scene->board2Scene(cell);
-        const sf::Vector2f size = scene->tileSize();
+        const sf::Vector2f corner = data.board2Scene(cell);
+        const sf::Vector2f size = data.tileSize();
         return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
                               static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
     };
@@ -356,9 +435,9 @@ TEST_F(GameSceneTest, ASeededGameDrawsItsBoardAndItsFirstArrivalPushesTheLaneKee
     EXPECT_EQ(first, at({1, y}));
     EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
     step(650);
-    EXPECT_NEAR(scene->board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
+    EXPECT_NEAR(data.board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
     step(651);
-    EXPECT_EQ(scene->board2Scene({1, y}), first->getPosition()) << "half of 2600 ms";
+    EXPECT_EQ(data.board2Scene({1, y}), first->getPosition()) << "half of 2600 ms";
     image = bexil::test::capture(window());
     for (const auto& [x, value] : {std::pair{0u, colour}, {1u, 3}, {3u, 4}})
         EXPECT_EQ(bexil::GameBaseTile::colorOf(value), pixel(image, {x, y}, 0.5f, 0.25f)) << x;

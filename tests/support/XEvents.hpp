@@ -14,6 +14,8 @@ namespace bexil::test
 void sendKey(sf::WindowHandle window, const std::string& keysym, bool press);
 // A press followed by a release.
 void tapKey(sf::WindowHandle window, const std::string& keysym);
+// The loss of the keyboard focus, as when another window takes it.
+void sendFocusOut(sf::WindowHandle window);
 // The window manager's close request (WM_DELETE_WINDOW), as the title bar's close button sends.
 void sendCloseRequest(sf::WindowHandle window);
 // The window's title as the X server holds it.
