@@ -1,6 +1,5 @@
 #include "bexil/GameScene.hpp"
 
-#include "bexil/GameData.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
 #include "lib/Clock.hpp"
@@ -26,7 +25,7 @@ namespace
 {
 
 using bexil::Direction;
-using lib::scn::draw::RenderGroup;
+using Leaf = lib::scn::draw::Renderizable;
 using State = bexil::GameScene::GameState;
 using Key = sf::Keyboard::Key;
 using Texts = std::vector<std::string>;
@@ -43,20 +42,6 @@ std::vector<sf::Vector2u> laneCells(unsigned int zone, unsigned int lane)
     return cells;
 }
 
-// The nodes of that name in the group's tree, depth first.
-void collect(const RenderGroup& group, const std::string& name,
-             std::vector<std::shared_ptr<lib::scn::draw::IDrawable>>& found)
-{
-    for (const auto& child : group.children())
-    {
-        if (const auto* named = dynamic_cast<const lib::core::HasName*>(child.get());
-            named && named->nameRef() == name)
-            found.push_back(child);
-        if (const auto* inner = dynamic_cast<const RenderGroup*>(child.get()))
-            collect(*inner, name, found);
-    }
-}
-
 // The real game scene and a menu stub in a real window, with the window's random source
 // seeded and a twin source that predicts its draws. Time is manual.
 class GameSceneTest : public ::testing::Test
@@ -65,37 +50,31 @@ protected:
     void SetUp() override { lib::Clock::useManualTime(true); }
     void TearDown() override { lib::Clock::useManualTime(false); }
 
-    // Opens the window; the first frame starts a game of that mode and start level.
+    // Opens the window and starts a game of that mode and start level.
     void open(int mode = 0, int startLevel = 0)
     {
-        setNextGame(mode, startLevel);
         scene = std::make_shared<bexil::GameScene>();
-        controller = bexil::test::openTestWindow({scene, menu},
+        controller = bexil::test::openTestWindow({menu, scene},
                                                  bexil::test::writeGameResourceList("res.cfg"));
         window().randomizer() = lib::Randomizer(Seed);
+        newGame(mode, startLevel);
         frame();
     }
-    static void setNextGame(int mode, int startLevel)
+    void newGame(int mode, int startLevel)
     {
         lib::Configuration next(":NextGame");
         next.valueAsInt("GameMode", mode, true);
         next.valueAsInt("StartLevel", startLevel, true);
+        window().sceneManager()->changeScene("GameScene");
     }
     lib::core::Window& window() { return *controller->window(); }
-    void changeScene(const char* name) { window().sceneManager()->changeScene(name); }
-    void newGame(int mode = 0, int startLevel = 0)
-    {
-        setNextGame(mode, startLevel);
-        changeScene("MenuScene");
-        changeScene("GameScene");
-    }
-    // The window's frame less its events: each window that other tests open takes the focus,
-    // and a game must not pause for them. Keys go to the scene directly.
+    bool inGame() { return window().sceneManager()->currentScene() == scene; }
+    // The window's frame less its events: the windows that other tests open take the focus,
+    // and a game must not pause for that. Keys go to the scene directly.
     void frame()
     {
         for (sf::Event ignored; window().pollEvent(ignored);)
-        {
-        }
+            continue;
         window().clear();
         window().sceneManager()->update();
         window().display();
@@ -110,24 +89,32 @@ protected:
         for (Key key : keys)
             scene->onKeyPressed(bexil::test::keyEvent(key));
     }
-    bool inGame() { return window().sceneManager()->currentScene() == scene; }
 
-    // The nth node of that name in the scene's tree, depth first.
-    template <typename T = lib::scn::draw::Renderizable>
-    std::shared_ptr<T> node(const std::string& name, std::size_t nth = 0)
+    // A group of the scene by its node name; the leaves of a group in their order.
+    std::shared_ptr<lib::scn::draw::RenderGroup> group(const std::string& name)
     {
-        std::vector<std::shared_ptr<lib::scn::draw::IDrawable>> found;
-        collect(*scene, name, found);
-        return nth < found.size() ? std::dynamic_pointer_cast<T>(found[nth]) : nullptr;
+        for (const auto& child : scene->children())
+            if (auto found = std::dynamic_pointer_cast<lib::scn::draw::RenderGroup>(child);
+                found && found->nameRef() == name)
+                return found;
+        return nullptr;
     }
-    std::shared_ptr<RenderGroup> group(const std::string& name) { return node<RenderGroup>(name); }
-    std::string str(const std::string& name, std::size_t nth = 0)
+    Leaf& leaf(const std::string& name, std::size_t index)
     {
-        return node(name, nth)->getAsText()->getString().toAnsiString();
+        return dynamic_cast<Leaf&>(*group(name)->children().at(index));
     }
-    sf::Color background(unsigned int x, unsigned int y)
+    std::string text(const std::string& name, std::size_t index)
     {
-        return node("backgroundTile", y * 18 + x)->getAsNodeShape()->getFillColor();
+        return leaf(name, index).getAsText()->getString().toAnsiString();
+    }
+    // Score, level, tokens or seconds, goal.
+    Texts shown()
+    {
+        return {text("score", 1), text("score", 3), text("level", 1), text("level", 3)};
+    }
+    sf::Color background(unsigned int x, unsigned int y) // a rectangle and a dot per cell
+    {
+        return leaf("backgroundTiles", 2 * (y * 18 + x)).getAsNodeShape()->getFillColor();
     }
 
     // The colour and lane of the next arrival: the colour is drawn first.
@@ -147,16 +134,9 @@ protected:
             if (colours[i] >= 0)
                 scene->addNewToken({6 - i, y}, colours[i]);
     }
-    // Score, level, tokens or seconds, goal.
-    Texts shown()
-    {
-        return {str("scoredisplay"), str("scoredisplay", 1), str("leveldisplay"),
-                str("leveldisplay", 1)};
-    }
 
     bexil::test::TempDir dir{true};
     lib::Randomizer twin{Seed};
-    const bexil::GameData data{{2000.f, 2000.f}};
     std::shared_ptr<bexil::GameScene> scene;
     std::shared_ptr<lib::scn::Scene> menu = std::make_shared<bexil::test::StubScene<>>("MenuScene");
     std::unique_ptr<bexil::test::TestController> controller;
@@ -185,67 +165,79 @@ TEST_F(GameSceneTest, DirectionKeysAlwaysTurnMoveInsideTheCentreAndComeFirstWhen
     EXPECT_EQ(2, player->data) << "the launch swapped colours";
 }
 
-TEST_F(GameSceneTest, TheArrivalAfterAFullLaneEndsTheGameAndStillCompletesOnEverySide)
+TEST_F(GameSceneTest, ArrivalsComeAtTheLevelsPaceFromEachSideInTurnPushingTheirLaneKeepingGaps)
 {
     open();
-    for (unsigned int zone = 0; zone < 4; ++zone)
-    {
-        for (bool full : {false, true})
-        {
-            SCOPED_TRACE("zone " + std::to_string(zone) + (full ? ", full" : ", one free"));
-            newGame();
-            for (unsigned int i = 0; i < zone; ++i)
-            {
-                predictArrival();
-                scene->generateNextToken();
-            }
-            const std::vector<sf::Vector2u> cells = laneCells(zone, predictArrival().second);
-            for (std::size_t i = 0; i < cells.size() - (full ? 0 : 1); ++i)
-                scene->addNewToken(cells[i], 1);
-            const auto innermost = at(cells.back());
+    const auto [colour, lane] = predictArrival();
+    const unsigned int y = 4 + lane;
+    scene->addNewToken({0, y}, 3);
+    scene->addNewToken({2, y}, 4);
+    const auto first = at({0, y});
+    step(2600);
+    EXPECT_EQ(first, at({0, y})) << "equal is not enough";
+    step(1);
+    EXPECT_EQ(first, at({1, y}));
+    EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
+    step(650);
+    EXPECT_NEAR(2000.f / 36, first->getPosition().x, 0.01);
+    step(651);
+    EXPECT_EQ(sf::Vector2f(2000.f / 18, static_cast<float>(y) * 2000.f / 12), first->getPosition())
+        << "a glide of half of 2600 ms";
+    // 1024 × 768 pixels show the 18 × 12 cells.
+    const sf::Image image = bexil::test::capture(window());
+    for (const auto& [x, value] : {std::pair{0u, colour}, {1u, 3}, {3u, 4}})
+        EXPECT_EQ(bexil::GameBaseTile::colorOf(value),
+                  image.getPixel((2 * x + 1) * 512 / 18, y * 64 + 16))
+            << x;
 
-            scene->generateNextToken();
-            EXPECT_EQ(full ? State::GameOver : State::Playing, scene->gameState());
-            EXPECT_EQ(full, group("gameOverScreen")->isVisible());
-            for (const sf::Vector2u& cell : cells)
-                EXPECT_NE(nullptr, at(cell)) << "every cell of the lane is full";
-            if (full) // the innermost token went one cell further, into the centre
-            {
-                EXPECT_EQ(innermost, at(data.tokenZone(zone).direction.step(cells.back())));
-            }
-            const unsigned int next = predictArrival().second;
-            scene->generateNextToken();
-            EXPECT_NE(nullptr, at(laneCells((zone + 1) % 4, next)[0])) << "the next side's turn";
-        }
-    }
+    const sf::Vector2u top = laneCells(1, predictArrival().second)[0];
+    scene->generateNextToken();
+    EXPECT_NE(nullptr, at(top)) << "then the top side";
 }
 
-TEST_F(GameSceneTest, ATokenPushedOntoThePlayerEndsTheGameAndNothingTouchesThePlayerAfter)
+TEST_F(GameSceneTest,
+       ATokenOverrunningThePlayerEndsTheGameAndItsScreenWaitsForANewPressAfterASecond)
 {
     open();
     const unsigned int lane = predictArrival().second;
+    press({Key::Space}); // fire, held through the end
     for (unsigned int i = 0; i < lane; ++i)
         press({Key::Down});
     press({Key::Left});
-    for (const sf::Vector2u& cell : laneCells(0, lane))
+    const std::vector<sf::Vector2u> cells = laneCells(0, lane);
+    for (const sf::Vector2u& cell : cells)
         scene->addNewToken(cell, 2);
+    const auto innermost = at(cells.back());
     step(2601);
     ASSERT_EQ(State::GameOver, scene->gameState());
-    const auto token = at({7, 4 + lane});
-    EXPECT_NE(nullptr, std::dynamic_pointer_cast<bexil::Tile>(token)) << "the token took the cell";
+    EXPECT_TRUE(group("gameOverScreen")->isVisible());
+    EXPECT_EQ(innermost, at({7, 4 + lane})) << "it took the player's cell";
+    for (const sf::Vector2u& cell : cells)
+        EXPECT_NE(nullptr, at(cell)) << "the rest of the lane still moved";
+    const sf::Vector2u top = laneCells(1, predictArrival().second)[0];
+    scene->generateNextToken();
+    EXPECT_NE(nullptr, at(top)) << "the turn passed all the same";
 
     // The board no longer refers to the player: moves and launches must leave both alone.
     scene->launchPlayer();
     scene->movePlayer(Direction::Right);
-    EXPECT_EQ(2, token->data);
+    EXPECT_EQ(2, innermost->data);
     EXPECT_EQ(0, scene->player()->data);
     EXPECT_EQ(sf::Vector2u(7, 4 + lane), scene->player()->boardPosition);
     EXPECT_TRUE(scene->board()->tileEmpty({8, 4 + lane}));
 
+    press({Key::Space, Key::A, Key::Space}); // fire repeating, and a new key
+    scene->onKeyReleased(bexil::test::keyEvent(Key::A));
     const std::size_t pieces = group("mainBoard")->children().size();
+    step(999);
+    press({Key::B});
+    EXPECT_TRUE(inGame()) << "keys in the first second are ignored";
     step(10000);
-    frame();
     EXPECT_EQ(pieces, group("mainBoard")->children().size()) << "no arrival after game over";
+    press({Key::Space});
+    EXPECT_TRUE(inGame()) << "a held key repeating is no new press";
+    press({Key::A});
+    EXPECT_FALSE(inGame());
 }
 
 TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnotherColour)
@@ -260,7 +252,6 @@ TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnoth
     EXPECT_EQ(0, at({1, 4})->data) << "behind the swap nothing changes";
     EXPECT_EQ(3u, group("mainBoard")->children().size()) << "player and two tokens";
     EXPECT_EQ(6u + 3u, scene->children().size()) << "the six groups and three dots";
-    frame();
     step(601);
     EXPECT_EQ(6u, scene->children().size()) << "the dots go when they land";
 
@@ -294,24 +285,27 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     EXPECT_EQ(sf::Color(10, 200, 50), background(8, 6));
 }
 
-TEST_F(GameSceneTest, TimeModeCountsWholeSecondsOfPlayWhilePausesStopTimeArrivalsAndKeys)
+TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyButPause)
 {
     open(1);
     step(999);
-    EXPECT_EQ("0", str("leveldisplay"));
+    EXPECT_EQ("0", shown()[2]);
     step(1);
-    EXPECT_EQ("1", str("leveldisplay"));
-    press({Key::Escape});
+    EXPECT_EQ("1", shown()[2]);
+    bexil::test::sendFocusOut(window().getSystemHandle());
+    window().loopStep();
     step(10500);
     EXPECT_TRUE(group("pause")->isVisible());
+    bexil::test::sendFocusOut(window().getSystemHandle());
+    window().loopStep();
     press({Key::Left, Key::Space});
-    EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "only the pause key works";
-    EXPECT_EQ("1", str("leveldisplay"));
+    EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "still paused, keys ignored";
+    EXPECT_EQ("1", shown()[2]);
 
     press({Key::Escape});
     EXPECT_FALSE(group("pause")->isVisible());
     step(1599);
-    EXPECT_EQ("2", str("leveldisplay")) << "the pause is not played time";
+    EXPECT_EQ("2", shown()[2]) << "paused time is not played time";
     EXPECT_EQ(1u, group("mainBoard")->children().size()) << "2599 ms of play so far";
     step(2);
     EXPECT_EQ(2u, group("mainBoard")->children().size());
@@ -322,53 +316,12 @@ TEST_F(GameSceneTest, TimeModeCountsWholeSecondsOfPlayWhilePausesStopTimeArrival
     press({Key::Escape});
     step(1001);
     EXPECT_FALSE(group("pause")->isVisible());
-    EXPECT_EQ(sf::Color::White, node("pausetext")->getAsText()->getFillColor());
+    EXPECT_EQ(sf::Color::White, leaf("pause", 0).getAsText()->getFillColor());
 
-    press({Key::Escape});
-    step(180000);
-    press({Key::Escape});
     step(180000 - 3603);
-    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "three minutes of pause";
+    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "the pause did not count";
     step(1);
     EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
-}
-
-TEST_F(GameSceneTest, LosingTheFocusPausesAGameInPlayAndOnlyThePauseKeyResumes)
-{
-    open();
-    const auto loseFocus = [this]
-    {
-        bexil::test::sendFocusOut(window().getSystemHandle());
-        window().loopStep();
-    };
-    loseFocus();
-    EXPECT_EQ(State::Pause, scene->gameState());
-    EXPECT_TRUE(group("pause")->isVisible());
-    loseFocus();
-    EXPECT_EQ(State::Pause, scene->gameState()) << "a second loss does not resume";
-    press({Key::Escape});
-    EXPECT_EQ(State::Playing, scene->gameState());
-}
-
-TEST_F(GameSceneTest, GameOverStaysASecondAndThenOnlyANewPressReturnsToTheMenu)
-{
-    open();
-    for (const sf::Vector2u& cell : laneCells(0, predictArrival().second))
-        scene->addNewToken(cell, 1);
-    press({Key::Space}); // fire, held from before the end
-    step(2601);
-    ASSERT_EQ(State::GameOver, scene->gameState());
-    press({Key::Space, Key::A, Key::Space}); // its repeats, and a new key
-    scene->onKeyReleased(bexil::test::keyEvent(Key::A));
-    step(999);
-    press({Key::B, Key::Space});
-    EXPECT_TRUE(inGame()) << "keys in the first second are ignored";
-    EXPECT_TRUE(group("gameOverScreen")->isVisible());
-    step(1);
-    press({Key::Space});
-    EXPECT_TRUE(inGame()) << "a held key repeating is no new press";
-    press({Key::A});
-    EXPECT_FALSE(inGame());
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)
@@ -378,13 +331,11 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     press({Key::Left, Key::Space, Key::Down});
     predictArrival();
     scene->generateNextToken();
-    for (const sf::Vector2u& cell : laneCells(0, 0))
-        scene->addNewToken(cell, 1);
     step(601);
 
     newGame(1, 3);
     EXPECT_EQ((Texts{"00000", "4", "0", "270"}), shown());
-    EXPECT_EQ("Time: ", str("leveltxt"));
+    EXPECT_EQ("Time: ", text("level", 0));
     EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
     EXPECT_EQ(0, scene->player()->data);
     EXPECT_EQ(1u, group("mainBoard")->children().size());
@@ -396,51 +347,13 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
 
     newGame(7, -3);
     EXPECT_EQ((Texts{"00000", "1", "0", "25"}), shown());
-    EXPECT_EQ((Texts{"Score: ", "Level: ", "Tokens: ", "Goal: ", "GAME", "OVER", "PAUSE"}),
-              (Texts{str("scoretxt"), str("scoretxt", 1), str("leveltxt"), str("leveltxt", 1),
-                     str("gameovergame"), str("gameoverover"), str("pausetext")}));
+    EXPECT_EQ("Tokens: ", text("level", 0));
 
     newGame(0, 33333);
     press({Key::Left});
     row(4, {0, 0, 0});
     press({Key::Space});
     EXPECT_EQ("200058", shown()[0]) << "longer scores in full";
-}
-
-TEST_F(GameSceneTest, ASeededGameDrawsItsBoardAndItsFirstArrivalPushesTheLaneKeepingGaps)
-{
-    open();
-    const auto [colour, lane] = predictArrival();
-    const unsigned int y = 4 + lane;
-    scene->addNewToken({0, y}, 3);
-    scene->addNewToken({2, y}, 4);
-    const auto first = at({0, y});
-    frame();
-    // 1024 × 768 pixels show 2000 × 2000 units: a cell is about 57 × 64 pixels.
-    const auto pixel = [this](const sf::Image& image, sf::Vector2u cell, float fx, float fy)
-    {
-        const sf::Vector2f corner = data.board2Scene(cell);
-        const sf::Vector2f size = data.tileSize();
-        return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
-                              static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
-    };
-    sf::Image image = bexil::test::capture(window());
-    EXPECT_EQ(sf::Color::White, pixel(image, {3, 9}, 0.5f, 0.5f)) << "the cell's dot";
-    EXPECT_EQ(sf::Color::Red, pixel(image, {7, 4}, 0.5f, 0.5f));
-    EXPECT_EQ(sf::Color(255, 70, 200), pixel(image, {7, 4}, 0.1f, 0.1f)) << "beside the tip";
-
-    step(2600);
-    EXPECT_EQ(first, at({0, y})) << "equal is not enough";
-    step(1);
-    EXPECT_EQ(first, at({1, y}));
-    EXPECT_TRUE(scene->board()->tileEmpty({2, y}));
-    step(650);
-    EXPECT_NEAR(data.board2Scene({1, y}).x / 2, first->getPosition().x, 0.01);
-    step(651);
-    EXPECT_EQ(data.board2Scene({1, y}), first->getPosition()) << "half of 2600 ms";
-    image = bexil::test::capture(window());
-    for (const auto& [x, value] : {std::pair{0u, colour}, {1u, 3}, {3u, 4}})
-        EXPECT_EQ(bexil::GameBaseTile::colorOf(value), pixel(image, {x, y}, 0.5f, 0.25f)) << x;
 }
 
 } // namespace
