@@ -49,8 +49,6 @@ void sendFocusOut(sf::WindowHandle window)
     XEvent event{};
     event.xfocus.type = FocusOut;
     event.xfocus.window = window;
-    event.xfocus.mode = NotifyNormal;
-    event.xfocus.detail = NotifyNonlinear;
     XSendEvent(display.get(), window, False, FocusChangeMask, &event);
     XSync(display.get(), False);
 }
