@@ -53,13 +53,11 @@ TEST(GameDataTest, LinesEndAtTheEdgesAtAFalseAnswerAndWithoutADirectionAtOnce)
     EXPECT_EQ((Cells{{9, 9}}), walk({9, 9}, Direction::Invalid));
 }
 
-TEST(GameDataTest, TheCentreIsColumnsSevenToTenRowsFourToSevenAndCellsDivideTheView)
+TEST(GameDataTest, TheCentreIsColumnsSevenToTenRowsFourToSevenOfTheBoard)
 {
     for (const sf::Vector2u cell : {sf::Vector2u(7, 4), {10, 7}, {6, 5}, {11, 5}, {8, 3}, {8, 8}})
         EXPECT_EQ(cell.x > 6 && cell.x < 11 && cell.y > 3 && cell.y < 8, data.pointInCenter(cell));
     EXPECT_FALSE(data.pointInCenter({~0u, 5}));
-    EXPECT_EQ(sf::Vector2f(1000.f, 1000.f), data.board2Scene({9, 6}));
-    EXPECT_EQ(sf::Vector2f(2000.f / 18, 2000.f / 12), data.tileSize());
 }
 
 } // namespace
