@@ -55,11 +55,11 @@ float widthOf(const std::shared_ptr<Renderizable>& leaf)
 
 } // namespace
 
-GameScene::GameScene()
-    : Scene("GameScene")
+GameScene::GameScene(const std::string& name, const std::string& gameTable)
+    : Scene(name)
     , lib::Configuration(Settings::ConfigFile)
     , m_gameData(ViewSize)
-    , m_nextGameConfig(Settings::NextGameTable)
+    , m_nextGameConfig(gameTable)
 {
 }
 

@@ -4,6 +4,7 @@
 #include "bexil/GameData.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/PClock.hpp"
@@ -17,6 +18,7 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace lib::scn::draw
@@ -60,7 +62,10 @@ public:
         TimeMode = 1
     };
 
-    GameScene();
+    // A game scene of another name can run a second game beside the player's (a demo, a board
+    // in the menus); each reads its "GameMode" and "StartLevel" from its own table.
+    explicit GameScene(const std::string& name = "GameScene",
+                       const std::string& gameTable = Settings::NextGameTable);
     ~GameScene() override;
 
     void onInit() override;
@@ -91,6 +96,9 @@ public:
 
     GameState gameState() const { return static_cast<GameState>(sceneState()); }
     std::uint32_t score() const { return m_score; }
+    // The current level, counted from 0 (shown as 1).
+    std::uint32_t level() const { return m_levelProperties.level(); }
+    const GameData& gameData() const { return m_gameData; }
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
 

@@ -1,5 +1,7 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/DemoScene.hpp"
+#include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 #include "bexil/bmenu/MainMenu.hpp"
 #include "bexil/bmenu/OptionsMenu.hpp"
@@ -13,6 +15,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <cassert>
+#include <string>
 
 namespace bexil
 {
@@ -49,6 +52,7 @@ void MenuScene::onInit()
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
+    addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());
 
     // Last child: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
@@ -67,11 +71,24 @@ void MenuScene::onDeinit() {}
 void MenuScene::onEnterScene()
 {
     changeStep("MainMenu");
+    m_sinceKey.restart();
 }
 
 void MenuScene::onExitScene() {}
 
-void MenuScene::update() {}
+void MenuScene::update()
+{
+    static const std::string demo = DemoScene::SceneName;
+    if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
+        m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
+        sceneManager()->changeScene(demo);
+}
+
+void MenuScene::onKeyPressed(sf::Event::KeyEvent key)
+{
+    m_sinceKey.restart();
+    MenuManager::onKeyPressed(key);
+}
 
 sf::Vector2f MenuScene::getDefaultSizeView()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/KeyMapping.hpp"
+#include "lib/Clock.hpp"
 #include "lib/menu/MenuManager.hpp"
 
 #include <memory>
@@ -13,9 +14,10 @@ class Renderizable;
 namespace bexil
 {
 
-// The scene "MenuScene": a full-view background, the logo, and the game's four menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu"), built once in onInit.
-// Entering the scene, at start and after every game, shows the main menu.
+// The scene "MenuScene": a full-view background, the logo, and the game's menu pages
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HowToPlayMenu"), built
+// once in onInit. Entering the scene, at start and after every game, shows the main menu.
+// After IdleBeforeDemo on the main menu without a key, the demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -27,9 +29,13 @@ public:
     void onEnterScene() override;
     void onExitScene() override;
     void update() override;
+    void onKeyPressed(sf::Event::KeyEvent key) override;
     sf::Vector2f getDefaultSizeView() override;
 
+    static constexpr float IdleBeforeDemo = 30.f; // seconds
+
 private:
+    lib::Clock m_sinceKey;
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
 };

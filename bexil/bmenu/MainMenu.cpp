@@ -15,11 +15,14 @@ namespace bexil::bmenu
 namespace
 {
 
+// The lines in their order on screen; Exit is the last.
 enum Option : unsigned int
 {
-    PlayTokenMode = 0,
-    PlayTimeMode = 1,
-    Options = 2
+    PlayTokenMode,
+    PlayTimeMode,
+    HowToPlay,
+    Options,
+    Exit
 };
 
 } // namespace
@@ -34,10 +37,10 @@ void MainMenu::onCreate()
     assert(manager().view() != nullptr);
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
-    addChooseControl(
-        "mainmenu_chooseControl", centred,
-        {option("Play token mode"), option("Play time mode"), option("Options"), option("Exit")},
-        [this](unsigned int index) { chooseOption(index); });
+    addChooseControl("mainmenu_chooseControl", centred,
+                     {option("Play token mode"), option("Play time mode"), option("How to play"),
+                      option("Options"), option("Exit")},
+                     [this](unsigned int index) { chooseOption(index); });
 }
 
 void MainMenu::chooseOption(unsigned int index)
@@ -52,6 +55,9 @@ void MainMenu::chooseOption(unsigned int index)
     case PlayTimeMode:
         Settings::GameMode.store(nextGame, GameScene::TimeMode);
         manager().changeStep("StartLevelMenu");
+        break;
+    case HowToPlay:
+        manager().changeStep("HowToPlayMenu");
         break;
     case Options:
         manager().changeStep("OptionsMenu");

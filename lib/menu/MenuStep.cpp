@@ -18,6 +18,8 @@ MenuStep::MenuStep(const std::string& name)
 
 MenuStep::~MenuStep() = default;
 
+void MenuStep::onShow() {}
+
 void MenuStep::onKeyPressed(sf::Event::KeyEvent key)
 {
     // By index, holding each control for its call: a control's action may reach back into the

@@ -25,6 +25,8 @@ public:
     ~MenuStep() override;
 
     virtual void onCreate() = 0;
+    // Each time the manager makes this the active page.
+    virtual void onShow();
     virtual void onKeyPressed(sf::Event::KeyEvent key);
     virtual void onKeyReleased(sf::Event::KeyEvent key);
 

@@ -4,6 +4,11 @@
 #include <string>
 #include <vector>
 
+namespace lib
+{
+class Randomizer;
+}
+
 namespace lib::core
 {
 class Window;
@@ -22,6 +27,10 @@ class SceneManager
 {
 public:
     SceneManager(lib::core::Window* window, const std::string& resourceFile);
+    // Without a window: nothing is shown or drawn here, update steps the active scene and its
+    // animations, and the scenes draw from a random source of the manager's own. A page can
+    // show such a scene inside its own tree; a benchmark can play without a window.
+    explicit SceneManager(std::shared_ptr<ResourceManager> resources);
     virtual ~SceneManager();
 
     SceneManager(const SceneManager&) = delete;
@@ -36,7 +45,10 @@ public:
     // The per-frame step: activate, switch or update, then draw the active scene.
     void update();
 
+    // Null for a manager without a window.
     lib::core::Window* window() const { return m_window; }
+    // The window's random source, or the manager's own when it has no window.
+    lib::Randomizer& randomizer();
     const std::shared_ptr<ResourceManager>& resourceManager() const { return m_resourceManager; }
     const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
 
@@ -50,6 +62,7 @@ private:
     std::shared_ptr<Scene> m_pendingScene;
     lib::core::Window* m_window;
     std::shared_ptr<ResourceManager> m_resourceManager;
+    std::unique_ptr<lib::Randomizer> m_ownRandomizer; // only without a window
 };
 
 } // namespace lib::scn
