@@ -21,10 +21,10 @@ namespace
 
 constexpr const char* BoardName = "HowToPlayBoard";
 constexpr const char* BoardGameTable = ":HowToPlay";
-constexpr std::size_t LineCount = 13;
-constexpr unsigned int LineSize = 44;
-const sf::Vector2f FirstLine(60.f, 560.f);
-constexpr float LineSpacing = 64.f;
+constexpr std::size_t LineCount = 11;
+constexpr unsigned int LineSize = 42;
+const sf::Vector2f FirstLine(60.f, 610.f);
+constexpr float LineSpacing = 62.f;
 // The small board: the game's 2000 × 2000 view at this scale, right of the text.
 constexpr float BoardScale = 0.42f;
 const sf::Vector2f BoardCorner(1110.f, 560.f);
@@ -48,7 +48,7 @@ void HowToPlayMenu::onCreate()
         sf::Text& text = *m_lines.back()->getAsText();
         text.setFont(menuFont());
         text.setCharacterSize(LineSize);
-        text.setFillColor(sf::Color::White);
+        text.setFillColor(sf::Color::Blue);
         m_lines.back()->setPositionWithAlignment(
             {FirstLine.x, FirstLine.y + LineSpacing * static_cast<float>(i)},
             lib::scn::draw::Alignment::Left);
@@ -90,16 +90,14 @@ void HowToPlayMenu::writeLines()
     const auto key = [this](std::size_t index)
     { return KeyMapping::keyName(m_keys.getKey(index)); };
     const std::array<std::string, LineCount> lines{
-        "Keep every token out of the centre",
-        "square, where your piece lives.",
-        key(0) + ", " + key(1) + ", " + key(2) + ", " + key(3) + ": turn,",
-        "and move inside the centre square.",
-        key(KeyMapping::LaunchIndex) + ": launch along the line you face.",
-        "It consumes the nearest run of your",
-        "colour; each token in a row scores more.",
-        "The first token of another colour",
-        "swaps colours with your piece.",
-        "Each level brings the tokens faster.",
+        "Keep the tokens out of the centre.",
+        key(0) + ", " + key(1) + ", " + key(2) + ", " + key(3) + ": turn, and",
+        "move inside the centre square.",
+        key(KeyMapping::LaunchIndex) + ": launch along your line. It",
+        "consumes the nearest run of your colour,",
+        "each token in a row worth more; the next",
+        "token swaps colours with your piece.",
+        "Levels bring the tokens faster.",
         "Token mode: consume the level's tokens.",
         "Time mode: last the level's seconds.",
         key(KeyMapping::PauseIndex) + ": pause and resume."};
