@@ -15,7 +15,7 @@ namespace
 
 // A token removed from a lane one arrival from the end is worth this much; the weight falls with
 // the square of the arrivals the lane has left, so the lane closest to the centre comes first.
-constexpr double DangerWeight = 10.0;
+constexpr double DangerWeight = 30.0;
 // Each token consumed, in a calm moment: the launch that consumes the most wins.
 constexpr double ConsumedWeight = 0.3;
 // The second launch of a plan counts for less: the board will have changed by then.

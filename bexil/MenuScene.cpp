@@ -78,6 +78,8 @@ void MenuScene::onExitScene() {}
 
 void MenuScene::update()
 {
+    if (activeStep())
+        activeStep()->update();
     static const std::string demo = DemoScene::SceneName;
     if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
         m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))

@@ -105,27 +105,23 @@ void HowToPlayMenu::writeLines()
         m_lines[i]->getAsText()->setString(lines[i]);
 }
 
-unsigned int HowToPlayMenu::draw(lib::core::Window* window, sf::RenderStates& states)
+void HowToPlayMenu::update()
 {
-    if (isVisible())
+    m_boardManager->update();
+    m_computer->update();
+    if (m_board->gameState() != GameScene::GameState::GameOver)
     {
-        m_boardManager->update();
-        m_computer->update();
-        if (m_board->gameState() != GameScene::GameState::GameOver)
-        {
-            m_over = false;
-        }
-        else if (!m_over)
-        {
-            m_over = true;
-            m_sinceGameOver.restart();
-        }
-        else if (m_sinceGameOver.getElapsedTime() >= FinalBoard)
-        {
-            newGame();
-        }
+        m_over = false;
     }
-    return MenuPage::draw(window, states);
+    else if (!m_over)
+    {
+        m_over = true;
+        m_sinceGameOver.restart();
+    }
+    else if (m_sinceGameOver.getElapsedTime() >= FinalBoard)
+    {
+        newGame();
+    }
 }
 
 } // namespace bexil::bmenu

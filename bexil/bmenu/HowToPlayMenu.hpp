@@ -42,8 +42,8 @@ public:
     void onCreate() override;
     // Names the keys as now bound and starts a new game on the small board.
     void onShow() override;
-    // Steps the small board's game and its player, then draws the page.
-    unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
+    // Steps the small board's game and its player.
+    void update() override;
 
     const std::shared_ptr<GameScene>& board() const { return m_board; }
 

@@ -20,6 +20,8 @@ MenuStep::~MenuStep() = default;
 
 void MenuStep::onShow() {}
 
+void MenuStep::update() {}
+
 void MenuStep::onKeyPressed(sf::Event::KeyEvent key)
 {
     // By index, holding each control for its call: a control's action may reach back into the

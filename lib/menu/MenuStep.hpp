@@ -27,6 +27,8 @@ public:
     virtual void onCreate() = 0;
     // Each time the manager makes this the active page.
     virtual void onShow();
+    // Once per frame while this is the active page, when its scene steps it.
+    virtual void update();
     virtual void onKeyPressed(sf::Event::KeyEvent key);
     virtual void onKeyReleased(sf::Event::KeyEvent key);
 

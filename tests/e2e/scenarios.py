@@ -43,8 +43,8 @@ def first_start(session):
     shot = game.shot("first-menu")
     check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
     wait_menu(game, 0)
-    for label, line in (("Play time mode", 1), ("Exit", 3), ("Play token mode", 0)):
-        game.move_to(label)  # Down, Down Down, Down: round to the first line again
+    for label, line in (("Play time mode", 1), ("Exit", 4), ("Play token mode", 0)):
+        game.move_to(label)  # Down, Up Up, Down: round to the first line again
         wait_menu(game, line)
     game.choose("Exit")
     game.ends()

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "bexil/GameScene.hpp"
+#include "bexil/Settings.hpp"
+#include "lib/Clock.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace bexil::test
+{
+
+// Scenes run by a scene manager without a window, on the manual time source, one 16 ms frame at
+// a time: the game's rules as the game runs them. Texts still need a display for their glyphs.
+struct Headless
+{
+    explicit Headless(std::vector<std::shared_ptr<lib::scn::Scene>> scenes)
+    {
+        lib::Clock::useManualTime(true);
+        manager.addScenes(scenes);
+        manager.update();
+    }
+    ~Headless() { lib::Clock::useManualTime(false); }
+
+    // Frames for that long, calling eachFrame after each.
+    void run(sf::Time time, const std::function<void()>& eachFrame = nullptr)
+    {
+        for (sf::Time done; done < time; done += sf::milliseconds(16))
+        {
+            lib::Clock::advanceManualTime(sf::milliseconds(16));
+            manager.update();
+            if (eachFrame)
+                eachFrame();
+        }
+    }
+    const std::shared_ptr<lib::scn::Scene>& current() const { return manager.currentScene(); }
+
+    lib::scn::SceneManager manager{std::make_shared<lib::scn::ResourceManager>("")};
+};
+
+// A game scene of that mode and start level (from 0), started.
+inline std::shared_ptr<GameScene> headlessGame(int mode = 0, int startLevel = 0)
+{
+    lib::Configuration table(":HeadlessGame");
+    Settings::GameMode.store(table, mode);
+    Settings::StartLevel.store(table, startLevel);
+    return std::make_shared<GameScene>("GameScene", ":HeadlessGame");
+}
+
+} // namespace bexil::test
