@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -106,6 +107,17 @@ std::string cell(const Spread& s, int decimals)
     return text;
 }
 
+// A round top for an axis from 0, in four equal steps of 1, 2, 2.5 or 5 times a power of ten.
+double roundTop(double top)
+{
+    const double step = top / 4;
+    const double power = std::pow(10.0, std::floor(std::log10(step)));
+    for (const double multiple : {1.0, 2.0, 2.5, 5.0})
+        if (multiple * power >= step)
+            return 4 * multiple * power;
+    return 40 * power;
+}
+
 // Two panels side by side, time survived and levels gained against the start level, a line per
 // mode through the medians and a bar over the middle half.
 void writeSvg(const std::string& file, const std::vector<std::vector<Result>>& results)
@@ -127,7 +139,7 @@ void writeSvg(const std::string& file, const std::vector<std::vector<Result>>& r
         double top = 0;
         for (const auto& games : results)
             top = std::max(top, spread(games, panels[p].field).high);
-        top = top > 0 ? top * 1.1 : 1;
+        top = roundTop(top > 0 ? top : 1);
         const double x0 = static_cast<double>(p) * Width + Left;
         const auto x = [&](std::size_t level)
         { return x0 + Plot * static_cast<double>(level) / (StartLevels.size() - 1); };
@@ -138,8 +150,7 @@ void writeSvg(const std::string& file, const std::vector<std::vector<Result>>& r
             << "\" x2=\"" << x0 << "\" y2=\"" << y(0) << "\" stroke=\"black\"/>\n";
         for (int tick = 0; tick <= 4; ++tick)
             svg << "<text x=\"" << x0 - 6 << "\" y=\"" << y(top * tick / 4) + 4
-                << "\" text-anchor=\"end\">" << static_cast<int>(top * tick / 4 + 0.5)
-                << "</text>\n";
+                << "\" text-anchor=\"end\">" << top * tick / 4 << "</text>\n";
         for (std::size_t l = 0; l < StartLevels.size(); ++l)
             svg << "<text x=\"" << x(l) << "\" y=\"" << y(0) + 16 << "\" text-anchor=\"middle\">"
                 << StartLevels[l] << "</text>\n";

@@ -21,7 +21,7 @@ constexpr double ConsumedWeight = 0.3;
 // The second launch of a plan counts for less: the board will have changed by then.
 constexpr double SecondLaunchWeight = 0.8;
 // Each press costs time in which tokens arrive.
-constexpr double PressCost = 0.05;
+constexpr double PressCost = 0.2;
 // Keeping to the lane already aimed at, on a near tie.
 constexpr double KeepTargetBonus = 0.05;
 
