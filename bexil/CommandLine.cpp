@@ -12,7 +12,7 @@ CommandLine::CommandLine(int argc, const char* const* argv)
     for (int i = 1; i < argc; ++i)
     {
         const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h")
+        if (argument == "--help")
         {
             m_action = Action::Help;
             return;

@@ -26,15 +26,17 @@ TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
     for (const auto& child : menus.menu->children())
         tree +=
             dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
-    EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- mainLogo ",
-              tree);
+    EXPECT_EQ(
+        "background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- HowToPlayMenu- "
+        "mainLogo ",
+        tree);
 }
 
 TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
 {
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
-    EXPECT_EQ(2u, main.selectedOption()) << "wraps up; other keys do nothing";
+    EXPECT_EQ(3u, main.selectedOption()) << "wraps up; other keys do nothing";
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
     EXPECT_EQ(1u, main.selectedOption()) << "wraps down";
     const sf::Vector2f label = main.options[1].text->getPosition();
