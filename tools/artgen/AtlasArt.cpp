@@ -201,12 +201,13 @@ void drawFlash(Canvas& canvas, const Frame& f)
 void drawGlow(Canvas& canvas, const Frame& f)
 {
     const Box inner = grown(f.box(), -f.size * 0.26f);
-    canvas.paint(f.box(), [](Vec) { return -1e9f; },
-                 [&](Vec p)
-                 {
-                     const float d = roundBoxSdf(p, inner, f.size * 0.08f);
-                     return withAlpha(White, 1.f - smooth(-f.size * 0.1f, f.size * 0.24f, d));
-                 });
+    canvas.paint(
+        f.box(), [](Vec) { return -1e9f; },
+        [&](Vec p)
+        {
+            const float d = roundBoxSdf(p, inner, f.size * 0.08f);
+            return withAlpha(White, 1.f - smooth(-f.size * 0.1f, f.size * 0.24f, d));
+        });
 }
 
 void fill(Canvas& canvas, const Frame& f, Colour colour)
