@@ -26,16 +26,19 @@ public:
     static constexpr int PanelBorder = 32;
 
     // The colour index of a piece (0 red, 1 green, 2 blue, 3 yellow, 4 magenta) picks the frame.
-    // A token: a glossy sphere with a dark rim, drawn over a whole cell.
+    // Pieces are drawn over a whole cell and keep inside the ellipse inscribed in their frame,
+    // so that they can texture the game's elliptic shapes.
+    // A token: a glossy sphere with a dark rim and a haze of its colour.
     static constexpr AtlasFrame token(int colour) { return slot(colour, 0); }
-    // The player's arrow, pointing up, drawn over a whole cell.
+    // The player's arrow, pointing up, with a dark rim and a light edge.
     static constexpr AtlasFrame arrow(int colour) { return slot(colour, 1); }
-    // The colour-blind look's mark of a colour, light with a dark outline, centred in its
-    // frame so that it lays over a token's frame as it is.
-    static constexpr AtlasFrame mark(int colour) { return slot(colour, 2); }
-    // A bevelled cell in greys, tinted with the cell's colour.
+    // The colour-blind look's token and arrow: the same with the colour's own mark.
+    static constexpr AtlasFrame markedToken(int colour) { return slot(colour, 2); }
+    static constexpr AtlasFrame markedArrow(int colour) { return slot(colour, 3); }
+    // A bevelled cell in greys, tinted with the cell's colour; its face is FaceGrey.
     static constexpr AtlasFrame tile() { return slot(5, 0); }
-    // A plate like the title screen's, for the score panels and the banners.
+    static constexpr float FaceGrey = 0.8f;
+    // A plate like the title screen's, for the panels and the banner.
     static constexpr AtlasFrame panel() { return slot(5, 1); }
     // A soft rounded glow filling the frame (lane warnings).
     static constexpr AtlasFrame glow() { return slot(5, 2); }

@@ -69,15 +69,16 @@ void drawArrow(Canvas& canvas, const Frame& f, Colour base)
 {
     const float s = f.size;
     const Vec o = f.origin;
+    // The corners stay inside the circle inscribed in the frame.
     const Vec corners[4] = {{o.x + 0.5f * s, o.y + 0.05f * s},
-                            {o.x + 0.93f * s, o.y + 0.93f * s},
-                            {o.x + 0.5f * s, o.y + 0.74f * s},
-                            {o.x + 0.07f * s, o.y + 0.93f * s}};
+                            {o.x + 0.86f * s, o.y + 0.8f * s},
+                            {o.x + 0.5f * s, o.y + 0.64f * s},
+                            {o.x + 0.14f * s, o.y + 0.8f * s}};
     const auto shape = [&](Vec p) { return polygonSdf(p, corners, 4); };
     const float edge = s * 0.025f, rim = s * 0.035f, bevel = s * 0.09f;
     canvas.paint(
-        f.box(), [&](Vec p) { return shape(p) - edge * 2.5f; },
-        [&](Vec) { return withAlpha(Black, 0.45f); }, edge * 3.f);
+        f.box(), [&](Vec p) { return shape(p) - edge * 1.5f; },
+        [&](Vec) { return withAlpha(Black, 0.45f); }, edge * 2.f);
     canvas.paint(
         f.box(), [&](Vec p) { return shape(p) - edge; }, [&](Vec) { return rgb(245, 245, 255); });
     canvas.paint(f.box(), shape,
@@ -97,8 +98,8 @@ void drawArrow(Canvas& canvas, const Frame& f, Colour base)
                  });
 }
 
-// The five marks of the colour-blind look, one silhouette per colour: a cross (red), a dot
-// (green), a diamond (blue), a star (yellow) and two bars (magenta).
+// The five marks of the colour-blind look, about 23 texels from their centre, one silhouette per
+// colour: a cross (red), a dot (green), a diamond (blue), a star (yellow) and two bars (magenta).
 float markSdf(int colour, Vec q)
 {
     const float ax = std::abs(q.x), ay = std::abs(q.y);
@@ -131,18 +132,22 @@ float markSdf(int colour, Vec q)
     }
 }
 
-void drawMark(Canvas& canvas, const Frame& f, int colour)
+// A mark over a piece, centred at c and scaled.
+void drawMark(Canvas& canvas, const Frame& f, int colour, Vec c, float scale)
 {
-    const Vec c{f.origin.x + f.size * 0.5f, f.origin.y + f.size * 0.5f};
-    const auto shape = [&](Vec p) { return markSdf(colour, sub(p, c)); };
+    const auto shape = [&](Vec p) {
+        return markSdf(colour, {(p.x - c.x) / scale, (p.y - c.y) / scale}) * scale;
+    };
     canvas.paint(
-        f.box(), [&](Vec p) { return shape(p) - 4.5f; }, [&](Vec) { return RimColour; });
-    canvas.paint(f.box(), shape,
-                 [&](Vec p) { return mix(White, rgb(205, 205, 220), (p.y - c.y + 20.f) / 40.f); });
+        f.box(), [&](Vec p) { return shape(p) - 4.5f * scale; }, [&](Vec) { return RimColour; });
+    canvas.paint(
+        f.box(), shape,
+        [&](Vec p)
+        { return mix(White, rgb(205, 205, 220), (p.y - c.y + 20.f * scale) / (40.f * scale)); });
 }
 
 // A cell in greys, to be multiplied by the cell's colour: a dark groove, a bevel lit from the
-// top left and a slightly curved face whose middle grey is FaceGrey.
+// top left and a face shaded from top to bottom around LookAtlas::FaceGrey.
 void drawTile(Canvas& canvas, const Frame& f)
 {
     const Box face = grown(f.box(), -f.size * 0.03f);
@@ -158,7 +163,7 @@ void drawTile(Canvas& canvas, const Frame& f)
                      const float slope = 1.f - smooth(bevel * 0.7f, bevel, depth);
                      const float lit = facingLight(outward(shape, p));
                      const float t = q.y / f.size;
-                     float v = 0.84f - 0.08f * t;
+                     float v = LookAtlas::FaceGrey + 0.04f - 0.08f * t;
                      v += slope * (lit < 0.f ? -0.24f * lit : -0.3f * lit);
                      return grey(v);
                  });
@@ -227,9 +232,16 @@ void drawAtlas(Canvas& canvas)
 {
     for (int colour = 0; colour < 5; ++colour)
     {
-        drawAtlasToken(canvas, Frame(LookAtlas::token(colour)), TokenColours[colour]);
-        drawArrow(canvas, Frame(LookAtlas::arrow(colour)), TokenColours[colour]);
-        drawMark(canvas, Frame(LookAtlas::mark(colour)), colour);
+        const Colour base = TokenColours[colour];
+        drawAtlasToken(canvas, Frame(LookAtlas::token(colour)), base);
+        drawArrow(canvas, Frame(LookAtlas::arrow(colour)), base);
+        const Frame token(LookAtlas::markedToken(colour)), arrow(LookAtlas::markedArrow(colour));
+        drawAtlasToken(canvas, token, base);
+        drawMark(canvas, token, colour,
+                 {token.origin.x + token.size * 0.5f, token.origin.y + token.size * 0.5f}, 1.f);
+        drawArrow(canvas, arrow, base);
+        drawMark(canvas, arrow, colour,
+                 {arrow.origin.x + arrow.size * 0.5f, arrow.origin.y + arrow.size * 0.56f}, 0.72f);
     }
     drawTile(canvas, Frame(LookAtlas::tile()));
     const float border = fl(LookAtlas::PanelBorder);
