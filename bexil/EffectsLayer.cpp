@@ -277,8 +277,9 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
                   sf::Color::White);
 
     const float pulse = 0.5f + 0.5f * std::sin(TwoPi * now.asSeconds() / GlowPulseSeconds);
+    // Under the dimming nothing warns: the glow would shine through it.
     for (const Lane& lane : m_lanes)
-        if (lane.warn)
+        if (lane.warn && !m_paused && !m_gameOver)
             quad(m_glowing, lane.area, frameRect(LookAtlas::glow()),
                  sf::Color(255, 50, 20, alphaOf(0.25f + 0.3f * pulse)));
     for (Flash& flash : m_flashes)

@@ -1,8 +1,10 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/EffectsLayer.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
+#include "lib/core/Window.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -15,8 +17,10 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
+#include <initializer_list>
 
 namespace bexil
 {
@@ -38,6 +42,9 @@ constexpr float SecondLineY = 200.f;
 const sf::Vector2f ScoreDotSize(15.f, 15.f);
 const sf::Vector2f ScoreDotTarget(450.f, 100.f);
 const sf::Vector2f BackgroundDotSize(10.f, 10.f);
+// The modern looks' labels: the classic blue is too dark on their night-blue panels.
+const sf::Color ModernLabel(130, 150, 255);
+const sf::Vector2f PanelPadding(36.f, 28.f);
 
 // The board of 18 × 12 cells with its 4 × 4 centre square, and the four bands of lanes that
 // lead to it from the left, top, right and bottom edges.
@@ -87,6 +94,14 @@ void GameScene::onInit()
     m_levelGroup = createNewRenderGroup("level");
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
+    m_atlas = resources.getResource("game_scene.look")->getAsTexture();
+    if (m_atlas != nullptr)
+    {
+        m_effects = std::make_shared<EffectsLayer>(
+            *m_atlas, *resources.getResource("game_scene.scoreFont")->getAsFont());
+        addRenderGroup(m_effects, m_gameOverScreen);
+    }
 }
 
 void GameScene::createTexts()
@@ -147,6 +162,15 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
+    m_skin = PieceSkin(lookOf(Settings::Look.peek(*this)), m_atlas);
+    if (m_effects)
+    {
+        m_effects->clear();
+        m_effects->setVisible(m_skin.isModern());
+    }
+    const sf::Color label = m_skin.isModern() ? ModernLabel : sf::Color::Blue;
+    for (const auto& text : {m_scoreText, m_levelText, m_currentText, m_goalText})
+        text->setColor(label);
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
     createBackgroundTiles();
     addPlayer();
@@ -166,6 +190,7 @@ void GameScene::onEnterScene()
     textOf(m_currentText).setString(m_gameMode == TimeMode ? "Time: " : "Tokens: ");
     textOf(m_goalText).setString("Goal: ");
     placeDisplays();
+    fitPanels();
 
     setGameState(GameState::Playing);
     m_gameClock.restart();
@@ -204,6 +229,8 @@ void GameScene::createBackgroundTiles()
             const sf::Vector2f corner = board2Scene({x, y});
             row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
             row.back()->setPositionWithAlignment(corner, Alignment::Left);
+            if (m_skin.isModern())
+                continue;
             const std::shared_ptr<Renderizable> dot =
                 m_backgroundTilesGroup->createShape("backgroundTilePoint", BackgroundDotSize);
             dot->setPositionWithAlignment(corner + cell * 0.5f, Alignment::Center);
@@ -251,6 +278,7 @@ void GameScene::generateNextToken()
                       { return pushToken(p, d); });
     addNewToken(cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
+    warnLanes();
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -269,12 +297,15 @@ void GameScene::gameOver()
 {
     setGameState(GameState::GameOver);
     m_gameOverScreen->setVisible(true);
+    if (m_skin.isModern())
+        m_effects->showGameOver(m_score, m_levelProperties.level() + 1);
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
 {
     assert(m_boardModel && m_boardModel->contains(position));
     const auto tile = std::make_shared<Tile>(colour, tileSize());
+    m_skin.dress(*tile);
     tile->setPositionWithAlignment(board2Scene(position), Alignment::Left);
     m_mainBoard->addRenderizable(tile);
     m_boardModel->setTile(position, tile);
@@ -333,6 +364,13 @@ void GameScene::addPlayer()
     assert(m_boardModel);
     const sf::Vector2u start(m_gameData.centerRect.left, m_gameData.centerRect.top);
     m_player = std::make_shared<Player>(start, tileSize());
+    m_skin.dress(*m_player);
+    if (m_skin.isModern())
+    {
+        const sf::Vector2u window = sceneManager()->window()->getSize();
+        m_player->turnAspect =
+            static_cast<float>(window.x) / static_cast<float>(window.y) * ViewSize.y / ViewSize.x;
+    }
     m_mainBoard->addRenderizable(m_player);
     m_boardModel->setTile(start, m_player);
 }
@@ -373,6 +411,7 @@ void GameScene::launchPlayer()
                       { return launchStep(p, launch); });
     if (m_gameMode == TokenMode)
         updateGoals();
+    warnLanes();
 }
 
 bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
@@ -383,10 +422,18 @@ bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
     if (token->data == launch.colour)
     {
         ++launch.inARow;
-        increaseScore(launch.inARow * m_levelProperties.baseScore());
+        const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
+        increaseScore(points);
         ++m_consumedTokens;
         const sf::Vector2f from = board2Scene(cell);
         m_boardModel->deleteTile(cell);
+        if (m_skin.isModern())
+        {
+            m_effects->burst(cellRect(cell), GameBaseTile::colorOf(launch.colour), points);
+            if (launch.inARow >= 3)
+                m_effects->combo(cellRect(cell), launch.inARow);
+            return true;
+        }
         const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
         dot->setPositionWithAlignment(from, Alignment::Left);
         addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
@@ -405,6 +452,7 @@ void GameScene::increaseScore(std::uint32_t points)
     std::snprintf(digits, sizeof digits, "%0*u", static_cast<int>(m_scoreDigits),
                   static_cast<unsigned int>(m_score));
     textOf(m_scoreDisplay).setString(digits);
+    fitPanels();
 }
 
 void GameScene::setLevel(std::uint32_t level)
@@ -415,6 +463,8 @@ void GameScene::setLevel(std::uint32_t level)
     recolourBackground();
     updateLevelDisplay();
     updateGoals();
+    if (m_skin.isModern())
+        m_effects->banner(level + 1);
 }
 
 void GameScene::recolourBackground()
@@ -424,8 +474,8 @@ void GameScene::recolourBackground()
         for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
         {
             const bool center = pointInCenter({x, y});
-            m_backgroundTiles[y][x]->setColor(
-                m_levelProperties.getBackgroundTileColor(x, y, center));
+            m_skin.dressCell(*m_backgroundTiles[y][x],
+                             m_levelProperties.getBackgroundTileColor(x, y, center));
         }
     }
 }
@@ -461,6 +511,7 @@ void GameScene::showProgress(std::uint32_t value)
         return;
     m_shownProgress = value;
     showNumber(*m_currentDisplay, value);
+    fitPanels();
 }
 
 void GameScene::showNumber(Renderizable& text, std::uint32_t value)
@@ -480,11 +531,15 @@ void GameScene::switchPause()
         addAnimation(lib::scn::draw::anim::createColorAnimation(
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
+        if (m_skin.isModern())
+            m_effects->setPaused(true);
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
         m_gameClock.resume();
+        if (m_skin.isModern())
+            m_effects->setPaused(false);
         break;
     case GameState::GameOver:
         break;
@@ -538,10 +593,75 @@ void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
     }
 }
 
-void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, const int&, const int&)
+void GameScene::tileChanged(const sf::Vector2u& position, lib::board::WeakTile tile, const int&,
+                            const int&)
 {
-    if (const auto piece = std::dynamic_pointer_cast<GameBaseTile>(tile.lock()))
-        piece->setColor(piece->getColor());
+    const lib::board::SharedTile changed = tile.lock();
+    if (const auto token = std::dynamic_pointer_cast<Tile>(changed))
+        m_skin.dress(*token);
+    else if (const auto player = std::dynamic_pointer_cast<Player>(changed))
+        m_skin.dress(*player);
+    else
+        return;
+    // Only a swap changes a piece's colour: both pieces flash.
+    if (m_skin.isModern())
+        m_effects->flash(cellRect(position));
+}
+
+sf::FloatRect GameScene::cellRect(const sf::Vector2u& position) const
+{
+    return {board2Scene(position), tileSize()};
+}
+
+void GameScene::fitPanels()
+{
+    if (!m_skin.isModern())
+        return;
+    const auto around =
+        [](const RenderGroup& group, std::initializer_list<const Renderizable*> texts)
+    {
+        sf::FloatRect box = texts.begin()[0]->getAsText()->getGlobalBounds();
+        for (const Renderizable* text : texts)
+        {
+            const sf::FloatRect b = text->getAsText()->getGlobalBounds();
+            const float right = std::max(box.left + box.width, b.left + b.width);
+            const float bottom = std::max(box.top + box.height, b.top + b.height);
+            box.left = std::min(box.left, b.left);
+            box.top = std::min(box.top, b.top);
+            box.width = right - box.left;
+            box.height = bottom - box.top;
+        }
+        const sf::Vector2f at = group.getPosition() - PanelPadding;
+        return sf::FloatRect(box.left + at.x, box.top + at.y, box.width + 2.f * PanelPadding.x,
+                             box.height + 2.f * PanelPadding.y);
+    };
+    m_effects->setPanels(around(*m_scoreGroup, {m_scoreText.get(), m_scoreDisplay.get(),
+                                                m_levelText.get(), m_levelDisplay.get()}),
+                         around(*m_levelGroup, {m_currentText.get(), m_currentDisplay.get(),
+                                                m_goalText.get(), m_goalDisplay.get()}));
+}
+
+void GameScene::warnLanes()
+{
+    if (!m_skin.isModern() || !m_boardModel)
+        return;
+    std::size_t lane = 0;
+    for (const TokenZone& zone : m_gameData.tokenZones)
+        for (std::uint32_t i = 0; i < zone.lanes; ++i, ++lane)
+        {
+            const bool across = zone.direction.isHorizontal();
+            const sf::Vector2u edge = across
+                                          ? sf::Vector2u(zone.edgeCorner.x, zone.edgeCorner.y + i)
+                                          : sf::Vector2u(zone.edgeCorner.x + i, zone.edgeCorner.y);
+            const sf::Vector2u last = across ? sf::Vector2u(zone.centerCorner.x, edge.y)
+                                             : sf::Vector2u(edge.x, zone.centerCorner.y);
+            const sf::FloatRect a = cellRect(edge), b = cellRect(last);
+            const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+            const sf::FloatRect area(left, top, std::max(a.left, b.left) + a.width - left,
+                                     std::max(a.top, b.top) + a.height - top);
+            // The next arrival on this side pushes that token into the centre.
+            m_effects->warnLane(lane, area, !m_boardModel->tileEmpty(last));
+        }
 }
 
 sf::Vector2f GameScene::getDefaultSizeView()

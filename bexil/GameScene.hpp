@@ -3,6 +3,7 @@
 #include "bexil/Direction.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
+#include "bexil/PieceSkin.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/PClock.hpp"
@@ -24,9 +25,15 @@ namespace lib::scn::draw
 class Renderizable;
 }
 
+namespace sf
+{
+class Texture;
+}
+
 namespace bexil
 {
 
+class EffectsLayer;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -203,6 +210,11 @@ private:
     bool launchStep(const sf::Vector2u& cell, LaunchState& launch);
     bool playerInItsCell() const;
     void gameOver();
+    // The modern looks: the scene's own coordinates of a cell, the panels behind the texts
+    // and the lanes one token short of the centre.
+    sf::FloatRect cellRect(const sf::Vector2u& position) const;
+    void fitPanels();
+    void warnLanes();
 
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
@@ -237,6 +249,9 @@ private:
     std::vector<std::vector<std::shared_ptr<lib::scn::draw::Renderizable>>> m_backgroundTiles;
     // The progress number currently shown, so a frame rewrites the text only when it changes.
     std::int64_t m_shownProgress = -1;
+    sf::Texture* m_atlas = nullptr;
+    PieceSkin m_skin{Look::Classic, nullptr};
+    std::shared_ptr<EffectsLayer> m_effects;
 };
 
 } // namespace bexil

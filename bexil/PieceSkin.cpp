@@ -72,8 +72,7 @@ void PieceSkin::dress(Player& player) const
                                         : LookAtlas::arrow(colour));
 }
 
-void PieceSkin::dressCell(lib::scn::draw::Renderizable& cell, lib::scn::draw::Renderizable& dot,
-                          const sf::Color& levelColour) const
+void PieceSkin::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const
 {
     if (!isModern())
     {
@@ -84,7 +83,6 @@ void PieceSkin::dressCell(lib::scn::draw::Renderizable& cell, lib::scn::draw::Re
     if (shape.getTexture() != m_atlas)
         texture(shape, m_atlas, LookAtlas::tile());
     cell.setColor(toneDown(levelColour));
-    dot.setVisible(false);
 }
 
 sf::Color PieceSkin::toneDown(const sf::Color& colour)

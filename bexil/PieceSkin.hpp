@@ -36,9 +36,8 @@ public:
     // On creation and after each change of colour.
     void dress(Tile& token) const;
     void dress(Player& player) const;
-    // A background cell and its centre dot in the level's colour.
-    void dressCell(lib::scn::draw::Renderizable& cell, lib::scn::draw::Renderizable& dot,
-                   const sf::Color& levelColour) const;
+    // A background cell in the level's colour. (The modern looks have no centre dots.)
+    void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const;
 
     // The modern cell colour of a level colour: desaturated and taken most of the way toward
     // the title screen's night blue, so that every token colour stands out on it.

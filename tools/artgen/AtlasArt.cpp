@@ -241,7 +241,7 @@ void drawAtlas(Canvas& canvas)
                  {token.origin.x + token.size * 0.5f, token.origin.y + token.size * 0.5f}, 1.f);
         drawArrow(canvas, arrow, base);
         drawMark(canvas, arrow, colour,
-                 {arrow.origin.x + arrow.size * 0.5f, arrow.origin.y + arrow.size * 0.56f}, 0.72f);
+                 {arrow.origin.x + arrow.size * 0.5f, arrow.origin.y + arrow.size * 0.56f}, 0.85f);
     }
     drawTile(canvas, Frame(LookAtlas::tile()));
     const float border = fl(LookAtlas::PanelBorder);
