@@ -31,7 +31,7 @@ constexpr unsigned int PopupSize = 70;
 constexpr unsigned int ComboSize = 90;
 constexpr unsigned int BannerSize = 150;
 constexpr unsigned int FinalScoreSize = 90;
-const sf::Vector2f BannerCentre(1000.f, 560.f);
+const sf::Vector2f BannerCentre(1000.f, 470.f);
 const sf::Vector2f FinalScoreCentre(1000.f, 1500.f);
 
 float secondsSince(sf::Time born, sf::Time now)

@@ -100,7 +100,6 @@ void GameScene::onInit()
     {
         m_effects = std::make_shared<EffectsLayer>(
             *m_atlas, *resources.getResource("game_scene.scoreFont")->getAsFont());
-        addRenderGroup(m_effects, m_gameOverScreen);
     }
 }
 
@@ -163,10 +162,11 @@ void GameScene::onDeinit()
 void GameScene::onEnterScene()
 {
     m_skin = PieceSkin(lookOf(Settings::Look.peek(*this)), m_atlas);
-    if (m_effects)
+    // Under the texts; the classic look's tree stays as it always was.
+    if (m_skin.isModern())
     {
         m_effects->clear();
-        m_effects->setVisible(m_skin.isModern());
+        addRenderGroup(m_effects, m_gameOverScreen);
     }
     const sf::Color label = m_skin.isModern() ? ModernLabel : sf::Color::Blue;
     for (const auto& text : {m_scoreText, m_levelText, m_currentText, m_goalText})
@@ -213,6 +213,8 @@ void GameScene::onExitScene()
         m_backgroundTilesGroup.reset();
     }
     m_backgroundTiles.clear();
+    if (m_effects)
+        removeRenderizable(m_effects);
 }
 
 void GameScene::createBackgroundTiles()
