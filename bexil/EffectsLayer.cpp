@@ -22,12 +22,11 @@ constexpr float TwoPi = 6.2831853f;
 constexpr std::size_t ParticlesPerBurst = 8;
 // Sizes on screen, in pixels, whatever the window's shape.
 constexpr float PanelBorderPixels = 26.f;
-constexpr float ParticlePixels = 18.f;
+constexpr float ParticlePixels = 26.f;
 constexpr float ParticleSpeed = 260.f;
 constexpr float PopupRise = 150.f;
-constexpr float GlowPulseSeconds = 0.8f;
 
-constexpr unsigned int PopupSize = 70;
+constexpr unsigned int PopupSize = 58;
 constexpr unsigned int ComboSize = 90;
 constexpr unsigned int BannerSize = 150;
 constexpr unsigned int FinalScoreSize = 90;
@@ -133,7 +132,7 @@ EffectsLayer::EffectsLayer(const sf::Texture& atlas, const sf::Font& font)
     setUp(m_banner.text, font, BannerSize, sf::Color::White);
     setUp(m_finalScore, font, FinalScoreSize, sf::Color::White);
     // Room for everything at once, so that no frame grows the arrays.
-    const std::size_t quads = m_particles.size() + m_flashes.size() + m_lanes.size() + 4 * 9 + 1;
+    const std::size_t quads = 2 * m_flashes.size() + m_particles.size() + 4 * 9 + 1;
     m_shaded.resize(quads * 6);
     m_shaded.clear();
     m_glowing.resize(quads * 6);
@@ -162,7 +161,11 @@ void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std
                             (static_cast<float>(i) + 0.37f * static_cast<float>(m_nextFlash)) /
                             static_cast<float>(ParticlesPerBurst);
         const float speed = ParticleSpeed * (0.75f + 0.25f * static_cast<float>(i % 3));
-        particle = {now, middle, {std::cos(angle) * speed, std::sin(angle) * speed}, colour, true};
+        // Lighter than the token, so that dark colours still spark on dark cells.
+        const sf::Color light(static_cast<sf::Uint8>((colour.r + 255) / 2),
+                              static_cast<sf::Uint8>((colour.g + 255) / 2),
+                              static_cast<sf::Uint8>((colour.b + 255) / 2));
+        particle = {now, middle, {std::cos(angle) * speed, std::sin(angle) * speed}, light, true};
     }
     char string[16];
     std::snprintf(string, sizeof string, "+%u", static_cast<unsigned int>(points));
@@ -183,7 +186,7 @@ void EffectsLayer::flash(const sf::FloatRect& cell)
 {
     Flash& flash = m_flashes[m_nextFlash];
     m_nextFlash = (m_nextFlash + 1) % m_flashes.size();
-    flash = {lib::Clock::now(), cell, sf::Color::White, false, true};
+    flash = {lib::Clock::now(), cell, sf::Color::White, true, true};
 }
 
 void EffectsLayer::banner(std::uint32_t levelShown)
@@ -200,11 +203,6 @@ void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const char* string,
     popup.at = at;
     popup.born = now;
     popup.live = true;
-}
-
-void EffectsLayer::warnLane(std::size_t lane, const sf::FloatRect& area, bool warn)
-{
-    m_lanes[lane] = {area, warn};
 }
 
 void EffectsLayer::setPaused(bool paused)
@@ -230,8 +228,6 @@ void EffectsLayer::clear()
         flash.live = false;
     for (Popup& popup : m_popups)
         popup.live = false;
-    for (Lane& lane : m_lanes)
-        lane.warn = false;
     m_combo.live = m_banner.live = false;
     m_paused = m_gameOver = false;
 }
@@ -276,12 +272,6 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
         ninePatch(m_shaded, grown(m_finalScore.getGlobalBounds(), pixel * 24.f), border,
                   sf::Color::White);
 
-    const float pulse = 0.5f + 0.5f * std::sin(TwoPi * now.asSeconds() / GlowPulseSeconds);
-    // Under the dimming nothing warns: the glow would shine through it.
-    for (const Lane& lane : m_lanes)
-        if (lane.warn && !m_paused && !m_gameOver)
-            quad(m_glowing, lane.area, frameRect(LookAtlas::glow()),
-                 sf::Color(255, 50, 20, alphaOf(0.25f + 0.3f * pulse)));
     for (Flash& flash : m_flashes)
     {
         if (!flash.live)

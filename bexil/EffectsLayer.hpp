@@ -21,8 +21,8 @@ namespace bexil
 {
 
 // What the modern looks draw over the board: the score panels, the bursts of consumed tokens
-// with their "+N", the combo cue, the swap flash, the level banner, the lane warnings, the
-// pause dimming and the game over screen. The game scene places it under its texts and tells
+// with their "+N", the combo cue, the swap flash, the level banner, the pause dimming and the
+// game over screen. The game scene places it under its texts and tells
 // it what happened; every effect takes a slot of a fixed pool and is timed by lib::Clock, so
 // frames allocate nothing. The atlas and the font are borrowed: they must outlive the layer.
 // Coordinates are the game view's (2000 × 2000).
@@ -34,7 +34,6 @@ public:
     static constexpr float PopupSeconds = 0.9f;
     static constexpr float FlashSeconds = 0.3f;
     static constexpr float BannerSeconds = 1.5f;
-    static constexpr std::size_t LaneCount = 16;
 
     EffectsLayer(const sf::Texture& atlas, const sf::Font& font);
 
@@ -48,8 +47,6 @@ public:
     void flash(const sf::FloatRect& cell);
     // "Level N" over the board for BannerSeconds.
     void banner(std::uint32_t levelShown);
-    // A lane (0 to LaneCount - 1) glows while it is one token short of the centre.
-    void warnLane(std::size_t lane, const sf::FloatRect& area, bool warn);
     void setPaused(bool paused);
     // Darkens the board and shows the final score and level under "GAME OVER".
     void showGameOver(std::uint32_t score, std::uint32_t levelShown);
@@ -59,7 +56,6 @@ public:
     // What is showing now, for tests and the benchmark.
     std::size_t liveParticles() const;
     bool bannerShowing() const;
-    bool laneWarned(std::size_t lane) const { return m_lanes[lane].warn; }
     const sf::Text& popupText(std::size_t slot) const { return m_popups[slot].text; }
 
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
@@ -87,11 +83,6 @@ private:
         sf::Text text;
         bool live = false;
     };
-    struct Lane
-    {
-        sf::FloatRect area;
-        bool warn = false;
-    };
 
     void build(sf::Time now, sf::Vector2f pixel);
     void drawTexts(lib::core::Window& window, sf::RenderStates& states, sf::Time now,
@@ -107,7 +98,6 @@ private:
     Popup m_combo;
     Popup m_banner;
     sf::Text m_finalScore;
-    std::array<Lane, LaneCount> m_lanes;
     sf::FloatRect m_leftPanel, m_rightPanel;
     std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;
     bool m_paused = false, m_gameOver = false;

@@ -1,6 +1,7 @@
 #include "bexil/GameScene.hpp"
 
 #include "bexil/EffectsLayer.hpp"
+#include "bexil/LaneWarnings.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
@@ -100,6 +101,7 @@ void GameScene::onInit()
     {
         m_effects = std::make_shared<EffectsLayer>(
             *m_atlas, *resources.getResource("game_scene.scoreFont")->getAsFont());
+        m_laneWarnings = std::make_shared<LaneWarnings>(*m_atlas);
     }
 }
 
@@ -173,6 +175,12 @@ void GameScene::onEnterScene()
         text->setColor(label);
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
     createBackgroundTiles();
+    if (m_skin.isModern())
+    {
+        // Between the cells and the pieces.
+        m_laneWarnings->clear();
+        addRenderGroup(m_laneWarnings, m_mainBoard);
+    }
     addPlayer();
 
     // The menus write 0 or 1; anything else plays the default, token mode.
@@ -214,7 +222,10 @@ void GameScene::onExitScene()
     }
     m_backgroundTiles.clear();
     if (m_effects)
+    {
         removeRenderizable(m_effects);
+        removeRenderizable(m_laneWarnings);
+    }
 }
 
 void GameScene::createBackgroundTiles()
@@ -659,10 +670,12 @@ void GameScene::warnLanes()
                                              : sf::Vector2u(edge.x, zone.centerCorner.y);
             const sf::FloatRect a = cellRect(edge), b = cellRect(last);
             const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
-            const sf::FloatRect area(left, top, std::max(a.left, b.left) + a.width - left,
-                                     std::max(a.top, b.top) + a.height - top);
+            // A little wider than the lane, so that the glow shows beside its tokens.
+            const sf::FloatRect area(left - a.width * 0.2f, top - a.height * 0.2f,
+                                     std::max(a.left, b.left) + a.width * 1.4f - left,
+                                     std::max(a.top, b.top) + a.height * 1.4f - top);
             // The next arrival on this side pushes that token into the centre.
-            m_effects->warnLane(lane, area, !m_boardModel->tileEmpty(last));
+            m_laneWarnings->warn(lane, area, !m_boardModel->tileEmpty(last));
         }
 }
 

@@ -34,6 +34,7 @@ namespace bexil
 {
 
 class EffectsLayer;
+class LaneWarnings;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -252,6 +253,7 @@ private:
     sf::Texture* m_atlas = nullptr;
     PieceSkin m_skin{Look::Classic, nullptr};
     std::shared_ptr<EffectsLayer> m_effects;
+    std::shared_ptr<LaneWarnings> m_laneWarnings;
 };
 
 } // namespace bexil
