@@ -28,9 +28,10 @@ constexpr float PopupRise = 150.f;
 
 constexpr unsigned int PopupSize = 58;
 constexpr unsigned int ComboSize = 90;
-constexpr unsigned int BannerSize = 150;
+constexpr unsigned int BannerSize = 120;
 constexpr unsigned int FinalScoreSize = 90;
-const sf::Vector2f BannerCentre(1000.f, 470.f);
+// Between the score panels and the centre square.
+const sf::Vector2f BannerCentre(1000.f, 560.f);
 const sf::Vector2f FinalScoreCentre(1000.f, 1500.f);
 
 float secondsSince(sf::Time born, sf::Time now)
@@ -265,7 +266,7 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
         m_banner.text.setFillColor(withAlpha(sf::Color::White, opacity));
         m_banner.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
         if (m_banner.live)
-            ninePatch(m_shaded, grown(m_banner.text.getGlobalBounds(), pixel * 30.f), border,
+            ninePatch(m_shaded, grown(m_banner.text.getGlobalBounds(), pixel * 20.f), border,
                       withAlpha(sf::Color::White, opacity));
     }
     if (m_gameOver)

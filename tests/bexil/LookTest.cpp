@@ -169,13 +169,13 @@ TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
     open(0, 0);
     step(0.3f); // faded in
     EXPECT_TRUE(effects().bannerShowing());
-    // The banner's white letters across the middle of the screen, 470 units down.
+    // The banner's white letters across the middle of the screen, 560 units down.
     const auto lettersShown = [this]
     {
         capture();
         int white = 0;
         for (unsigned int x = 400; x < 624; ++x)
-            white += distance(image.getPixel(x, 180), sf::Color::White) < 60;
+            white += distance(image.getPixel(x, 215), sf::Color::White) < 60;
         return white;
     };
     EXPECT_GT(lettersShown(), 10);
