@@ -163,6 +163,7 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
+    m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
     m_skin = PieceSkin(lookOf(Settings::Look.peek(*this)), m_atlas);
     // Under the texts; the classic look's tree stays as it always was.
     if (m_skin.isModern())

@@ -2,6 +2,7 @@
 
 #include "lib/Clock.hpp"
 #include "lib/Randomizer.hpp"
+#include "lib/core/Platform.hpp"
 #include "lib/core/ProgramController.hpp"
 #include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -10,7 +11,6 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/GlResource.hpp>
 
-#include <X11/Xlib.h>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -61,6 +61,7 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
     create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
            style, settings);
+    Platform::identifyWindow(getSystemHandle());
     setVerticalSyncEnabled(params.vsync);
     if (setActive(true))
         m_private->contextLock = std::make_unique<HeldContextLock>();
@@ -81,6 +82,9 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
     m_sceneManager->addScenes(m_controller->scenesVector());
+    // Frames are counted from the end of construction: loading the resources on a busy machine
+    // can outlast the first counting period, whose title would then show no frame at all.
+    m_private->clock.restart();
 }
 
 Window::~Window()
@@ -159,16 +163,7 @@ lib::Randomizer& Window::randomizer()
 
 bool Window::displayAvailable()
 {
-    // The probe's connection stays open for the whole run: closing it could leave the server
-    // without clients, and a server that resets then would refuse the window's own connection.
-    struct DisplayCloser
-    {
-        void operator()(::Display* display) const { XCloseDisplay(display); }
-    };
-    static std::unique_ptr<::Display, DisplayCloser> probe;
-    if (!probe)
-        probe.reset(XOpenDisplay(nullptr));
-    return probe != nullptr;
+    return Platform::displayAvailable();
 }
 
 } // namespace lib::core

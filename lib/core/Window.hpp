@@ -52,8 +52,8 @@ public:
     std::uint64_t drawCalls() const { return m_drawCalls; }
     void resetDrawCalls() { m_drawCalls = 0; }
 
-    // True when a display can be reached. Opening a window without one aborts the process
-    // inside the windowing library, so the program asks first.
+    // True when a display can be reached (see Platform). Opening a window without one aborts
+    // the process inside the windowing library, so the program asks first.
     static bool displayAvailable();
 
 private:

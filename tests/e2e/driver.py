@@ -143,9 +143,11 @@ class Shot:
 
 
 class XServer:
-    """An Xvfb of the test's own, on a display number that no other server holds."""
+    """An Xvfb of the test's own, on a display number that no other server holds; extra
+    arguments change its screen or extensions."""
 
-    def __init__(self):
+    def __init__(self, *extra):
+        self.extra = extra
         self.process = None
         self.display = None
 
@@ -159,7 +161,7 @@ class XServer:
                 continue
             process = subprocess.Popen(
                 ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                 "-noreset"],
+                 "-noreset", *self.extra],
                 stdout=subprocess.DEVNULL,
                 stderr=subprocess.DEVNULL,
                 preexec_fn=die_with_parent,

@@ -205,10 +205,10 @@ CASES = {
                              defaults(VSync="-1", Fullscreen="-0"), None),
         "resolution-zero": (config("ResolutionX=0\nResolutionY=0\n"), defaults(), None),
         "resolution-x-zero": (config("ResolutionX=0\nResolutionY=600\n"), defaults(), None),
-        "resolution-100000": (config("ResolutionX=100000\nResolutionY=100000\n"), defaults(),
-                              None),
-        "resolution-y-100000": (config("ResolutionX=800\nResolutionY=100000\n"), defaults(),
-                                None),
+        "resolution-100000": (config("ResolutionX=100000\nResolutionY=100000\n"),
+                              defaults(ResolutionX="100000", ResolutionY="100000"), None),
+        "resolution-y-100000": (config("ResolutionX=800\nResolutionY=100000\n"),
+                                defaults(ResolutionX="800", ResolutionY="100000"), None),
         "resolution-small": (config("ResolutionX=1\nResolutionY=1\n"),
                              defaults(ResolutionX="1", ResolutionY="1"), None),
         "bpp-zero": (config("bpp=0\n"), defaults(), None),
@@ -278,10 +278,6 @@ CASES = {
     "storage": {
         "config-is-a-folder": (lambda folder: os.mkdir(os.path.join(folder, "config.cfg")),
                                None, unchanged("config.cfg")),
-        "temporary-name-is-a-folder": (
-            lambda folder: (config("GraphicsLevel=2\n")(folder),
-                            os.mkdir(os.path.join(folder, "config.cfg.tmp"))),
-            None, unchanged("config.cfg")),
         "config-is-a-broken-link": (
             lambda folder: os.symlink("missing/settings.cfg", os.path.join(folder, "config.cfg")),
             defaults(), None),
@@ -440,10 +436,10 @@ def run_unwritable(session):
             check(status == 0, f"Exit ended the game with status {status}")
             check(open(os.path.join(folder, "config.cfg"), "rb").read() == before,
                   "the unwritable config.cfg changed")
-            check(not os.path.exists(os.path.join(folder, "config.cfg.tmp")),
-                  "a half-written config.cfg.tmp was left behind")
-            check("could not write config.cfg" in game.output(),
-                  f"Accept did not say that it could not write: {game.output()!r}")
+            check(not [name for name in os.listdir(folder) if name.endswith(".tmp")],
+                  "a half-written temporary file was left behind")
+            check(game.output().count("could not write config.cfg") == 2,
+                  f"Accept and Exit did not both say so: {game.output()!r}")
             print(f"  {name}: passed")
         except Failure as failure:
             print(f"  {name}: FAILED: {failure}")
