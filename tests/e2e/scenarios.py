@@ -39,7 +39,7 @@ def check_level_one(board):
 def first_start(session):
     """No config.cfg: a 1024 x 768 window titled "Bexil", then "Bexil FPS:N" (starting the game
     waits for it); the main menu's highlight and cursor follow Down and wrap; Exit writes the
-    twelve settings of a first start."""
+    thirteen settings of a first start."""
     game = session.start_game(session.folder())
     check(game.first_title == "Bexil", f"the first title is {game.first_title!r}")
     shot = game.shot("first-menu")
