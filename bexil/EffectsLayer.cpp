@@ -308,38 +308,51 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
     }
 }
 
-void EffectsLayer::drawTexts(lib::core::Window& window, sf::RenderStates& states, sf::Time now,
-                             unsigned int& drawn)
+void EffectsLayer::moveTexts(sf::Time now)
 {
-    const auto rising = [&](Popup& popup, float seconds)
+    const auto rising = [now](Popup& popup, float seconds)
     {
         if (!popup.live)
             return;
         const float u = secondsSince(popup.born, now) / seconds;
         popup.live = u < 1.f;
-        if (!popup.live)
-            return;
         const float opacity = u < 0.5f ? 1.f : 2.f * (1.f - u);
         popup.text.setPosition(popup.at.x, popup.at.y - PopupRise * u);
         const sf::Color fill = popup.text.getFillColor();
         popup.text.setFillColor(withAlpha(sf::Color(fill.r, fill.g, fill.b), opacity));
         popup.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
-        window.draw(popup.text, states);
-        ++drawn;
     };
     for (Popup& popup : m_popups)
         rising(popup, PopupSeconds);
     rising(m_combo, PopupSeconds * 1.2f);
+}
+
+template <class Visit>
+void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) const
+{
+    sf::RenderStates local = states;
+    local.texture = &m_atlas;
+    if (m_shaded.getVertexCount() > 0)
+        visit(m_shaded, local);
+    local.blendMode = sf::BlendAdd;
+    if (m_glowing.getVertexCount() > 0)
+        visit(m_glowing, local);
+    for (const Popup& popup : m_popups)
+        if (popup.live)
+            visit(popup.text, states);
+    if (m_combo.live)
+        visit(m_combo.text, states);
     if (m_banner.live)
-    {
-        window.draw(m_banner.text, states);
-        ++drawn;
-    }
+        visit(m_banner.text, states);
     if (m_gameOver)
-    {
-        window.draw(m_finalScore, states);
-        ++drawn;
-    }
+        visit(m_finalScore, states);
+}
+
+void EffectsLayer::lastFrame(DrawnParts& parts) const
+{
+    forEachPart(sf::RenderStates::Default,
+                [&parts](const sf::Drawable& part, const sf::RenderStates& states)
+                { parts.emplace_back(&part, states); });
 }
 
 unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& states)
@@ -352,21 +365,15 @@ unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& sta
     const sf::Vector2f pixel(view.x / static_cast<float>(size.x),
                              view.y / static_cast<float>(size.y));
     build(now, pixel);
+    moveTexts(now);
     unsigned int drawn = 0;
-    sf::RenderStates local = states;
-    local.texture = &m_atlas;
-    if (m_shaded.getVertexCount() > 0)
-    {
-        window->draw(m_shaded, local);
-        ++drawn;
-    }
-    if (m_glowing.getVertexCount() > 0)
-    {
-        local.blendMode = sf::BlendAdd;
-        window->draw(m_glowing, local);
-        ++drawn;
-    }
-    drawTexts(*window, states, now, drawn);
+    forEachPart(states,
+                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates)
+                {
+                    window->draw(part, partStates);
+                    // Texts have an outline: two vertex arrays.
+                    drawn += dynamic_cast<const sf::Text*>(&part) != nullptr ? 2u : 1u;
+                });
     window->countDrawCalls(drawn);
     return drawn;
 }

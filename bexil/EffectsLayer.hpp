@@ -10,6 +10,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace sf
 {
@@ -58,6 +60,11 @@ public:
     bool bannerShowing() const;
     const sf::Text& popupText(std::size_t slot) const { return m_popups[slot].text; }
 
+    // What the last frame drew, in order, with the states it drew each part with: for the
+    // benchmark's copy of the frame drawn without the engine.
+    using DrawnParts = std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>;
+    void lastFrame(DrawnParts& parts) const;
+
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
 
 private:
@@ -85,8 +92,11 @@ private:
     };
 
     void build(sf::Time now, sf::Vector2f pixel);
-    void drawTexts(lib::core::Window& window, sf::RenderStates& states, sf::Time now,
-                   unsigned int& drawn);
+    // The pop-ups rise and fade; those past their time end.
+    void moveTexts(sf::Time now);
+    // The vertex arrays and texts to draw now, in order, each with its states.
+    template <class Visit>
+    void forEachPart(const sf::RenderStates& states, Visit visit) const;
     void startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now);
 
     const sf::Texture& m_atlas;

@@ -28,6 +28,15 @@ void LaneWarnings::clear()
         lane.warned = false;
 }
 
+void LaneWarnings::lastFrame(DrawnParts& parts) const
+{
+    if (m_vertices.getVertexCount() == 0)
+        return;
+    sf::RenderStates states;
+    states.texture = &m_atlas;
+    parts.emplace_back(&m_vertices, states);
+}
+
 unsigned int LaneWarnings::draw(lib::core::Window* window, sf::RenderStates& states)
 {
     if (!isVisible())

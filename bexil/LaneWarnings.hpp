@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 namespace sf
 {
@@ -32,6 +34,10 @@ public:
     void warn(std::size_t lane, const sf::FloatRect& area, bool warned);
     bool warned(std::size_t lane) const { return m_lanes[lane].warned; }
     void clear();
+
+    // What the last frame drew (nothing, or one vertex array), as EffectsLayer::lastFrame.
+    using DrawnParts = std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>;
+    void lastFrame(DrawnParts& parts) const;
 
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
 
