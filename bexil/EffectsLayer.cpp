@@ -3,6 +3,7 @@
 #include "bexil/LookAtlas.hpp"
 #include "lib/Clock.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -25,6 +26,7 @@ constexpr float PanelBorderPixels = 26.f;
 constexpr float ParticlePixels = 26.f;
 constexpr float ParticleSpeed = 260.f;
 constexpr float PopupRise = 150.f;
+const sf::Vector2f PanelPadding(36.f, 28.f);
 
 constexpr unsigned int PopupSize = 58;
 constexpr unsigned int ComboSize = 90;
@@ -92,6 +94,25 @@ void ninePatch(sf::VertexArray& vertices, const sf::FloatRect& to, sf::Vector2f 
                  {us[i], vs[j], us[i + 1] - us[i], vs[j + 1] - vs[j]}, colour);
 }
 
+// The box around the group's texts, in the group's parent's coordinates.
+sf::FloatRect textBounds(const lib::scn::draw::RenderGroup& group)
+{
+    float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
+    for (const auto& child : group.children())
+    {
+        const auto* leaf = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
+        if (leaf == nullptr || leaf->getAsText() == nullptr)
+            continue;
+        const sf::FloatRect b =
+            group.getTransform().transformRect(leaf->getAsText()->getGlobalBounds());
+        left = std::min(left, b.left);
+        top = std::min(top, b.top);
+        right = std::max(right, b.left + b.width);
+        bottom = std::max(bottom, b.top + b.height);
+    }
+    return {left, top, right - left, bottom - top};
+}
+
 sf::FloatRect around(sf::Vector2f centre, sf::Vector2f half)
 {
     return {centre.x - half.x, centre.y - half.y, half.x * 2.f, half.y * 2.f};
@@ -140,10 +161,11 @@ EffectsLayer::EffectsLayer(const sf::Texture& atlas, const sf::Font& font)
     m_glowing.clear();
 }
 
-void EffectsLayer::setPanels(const sf::FloatRect& left, const sf::FloatRect& right)
+void EffectsLayer::setPanelGroups(const lib::scn::draw::RenderGroup* left,
+                                  const lib::scn::draw::RenderGroup* right)
 {
-    m_leftPanel = left;
-    m_rightPanel = right;
+    m_leftTexts = left;
+    m_rightTexts = right;
 }
 
 void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points)
@@ -255,9 +277,9 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
     if (m_paused || m_gameOver)
         quad(m_shaded, {{0.f, 0.f}, ViewSize}, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
     const sf::Vector2f border = pixel * PanelBorderPixels;
-    for (const sf::FloatRect* panel : {&m_leftPanel, &m_rightPanel})
-        if (panel->width > 0.f)
-            ninePatch(m_shaded, *panel, border, sf::Color::White);
+    for (const lib::scn::draw::RenderGroup* texts : {m_leftTexts, m_rightTexts})
+        if (texts != nullptr)
+            ninePatch(m_shaded, grown(textBounds(*texts), PanelPadding), border, sf::Color::White);
     if (m_banner.live)
     {
         const float age = secondsSince(m_banner.born, now);

@@ -39,8 +39,10 @@ public:
 
     EffectsLayer(const sf::Texture& atlas, const sf::Font& font);
 
-    // Panels behind the score texts, the game's own coordinates.
-    void setPanels(const sf::FloatRect& left, const sf::FloatRect& right);
+    // The two groups of score texts, each drawn on a panel that fits its texts as they change;
+    // they must outlive the layer's drawing (null: no panel).
+    void setPanelGroups(const lib::scn::draw::RenderGroup* left,
+                        const lib::scn::draw::RenderGroup* right);
     // A token consumed in that cell: a flash, particles of its colour and the points rising.
     void burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points);
     // The cue of a run of three or more, shown at the cell of its last token.
@@ -108,7 +110,8 @@ private:
     Popup m_combo;
     Popup m_banner;
     sf::Text m_finalScore;
-    sf::FloatRect m_leftPanel, m_rightPanel;
+    const lib::scn::draw::RenderGroup* m_leftTexts = nullptr;
+    const lib::scn::draw::RenderGroup* m_rightTexts = nullptr;
     std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;
     bool m_paused = false, m_gameOver = false;
 };

@@ -1,7 +1,6 @@
 #include "bexil/GameScene.hpp"
 
-#include "bexil/EffectsLayer.hpp"
-#include "bexil/LaneWarnings.hpp"
+#include "bexil/GameLook.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
@@ -18,10 +17,8 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
-#include <algorithm>
 #include <cassert>
 #include <cstdio>
-#include <initializer_list>
 
 namespace bexil
 {
@@ -43,27 +40,10 @@ constexpr float SecondLineY = 200.f;
 const sf::Vector2f ScoreDotSize(15.f, 15.f);
 const sf::Vector2f ScoreDotTarget(450.f, 100.f);
 const sf::Vector2f BackgroundDotSize(10.f, 10.f);
-// The modern looks' labels: the classic blue is too dark on their night-blue panels.
-const sf::Color ModernLabel(130, 150, 255);
-const sf::Vector2f PanelPadding(36.f, 28.f);
-
-// The board of 18 × 12 cells with its 4 × 4 centre square, and the four bands of lanes that
-// lead to it from the left, top, right and bottom edges.
-GameScene::GameData makeGameData()
-{
-    GameScene::GameData data;
-    data.size = {18, 12};
-    data.centerRect = {7, 4, 4, 4};
-    const sf::Vector2u& size = data.size;
-    const sf::Rect<unsigned int>& c = data.centerRect;
-    data.tokenZones = {{
-        {{0, c.top}, {c.left - 1, c.top + c.height - 1}, Direction::Right, c.height},
-        {{c.left, 0}, {c.left + c.width - 1, c.top - 1}, Direction::Down, c.width},
-        {{size.x - 1, c.top}, {c.left + c.width, c.top + c.height - 1}, Direction::Left, c.height},
-        {{c.left, size.y - 1}, {c.left + c.width - 1, c.top + c.height}, Direction::Up, c.width},
-    }};
-    return data;
-}
+constexpr int ScoreDigits = 5;
+// After game over, keys are not taken for this long: a key tapped as the last token lands
+// would otherwise skip the final screen.
+const sf::Time GameOverGrace = sf::seconds(1.f);
 
 sf::Text& textOf(const std::shared_ptr<Renderizable>& leaf)
 {
@@ -80,8 +60,8 @@ float widthOf(const std::shared_ptr<Renderizable>& leaf)
 GameScene::GameScene()
     : Scene("GameScene")
     , lib::Configuration(Settings::ConfigFile)
+    , m_gameData(ViewSize)
     , m_nextGameConfig(Settings::NextGameTable)
-    , m_gameData(makeGameData())
 {
 }
 
@@ -96,13 +76,9 @@ void GameScene::onInit()
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
     const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
-    m_atlas = resources.getResource("game_scene.look")->getAsTexture();
-    if (m_atlas != nullptr)
-    {
-        m_effects = std::make_shared<EffectsLayer>(
-            *m_atlas, *resources.getResource("game_scene.scoreFont")->getAsFont());
-        m_laneWarnings = std::make_shared<LaneWarnings>(*m_atlas);
-    }
+    m_look =
+        std::make_unique<GameLook>(resources.getResource("game_scene.look")->getAsTexture(),
+                                   *resources.getResource("game_scene.scoreFont")->getAsFont());
 }
 
 void GameScene::createTexts()
@@ -164,24 +140,12 @@ void GameScene::onDeinit()
 void GameScene::onEnterScene()
 {
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
-    m_skin = PieceSkin(lookOf(Settings::Look.peek(*this)), m_atlas);
-    // Under the texts; the classic look's tree stays as it always was.
-    if (m_skin.isModern())
-    {
-        m_effects->clear();
-        addRenderGroup(m_effects, m_gameOverScreen);
-    }
-    const sf::Color label = m_skin.isModern() ? ModernLabel : sf::Color::Blue;
-    for (const auto& text : {m_scoreText, m_levelText, m_currentText, m_goalText})
-        text->setColor(label);
-    m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
+    m_look->begin(lookOf(Settings::Look.peek(*this)), *this, *m_mainBoard, m_gameOverScreen,
+                  *m_scoreGroup, *m_levelGroup, sceneManager()->window()->getSize());
+    for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
+        label->setColor(m_look->labelColour());
+    m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
     createBackgroundTiles();
-    if (m_skin.isModern())
-    {
-        // Between the cells and the pieces.
-        m_laneWarnings->clear();
-        addRenderGroup(m_laneWarnings, m_mainBoard);
-    }
     addPlayer();
 
     // The menus write 0 or 1; anything else plays the default, token mode.
@@ -199,8 +163,8 @@ void GameScene::onEnterScene()
     textOf(m_currentText).setString(m_gameMode == TimeMode ? "Time: " : "Tokens: ");
     textOf(m_goalText).setString("Goal: ");
     placeDisplays();
-    fitPanels();
 
+    m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
 }
@@ -222,29 +186,25 @@ void GameScene::onExitScene()
         m_backgroundTilesGroup.reset();
     }
     m_backgroundTiles.clear();
-    if (m_effects)
-    {
-        removeRenderizable(m_effects);
-        removeRenderizable(m_laneWarnings);
-    }
+    m_look->end(*this);
 }
 
 void GameScene::createBackgroundTiles()
 {
     m_backgroundTilesGroup = createNewRenderGroup("backgroundTiles", m_mainBoard);
-    const sf::Vector2f cell = tileSize();
-    m_backgroundTiles.assign(m_gameData.size.y, {});
-    for (unsigned int y = 0; y < m_gameData.size.y; ++y)
+    const sf::Vector2f cell = m_gameData.tileSize();
+    m_backgroundTiles.assign(m_gameData.size().y, {});
+    for (unsigned int y = 0; y < m_gameData.size().y; ++y)
     {
         std::vector<std::shared_ptr<Renderizable>>& row = m_backgroundTiles[y];
-        row.reserve(m_gameData.size.x);
-        for (unsigned int x = 0; x < m_gameData.size.x; ++x)
+        row.reserve(m_gameData.size().x);
+        for (unsigned int x = 0; x < m_gameData.size().x; ++x)
         {
-            const sf::Vector2f corner = board2Scene({x, y});
+            const sf::Vector2f corner = m_gameData.board2Scene({x, y});
             row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
             row.back()->setPositionWithAlignment(corner, Alignment::Left);
-            if (m_skin.isModern())
-                continue;
+            if (m_look->isModern())
+                continue; // bevelled tiles, no dots
             const std::shared_ptr<Renderizable> dot =
                 m_backgroundTilesGroup->createShape("backgroundTilePoint", BackgroundDotSize);
             dot->setPositionWithAlignment(corner + cell * 0.5f, Alignment::Center);
@@ -269,30 +229,18 @@ void GameScene::update()
 void GameScene::generateNextToken()
 {
     assert(m_boardModel);
-    const TokenZone& zone = m_gameData.tokenZones[m_nextTokenPart];
+    const GameData::TokenZone& zone = m_gameData.tokenZone(m_nextTokenPart);
     // The colour is drawn before the lane.
     const auto colour = static_cast<std::int32_t>(getRandomNumber(5));
-    const std::uint32_t lane = getRandomNumber(zone.lanes);
-
-    sf::Vector2u cell;
-    sf::Vector2u lineStart;
-    if (zone.direction.isHorizontal())
-    {
-        cell = {zone.edgeCorner.x, zone.edgeCorner.y + lane};
-        lineStart = {zone.centerCorner.x, zone.edgeCorner.y + lane};
-    }
-    else
-    {
-        cell = {zone.edgeCorner.x + lane, zone.edgeCorner.y};
-        lineStart = {zone.edgeCorner.x + lane, zone.centerCorner.y};
-    }
+    const GameData::Arrival arrival =
+        m_gameData.arrival(m_nextTokenPart, getRandomNumber(zone.lanes));
     // From the centre outward, so every token moves into the cell its neighbour just left.
-    forEachTileInLine(lineStart, zone.direction.negate(),
-                      [this](const sf::Vector2u& p, const Direction& d)
-                      { return pushToken(p, d); });
-    addNewToken(cell, colour);
+    m_gameData.forEachTileInLine(arrival.lineStart, zone.direction.negate(),
+                                 [this](const sf::Vector2u& p, const Direction& d)
+                                 { return pushToken(p, d); });
+    addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
-    warnLanes();
+    m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -301,7 +249,7 @@ bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
         return true;
     const sf::Vector2u destination = walking.negate().step(cell);
     m_boardModel->moveTile(cell, destination);
-    if (pointInCenter(destination))
+    if (m_gameData.pointInCenter(destination))
         gameOver();
     // The rest of the lane still moves, even after the push that ends the game.
     return true;
@@ -310,38 +258,24 @@ bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
 void GameScene::gameOver()
 {
     setGameState(GameState::GameOver);
+    m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
-    if (m_skin.isModern())
-        m_effects->showGameOver(m_score, m_levelProperties.level() + 1);
+    m_look->gameOver(m_score, m_levelProperties.level() + 1);
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
 {
     assert(m_boardModel && m_boardModel->contains(position));
-    const auto tile = std::make_shared<Tile>(colour, tileSize());
-    m_skin.dress(*tile);
-    tile->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+    const auto tile = std::make_shared<Tile>(colour, m_gameData.tileSize());
+    m_look->skin().dress(*tile);
+    tile->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
     m_mainBoard->addRenderizable(tile);
     m_boardModel->setTile(position, tile);
 }
 
-void GameScene::forEachTileInLine(const sf::Vector2u& start, Direction direction,
-                                  const LineAction& action) const
-{
-    // An Invalid direction does not move: walking on would visit the same cell for ever.
-    const bool moves = direction != Direction::Invalid;
-    sf::Vector2u p = start;
-    bool goOn = true;
-    while (goOn)
-    {
-        const bool result = action(p, direction);
-        p = direction.step(p);
-        goOn = result && moves && p.x < m_gameData.size.x && p.y < m_gameData.size.y;
-    }
-}
-
 void GameScene::onKeyPressed(sf::Event::KeyEvent key)
 {
+    const bool newPress = notePress(key.code);
     if (!m_boardModel)
         return;
     const std::int32_t code = key.code;
@@ -364,7 +298,9 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
             switchPause();
         break;
     case GameState::GameOver:
-        sceneManager()->changeScene("MenuScene");
+        // A key still held, or struck as the last token lands, must not skip the final screen.
+        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+            sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
         if (code == m_keyMapping.getPauseKey())
@@ -373,18 +309,35 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
     }
 }
 
+void GameScene::onKeyReleased(sf::Event::KeyEvent key)
+{
+    if (key.code >= sf::Keyboard::Unknown && key.code < sf::Keyboard::KeyCount)
+        m_heldKeys.reset(static_cast<std::size_t>(key.code + 1));
+}
+
+bool GameScene::notePress(sf::Keyboard::Key code)
+{
+    // SFML repeats a held key as more presses; only a release ends the hold.
+    if (code < sf::Keyboard::Unknown || code >= sf::Keyboard::KeyCount)
+        return true;
+    const auto index = static_cast<std::size_t>(code + 1);
+    const bool held = m_heldKeys.test(index);
+    m_heldKeys.set(index);
+    return !held;
+}
+
+void GameScene::onFocusLost()
+{
+    if (m_boardModel && gameState() == GameState::Playing)
+        switchPause();
+}
+
 void GameScene::addPlayer()
 {
     assert(m_boardModel);
-    const sf::Vector2u start(m_gameData.centerRect.left, m_gameData.centerRect.top);
-    m_player = std::make_shared<Player>(start, tileSize());
-    m_skin.dress(*m_player);
-    if (m_skin.isModern())
-    {
-        const sf::Vector2u window = sceneManager()->window()->getSize();
-        m_player->turnAspect =
-            static_cast<float>(window.x) / static_cast<float>(window.y) * ViewSize.y / ViewSize.x;
-    }
+    const sf::Vector2u start(m_gameData.centerRect().left, m_gameData.centerRect().top);
+    m_player = std::make_shared<Player>(start, m_gameData.tileSize());
+    m_look->skin().dress(*m_player);
     m_mainBoard->addRenderizable(m_player);
     m_boardModel->setTile(start, m_player);
 }
@@ -404,14 +357,14 @@ void GameScene::movePlayer(Direction direction)
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
     const sf::Vector2u target = direction.step(position);
-    if (pointInCenter(target))
+    if (m_gameData.pointInCenter(target))
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
     }
     else
     {
-        m_player->placeInCell(board2Scene(position));
+        m_player->placeInCell(m_gameData.board2Scene(position));
     }
 }
 
@@ -420,53 +373,58 @@ void GameScene::launchPlayer()
     if (!playerInItsCell())
         return;
     LaunchState launch{m_player->data, 0};
-    forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
-                      [this, &launch](const sf::Vector2u& p, const Direction&)
-                      { return launchStep(p, launch); });
+    m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
+                                 [this, &launch](const sf::Vector2u& p, const Direction&)
+                                 { return launchStep(p, launch); });
     if (m_gameMode == TokenMode)
         updateGoals();
-    warnLanes();
+    m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
 bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 {
-    if (m_boardModel->tileEmpty(cell) || pointInCenter(cell))
+    if (m_boardModel->tileEmpty(cell) || m_gameData.pointInCenter(cell))
         return true;
     const lib::board::SharedTile token = m_boardModel->getTile(cell).lock();
-    if (token->data == launch.colour)
+    if (token->data != launch.colour)
     {
-        ++launch.inARow;
-        const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
-        increaseScore(points);
-        ++m_consumedTokens;
-        const sf::Vector2f from = board2Scene(cell);
-        m_boardModel->deleteTile(cell);
-        if (m_skin.isModern())
-        {
-            m_effects->burst(cellRect(cell), GameBaseTile::colorOf(launch.colour), points);
-            if (launch.inARow >= 3)
-                m_effects->combo(cellRect(cell), launch.inARow);
-            return true;
-        }
-        const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
-        dot->setPositionWithAlignment(from, Alignment::Left);
-        addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
-        return true;
+        swapColours(cell, token->data, launch);
+        return false;
     }
-    const std::int32_t tokenColour = token->data;
+    consumeToken(cell, launch);
+    return true;
+}
+
+void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
+{
+    ++launch.inARow;
+    const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
+    increaseScore(points);
+    ++m_consumedTokens;
+    const sf::Vector2f from = m_gameData.board2Scene(cell);
+    m_boardModel->deleteTile(cell);
+    m_look->tokenConsumed(m_gameData, cell, launch.colour, points, launch.inARow);
+    if (m_look->isModern())
+        return; // a burst rather than a dot flying to the score
+    const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
+    dot->setPositionWithAlignment(from, Alignment::Left);
+    addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
+}
+
+void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
+                            const LaunchState& launch)
+{
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
-    return false;
+    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
 }
 
 void GameScene::increaseScore(std::uint32_t points)
 {
     m_score += points;
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%0*u", static_cast<int>(m_scoreDigits),
-                  static_cast<unsigned int>(m_score));
+    std::snprintf(digits, sizeof digits, "%0*u", ScoreDigits, static_cast<unsigned int>(m_score));
     textOf(m_scoreDisplay).setString(digits);
-    fitPanels();
 }
 
 void GameScene::setLevel(std::uint32_t level)
@@ -475,10 +433,11 @@ void GameScene::setLevel(std::uint32_t level)
     m_levelClock.restart();
     m_consumedTokens = 0;
     recolourBackground();
-    updateLevelDisplay();
+    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
+    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
+                                                      : m_levelProperties.stayTokens());
     updateGoals();
-    if (m_skin.isModern())
-        m_effects->banner(level + 1);
+    m_look->levelBegan(m_levelProperties.level() + 1);
 }
 
 void GameScene::recolourBackground()
@@ -487,18 +446,11 @@ void GameScene::recolourBackground()
     {
         for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
         {
-            const bool center = pointInCenter({x, y});
-            m_skin.dressCell(*m_backgroundTiles[y][x],
-                             m_levelProperties.getBackgroundTileColor(x, y, center));
+            const bool center = m_gameData.pointInCenter({x, y});
+            m_look->skin().dressCell(*m_backgroundTiles[y][x],
+                                     m_levelProperties.getBackgroundTileColor(x, y, center));
         }
     }
-}
-
-void GameScene::updateLevelDisplay()
-{
-    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
-    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
-                                                      : m_levelProperties.stayTokens());
 }
 
 void GameScene::updateGoals()
@@ -525,7 +477,6 @@ void GameScene::showProgress(std::uint32_t value)
         return;
     m_shownProgress = value;
     showNumber(*m_currentDisplay, value);
-    fitPanels();
 }
 
 void GameScene::showNumber(Renderizable& text, std::uint32_t value)
@@ -545,15 +496,15 @@ void GameScene::switchPause()
         addAnimation(lib::scn::draw::anim::createColorAnimation(
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
-        if (m_skin.isModern())
-            m_effects->setPaused(true);
+        m_levelClock.pause();
+        m_look->paused(true);
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
         m_gameClock.resume();
-        if (m_skin.isModern())
-            m_effects->setPaused(false);
+        m_levelClock.resume();
+        m_look->paused(false);
         break;
     case GameState::GameOver:
         break;
@@ -582,7 +533,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
 void GameScene::tileAdded(const sf::Vector2u& position, lib::board::WeakTile tile)
 {
     if (const auto player = std::dynamic_pointer_cast<Player>(tile.lock()))
-        player->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+        player->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
 }
 
 void GameScene::tileDeleted(const sf::Vector2u&, lib::board::WeakTile tile)
@@ -598,118 +549,27 @@ void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
     if (const auto token = std::dynamic_pointer_cast<Tile>(moved))
     {
         const auto glide = static_cast<int>(m_levelProperties.millisBetweenTokens() / 2);
-        addAnimation(
-            lib::scn::draw::anim::createMoveAnimation(glide, board2Scene(destination), token));
+        addAnimation(lib::scn::draw::anim::createMoveAnimation(
+            glide, m_gameData.board2Scene(destination), token));
     }
     else if (const auto player = std::dynamic_pointer_cast<Player>(moved))
     {
-        player->placeInCell(board2Scene(destination));
+        player->placeInCell(m_gameData.board2Scene(destination));
     }
 }
 
-void GameScene::tileChanged(const sf::Vector2u& position, lib::board::WeakTile tile, const int&,
-                            const int&)
+void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, const int&, const int&)
 {
     const lib::board::SharedTile changed = tile.lock();
     if (const auto token = std::dynamic_pointer_cast<Tile>(changed))
-        m_skin.dress(*token);
+        m_look->skin().dress(*token);
     else if (const auto player = std::dynamic_pointer_cast<Player>(changed))
-        m_skin.dress(*player);
-    else
-        return;
-    // Only a swap changes a piece's colour: both pieces flash.
-    if (m_skin.isModern())
-        m_effects->flash(cellRect(position));
-}
-
-sf::FloatRect GameScene::cellRect(const sf::Vector2u& position) const
-{
-    return {board2Scene(position), tileSize()};
-}
-
-void GameScene::fitPanels()
-{
-    if (!m_skin.isModern())
-        return;
-    const auto around =
-        [](const RenderGroup& group, std::initializer_list<const Renderizable*> texts)
-    {
-        sf::FloatRect box = texts.begin()[0]->getAsText()->getGlobalBounds();
-        for (const Renderizable* text : texts)
-        {
-            const sf::FloatRect b = text->getAsText()->getGlobalBounds();
-            const float right = std::max(box.left + box.width, b.left + b.width);
-            const float bottom = std::max(box.top + box.height, b.top + b.height);
-            box.left = std::min(box.left, b.left);
-            box.top = std::min(box.top, b.top);
-            box.width = right - box.left;
-            box.height = bottom - box.top;
-        }
-        const sf::Vector2f at = group.getPosition() - PanelPadding;
-        return sf::FloatRect(box.left + at.x, box.top + at.y, box.width + 2.f * PanelPadding.x,
-                             box.height + 2.f * PanelPadding.y);
-    };
-    m_effects->setPanels(around(*m_scoreGroup, {m_scoreText.get(), m_scoreDisplay.get(),
-                                                m_levelText.get(), m_levelDisplay.get()}),
-                         around(*m_levelGroup, {m_currentText.get(), m_currentDisplay.get(),
-                                                m_goalText.get(), m_goalDisplay.get()}));
-}
-
-void GameScene::warnLanes()
-{
-    if (!m_skin.isModern() || !m_boardModel)
-        return;
-    std::size_t lane = 0;
-    for (const TokenZone& zone : m_gameData.tokenZones)
-        for (std::uint32_t i = 0; i < zone.lanes; ++i, ++lane)
-        {
-            const bool across = zone.direction.isHorizontal();
-            const sf::Vector2u edge = across
-                                          ? sf::Vector2u(zone.edgeCorner.x, zone.edgeCorner.y + i)
-                                          : sf::Vector2u(zone.edgeCorner.x + i, zone.edgeCorner.y);
-            const sf::Vector2u last = across ? sf::Vector2u(zone.centerCorner.x, edge.y)
-                                             : sf::Vector2u(edge.x, zone.centerCorner.y);
-            const sf::FloatRect a = cellRect(edge), b = cellRect(last);
-            const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
-            // A little wider than the lane, so that the glow shows beside its tokens.
-            const sf::FloatRect area(left - a.width * 0.2f, top - a.height * 0.2f,
-                                     std::max(a.left, b.left) + a.width * 1.4f - left,
-                                     std::max(a.top, b.top) + a.height * 1.4f - top);
-            // The next arrival on this side pushes that token into the centre.
-            m_laneWarnings->warn(lane, area, !m_boardModel->tileEmpty(last));
-        }
+        m_look->skin().dress(*player);
 }
 
 sf::Vector2f GameScene::getDefaultSizeView()
 {
     return ViewSize;
-}
-
-sf::Vector2f GameScene::tileSize() const
-{
-    return {ViewSize.x / static_cast<float>(m_gameData.size.x),
-            ViewSize.y / static_cast<float>(m_gameData.size.y)};
-}
-
-sf::Vector2f GameScene::board2Scene(const sf::Vector2u& position) const
-{
-    return {static_cast<float>(position.x) * ViewSize.x / static_cast<float>(m_gameData.size.x),
-            static_cast<float>(position.y) * ViewSize.y / static_cast<float>(m_gameData.size.y)};
-}
-
-bool GameScene::pointInCenter(const sf::Vector2u& position) const
-{
-    const sf::Rect<unsigned int>& c = m_gameData.centerRect;
-    return position.x < m_gameData.size.x && position.y < m_gameData.size.y &&
-           position.x >= c.left && position.x < c.left + c.width && position.y >= c.top &&
-           position.y < c.top + c.height;
-}
-
-const std::shared_ptr<Renderizable>& GameScene::backgroundTile(std::uint32_t x,
-                                                               std::uint32_t y) const
-{
-    assert(y < m_backgroundTiles.size() && x < m_backgroundTiles[y].size());
-    return m_backgroundTiles[y][x];
 }
 
 } // namespace bexil

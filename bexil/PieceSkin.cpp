@@ -37,9 +37,10 @@ void texture(lib::scn::draw::NodeShape& shape, const sf::Texture* atlas, const A
 
 } // namespace
 
-PieceSkin::PieceSkin(Look look, const sf::Texture* atlas)
+PieceSkin::PieceSkin(Look look, const sf::Texture* atlas, float aspect)
     : m_look(atlas != nullptr ? look : Look::Classic)
     , m_atlas(atlas)
+    , m_aspect(aspect)
 {
 }
 
@@ -63,6 +64,7 @@ void PieceSkin::dress(Player& player) const
         player.shape().setFillColor(player.getColor());
         return;
     }
+    player.turnAspect = m_aspect;
     const int colour = frameColour(player.data);
     // The arrow keeps inside the ellipse that the tokens use, not the classic triangle.
     if (player.shape().getPointCount() != EllipsePoints)

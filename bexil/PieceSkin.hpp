@@ -28,7 +28,9 @@ class Tile;
 class PieceSkin
 {
 public:
-    PieceSkin(Look look, const sf::Texture* atlas);
+    // The aspect is the window's width to height over the view's: the modern looks keep the
+    // player's arrow in shape on screen when it faces sideways.
+    PieceSkin(Look look, const sf::Texture* atlas, float aspect = 1.f);
 
     Look look() const { return m_look; }
     bool isModern() const { return m_look != Look::Classic; }
@@ -46,6 +48,7 @@ public:
 private:
     Look m_look;
     const sf::Texture* m_atlas;
+    float m_aspect;
 };
 
 } // namespace bexil

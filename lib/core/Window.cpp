@@ -98,6 +98,17 @@ Window::~Window()
 
 bool Window::loopStep()
 {
+    updateTitle();
+    clear(sf::Color(0, 0, 0, 255));
+    if (dispatchEvents())
+        return true;
+    m_sceneManager->update();
+    display();
+    return m_exitRequested;
+}
+
+void Window::updateTitle()
+{
     Private& p = *m_private;
     const std::int32_t now = p.clock.getElapsedTime().asMilliseconds();
     if (now - p.lastTitleUpdate > 1000)
@@ -120,34 +131,35 @@ bool Window::loopStep()
         }
     }
     ++p.framesRunning;
+}
 
-    clear(sf::Color(0, 0, 0, 255));
-
+bool Window::dispatchEvents()
+{
     sf::Event event;
     while (pollEvent(event))
     {
-        // Keys that come before the first scene is active have nobody to go to.
+        // Events that come before the first scene is active have nobody to go to.
         const std::shared_ptr<lib::scn::Scene>& scene = m_sceneManager->currentScene();
+        if (event.type == sf::Event::Closed)
+            return true;
+        if (!scene)
+            continue;
         switch (event.type)
         {
-        case sf::Event::Closed:
-            return true;
         case sf::Event::KeyPressed:
-            if (scene)
-                scene->onKeyPressed(event.key);
+            scene->onKeyPressed(event.key);
             break;
         case sf::Event::KeyReleased:
-            if (scene)
-                scene->onKeyReleased(event.key);
+            scene->onKeyReleased(event.key);
+            break;
+        case sf::Event::LostFocus:
+            scene->onFocusLost();
             break;
         default:
             break;
         }
     }
-
-    m_sceneManager->update();
-    display();
-    return m_exitRequested;
+    return false;
 }
 
 void Window::closeWindow()

@@ -35,7 +35,8 @@ public:
     ~Window() override;
 
     // One frame: title, clear, events, scene update and drawing, display. True when the
-    // program is to end (a close request, or exitProgram() during this frame).
+    // program is to end (a close request, which skips the rest of the frame, or exitProgram()
+    // during this frame).
     bool loopStep();
     // Ends the program after the current frame.
     void exitProgram() { m_exitRequested = true; }
@@ -58,6 +59,11 @@ public:
 
 private:
     struct Private;
+
+    // Counts the frame; once a second the title shows the count of the last second.
+    void updateTitle();
+    // Hands the pending keys and focus losses to the active scene. True on a close request.
+    bool dispatchEvents();
 
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;
     std::unique_ptr<Private> m_private;

@@ -303,7 +303,8 @@ class Game:
         return started
 
     def leave_game_over(self):
-        self.keys("a")  # any key
+        time.sleep(1.1)  # keys in the first second of GAME OVER are ignored
+        self.keys("a")  # then any key
         self.page = "main"
 
     def wait_exit(self, seconds=15):

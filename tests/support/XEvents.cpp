@@ -39,6 +39,16 @@ void tapKey(sf::WindowHandle window, const std::string& keysym)
     sendKey(window, keysym, false);
 }
 
+void sendFocusOut(sf::WindowHandle window)
+{
+    auto display = openDisplay();
+    XEvent event{};
+    event.xfocus.type = FocusOut;
+    event.xfocus.window = window;
+    XSendEvent(display.get(), window, False, FocusChangeMask, &event);
+    XSync(display.get(), False);
+}
+
 void sendCloseRequest(sf::WindowHandle window)
 {
     auto display = openDisplay();

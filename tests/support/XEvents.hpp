@@ -13,6 +13,8 @@ namespace bexil::test
 // A key press or release of the key with that X keysym name ("Left", "space", "a").
 void sendKey(sf::WindowHandle window, const std::string& keysym, bool press);
 void tapKey(sf::WindowHandle window, const std::string& keysym);
+// The loss of the keyboard focus, as when another window takes it.
+void sendFocusOut(sf::WindowHandle window);
 // The window manager's close request (WM_DELETE_WINDOW), as the title bar's close button sends.
 void sendCloseRequest(sf::WindowHandle window);
 // A property of the window as the X server holds it: text as it is, numbers in decimal; empty
