@@ -27,7 +27,8 @@ PAGES = {"main": ("Play token mode", "Play time mode", "Options", "Exit"),
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "Redefine keyboard": "keys", "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
-          "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"), "Start level: ": [str(level) for level in range(1, 21)]}
+          "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
+          "Start level: ": [str(level) for level in range(1, 21)]}
 # The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each
 # side of the centre square (columns 7 to 10, rows 4 to 7).
 CENTRE_SQUARE = (int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
@@ -298,8 +299,8 @@ class Game:
         self.choose(f"Play {mode} mode")
         self.set_option("Start level: ", str(level))
         started = self.choose("Start level: ")
-        self.wait_for("game-board", lambda shot: max(shot.share(SCORE_LABEL, BLUE),
-                                                     shot.share(SCORE_LABEL, MODERN_BLUE)) > 0.1, 10)
+        labels = lambda shot: max(shot.share(SCORE_LABEL, colour) for colour in (BLUE, MODERN_BLUE))
+        self.wait_for("game-board", lambda shot: labels(shot) > 0.1, 10)
         return started
 
     def leave_game_over(self):

@@ -5,8 +5,8 @@ import re
 import signal
 import time
 
-from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE, check,
-                    main, menu_line, player_cell, read_file, token_cells, until)
+from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
+                    check, main, menu_line, player_cell, read_file, token_cells, until)
 
 # The scenarios that read the board's pixels play in the classic look.
 CLASSIC = "Look=1\n"
@@ -111,8 +111,8 @@ def time_game(session):
 
 
 def game_over(session):
-    """A token game at level 20 (in the default, modern look) runs to GAME OVER; a key shows the main menu again; Exit ends
-    the game with status 0 and the first start's settings."""
+    """A token game at level 20, in the default modern look, runs to GAME OVER; a key shows the
+    main menu again; Exit ends the game with status 0 and the first start's settings."""
     game = session.start_game(session.folder())
     game.play("token", level=20)
     game.wait_for("game-over", lambda shot: shot.share(GAME_OVER_AREA, WHITE) > 0.3, 90, 1.0)
@@ -233,9 +233,10 @@ def looks(session):
         for level, centre in CENTRES.items():
             game = session.start_game(session.folder(f"{name}-{level}", f"Look={look}\n"))
             game.play("token", level)
-            time.sleep(2.5)  # the banner gone, the first tokens in
+            time.sleep(1.5)  # the banner gone, tokens coming in
             shot = game.shot(f"{name}-level-{level}")
-            flat, soft = shot.share(CENTRE_SQUARE, centre), shot.share(CENTRE_SQUARE, toned(centre), 12)
+            flat = shot.share(CENTRE_SQUARE, centre)
+            soft = shot.share(CENTRE_SQUARE, toned(centre), 12)
             check(flat > 0.2 if look == 1 else flat < 0.01 and soft > 0.2,
                   f"{shot.name}: {flat:.2f} of the centre flat, {soft:.2f} toned")
             game.close_request()
