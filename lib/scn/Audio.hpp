@@ -38,7 +38,8 @@ public:
         std::size_t count = 0;
     };
 
-    // Opens the default device unless `enabled` is false (then nothing is said either).
+    // Opens the default device unless `enabled` is false (then nothing is said either). No other
+    // SFML audio object may exist before the first Audio: the probe must be the first to open it.
     explicit Audio(bool enabled);
     ~Audio();
 
