@@ -128,8 +128,21 @@ void Audio::play(const Cue& cue, float pitch)
     m_started[chosen] = ++m_plays;
 }
 
+void Audio::play(const Cue& cue, float pitch, sf::Time after)
+{
+    if (!m_audible || m_soundVolume == 0 || cue.count == 0)
+        return;
+    for (Waiting& waiting : m_waiting)
+        if (waiting.cue.count == 0)
+        {
+            waiting = {cue, pitch, lib::Clock::now() + after};
+            return;
+        }
+}
+
 void Audio::stopEffects()
 {
+    m_waiting.fill({});
     for (sf::Sound& player : m_players)
         player.stop();
 }
@@ -175,7 +188,16 @@ void Audio::setMusicVolume(int level)
 
 void Audio::update()
 {
-    if (!m_audible || m_sinceCheck.getElapsedTime() < sf::seconds(1.f))
+    if (!m_audible)
+        return;
+    const sf::Time now = lib::Clock::now();
+    for (Waiting& waiting : m_waiting)
+        if (waiting.cue.count != 0 && waiting.due <= now)
+        {
+            play(waiting.cue, waiting.pitch);
+            waiting.cue = {};
+        }
+    if (m_sinceCheck.getElapsedTime() < sf::seconds(1.f))
         return;
     m_sinceCheck.restart();
     ALCint connected = ALC_TRUE;

@@ -2,6 +2,9 @@
 
 #include "lib/Clock.hpp"
 
+#include <SFML/System/Time.hpp>
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -29,6 +32,7 @@ public:
     // The players that the pool holds: enough for every effect of the game with a few voices for
     // the ones that overlap.
     static constexpr std::size_t PoolSize = 32;
+    static constexpr std::size_t ScheduleSize = 16;
 
     // Players of the pool bound to one effect's samples for good: playing never rebinds a
     // player, which would allocate. An empty cue plays nothing.
@@ -55,7 +59,10 @@ public:
     // Plays the cue at the sound volume on a player of its own that is not playing, or else on the
     // one that started longest ago. `pitch` 1 plays the samples as they are, 2 an octave up.
     void play(const Cue& cue, float pitch = 1.f);
-    // Stops every effect.
+    // The same, `after` from now: the pops of a run, one after another. At most ScheduleSize plays
+    // wait at once; more are dropped.
+    void play(const Cue& cue, float pitch, sf::Time after);
+    // Stops every effect, also those still waiting.
     void stopEffects();
 
     // Plays the track, which must outlive this object or be replaced first, from its start and
@@ -71,10 +78,18 @@ public:
     int soundVolume() const { return m_soundVolume; }
     int musicVolume() const { return m_musicVolume; }
 
-    // Once a frame: once a second, asks the device whether it is still there.
+    // Once a frame: starts the plays that are due, and once a second asks the device whether it
+    // is still there.
     void update();
 
 private:
+    struct Waiting
+    {
+        Cue cue;
+        float pitch = 1.f;
+        sf::Time due;
+    };
+
     void lose();
 
     bool m_audible = false;
@@ -82,6 +97,7 @@ private:
     std::unique_ptr<sf::SoundBuffer> m_keeper;
     std::vector<sf::Sound> m_players;
     std::vector<std::uint64_t> m_started;
+    std::array<Waiting, ScheduleSize> m_waiting;
     std::size_t m_bound = 0;
     std::uint64_t m_plays = 0;
     sf::Music* m_track = nullptr;
