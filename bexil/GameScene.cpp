@@ -73,6 +73,7 @@ void GameScene::onInit()
     m_levelGroup = createNewRenderGroup("level");
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
+    m_sounds.bind(*sceneManager());
 }
 
 void GameScene::createTexts()
@@ -157,6 +158,7 @@ void GameScene::onEnterScene()
     m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
+    m_sounds.startMusic();
 }
 
 void GameScene::placeDisplays()
@@ -227,6 +229,10 @@ void GameScene::generateNextToken()
                                  { return pushToken(p, d); });
     addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
+    m_sounds.arrive();
+    // The lane's next arrival would push this token into the centre.
+    if (gameState() == GameState::Playing && !m_boardModel->tileEmpty(arrival.lineStart))
+        m_sounds.warning();
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -246,6 +252,7 @@ void GameScene::gameOver()
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
+    m_sounds.gameOver();
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
@@ -337,6 +344,7 @@ void GameScene::movePlayer(Direction direction)
 {
     if (!playerInItsCell() || direction == Direction::Invalid)
         return;
+    const bool turns = m_player->currentDirection != direction;
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
     const sf::Vector2u target = direction.step(position);
@@ -344,10 +352,13 @@ void GameScene::movePlayer(Direction direction)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
+        m_sounds.move();
     }
     else
     {
         m_player->placeInCell(m_gameData.board2Scene(position));
+        if (turns)
+            m_sounds.turn();
     }
 }
 
@@ -355,6 +366,7 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
+    m_sounds.launch();
     LaunchState launch{m_player->data, 0};
     m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
                                  [this, &launch](const sf::Vector2u& p, const Direction&)
@@ -380,6 +392,7 @@ bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
 {
     ++launch.inARow;
+    m_sounds.pop(launch.inARow);
     increaseScore(launch.inARow * m_levelProperties.baseScore());
     ++m_consumedTokens;
     const sf::Vector2f from = m_gameData.board2Scene(cell);
@@ -394,6 +407,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
 {
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
+    m_sounds.swap();
 }
 
 void GameScene::increaseScore(std::uint32_t points)
@@ -416,6 +430,12 @@ void GameScene::setLevel(std::uint32_t level)
     updateGoals();
 }
 
+void GameScene::nextLevel()
+{
+    setLevel(m_levelProperties.level() + 1);
+    m_sounds.level();
+}
+
 void GameScene::recolourBackground()
 {
     for (std::uint32_t y = 0; y < m_backgroundTiles.size(); ++y)
@@ -436,13 +456,13 @@ void GameScene::updateGoals()
         const float seconds = m_levelClock.getElapsedTime().asSeconds();
         showProgress(static_cast<std::uint16_t>(static_cast<std::uint32_t>(seconds)));
         if (seconds >= static_cast<float>(m_levelProperties.stayTime()))
-            setLevel(m_levelProperties.level() + 1);
+            nextLevel();
     }
     else
     {
         showProgress(m_consumedTokens);
         if (m_consumedTokens >= m_levelProperties.stayTokens())
-            setLevel(m_levelProperties.level() + 1);
+            nextLevel();
     }
 }
 
@@ -473,12 +493,14 @@ void GameScene::switchPause()
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
         m_levelClock.pause();
+        m_sounds.pause();
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
         m_gameClock.resume();
         m_levelClock.resume();
+        m_sounds.resume();
         break;
     case GameState::GameOver:
         break;

@@ -1,5 +1,8 @@
 #include "lib/scn/Audio.hpp"
 
+#include "lib/core/Platform.hpp"
+#include "lib/scn/Resource.hpp"
+
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -8,49 +11,13 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <algorithm>
-#include <cstdlib>
-#include <fcntl.h>
 #include <iostream>
-#include <unistd.h>
 
 namespace lib::scn
 {
 
 namespace
 {
-
-// While it lives, nothing reaches the error stream: OpenAL, ALSA below it and SFML above it each
-// report a missing device at length, in lines of their own.
-class QuietErrors
-{
-public:
-    QuietErrors()
-        : m_sfml(sf::err().rdbuf(nullptr))
-        , m_saved(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0))
-    {
-        const int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (nothing >= 0)
-        {
-            dup2(nothing, STDERR_FILENO);
-            close(nothing);
-        }
-    }
-    ~QuietErrors()
-    {
-        if (m_saved >= 0)
-        {
-            dup2(m_saved, STDERR_FILENO);
-            close(m_saved);
-        }
-        sf::err().rdbuf(m_sfml);
-    }
-    QuietErrors(const QuietErrors&) = delete;
-    QuietErrors& operator=(const QuietErrors&) = delete;
-
-private:
-    std::streambuf* m_sfml;
-    int m_saved;
-};
 
 float percent(int level)
 {
@@ -64,17 +31,22 @@ Audio::Audio(bool enabled)
     if (!enabled)
         return;
     // OpenAL's own log would repeat what the line below says; a player's setting wins.
-    setenv("ALSOFT_LOGLEVEL", "0", 0);
-    {
-        const QuietErrors quiet;
-        // The first SFML audio object opens the default device and makes its context current.
-        m_keeper = std::make_unique<sf::SoundBuffer>();
-        ALCcontext* context = alcGetCurrentContext();
-        if (context != nullptr)
-            m_device = alcGetContextsDevice(context);
-        else
-            m_keeper.reset();
-    }
+    lib::core::Platform::setEnvironmentDefault("ALSOFT_LOGLEVEL", "0");
+    // SFML, OpenAL and ALSA below it each report a missing device at length, in lines of
+    // their own; one line of ours says it all.
+    std::streambuf* sfmlErrors = sf::err().rdbuf(nullptr);
+    lib::core::Platform::withErrorsSilenced(
+        [this]
+        {
+            // The first SFML audio object opens the default device and makes its context
+            // current.
+            m_keeper = std::make_unique<sf::SoundBuffer>();
+            if (ALCcontext* context = alcGetCurrentContext())
+                m_device = alcGetContextsDevice(context);
+            else
+                m_keeper.reset();
+        });
+    sf::err().rdbuf(sfmlErrors);
     if (m_device == nullptr)
     {
         std::cerr << "bexil: no audio device; the game plays without sound" << std::endl;
@@ -103,6 +75,12 @@ Audio::Cue Audio::cue(const sf::SoundBuffer& samples, std::size_t voices)
         m_players[i].setBuffer(samples);
     m_bound += bound.count;
     return bound;
+}
+
+Audio::Cue Audio::cue(const Resource& sound, std::size_t voices)
+{
+    const sf::SoundBuffer* samples = sound.getAsSoundBuffer();
+    return samples != nullptr ? cue(*samples, voices) : Cue{};
 }
 
 void Audio::play(const Cue& cue, float pitch)

@@ -22,6 +22,8 @@ class SoundBuffer;
 namespace lib::scn
 {
 
+class Resource;
+
 // The program's sound: a fixed pool of effect players and one streamed music track at a time,
 // on the system's default output device. Without a device (a server, a muted container) it opens
 // nothing, says so in one line and stays silent; a device lost while playing ends in the same
@@ -56,6 +58,8 @@ public:
     // Binds up to `voices` unbound players of the pool to the samples, which must outlive this
     // object. Set-up only: it allocates nothing, but is not meant for the frame loop.
     Cue cue(const sf::SoundBuffer& samples, std::size_t voices);
+    // The same for a sound of the resources; an empty cue for any other resource.
+    Cue cue(const Resource& sound, std::size_t voices);
     // Plays the cue at the sound volume on a player of its own that is not playing, or else on the
     // one that started longest ago. `pitch` 1 plays the samples as they are, 2 an octave up.
     void play(const Cue& cue, float pitch = 1.f);

@@ -1,5 +1,7 @@
 #include "lib/scn/Resource.hpp"
 
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -11,7 +13,8 @@
 namespace lib::scn
 {
 
-Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name)
+Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name,
+                   bool audible)
     : HasName(name)
     , m_kind(kind)
 {
@@ -34,6 +37,16 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
         m_loaded = regular && m_texture->loadFromFile(path, sf::IntRect());
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
+    }
+    else if (kind == SoundKind && audible)
+    {
+        m_sound = std::make_unique<sf::SoundBuffer>();
+        m_loaded = regular && m_sound->loadFromFile(path);
+    }
+    else if (kind == MusicKind && audible)
+    {
+        m_music = std::make_unique<sf::Music>();
+        m_loaded = regular && m_music->openFromFile(path);
     }
 }
 
