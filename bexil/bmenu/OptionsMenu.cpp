@@ -84,7 +84,11 @@ void OptionsMenu::onCreate()
     for (int level = 0; level <= 10; ++level)
         volumes.push_back(std::to_string(level));
 
-    addChooseControl("optionsmenu_chooseControl", SideList,
+    // Nine lines: the list starts a little higher than on the other pages, so that its last
+    // line stays on the background's band.
+    Layout list = SideList;
+    list.position.y -= 50.f;
+    addChooseControl("optionsmenu_chooseControl", list,
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),

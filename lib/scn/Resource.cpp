@@ -21,9 +21,10 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     // Only regular files are handed to the loaders: a named pipe would block the start for
     // ever and a device such as /dev/zero never ends. SFML writes its own line to the error
     // stream for a file that does not load.
+    const bool loads = kind == FontKind || kind == TextureKind || audible;
     std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    if (!regular)
+    const bool regular = loads && std::filesystem::is_regular_file(path, error);
+    if (loads && !regular)
         std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
                   << name << "\" stays empty" << std::endl;
     if (kind == FontKind)
@@ -38,12 +39,12 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
     }
-    else if (kind == SoundKind && audible)
+    else if (kind == SoundKind && loads)
     {
         m_sound = std::make_unique<sf::SoundBuffer>();
         m_loaded = regular && m_sound->loadFromFile(path);
     }
-    else if (kind == MusicKind && audible)
+    else if (kind == MusicKind && loads)
     {
         m_music = std::make_unique<sf::Music>();
         m_loaded = regular && m_music->openFromFile(path);
