@@ -56,7 +56,7 @@ public:
     bool audible() const { return m_audible; }
 
     // Binds up to `voices` unbound players of the pool to the samples, which must outlive this
-    // object. Set-up only: it allocates nothing, but is not meant for the frame loop.
+    // object. For the set-up only: binding allocates.
     Cue cue(const sf::SoundBuffer& samples, std::size_t voices);
     // The same for a sound of the resources; an empty cue for any other resource.
     Cue cue(const Resource& sound, std::size_t voices);
@@ -66,8 +66,6 @@ public:
     // The same, `after` from now: the pops of a run, one after another. At most ScheduleSize plays
     // wait at once; more are dropped.
     void play(const Cue& cue, float pitch, sf::Time after);
-    // Stops every effect, also those still waiting.
-    void stopEffects();
 
     // Plays the track, which must outlive this object or be replaced first, from its start and
     // looping; the track that played before stops. Null stops the music.
@@ -95,6 +93,8 @@ private:
     };
 
     void lose();
+    // Stops every effect, also those still waiting.
+    void stopEffects();
 
     bool m_audible = false;
     // Keeps SFML's device open as long as this object, whatever else comes and goes.

@@ -233,7 +233,7 @@ def hearing(session):
     heard = Recording(wav)
     before, (loudness, at) = heard.rms(key - RATE // 2, RATE // 2), heard.loudest(key, RATE)
     check(loudness > 0.1 and loudness > 10 * before and at - key < 0.4 * RATE,
-          f"the launch: {loudness:.3f} {(at - key) / RATE:.2f} s after the key, {before:.3f} before")
+          f"launch {loudness:.3f} {(at - key) / RATE:.2f} s after the key, {before:.3f} before")
     game.close_request()
     game.ends(MusicVolume="0")
 

@@ -143,7 +143,7 @@ def package(session):
     fields = run("dpkg-deb", "-f", deb)
     for field in ("Package: bexil", "Section: games", "Maintainer: .", "Description: .",
                   "Depends: .*libsfml-graphics", "Depends: .*libsfml-window",
-                  "Depends: .*libsfml-system"):
+                  "Depends: .*libsfml-system", "Depends: .*libsfml-audio", "Depends: .*libopenal"):
         check(re.search(f"^{field}", fields, re.M), f"the package lacks {field}: {fields}")
     run("dpkg-deb", "-x", deb, f"{session.work}/root")
     check_files(f"{session.work}/root/usr")
