@@ -28,6 +28,7 @@ class Renderizable;
 namespace bexil
 {
 
+class GameLook;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -43,6 +44,7 @@ class Player;
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
+// How the pieces, the cells and the feedback look is GameLook's, told at those points.
 class GameScene : public lib::scn::Scene,
                   public lib::board::ITilesController,
                   public lib::Configuration
@@ -154,6 +156,7 @@ private:
     LevelProperties m_levelProperties;
     GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
+    std::unique_ptr<GameLook> m_look;
     // Indexed by key code + 1, so that Unknown (-1) has a place too.
     std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
 

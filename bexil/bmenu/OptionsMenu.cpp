@@ -26,10 +26,11 @@ enum Option : unsigned int
     Resolution = 1,
     Fullscreen = 2,
     VSync = 3,
-    SoundVolume = 4,
-    MusicVolume = 5,
-    RedefineKeyboard = 6,
-    Cancel = 7
+    Look = 4,
+    SoundVolume = 5,
+    MusicVolume = 6,
+    RedefineKeyboard = 7,
+    Cancel = 8
 };
 
 std::string modeText(const sf::VideoMode& mode)
@@ -84,14 +85,15 @@ void OptionsMenu::onCreate()
     for (int level = 0; level <= 10; ++level)
         volumes.push_back(std::to_string(level));
 
-    // Nine lines: the list starts a little higher than on the other pages, so that its last
+    // Ten lines: the list starts higher than on the other pages, so that its last
     // line stays on the background's band.
     Layout list = SideList;
-    list.position.y -= 50.f;
+    list.position.y -= 85.f;
     addChooseControl("optionsmenu_chooseControl", list,
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
+                      option("Look", {"Modern", "Classic", "Colour-blind"}),
                       option("Sound volume", volumes), option("Music volume", volumes),
                       option("Redefine keyboard"), option("Cancel"), option("Accept")},
                      [this](unsigned int index) { chooseOption(index); });
@@ -130,6 +132,7 @@ void OptionsMenu::updateOptionsFromConfig()
     // The window takes any number but 0 as on, so "Yes" shows it.
     showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
     showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
+    showValue(control, Look, Settings::Look.peek(*this));
     // What the player heard while changing the values gives way to what is stored (repaired
     // first when it is no volume).
     GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
@@ -146,6 +149,7 @@ void OptionsMenu::chooseOption(unsigned int index)
     case Resolution:
     case Fullscreen:
     case VSync:
+    case Look:
         // Their values change with Left and Right only.
         break;
     case RedefineKeyboard:
@@ -167,6 +171,7 @@ void OptionsMenu::chooseOption(unsigned int index)
         Settings::BitsPerPixel.store(*this, static_cast<int>(mode.bitsPerPixel));
         Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
         Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
+        Settings::Look.store(*this, static_cast<int>(options[Look].selectedSubOption));
         Settings::SoundVolume.store(*this,
                                     static_cast<int>(options[SoundVolume].selectedSubOption));
         Settings::MusicVolume.store(*this,
