@@ -6,6 +6,11 @@
 
 #include <memory>
 
+namespace sf
+{
+class Music;
+}
+
 namespace lib::scn::draw
 {
 class Renderizable;
@@ -16,9 +21,10 @@ namespace bexil
 
 // The scene "MenuScene": a full-view background, the logo, and the game's menu pages
 // ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HowToPlayMenu"), built
-// once in onInit. Entering the scene, at start and after every game, shows the main menu.
-// Each frame steps the active page. After IdleBeforeDemo on the main menu without a key, the
-// demo ("DemoScene") starts.
+// once in onInit, with the menus' sounds. Entering the scene, at start and after every game,
+// shows the main menu and starts the menus' music from its beginning. Each frame steps the
+// active page. After IdleBeforeDemo on the main menu without a key, the demo ("DemoScene")
+// starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -39,6 +45,7 @@ private:
     lib::Clock m_sinceKey;
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
+    sf::Music* m_music = nullptr;
 };
 
 } // namespace bexil

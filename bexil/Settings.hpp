@@ -44,6 +44,10 @@ public:
     // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (bexil::Look).
     static constexpr Setting Look{"Look", 0};
 
+    // config.cfg: the sound, from 0 (silence) to 10 (full).
+    static constexpr Setting SoundVolume{"SoundVolume", 8};
+    static constexpr Setting MusicVolume{"MusicVolume", 6};
+
     // config.cfg: the six game keys (SFML key codes) in the key mapping's order: Left, Right,
     // Up, Down, launch (Space), pause (Escape).
     static constexpr std::size_t KeyCount = 6;

@@ -2,6 +2,7 @@
 
 #include <SFML/Window/WindowHandle.hpp>
 
+#include <functional>
 #include <string>
 
 namespace lib::core
@@ -28,6 +29,13 @@ public:
     // Marks an open window with the id of this process and the name of its machine, so that
     // a desktop (or a test driver) can find the process behind a window.
     static void identifyWindow(sf::WindowHandle window);
+
+    // Runs `work` with the process's error stream going nowhere. The libraries under SFML's
+    // audio write there directly, a dozen lines for one missing sound device.
+    static void withErrorsSilenced(const std::function<void()>& work);
+    // Sets a variable of the process's environment, which the libraries it uses read too,
+    // unless the player has set it already.
+    static void setEnvironmentDefault(const char* name, const char* value);
 };
 
 } // namespace lib::core

@@ -2,6 +2,7 @@
 
 #include "lib/Randomizer.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/Audio.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/Scene.hpp"
 
@@ -10,14 +11,16 @@
 namespace lib::scn
 {
 
-SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile)
+SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound)
     : m_window(window)
-    , m_resourceManager(std::make_shared<ResourceManager>(resourceFile))
+    , m_audio(std::make_unique<Audio>(sound))
+    , m_resourceManager(std::make_shared<ResourceManager>(resourceFile, m_audio->audible()))
 {
 }
 
 SceneManager::SceneManager(std::shared_ptr<ResourceManager> resources)
     : m_window(nullptr)
+    , m_audio(std::make_unique<Audio>(false))
     , m_resourceManager(std::move(resources))
     , m_ownRandomizer(std::make_unique<lib::Randomizer>())
 {
@@ -28,6 +31,7 @@ SceneManager::~SceneManager()
     for (const auto& scene : m_scenes)
         scene->onDeinit();
     m_scenes.clear();
+    m_audio.reset();
     m_resourceManager.reset();
     m_pendingScene.reset();
     m_activeScene.reset();
@@ -91,6 +95,7 @@ void SceneManager::update()
         m_activeScene->update();
     }
 
+    m_audio->update();
     if (m_activeScene && m_window)
     {
         sf::RenderStates states;
