@@ -12,8 +12,9 @@ namespace bexil
 // The scene "DemoScene": a token game from the first level that the computer player plays,
 // with "DEMO" over the board. The menu scene starts it after a while without a key; any key
 // returns to "MenuScene" at once, and so does the end of the game, a few seconds after GAME
-// OVER. A demo reads its game from a table of its own and writes nothing: neither the player's
-// settings nor anything else.
+// OVER. It sounds like any game: the game's effects and music, at the player's volumes. A demo
+// reads its game from a table of its own and writes nothing: neither the player's settings nor
+// anything else.
 class DemoScene : public GameScene
 {
 public:

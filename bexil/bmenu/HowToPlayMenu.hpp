@@ -32,7 +32,8 @@ namespace bexil::bmenu
 // and after each game over. "Back" returns to the main menu.
 //
 // The small board is a game scene of its own, run by a scene manager without a window that
-// shares the menu's resources, and drawn as a child of this page.
+// shares the menu's resources, and drawn as a child of this page. It is silent: a page of the
+// menus keeps the menus' music, and effects of a game nobody plays would only distract.
 class HowToPlayMenu : public MenuPage
 {
 public:

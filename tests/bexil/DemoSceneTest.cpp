@@ -3,9 +3,14 @@
 #include "bexil/MenuScene.hpp"
 #include "lib/Randomizer.hpp"
 #include "lib/menu/MenuStep.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
 #include "support/HeadlessGame.hpp"
 #include "support/TempDir.hpp"
 #include "support/TestWindow.hpp"
+
+#include <SFML/Audio/Music.hpp>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +40,34 @@ TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyPlaysStopsAtAnyKeyAndWritesNo
     EXPECT_EQ(menu->activeStep()->name(), "MainMenu");
     EXPECT_TRUE(std::filesystem::is_empty(folder.file(""))) << "no settings file, no scores";
     EXPECT_EQ(lib::Configuration(bexil::Settings::NextGameTable).getValue("GameMode"), "");
+}
+
+TEST(DemoScene, PlaysTheGamesMusicWhereTheHowToPlayBoardLeavesTheMenusOn)
+{
+    setenv("ALSOFT_DRIVERS", "null", 1); // OpenAL's device that plays nothing
+    const bexil::test::TempDir folder(true);
+    lib::Clock::useManualTime(true);
+    const auto menu = std::make_shared<bexil::MenuScene>();
+    const auto demo = std::make_shared<bexil::DemoScene>();
+    bexil::test::TestController game(
+        {menu, demo}, bexil::test::writeGameResourceList("res.cfg", BEXIL_RUN_DIR "/data/"), true);
+    game.start();
+    const lib::scn::SceneManager& scenes = *game.window()->sceneManager();
+    const auto music = [&scenes](const char* name)
+    { return scenes.resourceManager()->getResource(name)->getAsMusic()->getStatus(); };
+    menu->changeStep("HowToPlayMenu");
+    for (int frame = 0; frame < 360; ++frame, lib::Clock::advanceManualTime(sf::seconds(0.1f)))
+    {
+        game.window()->loopStep();
+        if (frame != 50)
+            continue;
+        EXPECT_EQ(sf::Music::Playing, music("game_menu.music"));
+        EXPECT_EQ(sf::Music::Stopped, music("game_scene.music")) << "the small board is silent";
+        menu->changeStep("MainMenu"); // and no key for 31 s
+    }
+    ASSERT_EQ(demo, scenes.currentScene());
+    EXPECT_EQ(sf::Music::Stopped, music("game_menu.music"));
+    EXPECT_EQ(sf::Music::Playing, music("game_scene.music"));
 }
 
 } // namespace

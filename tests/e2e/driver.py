@@ -26,8 +26,7 @@ PAGES = {"main": ("Play token mode", "Play time mode", "How to play", "Options",
                      "Music volume", "Redefine keyboard", "Cancel", "Accept"),
          "level": ("Start level: ", "Back")}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
-            "How to play": "howto",
-            "Redefine keyboard": "keys", "Start level: ": "game"}
+            "How to play": "howto", "Redefine keyboard": "keys", "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
           "Start level: ": [str(level) for level in range(1, 21)],
