@@ -33,6 +33,8 @@ class Settings
 public:
     static constexpr const char* ConfigFile = "config.cfg";
     static constexpr const char* ResourceFile = "res.cfg";
+    // The two high score tables, beside config.cfg.
+    static constexpr const char* HighScoresFile = "highscores.cfg";
 
     // config.cfg: the window.
     static constexpr Setting GraphicsLevel{"GraphicsLevel", 0};

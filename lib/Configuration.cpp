@@ -103,6 +103,11 @@ void Configuration::forEach(
         action(entry);
 }
 
+void Configuration::clear()
+{
+    m_table->clear();
+}
+
 bool Configuration::saveConfig() const
 {
     if (m_name.empty() || isMemoryOnly(m_name))
