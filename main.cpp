@@ -2,6 +2,7 @@
 #include "bexil/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/core/DisplayLoss.hpp"
+#include "lib/core/Platform.hpp"
 #include "lib/core/StopSignals.hpp"
 #include "lib/core/Window.hpp"
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <string>
 
 int main(int, char**)
 {
@@ -16,10 +18,12 @@ int main(int, char**)
     // settings are still written.
     lib::core::StopSignals::install();
 
-    // Without a display the windowing library would abort the process; say why instead.
-    if (!lib::core::Window::displayAvailable())
+    // Without a display, or on one that cannot show the window, the windowing library would
+    // abort or crash; say why instead, before the settings are read or written.
+    const std::string missing = lib::core::Platform::missingForWindow();
+    if (!missing.empty())
     {
-        std::cerr << "bexil: no display available; set DISPLAY to a running X server\n";
+        std::cerr << "bexil: " << missing << "\n";
         return 1;
     }
 

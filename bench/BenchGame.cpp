@@ -15,6 +15,7 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <cassert>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -63,6 +64,25 @@ void startGame(int mode, int startLevel)
     lib::Configuration nextGame(":NextGame");
     nextGame.valueAsInt("GameMode", mode, true);
     nextGame.valueAsInt("StartLevel", startLevel, true);
+}
+
+const lib::scn::draw::Renderizable* findLeaf(const lib::scn::draw::RenderGroup& group,
+                                             const char* name)
+{
+    for (const auto& child : group.children())
+    {
+        if (const auto* leaf = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get()))
+        {
+            if (leaf->nameRef() == name)
+                return leaf;
+        }
+        else if (const auto* inner = dynamic_cast<const lib::scn::draw::RenderGroup*>(child.get()))
+        {
+            if (const lib::scn::draw::Renderizable* found = findLeaf(*inner, name))
+                return found;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -237,9 +257,16 @@ std::unique_ptr<BareFrame> BenchGame::makeBareFrame() const
         const sf::Vector2f start = (dot->getPosition() - target * progress) / (1.f - progress);
         frame->addPositionTween(dot, start, target, 600);
     }
-    frame->addColorTween(m_game->pauseText().get(), sf::Color(255, 255, 255, 0), sf::Color::White,
+    frame->addColorTween(&gameLeaf("pausetext"), sf::Color(255, 255, 255, 0), sf::Color::White,
                          1000);
     return frame;
+}
+
+const lib::scn::draw::Renderizable& BenchGame::gameLeaf(const char* name) const
+{
+    const lib::scn::draw::Renderizable* found = findLeaf(*m_game, name);
+    assert(found != nullptr);
+    return *found;
 }
 
 sf::Image BenchGame::captureEngineFrame()

@@ -12,6 +12,12 @@ namespace lib::core
 class Window;
 }
 
+namespace lib::scn::draw
+{
+class RenderGroup;
+class Renderizable;
+} // namespace lib::scn::draw
+
 namespace bexil
 {
 class GameScene;
@@ -78,7 +84,8 @@ public:
     // The window's own frame, title and all.
     bool loopStep();
     lib::core::Window& window() const;
-    bexil::GameScene& gameScene() { return *m_game; }
+    // The game scene's first leaf of that node name, searched depth first; it must exist.
+    const lib::scn::draw::Renderizable& gameLeaf(const char* name) const;
     FrameCase currentCase() const { return m_case; }
 
 private:

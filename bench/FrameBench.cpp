@@ -8,7 +8,6 @@
 #include "bench/AllocationCounter.hpp"
 #include "bench/BareFrame.hpp"
 #include "bench/BenchGame.hpp"
-#include "bexil/GameScene.hpp"
 #include "lib/Clock.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
@@ -139,7 +138,7 @@ std::string windowTitle()
 // Returns the number of frames that allocated otherwise.
 int checkFrames(const char* what, int frames, sf::Time step, bool numberChangesMayAllocate)
 {
-    const sf::Text& shown = *game->gameScene().currentDisplay()->getAsText();
+    const sf::Text& shown = *game->gameLeaf("leveldisplay").getAsText();
     int allocating = 0;
     int titleFrames = 0;
     int numberFrames = 0;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iostream>
 #include <vector>
 
 namespace bexil
@@ -47,7 +48,9 @@ BexilProgramController::BexilProgramController()
 
 BexilProgramController::~BexilProgramController()
 {
-    saveConfig();
+    if (!saveConfig())
+        std::cerr << "bexil: could not write " << configName()
+                  << "; the settings of this run are lost\n";
 }
 
 void BexilProgramController::onInit() {}
@@ -74,23 +77,24 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.read(*this));
     params.fullscreen = Settings::Fullscreen.read(*this) != 0;
 
-    // A hand-edited size that no window can have would end the program before its first frame
-    // (a zero size is an X error) or open a window wider than any screen that draws at a
-    // crawl; the default size is used instead and written back at exit. A usable size is kept
-    // as the file says, even one that is not a full-screen mode.
+    // A size that no window can have (a zero size is an X error) is repaired to the default. A
+    // size larger than every mode of this display would open a window that draws at a crawl:
+    // this run uses the default size, and the file keeps its size for a bigger screen. A size
+    // that fits is kept as the file says, even one that is not a full-screen mode.
     const sf::Vector2u largest = largestMode();
-    const bool positive = width > 0 && height > 0;
     const bool fits = largest.x == 0 || (static_cast<unsigned int>(width) <= largest.x &&
                                          static_cast<unsigned int>(height) <= largest.y);
-    if (positive && fits)
-    {
-        params.width = static_cast<std::uint32_t>(width);
-        params.height = static_cast<std::uint32_t>(height);
-    }
-    else
+    if (width <= 0 || height <= 0)
     {
         params.width = static_cast<std::uint32_t>(Settings::ResolutionX.reset(*this));
         params.height = static_cast<std::uint32_t>(Settings::ResolutionY.reset(*this));
+    }
+    else
+    {
+        params.width =
+            static_cast<std::uint32_t>(fits ? width : Settings::ResolutionX.defaultValue);
+        params.height =
+            static_cast<std::uint32_t>(fits ? height : Settings::ResolutionY.defaultValue);
     }
     if (!usableDepth(params.bitsPerPixel))
         params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.reset(*this));

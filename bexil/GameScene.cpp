@@ -38,24 +38,10 @@ constexpr float SecondLineY = 200.f;
 const sf::Vector2f ScoreDotSize(15.f, 15.f);
 const sf::Vector2f ScoreDotTarget(450.f, 100.f);
 const sf::Vector2f BackgroundDotSize(10.f, 10.f);
-
-// The board of 18 × 12 cells with its 4 × 4 centre square, and the four bands of lanes that
-// lead to it from the left, top, right and bottom edges.
-GameScene::GameData makeGameData()
-{
-    GameScene::GameData data;
-    data.size = {18, 12};
-    data.centerRect = {7, 4, 4, 4};
-    const sf::Vector2u& size = data.size;
-    const sf::Rect<unsigned int>& c = data.centerRect;
-    data.tokenZones = {{
-        {{0, c.top}, {c.left - 1, c.top + c.height - 1}, Direction::Right, c.height},
-        {{c.left, 0}, {c.left + c.width - 1, c.top - 1}, Direction::Down, c.width},
-        {{size.x - 1, c.top}, {c.left + c.width, c.top + c.height - 1}, Direction::Left, c.height},
-        {{c.left, size.y - 1}, {c.left + c.width - 1, c.top + c.height}, Direction::Up, c.width},
-    }};
-    return data;
-}
+constexpr int ScoreDigits = 5;
+// After game over, keys are not taken for this long: a key tapped as the last token lands
+// would otherwise skip the final screen.
+const sf::Time GameOverGrace = sf::seconds(1.f);
 
 sf::Text& textOf(const std::shared_ptr<Renderizable>& leaf)
 {
@@ -72,8 +58,8 @@ float widthOf(const std::shared_ptr<Renderizable>& leaf)
 GameScene::GameScene()
     : Scene("GameScene")
     , lib::Configuration(Settings::ConfigFile)
+    , m_gameData(ViewSize)
     , m_nextGameConfig(Settings::NextGameTable)
-    , m_gameData(makeGameData())
 {
 }
 
@@ -147,7 +133,8 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
-    m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size, this);
+    m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
+    m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
     createBackgroundTiles();
     addPlayer();
 
@@ -167,6 +154,7 @@ void GameScene::onEnterScene()
     textOf(m_goalText).setString("Goal: ");
     placeDisplays();
 
+    m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
 }
@@ -193,15 +181,15 @@ void GameScene::onExitScene()
 void GameScene::createBackgroundTiles()
 {
     m_backgroundTilesGroup = createNewRenderGroup("backgroundTiles", m_mainBoard);
-    const sf::Vector2f cell = tileSize();
-    m_backgroundTiles.assign(m_gameData.size.y, {});
-    for (unsigned int y = 0; y < m_gameData.size.y; ++y)
+    const sf::Vector2f cell = m_gameData.tileSize();
+    m_backgroundTiles.assign(m_gameData.size().y, {});
+    for (unsigned int y = 0; y < m_gameData.size().y; ++y)
     {
         std::vector<std::shared_ptr<Renderizable>>& row = m_backgroundTiles[y];
-        row.reserve(m_gameData.size.x);
-        for (unsigned int x = 0; x < m_gameData.size.x; ++x)
+        row.reserve(m_gameData.size().x);
+        for (unsigned int x = 0; x < m_gameData.size().x; ++x)
         {
-            const sf::Vector2f corner = board2Scene({x, y});
+            const sf::Vector2f corner = m_gameData.board2Scene({x, y});
             row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
             row.back()->setPositionWithAlignment(corner, Alignment::Left);
             const std::shared_ptr<Renderizable> dot =
@@ -228,28 +216,16 @@ void GameScene::update()
 void GameScene::generateNextToken()
 {
     assert(m_boardModel);
-    const TokenZone& zone = m_gameData.tokenZones[m_nextTokenPart];
+    const GameData::TokenZone& zone = m_gameData.tokenZone(m_nextTokenPart);
     // The colour is drawn before the lane.
     const auto colour = static_cast<std::int32_t>(getRandomNumber(5));
-    const std::uint32_t lane = getRandomNumber(zone.lanes);
-
-    sf::Vector2u cell;
-    sf::Vector2u lineStart;
-    if (zone.direction.isHorizontal())
-    {
-        cell = {zone.edgeCorner.x, zone.edgeCorner.y + lane};
-        lineStart = {zone.centerCorner.x, zone.edgeCorner.y + lane};
-    }
-    else
-    {
-        cell = {zone.edgeCorner.x + lane, zone.edgeCorner.y};
-        lineStart = {zone.edgeCorner.x + lane, zone.centerCorner.y};
-    }
+    const GameData::Arrival arrival =
+        m_gameData.arrival(m_nextTokenPart, getRandomNumber(zone.lanes));
     // From the centre outward, so every token moves into the cell its neighbour just left.
-    forEachTileInLine(lineStart, zone.direction.negate(),
-                      [this](const sf::Vector2u& p, const Direction& d)
-                      { return pushToken(p, d); });
-    addNewToken(cell, colour);
+    m_gameData.forEachTileInLine(arrival.lineStart, zone.direction.negate(),
+                                 [this](const sf::Vector2u& p, const Direction& d)
+                                 { return pushToken(p, d); });
+    addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
 }
 
@@ -259,7 +235,7 @@ bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
         return true;
     const sf::Vector2u destination = walking.negate().step(cell);
     m_boardModel->moveTile(cell, destination);
-    if (pointInCenter(destination))
+    if (m_gameData.pointInCenter(destination))
         gameOver();
     // The rest of the lane still moves, even after the push that ends the game.
     return true;
@@ -268,35 +244,22 @@ bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
 void GameScene::gameOver()
 {
     setGameState(GameState::GameOver);
+    m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
 {
     assert(m_boardModel && m_boardModel->contains(position));
-    const auto tile = std::make_shared<Tile>(colour, tileSize());
-    tile->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+    const auto tile = std::make_shared<Tile>(colour, m_gameData.tileSize());
+    tile->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
     m_mainBoard->addRenderizable(tile);
     m_boardModel->setTile(position, tile);
 }
 
-void GameScene::forEachTileInLine(const sf::Vector2u& start, Direction direction,
-                                  const LineAction& action) const
-{
-    // An Invalid direction does not move: walking on would visit the same cell for ever.
-    const bool moves = direction != Direction::Invalid;
-    sf::Vector2u p = start;
-    bool goOn = true;
-    while (goOn)
-    {
-        const bool result = action(p, direction);
-        p = direction.step(p);
-        goOn = result && moves && p.x < m_gameData.size.x && p.y < m_gameData.size.y;
-    }
-}
-
 void GameScene::onKeyPressed(sf::Event::KeyEvent key)
 {
+    const bool newPress = notePress(key.code);
     if (!m_boardModel)
         return;
     const std::int32_t code = key.code;
@@ -319,7 +282,9 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
             switchPause();
         break;
     case GameState::GameOver:
-        sceneManager()->changeScene("MenuScene");
+        // A key still held, or struck as the last token lands, must not skip the final screen.
+        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+            sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
         if (code == m_keyMapping.getPauseKey())
@@ -328,11 +293,34 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
     }
 }
 
+void GameScene::onKeyReleased(sf::Event::KeyEvent key)
+{
+    if (key.code >= sf::Keyboard::Unknown && key.code < sf::Keyboard::KeyCount)
+        m_heldKeys.reset(static_cast<std::size_t>(key.code + 1));
+}
+
+bool GameScene::notePress(sf::Keyboard::Key code)
+{
+    // SFML repeats a held key as more presses; only a release ends the hold.
+    if (code < sf::Keyboard::Unknown || code >= sf::Keyboard::KeyCount)
+        return true;
+    const auto index = static_cast<std::size_t>(code + 1);
+    const bool held = m_heldKeys.test(index);
+    m_heldKeys.set(index);
+    return !held;
+}
+
+void GameScene::onFocusLost()
+{
+    if (m_boardModel && gameState() == GameState::Playing)
+        switchPause();
+}
+
 void GameScene::addPlayer()
 {
     assert(m_boardModel);
-    const sf::Vector2u start(m_gameData.centerRect.left, m_gameData.centerRect.top);
-    m_player = std::make_shared<Player>(start, tileSize());
+    const sf::Vector2u start(m_gameData.centerRect().left, m_gameData.centerRect().top);
+    m_player = std::make_shared<Player>(start, m_gameData.tileSize());
     m_mainBoard->addRenderizable(m_player);
     m_boardModel->setTile(start, m_player);
 }
@@ -352,14 +340,14 @@ void GameScene::movePlayer(Direction direction)
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
     const sf::Vector2u target = direction.step(position);
-    if (pointInCenter(target))
+    if (m_gameData.pointInCenter(target))
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
     }
     else
     {
-        m_player->placeInCell(board2Scene(position));
+        m_player->placeInCell(m_gameData.board2Scene(position));
     }
 }
 
@@ -368,42 +356,51 @@ void GameScene::launchPlayer()
     if (!playerInItsCell())
         return;
     LaunchState launch{m_player->data, 0};
-    forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
-                      [this, &launch](const sf::Vector2u& p, const Direction&)
-                      { return launchStep(p, launch); });
+    m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
+                                 [this, &launch](const sf::Vector2u& p, const Direction&)
+                                 { return launchStep(p, launch); });
     if (m_gameMode == TokenMode)
         updateGoals();
 }
 
 bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 {
-    if (m_boardModel->tileEmpty(cell) || pointInCenter(cell))
+    if (m_boardModel->tileEmpty(cell) || m_gameData.pointInCenter(cell))
         return true;
     const lib::board::SharedTile token = m_boardModel->getTile(cell).lock();
-    if (token->data == launch.colour)
+    if (token->data != launch.colour)
     {
-        ++launch.inARow;
-        increaseScore(launch.inARow * m_levelProperties.baseScore());
-        ++m_consumedTokens;
-        const sf::Vector2f from = board2Scene(cell);
-        m_boardModel->deleteTile(cell);
-        const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
-        dot->setPositionWithAlignment(from, Alignment::Left);
-        addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
-        return true;
+        swapColours(cell, token->data, launch);
+        return false;
     }
-    const std::int32_t tokenColour = token->data;
+    consumeToken(cell, launch);
+    return true;
+}
+
+void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
+{
+    ++launch.inARow;
+    increaseScore(launch.inARow * m_levelProperties.baseScore());
+    ++m_consumedTokens;
+    const sf::Vector2f from = m_gameData.board2Scene(cell);
+    m_boardModel->deleteTile(cell);
+    const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
+    dot->setPositionWithAlignment(from, Alignment::Left);
+    addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
+}
+
+void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
+                            const LaunchState& launch)
+{
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
-    return false;
 }
 
 void GameScene::increaseScore(std::uint32_t points)
 {
     m_score += points;
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%0*u", static_cast<int>(m_scoreDigits),
-                  static_cast<unsigned int>(m_score));
+    std::snprintf(digits, sizeof digits, "%0*u", ScoreDigits, static_cast<unsigned int>(m_score));
     textOf(m_scoreDisplay).setString(digits);
 }
 
@@ -413,7 +410,9 @@ void GameScene::setLevel(std::uint32_t level)
     m_levelClock.restart();
     m_consumedTokens = 0;
     recolourBackground();
-    updateLevelDisplay();
+    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
+    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
+                                                      : m_levelProperties.stayTokens());
     updateGoals();
 }
 
@@ -423,18 +422,11 @@ void GameScene::recolourBackground()
     {
         for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
         {
-            const bool center = pointInCenter({x, y});
+            const bool center = m_gameData.pointInCenter({x, y});
             m_backgroundTiles[y][x]->setColor(
                 m_levelProperties.getBackgroundTileColor(x, y, center));
         }
     }
-}
-
-void GameScene::updateLevelDisplay()
-{
-    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
-    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
-                                                      : m_levelProperties.stayTokens());
 }
 
 void GameScene::updateGoals()
@@ -480,11 +472,13 @@ void GameScene::switchPause()
         addAnimation(lib::scn::draw::anim::createColorAnimation(
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
+        m_levelClock.pause();
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
         m_gameClock.resume();
+        m_levelClock.resume();
         break;
     case GameState::GameOver:
         break;
@@ -513,7 +507,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
 void GameScene::tileAdded(const sf::Vector2u& position, lib::board::WeakTile tile)
 {
     if (const auto player = std::dynamic_pointer_cast<Player>(tile.lock()))
-        player->setPositionWithAlignment(board2Scene(position), Alignment::Left);
+        player->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
 }
 
 void GameScene::tileDeleted(const sf::Vector2u&, lib::board::WeakTile tile)
@@ -529,12 +523,12 @@ void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
     if (const auto token = std::dynamic_pointer_cast<Tile>(moved))
     {
         const auto glide = static_cast<int>(m_levelProperties.millisBetweenTokens() / 2);
-        addAnimation(
-            lib::scn::draw::anim::createMoveAnimation(glide, board2Scene(destination), token));
+        addAnimation(lib::scn::draw::anim::createMoveAnimation(
+            glide, m_gameData.board2Scene(destination), token));
     }
     else if (const auto player = std::dynamic_pointer_cast<Player>(moved))
     {
-        player->placeInCell(board2Scene(destination));
+        player->placeInCell(m_gameData.board2Scene(destination));
     }
 }
 
@@ -547,33 +541,6 @@ void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, cons
 sf::Vector2f GameScene::getDefaultSizeView()
 {
     return ViewSize;
-}
-
-sf::Vector2f GameScene::tileSize() const
-{
-    return {ViewSize.x / static_cast<float>(m_gameData.size.x),
-            ViewSize.y / static_cast<float>(m_gameData.size.y)};
-}
-
-sf::Vector2f GameScene::board2Scene(const sf::Vector2u& position) const
-{
-    return {static_cast<float>(position.x) * ViewSize.x / static_cast<float>(m_gameData.size.x),
-            static_cast<float>(position.y) * ViewSize.y / static_cast<float>(m_gameData.size.y)};
-}
-
-bool GameScene::pointInCenter(const sf::Vector2u& position) const
-{
-    const sf::Rect<unsigned int>& c = m_gameData.centerRect;
-    return position.x < m_gameData.size.x && position.y < m_gameData.size.y &&
-           position.x >= c.left && position.x < c.left + c.width && position.y >= c.top &&
-           position.y < c.top + c.height;
-}
-
-const std::shared_ptr<Renderizable>& GameScene::backgroundTile(std::uint32_t x,
-                                                               std::uint32_t y) const
-{
-    assert(y < m_backgroundTiles.size() && x < m_backgroundTiles[y].size());
-    return m_backgroundTiles[y][x];
 }
 
 } // namespace bexil

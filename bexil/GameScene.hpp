@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/Direction.hpp"
+#include "bexil/GameData.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
 #include "lib/Clock.hpp"
@@ -10,12 +11,11 @@
 #include "lib/board/ITilesController.hpp"
 #include "lib/scn/Scene.hpp"
 
-#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Keyboard.hpp>
 
-#include <array>
+#include <bitset>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,7 +37,11 @@ class Player;
 // The scene is the observer of its board and turns the board's changes into nodes that are
 // placed, glide, change colour or go. It owns every piece through its render tree; the board
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
-// ":NextGame"; after game over any key switches to "MenuScene".
+// ":NextGame"; after game over a new key press, once the final screen has been up a second,
+// switches to "MenuScene". The board's arithmetic lives in GameData.
+//
+// Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
+// token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
 class GameScene : public lib::scn::Scene,
                   public lib::board::ITilesController,
                   public lib::Configuration
@@ -56,25 +60,6 @@ public:
         TimeMode = 1
     };
 
-    // One side's band of lanes, from the board's edge to the centre square.
-    struct TokenZone
-    {
-        sf::Vector2u edgeCorner;
-        sf::Vector2u centerCorner; // the opposite corner, next to the centre square
-        Direction direction;       // the way its tokens move (toward the centre)
-        std::uint32_t lanes;
-    };
-
-    struct GameData
-    {
-        sf::Vector2u size;
-        sf::Rect<unsigned int> centerRect;
-        std::array<TokenZone, 4> tokenZones; // left, top, right, bottom
-    };
-
-    // Called with each cell of a line and the walking direction; false stops the walk.
-    using LineAction = std::function<bool(const sf::Vector2u&, const Direction&)>;
-
     GameScene();
     ~GameScene() override;
 
@@ -85,113 +70,34 @@ public:
     // One step of the game: the time goal (time mode) and token arrivals.
     void update() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onKeyReleased(sf::Event::KeyEvent key) override;
+    // A game in play pauses: it must not go on unseen.
+    void onFocusLost() override;
     // 2000 × 2000.
     sf::Vector2f getDefaultSizeView() override;
 
-    void onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnimation> animation,
-                             std::shared_ptr<lib::scn::draw::Renderizable> node) override;
-
-    void tileAdded(const sf::Vector2u& position, lib::board::WeakTile tile) override;
-    void tileDeleted(const sf::Vector2u& position, lib::board::WeakTile tile) override;
-    void tileMoved(const sf::Vector2u& source, const sf::Vector2u& destination,
-                   lib::board::WeakTile tile) override;
-    void tileChanged(const sf::Vector2u& position, lib::board::WeakTile tile, const int& oldValue,
-                     const int& newValue) override;
-
-    // Play. These act on the game started by onEnterScene.
-    void generateNextToken();
-    // Makes a token of that colour and puts it in the cell at once, without animation.
-    void addNewToken(const sf::Vector2u& position, std::int32_t colour);
-    // Calls the action for start, then for each next cell in the direction, until the action
-    // answers false or the line leaves the board. An Invalid direction visits start only.
-    void forEachTileInLine(const sf::Vector2u& start, Direction direction,
-                           const LineAction& action) const;
-    void addPlayer();
+    // What the game keys do, for a computer player as much as for the keyboard. Each acts on
+    // the game started by onEnterScene and does nothing outside play (switchPause: outside
+    // play or pause).
     // Turns the player, and moves it when the next cell lies in the centre square.
     void movePlayer(Direction direction);
     void launchPlayer();
-    void increaseScore(std::uint32_t points);
-    void setLevel(std::uint32_t level);
-    void updateLevelDisplay();
-    void updateGoals();
     void switchPause();
 
-    // Geometry.
-    const GameData& gameData() const { return m_gameData; }
-    sf::Vector2f tileSize() const;
-    // The top-left corner of a cell in the scene.
-    sf::Vector2f board2Scene(const sf::Vector2u& position) const;
-    bool pointInCenter(const sf::Vector2u& position) const;
+    // One arrival, as the level's pace brings them.
+    void generateNextToken();
+    // Makes a token of that colour and puts it in the cell at once, without animation.
+    void addNewToken(const sf::Vector2u& position, std::int32_t colour);
 
-    // State of the current game.
     GameState gameState() const { return static_cast<GameState>(sceneState()); }
-    std::uint8_t gameMode() const { return m_gameMode; }
     std::uint32_t score() const { return m_score; }
-    std::uint32_t consumedTokens() const { return m_consumedTokens; }
-    std::uint8_t nextTokenPart() const { return m_nextTokenPart; }
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
-    LevelProperties& levelProperties() { return m_levelProperties; }
-    const KeyMapping& keyMapping() const { return m_keyMapping; }
-    const lib::PClock& gameClock() const { return m_gameClock; }
-    const lib::Clock& levelClock() const { return m_levelClock; }
-
-    // The render tree.
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& mainBoard() const { return m_mainBoard; }
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& gameOverScreen() const
-    {
-        return m_gameOverScreen;
-    }
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& scoreGroup() const { return m_scoreGroup; }
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& levelGroup() const { return m_levelGroup; }
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& pauseGroup() const { return m_pauseGroup; }
-    const std::shared_ptr<lib::scn::draw::RenderGroup>& backgroundTilesGroup() const
-    {
-        return m_backgroundTilesGroup;
-    }
-    // The background rectangle of column x, row y (during a game).
-    const std::shared_ptr<lib::scn::draw::Renderizable>& backgroundTile(std::uint32_t x,
-                                                                        std::uint32_t y) const;
-
-    // The eleven texts.
-    const std::shared_ptr<lib::scn::draw::Renderizable>& scoreText() const { return m_scoreText; }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& scoreDisplay() const
-    {
-        return m_scoreDisplay;
-    }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& levelText() const { return m_levelText; }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& levelDisplay() const
-    {
-        return m_levelDisplay;
-    }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& currentText() const
-    {
-        return m_currentText;
-    }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& currentDisplay() const
-    {
-        return m_currentDisplay;
-    }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& goalText() const { return m_goalText; }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& goalDisplay() const
-    {
-        return m_goalDisplay;
-    }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& gameText() const { return m_gameText; }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& overText() const { return m_overText; }
-    const std::shared_ptr<lib::scn::draw::Renderizable>& pauseText() const { return m_pauseText; }
 
     // The name of the score dots that fly to the score.
     static constexpr const char* ScoreDotName = "pointIncrementScore";
 
 private:
-    void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
-    void createTexts();
-    void createBackgroundTiles();
-    void recolourBackground();
-    void placeDisplays();
-    static void showNumber(lib::scn::draw::Renderizable& text, std::uint32_t value);
-    void showProgress(std::uint32_t value);
     // What one launch carries along its line.
     struct LaunchState
     {
@@ -199,30 +105,61 @@ private:
         std::uint32_t inARow; // tokens consumed so far by this launch
     };
 
+    // The board and the animations reach these through their own interfaces.
+    void onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnimation> animation,
+                             std::shared_ptr<lib::scn::draw::Renderizable> node) override;
+    void tileAdded(const sf::Vector2u& position, lib::board::WeakTile tile) override;
+    void tileDeleted(const sf::Vector2u& position, lib::board::WeakTile tile) override;
+    void tileMoved(const sf::Vector2u& source, const sf::Vector2u& destination,
+                   lib::board::WeakTile tile) override;
+    void tileChanged(const sf::Vector2u& position, lib::board::WeakTile tile, const int& oldValue,
+                     const int& newValue) override;
+
+    void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
+    void createTexts();
+    void createBackgroundTiles();
+    void addPlayer();
+    void placeDisplays();
+
     bool pushToken(const sf::Vector2u& cell, const Direction& walking);
-    bool launchStep(const sf::Vector2u& cell, LaunchState& launch);
     bool playerInItsCell() const;
+    bool launchStep(const sf::Vector2u& cell, LaunchState& launch);
+    void consumeToken(const sf::Vector2u& cell, LaunchState& launch);
+    void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour, const LaunchState& launch);
     void gameOver();
 
+    void increaseScore(std::uint32_t points);
+    void setLevel(std::uint32_t level);
+    void recolourBackground();
+    void updateGoals();
+    void showProgress(std::uint32_t value);
+    static void showNumber(lib::scn::draw::Renderizable& text, std::uint32_t value);
+
+    // Marks the key as held; false when it already was (a repeat of a held key).
+    bool notePress(sf::Keyboard::Key code);
+
+    const GameData m_gameData;
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
-    lib::PClock m_gameClock;
+    lib::PClock m_gameClock;    // since the last arrival; paused with the game
+    lib::PClock m_levelClock;   // played time in the current level; paused with the game
+    lib::Clock m_gameOverClock; // since the game ended
     std::shared_ptr<lib::board::BoardModel> m_boardModel;
-    GameData m_gameData;
-    lib::Clock m_levelClock;
     std::uint32_t m_consumedTokens = 0;
     std::uint8_t m_gameMode = TokenMode;
     std::uint32_t m_score = 0;
     std::uint8_t m_nextTokenPart = 0;
+    LevelProperties m_levelProperties;
+    std::shared_ptr<Player> m_player;
+    // Indexed by key code + 1, so that Unknown (-1) has a place too.
+    std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
+
     std::shared_ptr<lib::scn::draw::RenderGroup> m_mainBoard;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_gameOverScreen;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_scoreGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_levelGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_pauseGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_backgroundTilesGroup;
-    std::uint8_t m_scoreDigits = 5;
-    LevelProperties m_levelProperties;
-    std::shared_ptr<Player> m_player;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreDisplay;
     std::shared_ptr<lib::scn::draw::Renderizable> m_levelText;
@@ -234,6 +171,7 @@ private:
     std::shared_ptr<lib::scn::draw::Renderizable> m_gameText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_overText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_pauseText;
+    // The background rectangles, by row, then column.
     std::vector<std::vector<std::shared_ptr<lib::scn::draw::Renderizable>>> m_backgroundTiles;
     // The progress number currently shown, so a frame rewrites the text only when it changes.
     std::int64_t m_shownProgress = -1;

@@ -2,6 +2,7 @@
 
 #include "bexil/NameEntry.hpp"
 #include "lib/Configuration.hpp"
+#include "lib/SafeSave.hpp"
 
 #include <cassert>
 #include <iostream>
@@ -75,16 +76,23 @@ void HighScores::load()
 
 bool HighScores::save() const
 {
-    // Only the entries go back: whatever else the file held is not written again.
+    // The shared table gets every rank, an empty value where a table is short, so the run's
+    // other readers see exactly these tables; the file gets the entries alone, in rank order.
     lib::Configuration file(m_fileName);
-    file.clear();
+    std::string contents;
     for (std::size_t mode = 0; mode < ModeCount; ++mode)
     {
         const auto& entries = m_tables[mode].entries();
-        for (std::size_t rank = 0; rank < entries.size(); ++rank)
-            file.value(key(mode, rank), formatEntry(entries[rank]), true);
+        for (std::size_t rank = 0; rank < HighScoreTable::Size; ++rank)
+        {
+            const std::string name = key(mode, rank);
+            const std::string value = rank < entries.size() ? formatEntry(entries[rank]) : "";
+            file.value(name, value, true);
+            if (!value.empty())
+                contents += name + '=' + value + '\n';
+        }
     }
-    if (file.saveConfig())
+    if (lib::SafeSave::write(m_fileName, contents))
         return true;
     std::cerr << "bexil: cannot write the high scores to " << m_fileName
               << "; it keeps its old contents\n";

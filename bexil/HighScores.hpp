@@ -15,10 +15,11 @@ namespace bexil
 // a line: the key names the mode and the rank ("token1" … "token10", "time1" … "time10") and
 // the value is "SCORE LEVEL DATE NAME", the name last so that it may hold spaces. A line that
 // does not read as an entry is dropped and the others are kept, so damage costs only the
-// damaged lines; the next save writes the file whole again without them.
+// damaged lines; the next save writes the file whole again without them, best first.
 //
 // The file is read through the shared settings table of its name, once per run; every
-// HighScores on the same file sees what the others saved.
+// HighScores on the same file sees what the others saved, even when the file could not be
+// written.
 class HighScores
 {
 public:

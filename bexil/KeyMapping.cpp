@@ -21,8 +21,13 @@ static_assert(Settings::Keys[0].defaultValue == sf::Keyboard::Left &&
 KeyMapping::KeyMapping()
     : lib::Configuration(Settings::ConfigFile)
 {
+    readKeys();
+}
+
+void KeyMapping::readKeys()
+{
     for (std::size_t i = 0; i < KeyCount; ++i)
-        m_keys[i] = valueAsInt(settingsKey(i), defaultKey(i));
+        m_keys[i] = Settings::Keys[i].read(*this);
 }
 
 std::int32_t KeyMapping::getDirectionKey(Direction direction) const
@@ -46,19 +51,13 @@ void KeyMapping::setKey(std::size_t index, std::int32_t code)
 void KeyMapping::storeKeys()
 {
     for (std::size_t i = 0; i < KeyCount; ++i)
-        valueAsInt(settingsKey(i), m_keys[i], true);
+        Settings::Keys[i].store(*this, m_keys[i]);
 }
 
 std::string KeyMapping::settingsKey(std::size_t index)
 {
     assert(index < KeyCount);
     return Settings::Keys[index].key;
-}
-
-std::int32_t KeyMapping::defaultKey(std::size_t index)
-{
-    assert(index < KeyCount);
-    return Settings::Keys[index].defaultValue;
 }
 
 } // namespace bexil

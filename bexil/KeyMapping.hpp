@@ -13,8 +13,9 @@ namespace bexil
 
 // The six keys of the game (SFML key codes): the four directions in Direction order, launch
 // and pause, kept in config.cfg as "key0".."key3", "key_launch4" and "key_pause5".
-// The codes are read once, at construction; setKey changes this object only, and storeKeys
-// puts its codes into the shared settings table (the file is written when the table is saved).
+// The codes are read from the shared settings table at construction and by readKeys; setKey
+// changes this object only, and storeKeys puts its codes into the table (the file is written
+// when the table is saved).
 class KeyMapping : public lib::Configuration
 {
 public:
@@ -35,12 +36,12 @@ public:
     // The key of index 0 to 5.
     std::int32_t getKey(std::size_t index) const;
     void setKey(std::size_t index, std::int32_t code);
+    // The table's keys, added with their defaults where missing or not numbers.
+    void readKeys();
     void storeKeys();
 
     // "key0".."key3", "key_launch4", "key_pause5".
     static std::string settingsKey(std::size_t index);
-    // Arrows, Space, Escape.
-    static std::int32_t defaultKey(std::size_t index);
 
 private:
     std::array<std::int32_t, KeyCount> m_keys{};

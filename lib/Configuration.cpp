@@ -1,11 +1,11 @@
 #include "lib/Configuration.hpp"
 
+#include "lib/SafeSave.hpp"
+
 #include <climits>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace lib
 {
@@ -103,58 +103,19 @@ void Configuration::forEach(
         action(entry);
 }
 
-void Configuration::clear()
-{
-    m_table->clear();
-}
-
 bool Configuration::saveConfig() const
 {
     if (m_name.empty() || isMemoryOnly(m_name))
         return false;
-
-    namespace fs = std::filesystem;
-    std::error_code error;
-    // A settings file that is a link to a file kept elsewhere is written where the link points,
-    // so the link stays and its target gets the settings. A broken link is replaced by the file
-    // instead, rather than losing the settings.
-    std::string path = m_name;
-    if (fs::is_symlink(fs::symlink_status(m_name, error)) && fs::exists(m_name, error))
-    {
-        const fs::path resolved = fs::canonical(m_name, error);
-        if (!error)
-            path = resolved.string();
-    }
-    const fs::file_status target = fs::status(path, error);
-    const bool targetExists = fs::exists(target);
-    if (targetExists && (!fs::is_regular_file(target) || access(path.c_str(), W_OK) != 0))
-        return false;
-
-    // The new contents go to a neighbour first and replace the file only once complete, so a
-    // full disk or a failed write never leaves a half-written settings file.
-    const std::string temporary = path + ".tmp";
-    if (fs::exists(temporary, error) && !fs::is_regular_file(temporary, error))
-        return false;
-    std::ofstream out(temporary, std::ios::out | std::ios::trunc);
-    if (!out.is_open())
-        return false;
+    std::string contents;
     for (const auto& [key, text] : *m_table)
-        out << key << '=' << text << '\n';
-    out.flush();
-    out.close();
-    if (out.fail())
     {
-        std::remove(temporary.c_str());
-        return false;
+        contents += key;
+        contents += '=';
+        contents += text;
+        contents += '\n';
     }
-    if (targetExists)
-        fs::permissions(temporary, target.permissions(), error);
-    if (std::rename(temporary.c_str(), path.c_str()) != 0)
-    {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return SafeSave::write(m_name, contents);
 }
 
 bool Configuration::fileExists(const std::string& name)

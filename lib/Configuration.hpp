@@ -38,12 +38,9 @@ public:
     int getAsInt(const std::string& key, int def) const;
     void forEach(
         const std::function<void(const std::pair<const std::string, std::string>&)>& action) const;
-    // Empties the shared table; the file changes only at the next save, which then writes
-    // exactly what was stored after this.
-    void clear();
-    // Writes the whole table to the file of this object's name. The file is replaced only once
-    // the new contents are completely written, so a failed save keeps the old file intact.
-    // True when the new file is in place.
+    // Writes the whole table to the file of this object's name with SafeSave: a failed save
+    // keeps the old file intact, and two programs saving at once leave one whole table. True
+    // when the file holds the table; always false for a ":" table.
     bool saveConfig() const;
 
     const std::string& configName() const { return m_name; }

@@ -1,15 +1,11 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
 #include "lib/menu/MenuManager.hpp"
-#include "lib/scn/Resource.hpp"
-#include "lib/scn/ResourceManager.hpp"
-#include "lib/scn/SceneManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
 #include <array>
-#include <cassert>
 
 namespace bexil::bmenu
 {
@@ -25,7 +21,7 @@ const std::array<const char*, KeyMapping::KeyCount> RoleNames = {"Left", "Right"
 } // namespace
 
 KeyRedefinitionMenu::KeyRedefinitionMenu()
-    : MenuStep("KeyRedefinitionMenu")
+    : MenuPage("KeyRedefinitionMenu")
 {
 }
 
@@ -34,13 +30,8 @@ KeyRedefinitionMenu::~KeyRedefinitionMenu() = default;
 void KeyRedefinitionMenu::onCreate()
 {
     m_prompt = createText("pressKey");
-    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
-    assert(manager != nullptr && manager->sceneManager() != nullptr);
     sf::Text* text = m_prompt->getAsText();
-    text->setFont(*manager->sceneManager()
-                       ->resourceManager()
-                       ->getResource("game_menu.mainFont")
-                       ->getAsFont());
+    text->setFont(menuFont());
     text->setCharacterSize(90);
     text->setString(" ");
     text->setFillColor(sf::Color::Blue);
@@ -80,9 +71,7 @@ void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
     m_count = 0;
     m_mapping.storeKeys();
     showPrompt();
-    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
-    assert(manager != nullptr);
-    manager->changeStep("OptionsMenu");
+    manager().changeStep("OptionsMenu");
 }
 
 void KeyRedefinitionMenu::onKeyReleased(sf::Event::KeyEvent key)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bexil/KeyMapping.hpp"
-#include "lib/menu/MenuStep.hpp"
+#include "bexil/bmenu/MenuPage.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -16,9 +16,9 @@ namespace bexil::bmenu
 
 // Asks for the six game keys one after the other ("Press key for Left" ... "Pause"). A key
 // already taken in the running sequence does not count; after the sixth the keys go into the
-// shared settings table and the options page comes back. There is no way out but six
-// different keys.
-class KeyRedefinitionMenu : public lib::menu::MenuStep
+// shared settings table and the options page comes back (whose "Cancel" gives the old keys
+// back). There is no way out but six different keys.
+class KeyRedefinitionMenu : public MenuPage
 {
 public:
     KeyRedefinitionMenu();

@@ -2,12 +2,9 @@
 
 #include "bexil/Settings.hpp"
 #include "lib/menu/ChooseControl.hpp"
-#include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/MenuManager.hpp"
-#include "lib/menu/OptionDescriptor.hpp"
-#include "lib/scn/ResourceManager.hpp"
-#include "lib/scn/SceneManager.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <iostream>
 #include <string>
@@ -34,15 +31,6 @@ std::string modeText(const sf::VideoMode& mode)
            std::to_string(mode.bitsPerPixel);
 }
 
-std::shared_ptr<lib::menu::OptionDescriptor> option(const std::string& text,
-                                                    std::vector<std::string> values = {})
-{
-    auto descriptor = std::make_shared<lib::menu::OptionDescriptor>();
-    descriptor->text = text;
-    descriptor->subOptions = std::move(values);
-    return descriptor;
-}
-
 // A stored number that is not an index of the option's values (a hand-edited file) shows the
 // first value rather than reading past the list.
 void showValue(lib::menu::ChooseControl& control, unsigned int index, int stored)
@@ -56,7 +44,7 @@ void showValue(lib::menu::ChooseControl& control, unsigned int index, int stored
 } // namespace
 
 OptionsMenu::OptionsMenu()
-    : MenuStep("OptionsMenu")
+    : MenuPage("OptionsMenu")
     , lib::Configuration(Settings::ConfigFile)
 {
 }
@@ -77,66 +65,47 @@ sf::VideoMode OptionsMenu::storedMode() const
 
 void OptionsMenu::onCreate()
 {
-    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
-    assert(manager != nullptr && manager->sceneManager() != nullptr);
-
+    // A stored mode the display does not offer (set for another screen, or by hand) is offered
+    // too, so that "Accept" keeps it unless the player picks another.
+    m_modes = fullscreenModes();
+    if (std::find(m_modes.begin(), m_modes.end(), storedMode()) == m_modes.end())
+        m_modes.push_back(storedMode());
     std::vector<std::string> resolutions;
-    for (const sf::VideoMode& mode : fullscreenModes())
+    for (const sf::VideoMode& mode : m_modes)
         resolutions.push_back(modeText(mode));
-    // A display that reports no full-screen mode still gets a value to show: the stored one,
-    // which "Accept" then keeps.
-    if (resolutions.empty())
-        resolutions.push_back(modeText(storedMode()));
 
-    auto cursor = std::make_shared<lib::menu::CursorDescriptor>();
-    cursor->pointCount = 3;
-    cursor->size = sf::Vector2f(70.f, 70.f);
-    cursor->color = sf::Color::Red;
-
-    std::vector<std::shared_ptr<lib::menu::OptionDescriptor>> options{
-        option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
-        option("Resolution", std::move(resolutions)),
-        option("Fullscreen", {"No", "Yes"}),
-        option("VSync", {"No", "Yes"}),
-        option("Redefine keyboard"),
-        option("Cancel"),
-        option("Accept")};
-
-    m_chooseControl = std::make_shared<lib::menu::ChooseControl>(
-        "optionsmenu_chooseControl", sf::Color::Blue, sf::Color::Red,
-        lib::scn::draw::Alignment::Left, 70, 1.f, std::move(options),
-        manager->sceneManager()->resourceManager()->getResource("game_menu.mainFont"),
-        [this](unsigned int index, lib::menu::ChooseControl& control)
-        { chooseOption(index, control); },
-        cursor);
-    addMenuControl(m_chooseControl);
-    m_chooseControl->setPosition(100.f, 700.f);
+    addChooseControl("optionsmenu_chooseControl", SideList,
+                     {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
+                      option("Resolution", std::move(resolutions)),
+                      option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
+                      option("Redefine keyboard"), option("Cancel"), option("Accept")},
+                     [this](unsigned int index) { chooseOption(index); });
     updateOptionsFromConfig();
 }
 
 void OptionsMenu::updateOptionsFromConfig()
 {
-    assert(m_chooseControl != nullptr);
+    assert(chooseControl() != nullptr);
     const sf::VideoMode stored = storedMode();
-    const std::vector<sf::VideoMode> modes = fullscreenModes();
     int resolution = 0;
-    for (std::size_t i = 0; i < modes.size(); ++i)
+    for (std::size_t i = 0; i < m_modes.size(); ++i)
     {
         // The last of equal modes, as the list may repeat one.
-        if (modes[i] == stored)
+        if (m_modes[i] == stored)
             resolution = static_cast<int>(i);
     }
 
-    showValue(*m_chooseControl, Antialiasing, Settings::GraphicsLevel.peek(*this));
-    showValue(*m_chooseControl, Resolution, resolution);
-    showValue(*m_chooseControl, Fullscreen, Settings::Fullscreen.peek(*this));
-    showValue(*m_chooseControl, VSync, Settings::VSync.peek(*this));
+    lib::menu::ChooseControl& control = *chooseControl();
+    showValue(control, Antialiasing, Settings::GraphicsLevel.peek(*this));
+    showValue(control, Resolution, resolution);
+    // The window takes any number but 0 as on, so "Yes" shows it.
+    showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
+    showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
+    m_keysAtOpening.readKeys();
 }
 
-void OptionsMenu::chooseOption(unsigned int index, lib::menu::ChooseControl& control)
+void OptionsMenu::chooseOption(unsigned int index)
 {
-    auto* manager = dynamic_cast<lib::menu::MenuManager*>(parent());
-    assert(manager != nullptr);
     switch (index)
     {
     case Antialiasing:
@@ -146,34 +115,29 @@ void OptionsMenu::chooseOption(unsigned int index, lib::menu::ChooseControl& con
         // Their values change with Left and Right only.
         break;
     case RedefineKeyboard:
-        manager->changeStep("KeyRedefinitionMenu");
+        manager().changeStep("KeyRedefinitionMenu");
         break;
     case Cancel:
-        manager->changeStep("MainMenu");
+        m_keysAtOpening.storeKeys();
+        manager().changeStep("MainMenu");
         updateOptionsFromConfig();
         break;
     default:
     {
-        const auto& options = control.options;
+        const auto& options = chooseControl()->options;
+        const sf::VideoMode& mode = m_modes[options[Resolution].selectedSubOption];
         Settings::GraphicsLevel.store(*this,
                                       static_cast<int>(options[Antialiasing].selectedSubOption));
-        // A mode of the display's own list is valid by definition; an index past the list
-        // (no modes reported) keeps the stored resolution.
-        const std::vector<sf::VideoMode> modes = fullscreenModes();
-        const unsigned int resolution = options[Resolution].selectedSubOption;
-        if (resolution < modes.size())
-        {
-            Settings::ResolutionX.store(*this, static_cast<int>(modes[resolution].width));
-            Settings::ResolutionY.store(*this, static_cast<int>(modes[resolution].height));
-            Settings::BitsPerPixel.store(*this, static_cast<int>(modes[resolution].bitsPerPixel));
-        }
+        Settings::ResolutionX.store(*this, static_cast<int>(mode.width));
+        Settings::ResolutionY.store(*this, static_cast<int>(mode.height));
+        Settings::BitsPerPixel.store(*this, static_cast<int>(mode.bitsPerPixel));
         Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
         Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";
         updateOptionsFromConfig();
-        manager->changeStep("MainMenu");
+        manager().changeStep("MainMenu");
         break;
     }
     }

@@ -1,26 +1,22 @@
 #pragma once
 
+#include "bexil/KeyMapping.hpp"
+#include "bexil/bmenu/MenuPage.hpp"
 #include "lib/Configuration.hpp"
-#include "lib/menu/MenuStep.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 
-#include <memory>
 #include <vector>
-
-namespace lib::menu
-{
-class ChooseControl;
-}
 
 namespace bexil::bmenu
 {
 
-// The window settings read at start-up: antialiasing, resolution (one value per full-screen
-// mode of the display), full screen and vertical sync, plus the way to the key redefinition
-// page. Values change on screen only; "Accept" writes them to config.cfg at once (they take
-// effect at the next start), "Cancel" shows what config.cfg holds again.
-class OptionsMenu : public lib::menu::MenuStep, public lib::Configuration
+// The window settings read at start-up: antialiasing, resolution (the display's full-screen
+// modes, and the stored mode where the display lacks it), full screen and vertical sync, plus
+// the way to the key redefinition page. Values change on screen only; "Accept" writes them to
+// config.cfg at once (they take effect at the next start), "Cancel" shows what config.cfg
+// holds again and gives back the keys the page was opened with.
+class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
     OptionsMenu();
@@ -28,25 +24,23 @@ public:
 
     void onCreate() override;
     // What Space or Return on the option of that index does.
-    void chooseOption(unsigned int index, lib::menu::ChooseControl& control);
-    // Shows the stored "GraphicsLevel", resolution, "Fullscreen" and "VSync". A stored value
-    // that is not one of its option's values shows the option's first value.
+    void chooseOption(unsigned int index);
+    // Shows the stored "GraphicsLevel", resolution, "Fullscreen" and "VSync", and takes the
+    // stored keys as the ones "Cancel" gives back. A stored value that is not one of its
+    // option's values shows the option's first value.
     void updateOptionsFromConfig();
 
-    const std::shared_ptr<lib::menu::ChooseControl>& chooseControl() const
-    {
-        return m_chooseControl;
-    }
-
 protected:
-    // The display's full-screen modes, asked again whenever needed; the resolution values
-    // follow their order.
+    // The display's full-screen modes, asked once, when the page is built.
     virtual std::vector<sf::VideoMode> fullscreenModes() const;
 
 private:
     sf::VideoMode storedMode() const;
 
-    std::shared_ptr<lib::menu::ChooseControl> m_chooseControl;
+    // The values of "Resolution", in order.
+    std::vector<sf::VideoMode> m_modes;
+    // The keys the page was opened with, which "Cancel" gives back.
+    KeyMapping m_keysAtOpening;
 };
 
 } // namespace bexil::bmenu

@@ -1,14 +1,7 @@
 #pragma once
 
+#include "bexil/bmenu/MenuPage.hpp"
 #include "lib/Configuration.hpp"
-#include "lib/menu/MenuStep.hpp"
-
-#include <memory>
-
-namespace lib::menu
-{
-class ChooseControl;
-}
 
 namespace bexil::bmenu
 {
@@ -16,7 +9,7 @@ namespace bexil::bmenu
 // The page shown after a game mode is picked: "Start level: " with the levels "1" to "20"
 // records the chosen level in ":NextGame" and starts the game scene; "Back" returns to the
 // main menu.
-class StartLevelMenu : public lib::menu::MenuStep, public lib::Configuration
+class StartLevelMenu : public MenuPage, public lib::Configuration
 {
 public:
     StartLevelMenu();
@@ -24,16 +17,10 @@ public:
 
     void onCreate() override;
 
-    const std::shared_ptr<lib::menu::ChooseControl>& chooseControl() const
-    {
-        return m_chooseControl;
-    }
-
 private:
-    void chooseOption(unsigned int index, lib::menu::ChooseControl& control);
+    void chooseOption(unsigned int index);
 
     lib::Configuration m_nextGameConfig;
-    std::shared_ptr<lib::menu::ChooseControl> m_chooseControl;
 };
 
 } // namespace bexil::bmenu

@@ -1,6 +1,7 @@
 #include "lib/core/DisplayLoss.hpp"
 
-#include <X11/Xlib.h>
+#include "lib/core/Platform.hpp"
+
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -17,17 +18,12 @@ std::function<void()>& lossAction()
     return action;
 }
 
-int onIOError(::Display*)
-{
-    DisplayLoss::displayLost();
-}
-
 } // namespace
 
 void DisplayLoss::setAction(std::function<void()> action)
 {
     lossAction() = std::move(action);
-    XSetIOErrorHandler(onIOError);
+    Platform::onDisplayLoss(&DisplayLoss::displayLost);
 }
 
 void DisplayLoss::displayLost()

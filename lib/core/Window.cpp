@@ -2,6 +2,7 @@
 
 #include "lib/Clock.hpp"
 #include "lib/Randomizer.hpp"
+#include "lib/core/Platform.hpp"
 #include "lib/core/ProgramController.hpp"
 #include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -10,7 +11,6 @@
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/GlResource.hpp>
 
-#include <X11/Xlib.h>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -61,6 +61,7 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
     create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
            style, settings);
+    Platform::identifyWindow(getSystemHandle());
     setVerticalSyncEnabled(params.vsync);
     if (setActive(true))
         m_private->contextLock = std::make_unique<HeldContextLock>();
@@ -81,6 +82,9 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
     m_sceneManager->addScenes(m_controller->scenesVector());
+    // Frames are counted from the end of construction: loading the resources on a busy machine
+    // can outlast the first counting period, whose title would then show no frame at all.
+    m_private->clock.restart();
 }
 
 Window::~Window()
@@ -93,6 +97,17 @@ Window::~Window()
 }
 
 bool Window::loopStep()
+{
+    updateTitle();
+    clear(sf::Color(0, 0, 0, 255));
+    if (dispatchEvents())
+        return true;
+    m_sceneManager->update();
+    display();
+    return m_exitRequested;
+}
+
+void Window::updateTitle()
 {
     Private& p = *m_private;
     const std::int32_t now = p.clock.getElapsedTime().asMilliseconds();
@@ -116,34 +131,35 @@ bool Window::loopStep()
         }
     }
     ++p.framesRunning;
+}
 
-    clear(sf::Color(0, 0, 0, 255));
-
+bool Window::dispatchEvents()
+{
     sf::Event event;
     while (pollEvent(event))
     {
-        // Keys that come before the first scene is active have nobody to go to.
+        // Events that come before the first scene is active have nobody to go to.
         const std::shared_ptr<lib::scn::Scene>& scene = m_sceneManager->currentScene();
+        if (event.type == sf::Event::Closed)
+            return true;
+        if (!scene)
+            continue;
         switch (event.type)
         {
-        case sf::Event::Closed:
-            return true;
         case sf::Event::KeyPressed:
-            if (scene)
-                scene->onKeyPressed(event.key);
+            scene->onKeyPressed(event.key);
             break;
         case sf::Event::KeyReleased:
-            if (scene)
-                scene->onKeyReleased(event.key);
+            scene->onKeyReleased(event.key);
+            break;
+        case sf::Event::LostFocus:
+            scene->onFocusLost();
             break;
         default:
             break;
         }
     }
-
-    m_sceneManager->update();
-    display();
-    return m_exitRequested;
+    return false;
 }
 
 void Window::closeWindow()
@@ -159,16 +175,7 @@ lib::Randomizer& Window::randomizer()
 
 bool Window::displayAvailable()
 {
-    // The probe's connection stays open for the whole run: closing it could leave the server
-    // without clients, and a server that resets then would refuse the window's own connection.
-    struct DisplayCloser
-    {
-        void operator()(::Display* display) const { XCloseDisplay(display); }
-    };
-    static std::unique_ptr<::Display, DisplayCloser> probe;
-    if (!probe)
-        probe.reset(XOpenDisplay(nullptr));
-    return probe != nullptr;
+    return Platform::displayAvailable();
 }
 
 } // namespace lib::core

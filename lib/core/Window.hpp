@@ -35,7 +35,8 @@ public:
     ~Window() override;
 
     // One frame: title, clear, events, scene update and drawing, display. True when the
-    // program is to end (a close request, or exitProgram() during this frame).
+    // program is to end (a close request, which skips the rest of the frame, or exitProgram()
+    // during this frame).
     bool loopStep();
     // Ends the program after the current frame.
     void exitProgram() { m_exitRequested = true; }
@@ -52,12 +53,17 @@ public:
     std::uint64_t drawCalls() const { return m_drawCalls; }
     void resetDrawCalls() { m_drawCalls = 0; }
 
-    // True when a display can be reached. Opening a window without one aborts the process
-    // inside the windowing library, so the program asks first.
+    // True when a display can be reached (see Platform). Opening a window without one aborts
+    // the process inside the windowing library, so the program asks first.
     static bool displayAvailable();
 
 private:
     struct Private;
+
+    // Counts the frame; once a second the title shows the count of the last second.
+    void updateTitle();
+    // Hands the pending keys and focus losses to the active scene. True on a close request.
+    bool dispatchEvents();
 
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;
     std::unique_ptr<Private> m_private;

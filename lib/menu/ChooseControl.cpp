@@ -2,7 +2,6 @@
 
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/OptionDescriptor.hpp"
-#include "lib/scn/Resource.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 #include "lib/scn/draw/anim/AnimationCreation.hpp"
@@ -49,7 +48,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
                              const sf::Color& selectedColor, lib::scn::draw::Alignment alignment,
                              unsigned int characterSize, float spacing,
                              std::vector<std::shared_ptr<OptionDescriptor>> optionDescriptors,
-                             std::shared_ptr<lib::scn::Resource> font, Callback onOptionChosen,
+                             const sf::Font& font, Callback onOptionChosen,
                              std::shared_ptr<CursorDescriptor> cursor)
     : IMenuControl(name)
     , m_cursorSize(cursor->size)
@@ -58,7 +57,6 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
     , m_onOptionChosen(std::move(onOptionChosen))
 {
     assert(!optionDescriptors.empty());
-    assert(font != nullptr);
 
     // First child, so the texts are drawn over it.
     m_cursorNode = createShape("cursor", sf::Vector2f(0.f, 0.f));
@@ -72,7 +70,6 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
     // view for labels near the left edge.
     shape->setOrigin(0.f, cursor->size.y);
 
-    const sf::Font& textFont = *font->getAsFont();
     const float lineStep = static_cast<float>(characterSize) + spacing;
     float y = 0.f;
     options.reserve(optionDescriptors.size());
@@ -83,7 +80,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
                descriptor.selectedSubOption < descriptor.subOptions.size());
 
         OptionModel model;
-        model.text = makeText(*this, "name" + std::to_string(i), descriptor.text, textFont,
+        model.text = makeText(*this, "name" + std::to_string(i), descriptor.text, font,
                               characterSize, m_normalColor);
         placeAt(*model.text, 0.f, alignment, y);
 
@@ -91,7 +88,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
         {
             model.subOptionText = makeText(*this, "sub_name" + std::to_string(i),
                                            descriptor.subOptions[descriptor.selectedSubOption],
-                                           textFont, characterSize, m_normalColor);
+                                           font, characterSize, m_normalColor);
             placeAt(*model.subOptionText, SubOptionRightEdge, lib::scn::draw::Alignment::Right, y);
         }
         y += lineStep;

@@ -4,17 +4,13 @@
 #include "lib/scn/draw/Alignment.hpp"
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace lib::scn
-{
-class Resource;
-}
 
 namespace lib::scn::draw
 {
@@ -32,7 +28,7 @@ struct OptionDescriptor;
 // option's values, Space and Return call the owner back with the highlighted index. Labels
 // are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
 // characterSize + spacing apart; the page moves the whole list by positioning the control.
-// The font resource must outlive the control.
+// The font must outlive the control.
 class ChooseControl : public IMenuControl
 {
 public:
@@ -53,7 +49,7 @@ public:
                   const sf::Color& selectedColor, lib::scn::draw::Alignment alignment,
                   unsigned int characterSize, float spacing,
                   std::vector<std::shared_ptr<OptionDescriptor>> optionDescriptors,
-                  std::shared_ptr<lib::scn::Resource> font, Callback onOptionChosen,
+                  const sf::Font& font, Callback onOptionChosen,
                   std::shared_ptr<CursorDescriptor> cursor);
     ~ChooseControl() override;
 

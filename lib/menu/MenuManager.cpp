@@ -18,6 +18,7 @@ void MenuManager::addMenuStep(const std::shared_ptr<MenuStep>& step)
 {
     assert(step != nullptr);
     addRenderGroup(step);
+    step->m_manager = this;
     m_steps.push_back(step);
     step->onCreate();
 }

@@ -1,6 +1,12 @@
 #include "lib/menu/MenuStep.hpp"
 
 #include "lib/menu/IMenuControl.hpp"
+#include "lib/menu/MenuManager.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+
+#include <cassert>
 
 namespace lib::menu
 {
@@ -36,6 +42,18 @@ void MenuStep::addMenuControl(const std::shared_ptr<IMenuControl>& control)
 {
     addRenderGroup(control);
     m_controls.push_back(control);
+}
+
+MenuManager& MenuStep::manager() const
+{
+    assert(m_manager != nullptr);
+    return *m_manager;
+}
+
+const sf::Font& MenuStep::font(const std::string& name) const
+{
+    assert(manager().sceneManager() != nullptr);
+    return *manager().sceneManager()->resourceManager()->getResource(name)->getAsFont();
 }
 
 } // namespace lib::menu

@@ -2,6 +2,7 @@
 
 #include "lib/scn/draw/RenderGroup.hpp"
 
+#include <SFML/Graphics/Font.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <memory>
@@ -12,10 +13,11 @@ namespace lib::menu
 {
 
 class IMenuControl;
+class MenuManager;
 
 // One page of a menu. It builds its nodes and controls once, in onCreate, which the menu
-// manager calls when the page is added; from then on the page's parent is its manager. A page
-// hands every key to all of its controls, in the order they were added.
+// manager calls when the page is added; from then on the page's parent is its manager, which
+// outlives it. A page hands every key to all of its controls, in the order they were added.
 class MenuStep : public lib::scn::draw::RenderGroup
 {
 public:
@@ -31,8 +33,17 @@ public:
 
     const std::vector<std::shared_ptr<IMenuControl>>& controls() const { return m_controls; }
 
+    // The manager the page was added to; usable from onCreate on.
+    MenuManager& manager() const;
+    // A font of the scene manager's resources by name (an empty font for an unknown name); the
+    // resources outlive every page. Usable from onCreate on.
+    const sf::Font& font(const std::string& name) const;
+
 private:
+    friend class MenuManager;
+
     std::vector<std::shared_ptr<IMenuControl>> m_controls;
+    MenuManager* m_manager = nullptr;
 };
 
 } // namespace lib::menu

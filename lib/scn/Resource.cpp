@@ -20,7 +20,7 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     // stream for a file that does not load.
     std::error_code error;
     const bool regular = std::filesystem::is_regular_file(path, error);
-    if (!regular && kind != NoKind)
+    if (!regular)
         std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
                   << name << "\" stays empty" << std::endl;
     if (kind == FontKind)
@@ -35,6 +35,14 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
     }
+}
+
+Resource::Resource(const sf::Font* font)
+    : HasName(std::string())
+    , m_kind(NoKind)
+{
+    if (font != nullptr)
+        m_font = std::make_unique<sf::Font>(*font);
 }
 
 Resource::~Resource() = default;

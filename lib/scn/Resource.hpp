@@ -28,6 +28,9 @@ public:
 
     // Loads the file now; a file that does not load leaves an empty object (loaded() false).
     Resource(std::int32_t kind, const std::string& path, const std::string& name);
+    // A stand-in for a name that no list entry bears: no kind, nothing loaded, an empty
+    // texture, and a copy of the font when one is given (the copy shares its loaded face).
+    explicit Resource(const sf::Font* font);
     ~Resource() override;
 
     std::int32_t kind() const { return m_kind; }

@@ -2,6 +2,7 @@
 
 #include "lib/scn/Resource.hpp"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
@@ -18,11 +19,13 @@ const std::string directoryKey = "resources_directory";
 
 ResourceManager::ResourceManager(const std::string& listFile)
     : Configuration(listFile)
-    , m_missing(std::make_shared<Resource>(Resource::NoKind, std::string(), std::string()))
 {
-    if (listFile.empty())
-        return;
-    if (!fileExists(listFile))
+    if (!listFile.empty() && fileExists(listFile))
+    {
+        for (const Entry& entry : listEntries(*this))
+            m_resources.push_back(std::make_shared<Resource>(entry.kind, entry.path, entry.name));
+    }
+    else if (!listFile.empty())
     {
         // Relative paths are resolved from the working folder, so naming it tells the player
         // what went wrong when the game is started from elsewhere.
@@ -31,11 +34,16 @@ ResourceManager::ResourceManager(const std::string& listFile)
         std::cerr << "bexil: cannot read the resource list \"" << listFile << "\" in "
                   << (error ? std::string("the working folder") : folder.string())
                   << "; start the game from its own folder" << std::endl;
-        return;
     }
 
-    for (const Entry& entry : listEntries(*this))
-        m_resources.push_back(std::make_shared<Resource>(entry.kind, entry.path, entry.name));
+    // A name the list does not hold gets an empty picture, but text in the first font that
+    // loaded, so that a misspelt font name still leaves the text readable.
+    const auto font =
+        std::find_if(m_resources.begin(), m_resources.end(),
+                     [](const std::shared_ptr<Resource>& resource)
+                     { return resource->kind() == Resource::FontKind && resource->loaded(); });
+    m_missing =
+        std::make_shared<Resource>(font == m_resources.end() ? nullptr : (*font)->getAsFont());
 }
 
 std::vector<ResourceManager::Entry> ResourceManager::listEntries(const lib::Configuration& list)

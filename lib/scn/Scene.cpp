@@ -18,6 +18,8 @@ void Scene::onKeyPressed(sf::Event::KeyEvent) {}
 
 void Scene::onKeyReleased(sf::Event::KeyEvent) {}
 
+void Scene::onFocusLost() {}
+
 std::uint32_t Scene::getRandomNumber(std::uint32_t max)
 {
     return m_sceneManager->window()->randomizer().getUInt(max);

@@ -35,10 +35,11 @@ TEST(HighScores, KeepsTheGoodLinesOfADamagedFileAndSavesThemAlone)
     EXPECT_EQ(shown(scores, 0), token) << "a tie keeps the order of the file";
     EXPECT_EQ(shown(scores, 1), time);
     ASSERT_TRUE(scores.save());
-    EXPECT_EQ(dir.read("highscores.cfg"), u8"time1=8 2 2026-02-28 Eve\ntime2=7 1 2026-02-29 Di\n"
-                                          u8"token1=500 5 2026-01-01 Łucja\n"
+    EXPECT_EQ(dir.read("highscores.cfg"), u8"token1=500 5 2026-01-01 Łucja\n"
                                           u8"token2=300 3 2026-01-02 Bo\n"
-                                          u8"token3=300 4 2026-01-03 Cy\n");
+                                          u8"token3=300 4 2026-01-03 Cy\n"
+                                          u8"time1=8 2 2026-02-28 Eve\n"
+                                          u8"time2=7 1 2026-02-29 Di\n");
     lib::Configuration::reload("highscores.cfg");
     const HighScores again;
     EXPECT_EQ(shown(again, 0) + shown(again, 1), token + time);

@@ -14,7 +14,7 @@ namespace
 using bexil::Direction;
 using bexil::KeyMapping;
 
-TEST(KeyMapping, ReadsTheSettingsOnceWithDefaultsAndStoresThemOnlyWhenAsked)
+TEST(KeyMapping, ReadsTheSettingsWithDefaultsWhenAskedAndStoresThemOnlyWhenAsked)
 {
     bexil::test::TempDir dir(true);
     const std::string file = "key0=0\nkey3=25\nkey_launch4=58\nkey_pause5=15\n";
@@ -30,7 +30,9 @@ TEST(KeyMapping, ReadsTheSettingsOnceWithDefaultsAndStoresThemOnlyWhenAsked)
     lib::Configuration table("config.cfg");
     EXPECT_EQ("72", table.getValue("key1")) << "a missing key is added with its default";
     table.value("key0", "3", true);
-    EXPECT_EQ(sf::Keyboard::A, keys.getKey(0)) << "later changes of the table are not seen";
+    EXPECT_EQ(sf::Keyboard::A, keys.getKey(0)) << "later changes of the table wait for readKeys";
+    keys.readKeys();
+    EXPECT_EQ(sf::Keyboard::D, keys.getKey(0));
 
     // setKey changes this object only; storeKeys writes the shared table, not the file.
     const std::int32_t codes[KeyMapping::KeyCount] = {0, 3, 22, 18, 9, 16};

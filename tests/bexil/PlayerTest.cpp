@@ -1,32 +1,22 @@
 #include "bexil/Player.hpp"
 
 #include "lib/scn/draw/NodeShape.hpp"
-#include "support/Printers.hpp"
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-using bexil::Direction;
-
-TEST(Player, ATriangleThatTurnsAboutTheCentreOfItsCell)
+TEST(Player, ATriangleWhoseTipFacesItsDirectionHalfACellHeightFromTheCentreOfItsCell)
 {
     bexil::Player player({7, 4}, {120.f, 90.f});
-    ASSERT_EQ(3u, player.shape().getPointCount());
-    const Direction turns[] = {Direction::Up, Direction::Right, Direction::Down, Direction::Left};
-    for (int quarter = 0; quarter < 4; ++quarter)
-        EXPECT_EQ(90.f * static_cast<float>(quarter), bexil::Player::rotationOf(turns[quarter]));
-
-    player.currentDirection = Direction::Left;
-    player.placeInCell({1000.f, 500.f});
     const lib::scn::draw::NodeShape& shape = player.shape();
-    EXPECT_EQ(sf::Vector2f(1060.f, 545.f), shape.getPosition());
-    EXPECT_EQ(270.f, shape.getRotation());
-    // The tip (top centre) now points left, half a cell height from the centre.
-    const sf::Vector2f tip = shape.getTransform().transformPoint(shape.getPoint(0));
-    EXPECT_NEAR(1015.f, tip.x, 1e-3);
-    EXPECT_NEAR(545.f, tip.y, 1e-3);
+    ASSERT_EQ(3u, shape.getPointCount());
+    // Left, Right, Up and Down, in the order of the direction keys; rows grow downward.
+    const sf::Vector2f facing[] = {{-1.f, 0.f}, {1.f, 0.f}, {0.f, -1.f}, {0.f, 1.f}};
+    for (std::uint32_t index = 0; index < 4; ++index)
+    {
+        player.currentDirection = bexil::Direction::fromIndex(index);
+        player.placeInCell({1000.f, 500.f});
+        const sf::Vector2f tip = shape.getTransform().transformPoint(shape.getPoint(0));
+        EXPECT_NEAR(1060.f + 45.f * facing[index].x, tip.x, 1e-3) << "direction " << index;
+        EXPECT_NEAR(545.f + 45.f * facing[index].y, tip.y, 1e-3) << "direction " << index;
+    }
 }
-
-} // namespace

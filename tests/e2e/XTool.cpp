@@ -1,16 +1,6 @@
-// What the end-to-end tests need from the X server that the usual tools do not give safely:
-//   bexil_xtool close WINDOW  sends the close button's WM_DELETE_WINDOW request (xdotool's
-//                             windowclose destroys the window instead);
-//   bexil_xtool key WINDOW KEYSYM...
-//                             taps each key (press and release, 60 ms apart) with events sent
-//                             to the window. xdotool uses the XTEST keyboard for a window that
-//                             has the focus, and a window that closes on a key's press then
-//                             leaves that key held down and repeating into the next window;
-//   bexil_xtool shot WINDOW   writes the window's pixels to stdout as a binary PPM. Unlike
-//                             ImageMagick's import it never grabs the server, so a window that
-//                             goes away during the shot cannot leave the display frozen.
-// WINDOW is a decimal X window id, as xdotool prints it. Exit status 0 on success, 1 with one
-// line on stderr otherwise.
+// bexil_xtool key|press|release WINDOW KEYSYM..., close WINDOW, shot WINDOW: keys, the close
+// button and screenshots for the end-to-end tests, without the server's keyboard or a grab of
+// the server (README.md tells why). Exit status 0, or 1 with one line on stderr.
 #include "support/XEvents.hpp"
 
 #include <X11/Xlib.h>
@@ -18,20 +8,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <exception>
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace
 {
-
-struct DisplayCloser
-{
-    void operator()(::Display* display) const { XCloseDisplay(display); }
-};
 
 int reportXError(::Display* display, XErrorEvent* error)
 {
@@ -41,93 +23,66 @@ int reportXError(::Display* display, XErrorEvent* error)
     std::exit(1);
 }
 
-// The channel's bits of a pixel scaled to 0..255 whatever the visual's depth.
-unsigned char channel(unsigned long pixel, unsigned long mask)
+// The channel's bits of a pixel scaled to 0..255, whatever the visual's depth.
+int channel(unsigned long pixel, unsigned long mask)
 {
     if (mask == 0)
         return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1UL) == 0)
-        ++shift;
-    const unsigned long maximum = mask >> shift;
-    return static_cast<unsigned char>(((pixel & mask) >> shift) * 255UL / maximum);
+    const int shift = __builtin_ctzl(mask);
+    return static_cast<int>(((pixel & mask) >> shift) * 255UL / (mask >> shift));
 }
 
-int shot(Window window)
+void shot(Window window)
 {
-    std::unique_ptr<::Display, DisplayCloser> display(XOpenDisplay(nullptr));
-    if (!display)
+    ::Display* display = XOpenDisplay(nullptr);
+    XWindowAttributes size{};
+    if (display == nullptr || XGetWindowAttributes(display, window, &size) == 0)
+        throw std::runtime_error("the window cannot be read");
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned int>(size.width),
+                              static_cast<unsigned int>(size.height), AllPlanes, ZPixmap);
+    std::printf("P6\n%d %d\n255\n", size.width, size.height);
+    for (int y = 0; y < size.height; ++y)
     {
-        std::fprintf(stderr, "bexil_xtool: no X display\n");
-        return 1;
-    }
-    XSetErrorHandler(reportXError);
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display.get(), window, &attributes);
-    XImage* image =
-        XGetImage(display.get(), window, 0, 0, static_cast<unsigned int>(attributes.width),
-                  static_cast<unsigned int>(attributes.height), AllPlanes, ZPixmap);
-    if (image == nullptr)
-    {
-        std::fprintf(stderr, "bexil_xtool: the window's pixels could not be read\n");
-        return 1;
-    }
-    const std::size_t width = static_cast<std::size_t>(image->width);
-    const std::size_t height = static_cast<std::size_t>(image->height);
-    std::vector<unsigned char> rgb(width * height * 3);
-    std::size_t at = 0;
-    for (int y = 0; y < image->height; ++y)
-    {
-        for (int x = 0; x < image->width; ++x)
+        for (int x = 0; x < size.width; ++x)
         {
             const unsigned long pixel = XGetPixel(image, x, y);
-            rgb[at++] = channel(pixel, image->red_mask);
-            rgb[at++] = channel(pixel, image->green_mask);
-            rgb[at++] = channel(pixel, image->blue_mask);
+            for (const unsigned long mask : {image->red_mask, image->green_mask, image->blue_mask})
+                std::putchar(channel(pixel, mask));
         }
     }
     XDestroyImage(image);
-    std::printf("P6\n%zu %zu\n255\n", width, height);
-    std::fwrite(rgb.data(), 1, rgb.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    XCloseDisplay(display);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const bool keys = argc >= 4 && std::strcmp(argv[1], "key") == 0;
-    if (!keys &&
-        (argc != 3 || (std::strcmp(argv[1], "close") != 0 && std::strcmp(argv[1], "shot") != 0)))
-    {
-        std::fprintf(stderr, "usage: bexil_xtool close|shot WINDOW, or key WINDOW KEYSYM...\n");
-        return 1;
-    }
-    char* end = nullptr;
-    const unsigned long window = std::strtoul(argv[2], &end, 10);
-    if (end == argv[2] || *end != '\0' || window == 0)
-    {
-        std::fprintf(stderr, "bexil_xtool: not a window id: %s\n", argv[2]);
-        return 1;
-    }
-    if (std::strcmp(argv[1], "shot") == 0)
-        return shot(window);
+    const std::string command = argc >= 3 ? argv[1] : "";
+    const Window window = argc >= 3 ? std::strtoul(argv[2], nullptr, 10) : 0;
+    const bool keys = command == "key" || command == "press" || command == "release";
     XSetErrorHandler(reportXError);
     try
     {
-        if (!keys)
+        if (window == 0 || (!keys && (argc != 3 || (command != "close" && command != "shot"))))
+            throw std::runtime_error(
+                "usage: key|press|release WINDOW KEYSYM..., close|shot WINDOW");
+        if (command == "shot")
+            shot(window);
+        if (command == "close")
             bexil::test::sendCloseRequest(window);
-        for (int i = 3; keys && i < argc; ++i)
+        for (int i = 3; i < argc; ++i)
         {
             if (XStringToKeysym(argv[i]) == NoSymbol)
+                throw std::runtime_error(std::string("no such key: ") + argv[i]);
+            for (const bool press : {true, false})
             {
-                std::fprintf(stderr, "bexil_xtool: no such key: %s\n", argv[i]);
-                return 1;
+                if (command == "key" || command == (press ? "press" : "release"))
+                {
+                    bexil::test::sendKey(window, argv[i], press);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                }
             }
-            bexil::test::sendKey(window, argv[i], true);
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
-            bexil::test::sendKey(window, argv[i], false);
-            std::this_thread::sleep_for(std::chrono::milliseconds(30));
         }
     }
     catch (const std::exception& error)
@@ -135,5 +90,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bexil_xtool: %s\n", error.what());
         return 1;
     }
-    return 0;
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,50 +1,45 @@
-"""Drives the real game as a player would: an X server of its own, a copy of the run folder,
-real key events sent to the game's window, screenshots read back, config.cfg read after exit.
-
-The game's window is 1024 x 768 by default and shows the logical 2000 x 2000 view stretched
-over it; regions below are in window pixels.
-"""
+"""Drives the real game as a player would: an X server of the test's own, copies of the run
+folder, real key events sent to the game's window, screenshots read back, config.cfg after exit.
+README.md beside this file shows how a scenario uses it."""
 
 import ctypes
 import os
-import random
+import re
 import shutil
 import signal
-import struct
 import subprocess
 import sys
 import tempfile
 import time
-import zlib
 
-DEFAULT_CONFIG = {
-    "Fullscreen": "0",
-    "GraphicsLevel": "0",
-    "ResolutionX": "1024",
-    "ResolutionY": "768",
-    "VSync": "0",
-    "bpp": "32",
-    "key0": "71",
-    "key1": "72",
-    "key2": "73",
-    "key3": "74",
-    "key_launch4": "57",
-    "key_pause5": "36",
-}
+HERE = os.path.dirname(os.path.abspath(__file__))
+with open(os.path.join(HERE, "first-start.cfg")) as first_start:
+    DEFAULTS = dict(line.split("=", 1) for line in first_start.read().splitlines())
+RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
+GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
+COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
+SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
+# The menu pages' lines, top to bottom; the page that choosing a line shows; lines' values.
+PAGES = {"main": ("Play token mode", "Play time mode", "Options", "Exit"),
+         "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Redefine keyboard",
+                     "Cancel", "Accept"), "level": ("Start level: ", "Back")}
+LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
+            "Redefine keyboard": "keys", "Start level: ": "game"}
+VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
+          "VSync": ("No", "Yes"), "Start level: ": [str(level) for level in range(1, 21)]}
+# The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each
+# side of the centre square (columns 7 to 10, rows 4 to 7).
+CENTRE_SQUARE = (int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
+LANE_CELLS = [(x, y) for x in range(18) for y in range(12) if (7 <= x <= 10) != (4 <= y <= 7)]
 
-RED = (255, 0, 0)
-BLUE = (0, 0, 255)
-WHITE = (255, 255, 255)
 
-
-def die_with_parent():
-    """Run in the child before exec: the X server and the game end with the driver, also when
-    a test runner's timeout kills the driver outright."""
-    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+def menu_line(index):
+    """The capitals of main menu line index (0 "Play token mode" to 3 "Exit")."""
+    return 333, 278 + 35 * index, 358, 22
 
 
 class Failure(Exception):
-    """A check of a scenario that did not hold."""
+    """A check of a test that did not hold."""
 
 
 def check(condition, message):
@@ -52,333 +47,263 @@ def check(condition, message):
         raise Failure(message)
 
 
-class Region:
-    """A rectangle of window pixels: left, top, width, height."""
-
-    def __init__(self, left, top, width, height):
-        self.left, self.top, self.width, self.height = left, top, width, height
-
-    def __repr__(self):
-        return f"{self.width}x{self.height}+{self.left}+{self.top}"
-
-
-def menu_line(index):
-    """The capitals of main menu line index (0 "Play token mode" to 3 "Exit")."""
-    return Region(333, 278 + 35 * index, 358, 22)
+def until(what, test, seconds, interval=0.1, game=None):
+    """Calls test until it returns something true, and returns that; fails when the game ends."""
+    deadline = time.monotonic() + seconds
+    while not (result := test()):
+        check(not game or game.process.poll() is None,
+              f"{what}: the game ended with status {game and game.process.returncode}: "
+              f"{game and game.said()}")
+        check(time.monotonic() < deadline, f"{what}: not within {seconds} s")
+        time.sleep(interval)
+    return result
 
 
-GAME_OVER_AREA = Region(330, 320, 360, 200)
-PAUSE_AREA = Region(380, 350, 264, 68)
-# The white number right of "Tokens: " or "Time: " in the top right corner.
-COUNTER_AREA = Region(800, 25, 200, 70)
+def short_way(offset, count, forward, back):  # the keys for offset places along a ring
+    offset %= count
+    return [forward] * offset if offset <= count // 2 else [back] * (count - offset)
 
 
-def near(pixel, colour, tolerance=40):
-    return all(abs(a - b) <= tolerance for a, b in zip(pixel, colour))
+def read_file(path):  # None when it cannot be read
+    try:
+        with open(path, "rb") as file:
+            return file.read()
+    except OSError:
+        return None
+
+
+def check_settings(folder, **changes):
+    wanted = "".join(f"{key}={value}\n" for key, value in sorted({**DEFAULTS, **changes}.items()))
+    text = read_file(os.path.join(folder, "config.cfg"))
+    check(text == wanted.encode(), f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
 
 
 class Shot:
-    """One screenshot of the window, kept as RGB bytes."""
+    """A screenshot of the window: its PPM file, and RGB bytes."""
 
     def __init__(self, name, ppm):
-        self.name = name
-        header = []
-        at = 0
-        while len(header) < 4:
-            while ppm[at : at + 1].isspace():
-                at += 1
-            start = at
-            while not ppm[at : at + 1].isspace():
-                at += 1
-            header.append(ppm[start:at])
-        check(header[0] == b"P6" and header[3] == b"255", f"{name}: not a PPM screenshot")
-        self.width, self.height = int(header[1]), int(header[2])
-        self.rgb = ppm[at + 1 : at + 1 + self.width * self.height * 3]
-        check(len(self.rgb) == self.width * self.height * 3, f"{name}: truncated screenshot")
+        magic, size, _, self.rgb = ppm.split(b"\n", 3)
+        self.name, self.ppm, (self.width, self.height) = name, ppm, map(int, size.split())
+        check(magic == b"P6" and len(self.rgb) == self.width * self.height * 3,
+              f"{name}: no whole screenshot")
 
     def pixel(self, x, y):
-        at = (y * self.width + x) * 3
-        return tuple(self.rgb[at : at + 3])
+        return tuple(self.rgb[(y * self.width + x) * 3:(y * self.width + x) * 3 + 3])
+
+    def box(self, region):
+        """The region, given in pixels of a 1024 x 768 window, in the shot's pixels."""
+        return [round(value * factor) for value, factor in
+                zip(region, (self.width / 1024, self.height / 768) * 2)]
+
+    def points(self, region, colour, tolerance=40):
+        left, top, width, height = self.box(region)
+        return [(x, y) for y in range(top, top + height) for x in range(left, left + width)
+                if all(abs(a - b) <= tolerance for a, b in zip(self.pixel(x, y), colour))]
 
     def share(self, region, colour, tolerance=40):
-        """Share of the pixels of the region that are near the colour."""
-        hits = 0
-        for y in range(region.top, region.top + region.height):
-            for x in range(region.left, region.left + region.width):
-                if near(self.pixel(x, y), colour, tolerance):
-                    hits += 1
-        return hits / (region.width * region.height)
-
-    def crop(self, region):
-        rows = []
-        for y in range(region.top, region.top + region.height):
-            at = (y * self.width + region.left) * 3
-            rows.append(self.rgb[at : at + region.width * 3])
-        return b"".join(rows)
+        _, _, width, height = self.box(region)
+        return len(self.points(region, colour, tolerance)) / (width * height)
 
     def centroid(self, region, colour, tolerance=40):
-        """Mean x and y of the region's pixels near the colour, or None when there are none."""
-        xs = ys = count = 0
-        for y in range(region.top, region.top + region.height):
-            for x in range(region.left, region.left + region.width):
-                if near(self.pixel(x, y), colour, tolerance):
-                    xs, ys, count = xs + x, ys + y, count + 1
-        return None if count == 0 else (xs / count, ys / count)
+        found = self.points(region, colour, tolerance)
+        return tuple(sum(axis) / len(found) for axis in zip(*found)) if found else None
 
-    def save_png(self, path):
-        raw = b"".join(
-            b"\x00" + self.rgb[y * self.width * 3 : (y + 1) * self.width * 3]
-            for y in range(self.height)
-        )
-
-        def chunk(kind, data):
-            body = kind + data
-            return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-        with open(path, "wb") as out:
-            out.write(b"\x89PNG\r\n\x1a\n")
-            out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)))
-            out.write(chunk(b"IDAT", zlib.compress(raw, 6)))
-            out.write(chunk(b"IEND", b""))
+    def crop(self, region):
+        left, top, width, height = self.box(region)
+        return b"".join(self.rgb[(y * self.width + left) * 3:(y * self.width + left + width) * 3]
+                        for y in range(top, top + height))
 
 
-class XServer:
-    """An Xvfb of the test's own, on a display number that no other server holds."""
+def token_cells(shot):
+    """The lane cells that hold a token: a strongly coloured disc around the cell's centre. Eight
+    points around the centre (not the centre: the background's dot is there) keep this fast
+    enough to run between two frames' worth of shots."""
+    return {(column, row) for column, row in LANE_CELLS if sum(
+        max(pixel) - min(pixel) > 150 for pixel in
+        (shot.pixel(int((column + 0.5) * 1024 / 18) + dx, row * 64 + 32 + dy)
+         for dx in (-12, 0, 12) for dy in (-12, 0, 12) if dx or dy)) >= 6}
 
-    def __init__(self):
-        self.process = None
-        self.display = None
 
-    def start(self):
-        numbers = list(range(300, 700))
-        random.shuffle(numbers)
-        for number in numbers[:40]:
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(
-                f"/tmp/.X11-unix/X{number}"
-            ):
-                continue
-            process = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-                 "-noreset"],
-                stdout=subprocess.DEVNULL,
-                stderr=subprocess.DEVNULL,
-                preexec_fn=die_with_parent,
-            )
-            # Xvfb takes the lock file atomically: a server that lost the race exits at once.
-            if self._answers(number, process):
-                self.process, self.display = process, f":{number}"
-                return self.display
-            process.kill()
-            process.wait()
-        raise Failure("could not start an X server (Xvfb)")
+def player_cell(shot):
+    """The cell of the centre of the red player piece."""
+    centre = shot.centroid(CENTRE_SQUARE, RED, tolerance=30)
+    check(centre is not None, f"{shot.name}: no red player in the centre square")
+    return int(centre[0] // (1024 / 18)), int(centre[1] // 64)
 
-    @staticmethod
-    def _answers(number, process):
-        env = dict(os.environ, DISPLAY=f":{number}")
-        deadline = time.monotonic() + 10
-        while time.monotonic() < deadline:
-            if process.poll() is not None:
-                return False
-            probe = subprocess.run(["xdpyinfo"], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-            if probe.returncode == 0:
-                try:
-                    with open(f"/tmp/.X{number}-lock") as lock:
-                        return int(lock.read().strip()) == process.pid
-                except (OSError, ValueError):
-                    return False
-            time.sleep(0.1)
-        return False
 
-    def stop(self):
-        if self.process is not None:
-            self.process.terminate()
-            try:
-                self.process.wait(5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
-            self.process = None
+def die_with_parent():  # in a child: it ends with the driver, even when a timeout kills that
+    ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
 
 
 class Session:
-    """One scenario: an X server, a work folder holding a copy of the run folder, the shots.
+    """One test: its X server, a work folder, the games and their shots."""
 
-    Use as a context manager; on a failure the shots and the game's output are copied to the
-    keep folder.
-    """
-
-    def __init__(self, name, run_dir, keep_dir, xtool):
-        self.name = name
-        self.run_dir = run_dir
-        self.keep_dir = keep_dir
-        self.xtool = xtool
-        self.server = XServer()
-        self.work = None
-        self.shots = []
-        self.games = []
-
-    def __enter__(self):
-        for tool in ("Xvfb", "xdpyinfo", "xdotool"):
-            check(shutil.which(tool), f"{tool} is missing (scripts/install-deps test)")
-        check(os.access(os.path.join(self.run_dir, "bexil"), os.X_OK),
-              f"no game in {self.run_dir}")
+    def __init__(self, run_dir, xtool):
+        self.run_dir, self.xtool, self.x, self.games, self.shots = run_dir, xtool, None, [], []
         self.work = tempfile.mkdtemp(prefix="bexil-e2e-")
-        self.server.start()
-        return self
 
-    def __exit__(self, kind, error, trace):
+    def close(self, keep_dir=None):
+        """Ends the games and the X server; keeps the shots and the games' output in keep_dir."""
         for game in self.games:
-            game.kill()
-        self.server.stop()
-        if error is not None:
-            shutil.rmtree(self.keep_dir, ignore_errors=True)
-            os.makedirs(self.keep_dir, exist_ok=True)
+            game.process.kill()
+        self.stop_x()
+        if keep_dir:
+            shutil.rmtree(keep_dir, ignore_errors=True)
+            os.makedirs(keep_dir)
             for number, shot in enumerate(self.shots, 1):
-                shot.save_png(os.path.join(self.keep_dir, f"{number:02d}-{shot.name}.png"))
-            for number, game in enumerate(self.games, 1):
-                if os.path.exists(game.log):
-                    shutil.copy(game.log, os.path.join(self.keep_dir, f"game{number}.log"))
-            print(f"e2e: screenshots and the game's output kept in {self.keep_dir}",
-                  file=sys.stderr)
+                subprocess.run(["convert", "ppm:-", f"{keep_dir}/{number:02d}-{shot.name}.png"],
+                               input=shot.ppm)
+            for game in self.games:
+                shutil.copy(game.log, keep_dir)
+            print(f"the screenshots and the game's output are kept in {keep_dir}")
         shutil.rmtree(self.work, ignore_errors=True)
-        return False
 
-    @property
-    def env(self):
-        env = dict(os.environ, DISPLAY=self.server.display, LIBGL_ALWAYS_SOFTWARE="1")
-        return env
+    def start_x(self, screen="1280x1024x24", *options):
+        """Xvfb with the screen and options, on a display number that no other server holds."""
+        read, write = os.pipe()
+        self.x = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", screen,
+                                   "-nolisten", "tcp", "-noreset", *options], pass_fds=[write],
+                                  stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
+        os.close(write)
+        with os.fdopen(read) as numbers:  # written once the server takes connections
+            self.display = ":" + numbers.readline().strip()
+        check(self.display != ":", "the X server (Xvfb) did not start")
 
-    def folder(self, name="game"):
-        """A fresh copy of the run folder, without a config.cfg."""
+    def stop_x(self):
+        if self.x:
+            self.x.terminate()
+            self.x.wait()
+            self.x = None
+
+    def folder(self, name="game", settings=None):
+        """A fresh copy of the run folder; config.cfg holds the settings' text, if given."""
         path = os.path.join(self.work, name)
-        shutil.copytree(self.run_dir, path)
-        config = os.path.join(path, "config.cfg")
-        if os.path.isfile(config):
-            os.remove(config)
+        shutil.copytree(self.run_dir, path, ignore=shutil.ignore_patterns("config.cfg"))
+        if settings is not None:
+            with open(os.path.join(path, "config.cfg"), "w") as config:
+                config.write(settings)
         return path
 
-    def start_game(self, folder, env=None):
-        game = Game(self, folder, env if env is not None else self.env)
-        self.games.append(game)
-        return game
+    def start_game(self, folder, menu=True, command="./bexil", **env):
+        """The game, started in the folder; env changes its environment (None removes)."""
+        if not self.x:
+            self.start_x()
+        env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1", **env}
+        self.games.append(Game(self, folder, command, {key: value for key, value in env.items()
+                                                       if value is not None}))
+        if menu:
+            self.games[-1].wait_running()
+            self.games[-1].wait_for("main-menu", lambda shot: shot.share(menu_line(0), RED) > 0.1)
+        return self.games[-1]
 
 
 class Game:
-    """The game process and its window."""
+    """The game's process and window, and where its menus stand."""
 
-    def __init__(self, session, folder, env):
-        self.session = session
-        self.folder = folder
-        self.env = env
+    def __init__(self, session, folder, command, env):
+        self.session, self.folder, self.env = session, folder, env
         # Beside the folder, not in it: the folder may be read-only.
-        self.log = os.path.join(session.work, f"game-{len(session.games) + 1}.log")
+        self.log = os.path.join(session.work, f"game{len(session.games) + 1}.log")
         with open(self.log, "wb") as log:
-            self.process = subprocess.Popen(["./bexil"], cwd=folder, env=env, stdout=log,
-                                            stderr=subprocess.STDOUT,
-                                            stdin=subprocess.DEVNULL,
+            self.process = subprocess.Popen([command], cwd=folder, env=env, stdout=log,
+                                            stderr=log, stdin=subprocess.DEVNULL,
                                             preexec_fn=die_with_parent)
-        self.window = None
-        self.first_title = None
+        self.window = self.first_title = None
+        self.page, self.line = "main", dict.fromkeys(PAGES, 0)  # as this driver led the menus
 
-    def xdotool(self, *args, check_status=True):
-        result = subprocess.run(["xdotool", *args], env=self.env, capture_output=True,
-                                text=True, timeout=20)
-        if check_status:
-            check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr}")
-        return result.stdout.strip()
+    def said(self):  # all the game's output
+        return read_file(self.log).decode(errors="replace")
 
-    def output(self):
-        with open(self.log, errors="replace") as log:
-            return log.read()
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                              timeout=20).stdout.strip()
 
     def find_window(self, seconds=20):
-        """Waits for the game's window; keeps the first title seen."""
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            found = self.xdotool("search", "--pid", str(self.process.pid), "--name", "^Bexil",
-                                 check_status=False)
-            if found:
-                self.window = found.split()[0]
-                self.first_title = self.title()
-                return self.window
-            if self.process.poll() is not None:
-                raise Failure(f"the game ended with status {self.process.returncode} before "
-                              f"its window appeared: {self.output().strip()}")
-            time.sleep(0.05)
-        raise Failure(f"the game's window did not appear within {seconds} s")
-
-    def title(self):
-        return self.xdotool("getwindowname", self.window)
-
-    def geometry(self):
-        text = self.xdotool("getwindowgeometry", self.window)
-        for line in text.splitlines():
-            if "Geometry:" in line:
-                width, height = line.split()[-1].split("x")
-                return int(width), int(height)
-        raise Failure(f"no geometry in {text!r}")
+        if self.window is None:
+            search = ("search", "--pid", str(self.process.pid), "--name", "^Bexil")
+            self.window = until("the game's window", lambda: self.xdotool(*search), seconds,
+                                0.05, self).split()[0]
+            self.first_title = self.xdotool("getwindowname", self.window)
+        return self.window
 
     def wait_running(self, seconds=30):
-        """Waits until frames run: the title shows its frame count, which it does first
-        after one second of frames. Keys sent before the first frame would be dropped."""
-        if self.window is None:
-            self.find_window()
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if self.title().startswith("Bexil FPS:"):
-                return
-            check(self.process.poll() is None,
-                  f"the game ended with status {self.process.returncode}: {self.output()}")
-            time.sleep(0.1)
-        raise Failure(f"no frames counted in the title within {seconds} s")
+        """Waits until the title counts frames: keys sent before the first frame would be lost."""
+        until("frames counted in the title", lambda: re.fullmatch(
+            r"Bexil FPS:[1-9]\d*", self.xdotool("getwindowname", self.find_window())), seconds,
+              game=self)
+
+    def xtool(self, command, *args, may_close=False):
+        result = subprocess.run([self.session.xtool, command, self.find_window(), *args],
+                                env=self.env, capture_output=True, timeout=30)
+        check(may_close or result.returncode == 0,
+              f"bexil_xtool {command} {' '.join(args)}: {result.stderr.decode(errors='replace')}")
+        return result.stdout
 
     def keys(self, *names, may_close=False):
-        """Taps the keys (X keysym names) in the window, by events sent to it: never through
-        the server's keyboard, whose keys a closing window could leave held down. With
-        may_close the window may be gone before the last key's release."""
-        result = subprocess.run([self.session.xtool, "key", self.window, *names], env=self.env,
-                                capture_output=True, text=True, timeout=30)
-        check(may_close or result.returncode == 0,
-              f"keys {' '.join(names)} failed: {result.stderr}")
+        """Taps the keys (X keysym names); with may_close the window may go before a release."""
+        self.xtool("key", *names, may_close=may_close)
+
+    def hold(self, *names):
+        self.xtool("press", *names)
+
+    def release(self, *names):
+        self.xtool("release", *names)
+
+    def close_request(self):  # the title bar's close button
+        self.xtool("close")
 
     def shot(self, name):
-        result = subprocess.run([self.session.xtool, "shot", self.window], env=self.env,
-                                capture_output=True, timeout=20)
-        check(result.returncode == 0,
-              f"{name}: the screenshot failed: {result.stderr.decode(errors='replace')}")
-        taken = Shot(name, result.stdout)
-        self.session.shots.append(taken)
-        return taken
+        self.session.shots.append(Shot(name, self.xtool("shot")))
+        return self.session.shots[-1]
 
-    def wait_for(self, name, test, seconds, interval=0.2):
-        """Takes shots until test(shot) holds; returns that shot."""
-        deadline = time.monotonic() + seconds
-        while True:
-            taken = self.shot(name)
-            if test(taken):
-                return taken
-            check(self.process.poll() is None,
-                  f"{name}: the game ended with status {self.process.returncode}")
-            if time.monotonic() > deadline:
-                raise Failure(f"{name}: not seen within {seconds} s")
-            time.sleep(interval)
+    def wait_for(self, name, test, seconds=20, interval=0.2):
+        """Takes shots until test(shot) holds, and returns that shot."""
+        return until(name, lambda: (lambda shot: test(shot) and shot)(self.shot(name)), seconds,
+                     interval, self)
 
-    def wait_main_menu(self, line=0, seconds=20):
-        return self.wait_for(f"main-menu-line-{line}",
-                             lambda s: s.share(menu_line(line), RED) > 0.1, seconds)
+    def wait_pause(self):
+        return self.wait_for("pause", lambda shot: shot.share(PAUSE_AREA, WHITE) > 0.1, 5)
 
-    def close_request(self):
-        result = subprocess.run([self.session.xtool, "close", self.window], env=self.env,
-                                capture_output=True, text=True, timeout=20)
-        check(result.returncode == 0, f"the close request failed: {result.stderr}")
+    def move_to(self, label):
+        lines = PAGES[self.page]
+        self.keys(*short_way(lines.index(label) - self.line[self.page], len(lines), "Down", "Up"))
+        self.line[self.page] = lines.index(label)
 
-    def signal(self, number):
-        self.process.send_signal(number)
+    def choose(self, label):
+        """Moves to the line and chooses it; returns the time.monotonic() of the choice."""
+        self.move_to(label)
+        self.keys("Return", may_close=label == "Exit")
+        chosen, self.page = time.monotonic(), LEADS_TO.get(label, "main")
+        time.sleep(0.3)  # a page shown takes keys from its next frame on
+        return chosen
 
-    def exit_from_main_menu(self):
-        """Up (from "Play token mode") then Return on "Exit"."""
-        self.keys("Up", "Return", may_close=True)
+    def set_option(self, label, value, shown=None):
+        """Turns the line's value from the one shown (the first, unless given) to the one named."""
+        self.move_to(label)
+        values = VALUES[label]
+        offset = values.index(value) - values.index(shown or values[0])
+        self.keys(*short_way(offset, len(values), "Right", "Left"))
+
+    def redefine_keys(self, *names):
+        """Options, Redefine keyboard, then the keys for Left, Right, Up, Down, Launch, Pause."""
+        self.choose("Options")
+        self.choose("Redefine keyboard")
+        self.keys(*names)
+        self.page = "options"
+        time.sleep(0.3)
+
+    def play(self, mode="token", level=1):
+        """A game from the main menu; returns the time.monotonic() of its start."""
+        self.choose(f"Play {mode} mode")
+        self.set_option("Start level: ", str(level))
+        started = self.choose("Start level: ")
+        self.wait_for("game-board", lambda shot: shot.share(SCORE_LABEL, BLUE) > 0.1, 10)
+        return started
+
+    def leave_game_over(self):
+        time.sleep(1.1)  # keys in the first second of GAME OVER are ignored
+        self.keys("a")  # then any key
+        self.page = "main"
 
     def wait_exit(self, seconds=15):
         try:
@@ -386,44 +311,22 @@ class Game:
         except subprocess.TimeoutExpired:
             raise Failure(f"the game did not end within {seconds} s") from None
 
-    def kill(self):
-        if self.process.poll() is None:
-            self.process.send_signal(signal.SIGKILL)
-            self.process.wait()
+    def ends(self, status=0, seconds=15, **settings):
+        """The game ends with the status; config.cfg holds the first start's settings, changed."""
+        check(self.wait_exit(seconds) == status,
+              f"the game ended with status {self.process.returncode}: {self.said()}")
+        check_settings(self.folder, **settings)
 
 
-def read_config(folder):
-    """config.cfg as (list of lines, dict)."""
-    with open(os.path.join(folder, "config.cfg"), "rb") as config:
-        lines = config.read().decode("utf-8", errors="surrogateescape").split("\n")
-    check(lines[-1] == "", "config.cfg does not end with a line end")
-    lines = lines[:-1]
-    table = {}
-    for line in lines:
-        key, _, value = line.partition("=")
-        table[key] = value
-    return lines, table
-
-
-def run_test(label, body):
-    """Runs body(), prints how it went under the label and returns the process's exit status:
-    body's own status when it returns one (a skip), 0 when it returns nothing, 1 on a Failure."""
-    started = time.monotonic()
+def main(run):
+    """run(session, NAME) for the command line NAME RUN_DIR XTOOL KEEP_DIR; 77 is a skip."""
+    name, run_dir, xtool, keep_dir = sys.argv[1:5]
+    session, started, status = Session(run_dir, xtool), time.monotonic(), 1
     try:
-        status = body()
+        status = run(session, name) or 0
+        print(f"{name}: {'skipped' if status else 'passed'} in {time.monotonic() - started:.1f} s")
     except Failure as failure:
-        print(f"{label}: FAILED: {failure}", file=sys.stderr)
-        return 1
-    if status is not None:
-        return status
-    print(f"{label}: passed in {time.monotonic() - started:.1f} s")
-    return 0
-
-
-def check_sorted_config(folder, expected):
-    """config.cfg holds exactly the expected table, one key=value a line, sorted by key."""
-    lines, table = read_config(folder)
-    wanted = [f"{key}={value}" for key, value in sorted(expected.items(),
-                                                       key=lambda item: item[0].encode())]
-    check(lines == wanted, "config.cfg after exit:\n  " + "\n  ".join(lines) +
-          "\nexpected:\n  " + "\n  ".join(wanted))
+        print(f"{name}: FAILED: {failure}")
+    finally:
+        session.close(keep_dir if status == 1 else None)
+    sys.exit(status)

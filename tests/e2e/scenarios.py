@@ -1,153 +1,63 @@
-"""End-to-end scenarios of the real game, one per CTest test.
+"""End-to-end scenarios of the real game: scenarios.py NAME RUN_DIR XTOOL KEEP_DIR runs one, the
+function of the NAME in lower case with underscores (FirstStart runs first_start)."""
 
-Usage: scenarios.py SCENARIO RUN_DIR XTOOL KEEP_DIR
-"""
-
-import os
+import re
 import signal
-import subprocess
-import sys
 import time
 
-from driver import (BLUE, COUNTER_AREA, DEFAULT_CONFIG, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    Failure, Region, Session, check, check_sorted_config, menu_line,
-                    run_test)
+from driver import (BLUE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE, check,
+                    main, menu_line, player_cell, read_file, token_cells, until)
 
-CENTRE_COLOUR = (255, 70, 200)
-# Every cell that tokens can reach: four lanes on each side of the centre square.
-LANE_CELLS = ([(x, y) for x in range(0, 7) for y in range(4, 8)] +
-              [(x, y) for x in range(7, 11) for y in range(0, 4)] +
-              [(x, y) for x in range(11, 18) for y in range(4, 8)] +
-              [(x, y) for x in range(7, 11) for y in range(8, 12)])
-# SFML key codes of the letters used for redefined keys.
-KEY_A, KEY_D, KEY_J, KEY_P, KEY_S, KEY_W = 0, 3, 9, 15, 18, 22
+# a d w s j p for Left, Right, Up, Down, Launch and Pause, as config.cfg stores them.
+REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_pause5="15")
 
 
-# The blue "Score:" of a game, in the top left corner.
-SCORE_LABEL = Region(25, 35, 160, 55)
+def wait_menu(game, line, seconds=5):
+    """Waits until the main menu shows the line red with the red triangle of the cursor left of
+    it, and the other lines blue with none."""
+    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 413, 466)[index] - 150, 26)
+    game.wait_for(f"main-menu-{line}", lambda shot: all(
+        shot.share(menu_line(index), RED) > 0.1 and shot.centroid(cursor(index), RED)
+        if index == line else shot.share(menu_line(index), BLUE) > 0.05 and
+        shot.share(menu_line(index), RED) < 0.01 and not shot.centroid(cursor(index), RED)
+        for index in range(4)), seconds)
 
 
-def cursor_band(line):
-    """Left of main menu line's label, where its red triangle stands."""
-    label_left = (300, 316, 413, 466)[line]
-    return Region(150, 276 + 35 * line, label_left - 150, 26)
-
-
-def token_cells(shot):
-    """The lane cells that hold a token: a strongly coloured disc around the cell's centre.
-    Eight points around the centre (not the centre: the background's dot is there) keep this
-    fast enough to run between two frames' worth of shots."""
-    held = set()
-    for column, row in LANE_CELLS:
-        centre_x, centre_y = int((column + 0.5) * 1024 / 18), row * 64 + 32
-        coloured = 0
-        for dx in (-12, 0, 12):
-            for dy in (-12, 0, 12):
-                if dx or dy:
-                    pixel = shot.pixel(centre_x + dx, centre_y + dy)
-                    coloured += max(pixel) - min(pixel) > 150
-        if coloured >= 6:
-            held.add((column, row))
-    return held
-
-
-def player_centre(shot):
-    """Centre of the red player piece inside the centre square, in window pixels."""
-    square = Region(int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
-    centre = shot.centroid(square, RED, tolerance=30)
-    check(centre is not None, f"{shot.name}: no red player in the centre square")
-    return centre
-
-
-def cell_of(point):
-    return int(point[0] // (1024 / 18)), int(point[1] // 64)
-
-
-def start_game(game, mode_line, level_keys=()):
-    """From the main menu with "Play token mode" highlighted: choose the mode's line, then the
-    start level (Left/Right on the start level page), and wait for the board."""
-    game.keys(*(["Down"] * mode_line), "Return")
-    time.sleep(0.3)
-    game.keys(*level_keys, "Return")
-    started = time.monotonic()
-    game.wait_for("game-board", lambda s: s.share(SCORE_LABEL, BLUE) > 0.1, 10)
-    return started
-
-
-def centre_point(column, row):
-    """A point of a cell away from its centre dot and its edges."""
-    return int(column * 1024 / 18) + 8, row * 64 + 8
-
-
-def check_menu_at(shot, line):
-    check(shot.share(menu_line(line), RED) > 0.1, f"{shot.name}: line {line} is not red")
-    check(shot.centroid(cursor_band(line), RED) is not None,
-          f"{shot.name}: no red cursor beside line {line}")
-    for other in range(4):
-        if other != line:
-            check(shot.share(menu_line(other), BLUE) > 0.05,
-                  f"{shot.name}: line {other} is not blue")
-            check(shot.share(menu_line(other), RED) < 0.01,
-                  f"{shot.name}: line {other} is red too")
-            check(shot.centroid(cursor_band(other), RED) is None,
-                  f"{shot.name}: a cursor beside line {other} too")
-
-
-def wait_menu(game, line, name, seconds=5):
-    """Waits until the main menu shows line highlighted and the cursor has slid beside it."""
-    def shown(shot):
-        try:
-            check_menu_at(shot, line)
-            return True
-        except Failure:
-            return False
-
-    try:
-        return game.wait_for(name, shown, seconds)
-    except Failure:
-        check_menu_at(game.session.shots[-1], line)
-        raise
+def check_level_one(board):
+    """The level's centre colour, black outside (at points away from the cells' centre dots and
+    edges), the player at (7, 4)."""
+    for cells, colour in (([(8, 4), (10, 4), (7, 7), (9, 6), (10, 7)], (255, 70, 200)),
+                          ([(1, 3), (5, 9), (14, 9), (17, 11), (2, 10), (16, 3)], (0, 0, 0))):
+        for column, row in cells:
+            pixel = board.pixel(int(column * 1024 / 18) + 8, row * 64 + 8)
+            check(pixel == colour, f"level 1: the cell {column, row} is {pixel}, not {colour}")
+    check(player_cell(board) == (7, 4), f"the player is in {player_cell(board)}, not (7, 4)")
 
 
 def first_start(session):
-    """No config.cfg: a 1024 x 768 window titled "Bexil", then "Bexil FPS:N"; the main menu's
-    highlight and cursor follow Down; Exit writes the twelve defaults, sorted."""
+    """No config.cfg: a 1024 x 768 window titled "Bexil", then "Bexil FPS:N" (starting the game
+    waits for it); the main menu's highlight and cursor follow Down and wrap; Exit writes the
+    twelve settings of a first start."""
     game = session.start_game(session.folder())
-    game.find_window()
-    check(game.first_title == "Bexil", f"first title {game.first_title!r}, not 'Bexil'")
-    check(game.geometry() == (1024, 768), f"window geometry {game.geometry()}, not 1024 x 768")
-    game.wait_running()
-    title = game.title()
-    count = title[len("Bexil FPS:"):]
-    check(count.isdigit() and int(count) > 0, f"title {title!r} holds no frame count")
-
-    wait_menu(game, 0, "main-menu")
-    game.keys("Down")
-    wait_menu(game, 1, "highlight-moved")
-    game.keys("Down", "Down")
-    wait_menu(game, 3, "highlight-on-exit")
-    game.keys("Down")
-    wait_menu(game, 0, "highlight-wrapped")
-
-    game.exit_from_main_menu()
-    status = game.wait_exit()
-    check(status == 0, f"Exit ended the game with status {status}")
-    check_sorted_config(game.folder, DEFAULT_CONFIG)
+    check(game.first_title == "Bexil", f"the first title is {game.first_title!r}")
+    shot = game.shot("first-menu")
+    check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
+    wait_menu(game, 0)
+    for label, line in (("Play time mode", 1), ("Exit", 3), ("Play token mode", 0)):
+        game.move_to(label)  # Down, Down Down, Down: round to the first line again
+        wait_menu(game, line)
+    game.choose("Exit")
+    game.ends()
 
 
 def token_game(session):
-    """A token-mode game at level 1: colours, the player at (7, 4), the first token on the left
-    after 2.6 s, a counter that stands still; pause and resume; SIGTERM then ends the game
-    normally and writes config.cfg."""
+    """A token game at level 1: its colours and the player's place, no token before 2.6 s and
+    then one on the left, a counter that stands still; a pause keeps the tokens and "PAUSE" on
+    screen, and play goes on after it; SIGTERM in a second pause ends the game normally."""
     game = session.start_game(session.folder())
-    game.wait_running()
-    game.wait_main_menu()
-    started = start_game(game, 0)
-    board = game.session.shots[-1]
-
-    # Until 2.6 s after the game started no token may arrive; a shot finished 2.3 s after the
-    # key that started the game certainly shows an earlier moment. The board's first shot is
-    # one; the checks of the board come after these shots, which must be quick.
+    started = game.play("token")
+    board = session.shots[-1]
+    # A shot finished 2.3 s after the key that started the game shows a moment before 2.6 s.
     early = [board] if time.monotonic() - started < 2.3 else []
     while time.monotonic() - started < 2.0:
         taken = game.shot("before-first-token")
@@ -156,30 +66,18 @@ def token_game(session):
         time.sleep(0.1)
     check(early, "no shot could be taken in the first 2.3 s of the game")
     for taken in early:
-        check(not token_cells(taken), f"{taken.name}: a token arrived before 2.6 s: "
-              f"{sorted(token_cells(taken))}")
-    first = game.wait_for("first-token", lambda s: token_cells(s), 6, interval=0.05)
-    tokens = token_cells(first)
-    check(len(tokens) == 1 and all(column == 0 and 4 <= row <= 7 for column, row in tokens),
-          f"the first token is not one token in column 0, rows 4 to 7: {sorted(tokens)}")
-
-    for column, row in [(8, 4), (10, 4), (7, 7), (9, 6), (10, 7)]:
-        pixel = board.pixel(*centre_point(column, row))
-        check(pixel == CENTRE_COLOUR,
-              f"level 1: centre cell ({column}, {row}) is {pixel}, not {CENTRE_COLOUR}")
-    for column, row in [(1, 3), (5, 9), (14, 9), (17, 11), (2, 10), (16, 3)]:
-        pixel = board.pixel(*centre_point(column, row))
-        check(pixel == (0, 0, 0), f"level 1: outer cell ({column}, {row}) is {pixel}, not black")
-    check(cell_of(player_centre(board)) == (7, 4),
-          f"the player is in cell {cell_of(player_centre(board))}, not (7, 4)")
-    counter, counted = first.crop(COUNTER_AREA), time.monotonic()
-
-    time.sleep(max(0.0, counted + 2.2 - time.monotonic()))
-    later = game.shot("counter-two-seconds-later")
-    check(later.crop(COUNTER_AREA) == counter, "token mode: the counter changed without launches")
+        check(not token_cells(taken), f"{taken.name}: tokens before 2.6 s: {token_cells(taken)}")
+    first = game.wait_for("first-token", token_cells, 6, interval=0.05)
+    check(len(token_cells(first)) == 1 and all(x == 0 and 4 <= y <= 7 for x, y in
+                                                 token_cells(first)),
+          f"the first tokens are not one in column 0, rows 4 to 7: {token_cells(first)}")
+    check_level_one(board)
+    time.sleep(2.2)
+    check(game.shot("counter-later").crop(COUNTER_AREA) == first.crop(COUNTER_AREA),
+          "token mode: the counter changed without launches")
 
     game.keys("Escape")
-    paused = game.wait_for("pause", lambda s: s.share(PAUSE_AREA, WHITE) > 0.1, 5)
+    paused = game.wait_pause()
     time.sleep(1.2)  # the fade of "PAUSE" has ended
     held = token_cells(game.shot("paused"))
     time.sleep(3.0)  # longer than the level's time between arrivals
@@ -187,245 +85,131 @@ def token_game(session):
     check(token_cells(still) == held, "tokens arrived while the game was paused")
     check(still.share(PAUSE_AREA, WHITE) >= paused.share(PAUSE_AREA, WHITE) - 0.01,
           "PAUSE faded away while paused")
-
     game.keys("Escape")
-    game.wait_for("resumed", lambda s: s.share(PAUSE_AREA, WHITE) < 0.02, 2)
-    game.wait_for("arrivals-go-on", lambda s: token_cells(s) != held, 6)
-
-    game.signal(signal.SIGTERM)
-    status = game.wait_exit(10)
-    check(status == 0, f"SIGTERM during a game ended it with status {status}")
-    check_sorted_config(game.folder, DEFAULT_CONFIG)
+    game.wait_for("resumed", lambda shot: shot.share(PAUSE_AREA, WHITE) < 0.02, 2)
+    game.wait_for("arrivals-go-on", lambda shot: token_cells(shot) != held, 6)
+    game.keys("Escape")
+    game.wait_pause()
+    game.process.send_signal(signal.SIGTERM)
+    game.ends(0, 10)
 
 
 def time_game(session):
-    """A time-mode game at level 1: the level's colours, and a counter that moves."""
+    """A time game at level 1: its colours, a counter that moves; the close button ends it at
+    once, with the settings saved."""
     game = session.start_game(session.folder())
-    game.wait_running()
-    game.wait_main_menu()
-    start_game(game, 1)
-    board = game.shot("time-mode")
-    check(board.pixel(*centre_point(9, 6)) == CENTRE_COLOUR, "time mode: not the level 1 centre")
-    check(cell_of(player_centre(board)) == (7, 4), "time mode: the player is not at (7, 4)")
+    game.play("time")
+    board = session.shots[-1]
+    check_level_one(board)
     time.sleep(2.2)
-    later = game.shot("time-two-seconds-later")
-    check(later.crop(COUNTER_AREA) != board.crop(COUNTER_AREA),
+    check(game.shot("time-later").crop(COUNTER_AREA) != board.crop(COUNTER_AREA),
           "time mode: the time counter did not move in two seconds")
     game.close_request()
-    check(game.wait_exit(10) == 0, "the close button ended a time game with an error")
+    game.ends(0, 5)
 
 
 def game_over(session):
-    """Level 20 runs to GAME OVER; any key returns to the main menu; Exit ends with status 0
-    and the default settings."""
+    """A token game at level 20 runs to GAME OVER; a key shows the main menu again; Exit ends
+    the game with status 0 and the first start's settings."""
     game = session.start_game(session.folder())
-    game.wait_running()
-    game.wait_main_menu()
-    start_game(game, 0, level_keys=("Left",))
-    game.wait_for("game-over", lambda s: s.share(GAME_OVER_AREA, WHITE) > 0.3, 90, interval=1.0)
-    game.keys("a")
-    wait_menu(game, 0, "back-in-main-menu", 10)
-    game.exit_from_main_menu()
-    status = game.wait_exit()
-    check(status == 0, f"Exit after a game ended with status {status}")
-    check_sorted_config(game.folder, DEFAULT_CONFIG)
-
-
-def wait_file(path, test, seconds, what):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if os.path.exists(path) and test(open(path, "rb").read()):
-            return
-        time.sleep(0.1)
-    contents = open(path, "rb").read() if os.path.exists(path) else b"(no file)"
-    raise Failure(f"{what}; config.cfg holds {contents!r}")
+    game.play("token", level=20)
+    game.wait_for("game-over", lambda shot: shot.share(GAME_OVER_AREA, WHITE) > 0.3, 90, 1.0)
+    game.leave_game_over()
+    wait_menu(game, 0, 10)
+    game.choose("Exit")
+    game.ends()
 
 
 def options_accept_cancel(session):
-    """Antialiasing Right twice + Accept writes GraphicsLevel=2 at once; a change + Cancel
-    leaves the file as it was."""
-    folder = session.folder()
-    path = os.path.join(folder, "config.cfg")
-    game = session.start_game(folder)
-    game.wait_running()
-    game.wait_main_menu()
-    game.keys("Down", "Down", "Return")  # Options
-    time.sleep(0.3)
-    game.keys("Right", "Right", *(["Down"] * 6), "Return")  # "Normal", then Accept
-    wait_file(path, lambda text: b"GraphicsLevel=2\n" in text, 5,
-              "Accept did not write GraphicsLevel=2")
-    accepted = open(path, "rb").read()
-    wait_menu(game, 2, "main-menu-after-options")
-
-    game.keys("Return")  # Options again; "Accept" is still highlighted
-    time.sleep(0.3)
-    game.keys(*(["Up"] * 4), "Right", "Down", "Down", "Down", "Return")  # Fullscreen Yes, Cancel
-    wait_menu(game, 2, "main-menu-after-options")
+    """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
+    "Yes" and Cancel leave the file as it was."""
+    game = session.start_game(session.folder())
+    game.choose("Options")
+    game.set_option("Antialiasing", "Normal")
+    game.choose("Accept")
+    config = f"{game.folder}/config.cfg"
+    until("Accept writing GraphicsLevel=2",
+          lambda: b"GraphicsLevel=2\n" in (read_file(config) or b""), 5)
+    accepted = read_file(config)
+    wait_menu(game, 2)
+    game.choose("Options")
+    game.set_option("Fullscreen", "Yes")
+    game.choose("Cancel")
+    wait_menu(game, 2)
     time.sleep(0.5)
-    check(open(path, "rb").read() == accepted, "Cancel changed config.cfg")
-
-    game.keys("Down")
-    game.keys("Return", may_close=True)
-    check(game.wait_exit() == 0, "Exit after the options ended with an error")
-    # 1024 x 768 is no full-screen mode of the test's 1280 x 1024 screen: the options show the
-    # display's first mode, and Accept stores it.
-    check_sorted_config(folder, dict(DEFAULT_CONFIG, GraphicsLevel="2", ResolutionX="1280",
-                                     ResolutionY="1024"))
-
-
-def open_key_page(game):
-    """From the main menu through "Options" to "Redefine keyboard"."""
-    game.keys("Down", "Down", "Return")
-    time.sleep(0.3)
-    game.keys("Down", "Down", "Down", "Down", "Return")
-    time.sleep(0.3)
+    check(read_file(config) == accepted, "Cancel changed config.cfg")
+    game.choose("Exit")
+    # 1024 x 768 is no full-screen mode of the test's 1280 x 1024 screen: the options offer it
+    # all the same, and Accept keeps it.
+    game.ends(GraphicsLevel="2")
 
 
 def redefine_keys(session):
-    """Left, Right, Up, Down, Launch and Pause redefined as a d w s j p; after a restart the
-    game plays with them; the close button then ends it at once with the keys saved."""
-    folder = session.folder()
-    game = session.start_game(folder)
-    game.wait_running()
-    game.wait_main_menu()
-    open_key_page(game)
-    game.keys("a", "d", "w", "s", "j", "p")
-    time.sleep(0.3)
-    game.keys("Down", "Return")  # back on the options page: Cancel
-    wait_menu(game, 2, "main-menu-after-redefinition")
-    game.keys("Down")
-    game.keys("Return", may_close=True)
-    check(game.wait_exit() == 0, "Exit after redefining the keys ended with an error")
-    redefined = dict(DEFAULT_CONFIG, key0=str(KEY_A), key1=str(KEY_D), key2=str(KEY_W),
-                     key3=str(KEY_S), key_launch4=str(KEY_J), key_pause5=str(KEY_P))
-    check_sorted_config(folder, redefined)
-
-    again = session.start_game(folder)
-    again.wait_running()
-    again.wait_main_menu()
-    start_game(again, 0)
-    before = player_centre(again.shot("player-before"))
-    again.keys("Right")
+    """The six keys redefined as a d w s j p and accepted: the next game plays with them, not the
+    arrows; the close button in a pause ends the game at once with the keys saved."""
+    game = session.start_game(session.folder())
+    game.redefine_keys("a", "d", "w", "s", "j", "p")
+    game.choose("Accept")
+    wait_menu(game, 2)
+    game.play("token")
+    game.keys("Right")
     time.sleep(0.8)
-    check(abs(player_centre(again.shot("arrow-ignored"))[0] - before[0]) < 2,
-          "the Right arrow still moves the player after it was unbound")
-    again.keys("d")
-    moved = again.wait_for("moved-with-d",
-                           lambda s: player_centre(s)[0] - before[0] > 40, 5)
-    check(cell_of(player_centre(moved)) == (8, 4),
-          f"d moved the player to {cell_of(player_centre(moved))}, not (8, 4)")
-    again.keys("p")
-    again.wait_for("paused-with-p", lambda s: s.share(PAUSE_AREA, WHITE) > 0.1, 5)
-
-    again.close_request()
-    check(again.wait_exit(5) == 0, "the close button ended the game with an error")
-    check_sorted_config(folder, redefined)
-
-
-def close_button(session):
-    """The window's close button (WM_DELETE_WINDOW) in the menu ends the program at once with
-    the settings saved, keys of other programs and redefined keys kept."""
-    folder = session.folder()
-    with open(os.path.join(folder, "config.cfg"), "w") as config:
-        config.write("key0=0\nVolume=7\n")
-    game = session.start_game(folder)
-    game.wait_running()
-    game.wait_main_menu()
-    asked = time.monotonic()
+    check(player_cell(game.shot("arrow-ignored")) == (7, 4), "the Right arrow still moves")
+    game.keys("d")
+    game.wait_for("moved-with-d", lambda shot: player_cell(shot) == (8, 4), 5)
+    game.keys("p")
+    game.wait_pause()
     game.close_request()
-    status = game.wait_exit(10)
-    check(status == 0, f"the close button ended the game with status {status}")
-    check(time.monotonic() - asked < 5, "the close button did not end the game at once")
-    check_sorted_config(folder, dict(DEFAULT_CONFIG, key0="0", Volume="7"))
+    game.ends(0, 5, **REDEFINED)
 
 
 def signals(session):
-    """SIGHUP as soon as the window exists, SIGINT in the menu and SIGTERM during a pause end
-    the game normally: status 0 and config.cfg written."""
-    for number, moment in ((signal.SIGHUP, "start"), (signal.SIGINT, "menu"),
-                           (signal.SIGTERM, "pause")):
-        folder = session.folder(f"game-{moment}")
-        with open(os.path.join(folder, "config.cfg"), "w") as config:
-            config.write("GraphicsLevel=1\nVolume=7\n")
-        game = session.start_game(folder)
+    """SIGHUP as soon as the window exists and SIGINT in the menu end the game normally: status
+    0 and config.cfg written, with the keys it does not know."""
+    for number, menu in ((signal.SIGHUP, False), (signal.SIGINT, True)):
+        game = session.start_game(session.folder(f"{number}", "GraphicsLevel=1\nVolume=7\n"), menu)
         game.find_window()
-        if moment != "start":
-            game.wait_running()
-            game.wait_main_menu()
-        if moment == "pause":
-            start_game(game, 0)
-            game.keys("Escape")
-            game.wait_for("paused", lambda s: s.share(PAUSE_AREA, WHITE) > 0.1, 5)
-        game.signal(number)
-        status = game.wait_exit(10)
-        check(status == 0, f"signal {number} at {moment} ended the game with status {status}")
-        check_sorted_config(folder, dict(DEFAULT_CONFIG, GraphicsLevel="1", Volume="7"))
+        game.process.send_signal(number)
+        game.ends(0, 10, GraphicsLevel="1", Volume="7")
 
 
 def display_lost(session):
     """The X server goes away under the game (the desktop session ends): the game ends with
     status 1 and one clear line, and the keys redefined in this run are in config.cfg."""
-    folder = session.folder()
-    with open(os.path.join(folder, "config.cfg"), "w") as config:
-        config.write("Volume=7\n")
-    game = session.start_game(folder)
-    game.wait_running()
-    game.wait_main_menu()
-    open_key_page(game)
-    game.keys("a", "d", "w", "s", "j", "p")  # stored in the table, not yet in the file
+    game = session.start_game(session.folder(settings="Volume=7\n"))
+    game.redefine_keys("a", "d", "w", "s", "j", "p")  # in the table, not yet in the file
     time.sleep(0.5)
-    session.server.stop()
-    status = game.wait_exit(10)
-    check(status == 1, f"losing the display ended the game with status {status}")
-    lines = [line for line in game.output().splitlines() if line.startswith("bexil:")]
-    check(lines == ["bexil: the connection to the display was lost; ending"],
-          f"losing the display, the game said {game.output()!r}")
-    check_sorted_config(folder, dict(DEFAULT_CONFIG, key0=str(KEY_A), key1=str(KEY_D),
-                                     key2=str(KEY_W), key3=str(KEY_S), key_launch4=str(KEY_J),
-                                     key_pause5=str(KEY_P), Volume="7"))
+    session.stop_x()
+    game.ends(1, 10, Volume="7", **REDEFINED)
+    check([line for line in game.said().splitlines() if line.startswith("bexil:")] ==
+          ["bexil: the connection to the display was lost; ending"],
+          f"losing the display, the game said {game.said()!r}")
 
 
-def no_display(session):
-    """Without a display the game exits with status 1 and one clear line."""
-    folder = session.folder()
-    env = {key: value for key, value in session.env.items() if key != "DISPLAY"}
-    result = subprocess.run(["./bexil"], cwd=folder, env=env, capture_output=True, text=True,
-                            timeout=20)
-    check(result.returncode == 1, f"without a display the status is {result.returncode}")
-    lines = result.stderr.splitlines()
-    check(len(lines) == 1 and "display" in lines[0],
-          f"without a display the game said {result.stderr!r}")
-    check(result.stdout == "", f"without a display the game printed {result.stdout!r}")
-    check(not os.path.exists(os.path.join(folder, "config.cfg")),
-          "without a display the game wrote config.cfg")
+def unusable_displays(session):
+    """Without a display, on an X server without OpenGL (GLX) and on a 16-bit screen the game
+    exits with status 1 and one line naming what is missing, and leaves config.cfg alone."""
+    folder = session.folder(settings="GraphicsLevel=1\n")
+    for server, missing in ((None, "no display"), (("1280x1024x24", "-extension", "GLX"),
+                                                   "no OpenGL"), (("1024x768x16",), "24-bit")):
+        if server:
+            session.stop_x()
+            session.start_x(*server)
+        game = session.start_game(folder, menu=False, **({} if server else {"DISPLAY": None}))
+        check(game.wait_exit(20) == 1, f"{missing}: the status is not 1: {game.said()!r}")
+        check(re.fullmatch(f".*{missing}.*\n", game.said()), f"{missing}: {game.said()!r}")
+        check(read_file(f"{folder}/config.cfg") == b"GraphicsLevel=1\n",
+              f"{missing}: config.cfg was written")
 
 
-SCENARIOS = {
-    "FirstStart": first_start,
-    "TokenGame": token_game,
-    "TimeGame": time_game,
-    "GameOver": game_over,
-    "OptionsAcceptCancel": options_accept_cancel,
-    "RedefineKeys": redefine_keys,
-    "CloseButton": close_button,
-    "Signals": signals,
-    "DisplayLost": display_lost,
-    "NoDisplay": no_display,
-}
+def small_screen(session):
+    """A stored size larger than the 1280 x 1024 screen: this run's window has the default size,
+    and config.cfg keeps the stored size for a bigger screen."""
+    game = session.start_game(session.folder(settings="ResolutionX=1600\nResolutionY=1200\n"))
+    shot = game.shot("default-size")
+    check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
+    game.close_request()
+    game.ends(0, 10, ResolutionX="1600", ResolutionY="1200")
 
 
-def main():
-    if len(sys.argv) != 5 or sys.argv[1] not in SCENARIOS:
-        print(f"usage: {sys.argv[0]} {'|'.join(SCENARIOS)} RUN_DIR XTOOL KEEP_DIR",
-              file=sys.stderr)
-        return 2
-    name, run_dir, xtool, keep_dir = sys.argv[1:]
-
-    def scenario():
-        with Session(name, run_dir, os.path.join(keep_dir, name), xtool) as session:
-            SCENARIOS[name](session)
-
-    return run_test(f"e2e {name}", scenario)
-
-if __name__ == "__main__":
-    sys.exit(main())
+main(lambda session, name: globals()[re.sub("(?<!^)([A-Z])", r"_\1", name).lower()](session))

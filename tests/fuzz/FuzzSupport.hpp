@@ -2,18 +2,20 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <cstdio>
+#include <cstdlib>
 
 namespace bexil::fuzz
 {
 
-// A private folder under the system's temporary folder, made on first use and removed at exit.
-// The fuzz targets write and read their files only there.
-const std::string& scratchFolder();
-// Writes the bytes as the whole contents of the file.
-void writeFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 // Ends the run with the message when the condition is false; unlike assert, it also holds in
 // release builds, where the corpus is replayed as a test.
-void check(bool condition, const char* what);
+inline void check(bool condition, const char* what)
+{
+    if (condition)
+        return;
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+}
 
 } // namespace bexil::fuzz

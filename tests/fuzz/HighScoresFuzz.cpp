@@ -3,6 +3,7 @@
 #include "bexil/HighScores.hpp"
 #include "fuzz/FuzzSupport.hpp"
 #include "lib/Configuration.hpp"
+#include "support/TempDir.hpp"
 
 #include <string>
 
@@ -21,8 +22,9 @@ std::size_t entryCount(const HighScores& scores)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = bexil::fuzz::scratchFolder() + "/highscores.cfg";
-    bexil::fuzz::writeFile(path, data, size);
+    static const bexil::test::TempDir scratch; // the target's only files, removed at exit
+    scratch.write("highscores.cfg", std::string(reinterpret_cast<const char*>(data), size));
+    const std::string path = scratch.file("highscores.cfg");
     lib::Configuration::reload(path);
     const lib::Configuration file(path);
     const HighScores scores(path);

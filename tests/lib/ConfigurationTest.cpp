@@ -5,29 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
 
 using lib::Configuration;
-using Pair = std::pair<std::string, std::string>;
-
-TEST(ConfigurationTest, ParsesLinesWithTheirQuirks)
-{
-    EXPECT_EQ(Configuration::parseLine("a=b=c"), Pair("a", "b"));
-    EXPECT_EQ(Configuration::parseLine("a="), Pair("a", ""));
-    EXPECT_EQ(Configuration::parseLine("=b"), Pair("", "b"));
-    EXPECT_EQ(Configuration::parseLine("a==b"), Pair("a", ""));
-    EXPECT_EQ(Configuration::parseLine("no sign"), Pair("", ""));
-
-    bexil::test::TempDir dir(true);
-    dir.write("config.cfg", "ResolutionX = 800\r\n\r\nb=1\nlonely\nb=2\r\nc=x\r\r\n\n");
-    std::string table;
-    Configuration("config.cfg")
-        .forEach([&table](const auto& entry)
-                 { table += "[" + entry.first + "=" + entry.second + "]"; });
-    EXPECT_EQ(table, "[=][ResolutionX = 800][b=2][c=x\r]") << "CR LF ends a line, a lone CR stays";
-}
 
 TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
 {
@@ -41,7 +26,8 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     EXPECT_EQ(second.value("a", "ignored"), "9");
     ASSERT_TRUE(second.saveConfig());
     EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nz=26\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("config.cfg.tmp")));
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.file("")), {}))
+        << "no temporary file is left";
 
     dir.write("config.cfg", "fresh=1\n");
     Configuration::reload("config.cfg");
@@ -56,46 +42,73 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     EXPECT_EQ(Configuration(":NextGame").getAsInt("StartLevel", 0), 3);
 }
 
-TEST(ConfigurationTest, FailedSavesKeepWhatIsOnDisk)
+// Links planted at the old fixed temporary name and at the first names this process picks are
+// passed over: the file they point to keeps its bytes. A folder in the file's place stays.
+TEST(ConfigurationTest, SavesReplaceOnlyFilesThroughNoPlantedLinkAndKeepTheirMode)
 {
     bexil::test::TempDir dir(true);
-    std::filesystem::create_directory(dir.file("folder.cfg"));
-    Configuration folder("folder.cfg");
-    EXPECT_EQ(folder.value("a", "1"), "1");
-    EXPECT_FALSE(folder.saveConfig());
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.cfg")));
-
+    std::filesystem::create_directory("folder.cfg");
+    EXPECT_FALSE(Configuration("folder.cfg").saveConfig());
+    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
+    dir.write("victim", "secret\n");
     dir.write("config.cfg", "old=1\n");
-    std::filesystem::create_directory(dir.file("config.cfg.tmp"));
+    std::filesystem::permissions("config.cfg", std::filesystem::perms(0604));
+    for (int n = -1; n < 20; ++n)
+        std::filesystem::create_symlink("victim", n < 0 ? "config.cfg.tmp"
+                                                        : "config.cfg." + std::to_string(getpid()) +
+                                                              "-" + std::to_string(n) + ".tmp");
     Configuration config("config.cfg");
     config.value("new", "2");
-    EXPECT_FALSE(config.saveConfig());
-    EXPECT_EQ(dir.read("config.cfg"), "old=1\n");
-    EXPECT_TRUE(std::filesystem::is_directory(dir.file("config.cfg.tmp")));
-
-    EXPECT_FALSE(Configuration("missing/inside.cfg").saveConfig());
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read("victim") + dir.read("config.cfg"), "secret\nnew=2\nold=1\n");
+    EXPECT_EQ(std::filesystem::symlink_status("config.cfg").permissions(),
+              std::filesystem::perms(0604));
+    EXPECT_TRUE(std::filesystem::is_directory("folder.cfg"));
 }
 
-TEST(ConfigurationTest, NumbersAreReadLikeStoiAndBadTextIsRepaired)
+// A folder where no new file can be made is one such place, a name with no room left beside it
+// for a longer one another: the file is rewritten in place, shorter or longer.
+TEST(ConfigurationTest, WithoutATemporaryFileTheFileIsRewrittenInPlace)
 {
-    std::string read;
-    for (const char* text : {"  \t-42", "+12abc", "-2147483648", "0002147483647", "", "abc", "-",
-                             " + 1", "2147483648", "-2147483649", "9999999999999"})
-    {
-        int n = 0;
-        read += Configuration::toInt(text, n) ? std::to_string(n) + " " : "no ";
-    }
-    EXPECT_EQ(read, "-42 12 -2147483648 2147483647 no no no no no no no ");
-
     bexil::test::TempDir dir(true);
-    dir.write("config.cfg", "Empty=\nWord=big\nHuge=123456789012\nGood=640x\n");
-    Configuration config("config.cfg");
-    EXPECT_EQ(config.getAsInt("Empty", 5) + config.getAsInt("Absent", 6), 11);
-    EXPECT_EQ(config.valueAsInt("Word", -7), -7);
-    EXPECT_EQ(config.valueAsInt("Huge", 1024), 1024);
-    EXPECT_EQ(config.valueAsInt("Good", 1), 640);
+    const std::string name(250, 'c');
+    dir.write(name, "a=" + std::string(100, 'x') + "\n");
+    Configuration config(name);
+    config.value("a", "1", true);
     ASSERT_TRUE(config.saveConfig());
-    EXPECT_EQ(dir.read("config.cfg"), "Empty=\nGood=640x\nHuge=1024\nWord=-7\n");
+    EXPECT_EQ(dir.read(name), "a=1\n");
+    config.value("b", std::string(5000, 'y'));
+    ASSERT_TRUE(config.saveConfig());
+    EXPECT_EQ(dir.read(name), "a=1\nb=" + std::string(5000, 'y') + "\n");
+}
+
+// Two programs that save one file at the same moment (two games stopped by one logout), released
+// together, in many trials: every save succeeds, and the file is one program's whole table.
+TEST(ConfigurationTest, TwoProgramsSavingAtOnceLeaveOneWholeTable)
+{
+    bexil::test::TempDir dir(true);
+    const std::string tables[] = {"a=" + std::string(2'000'000, '1') + "\n",
+                                  "a=" + std::string(2'000'001, '2') + "\n"};
+    for (int trial = 0; trial < 10; ++trial)
+    {
+        int release[2];
+        ASSERT_EQ(0, pipe(release));
+        for (const std::string& table : tables)
+            if (fork() == 0)
+            {
+                Configuration config("config.cfg");
+                config.value("a", table.substr(2, table.size() - 3), true);
+                close(release[1]);
+                char go = 0;
+                _exit(read(release[0], &go, 1) == 0 && config.saveConfig() ? 0 : 1);
+            }
+        close(release[0]);
+        close(release[1]); // both programs see the end of the pipe at once
+        for (int status = 0; wait(&status) > 0;)
+            EXPECT_EQ(0, status) << "trial " << trial << ": a save failed";
+        const std::string saved = dir.read("config.cfg");
+        EXPECT_TRUE(saved == tables[0] || saved == tables[1]) << "trial " << trial << ": a mix";
+    }
 }
 
 } // namespace

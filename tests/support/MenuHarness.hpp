@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/MenuScene.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuStep.hpp"
@@ -20,9 +21,9 @@
 namespace bexil::test
 {
 
-// The real menu scene and a stub game scene in a real 1024 × 768 window, inside a fresh
-// working folder (settings files are read from there), on the manual time source.
-// Files the menus should read must be written with dir.write() before open().
+// The real menu scene (or the menu given to open) and a stub game scene in a real 1024 × 768
+// window, inside a fresh working folder (settings files are read from there), on the manual
+// time source. Files the menus should read must be written with dir.write() before open().
 class MenuHarness
 {
 public:
@@ -33,9 +34,9 @@ public:
         lib::Clock::useManualTime(false);
     }
 
-    void open()
+    void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>())
     {
-        menu = std::make_shared<bexil::MenuScene>();
+        menu = std::move(scene);
         game->onKey = [stub = game.get()] { stub->sceneManager()->changeScene("MenuScene"); };
         controller = openTestWindow({menu, game}, writeGameResourceList("res.cfg"));
         frame();
@@ -50,9 +51,13 @@ public:
     }
 
     std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }
-    std::shared_ptr<lib::scn::Scene> currentScene() const
+    // The six game keys of the shared settings table, each followed by a space.
+    static std::string storedKeys()
     {
-        return controller->window()->sceneManager()->currentScene();
+        std::string keys;
+        for (const bexil::Setting& key : bexil::Settings::Keys)
+            keys += lib::Configuration(bexil::Settings::ConfigFile).getValue(key.key) + " ";
+        return keys;
     }
     // The choose control of a page.
     lib::menu::ChooseControl& control(const std::string& page) const
@@ -62,14 +67,18 @@ public:
                 return static_cast<lib::menu::ChooseControl&>(*step->controls().at(0));
         throw std::runtime_error("no page " + page);
     }
-    // The value option index of the page shows.
-    std::string shown(const std::string& page, unsigned int option) const
+    // The values the options of the page show, each followed by a space.
+    std::string shown(const std::string& page, std::vector<unsigned int> options) const
     {
-        return control(page).options.at(option).subOptionText->getAsText()->getString();
+        std::string values;
+        for (unsigned int option : options)
+            values +=
+                control(page).options.at(option).subOptionText->getAsText()->getString() + " ";
+        return values;
     }
 
     TempDir dir{true};
-    std::shared_ptr<bexil::MenuScene> menu;
+    std::shared_ptr<lib::menu::MenuManager> menu;
     // Stands in for the game: any key returns to the menu, as after a game.
     std::shared_ptr<StubScene<>> game = std::make_shared<StubScene<>>("GameScene");
     std::unique_ptr<TestController> controller;

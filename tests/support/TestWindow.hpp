@@ -4,8 +4,10 @@
 #include "support/TestController.hpp"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,16 +17,42 @@ namespace bexil::test
 
 // Opens a real window (the tests run under a virtual X server) with the given scenes
 // registered. The window lives as long as the returned controller.
-std::unique_ptr<TestController> openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
-                                               const std::string& resourceFile = "");
+inline std::unique_ptr<TestController>
+openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
+               const std::string& resourceFile = "")
+{
+    auto controller = std::make_unique<TestController>(std::move(scenes), resourceFile);
+    controller->start();
+    return controller;
+}
 
 // Writes, under that file name, a resource list naming the game's own fonts and pictures in
 // the source tree, and returns the name.
-std::string writeGameResourceList(const std::string& fileName);
+inline std::string writeGameResourceList(const std::string& fileName)
+{
+    std::ifstream in(BEXIL_DATA_DIR "res.cfg");
+    std::ofstream list(fileName);
+    for (std::string line; std::getline(in, line);)
+        list << (line.rfind("resources_directory=", 0) == 0 ? "resources_directory=" BEXIL_DATA_DIR
+                                                            : line)
+             << '\n';
+    return fileName;
+}
 
 // The window's current back buffer (what the next display() would show).
-sf::Image capture(lib::core::Window& window);
+inline sf::Image capture(lib::core::Window& window)
+{
+    sf::Texture texture;
+    texture.create(window.getSize().x, window.getSize().y);
+    texture.update(window);
+    return texture.copyToImage();
+}
 
-sf::Event::KeyEvent keyEvent(sf::Keyboard::Key code);
+inline sf::Event::KeyEvent keyEvent(sf::Keyboard::Key code)
+{
+    sf::Event::KeyEvent key{};
+    key.code = code;
+    return key;
+}
 
 } // namespace bexil::test

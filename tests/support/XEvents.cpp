@@ -1,7 +1,6 @@
 #include "support/XEvents.hpp"
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <memory>
 #include <stdexcept>
 
@@ -11,8 +10,6 @@ namespace bexil::test
 namespace
 {
 
-// A connection of our own: the events then come from another client, as they would from the
-// desktop, and reach the window's own connection through the server.
 std::unique_ptr<::Display, int (*)(::Display*)> openDisplay()
 {
     std::unique_ptr<::Display, int (*)(::Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
@@ -28,7 +25,6 @@ void sendKey(sf::WindowHandle window, const std::string& keysym, bool press)
     auto display = openDisplay();
     XEvent event{};
     event.xkey.type = press ? KeyPress : KeyRelease;
-    event.xkey.display = display.get();
     event.xkey.window = window;
     event.xkey.root = DefaultRootWindow(display.get());
     event.xkey.same_screen = True;
@@ -41,6 +37,16 @@ void tapKey(sf::WindowHandle window, const std::string& keysym)
 {
     sendKey(window, keysym, true);
     sendKey(window, keysym, false);
+}
+
+void sendFocusOut(sf::WindowHandle window)
+{
+    auto display = openDisplay();
+    XEvent event{};
+    event.xfocus.type = FocusOut;
+    event.xfocus.window = window;
+    XSendEvent(display.get(), window, False, FocusChangeMask, &event);
+    XSync(display.get(), False);
 }
 
 void sendCloseRequest(sf::WindowHandle window)
@@ -57,17 +63,26 @@ void sendCloseRequest(sf::WindowHandle window)
     XSync(display.get(), False);
 }
 
-std::string windowTitle(sf::WindowHandle window)
+std::string windowProperty(sf::WindowHandle window, const std::string& name)
 {
     auto display = openDisplay();
-    std::string title;
-    XTextProperty property{};
-    if (XGetWMName(display.get(), window, &property) && property.value)
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    std::string value;
+    if (XGetWindowProperty(display.get(), window, XInternAtom(display.get(), name.c_str(), False),
+                           0, 1024, False, AnyPropertyType, &type, &format, &items, &left,
+                           &data) == Success &&
+        data != nullptr)
     {
-        title.assign(reinterpret_cast<const char*>(property.value), property.nitems);
-        XFree(property.value);
+        // Xlib hands 32-bit items over as longs.
+        value = format == 8 ? std::string(reinterpret_cast<const char*>(data), items)
+                            : std::to_string(*reinterpret_cast<const long*>(data));
+        XFree(data);
     }
-    return title;
+    return value;
 }
 
 } // namespace bexil::test

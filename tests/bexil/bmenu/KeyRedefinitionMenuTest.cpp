@@ -1,6 +1,5 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
-#include "bexil/KeyMapping.hpp"
 #include "support/MenuHarness.hpp"
 
 #include <gtest/gtest.h>
@@ -10,13 +9,17 @@ namespace
 
 using sf::Keyboard;
 
-TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableThenReturns)
+// The options page around it keeps its unsaved values, and its "Cancel" gives back the values of
+// the file and the keys the page was opened with.
+TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptionsAreCancelled)
 {
     bexil::test::MenuHarness menus;
+    menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\nkey0=3\n");
     menus.open();
-    // Main menu "Options", then "Redefine keyboard".
+    // Main menu "Options"; "Fullscreen" and "VSync" changed, then "Redefine keyboard".
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Return});
+                 Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
+                 Keyboard::Return});
     const auto page =
         std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
     ASSERT_NE(nullptr, page);
@@ -39,12 +42,15 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableThenReturns)
     menus.press({Keyboard::LShift});
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("Press key for Left", prompt()) << "the next visit starts again";
+    EXPECT_EQ("22 4 58 36 75 38 ", menus.storedKeys()) << "the shared settings table holds them";
+    EXPECT_EQ("Yes No ", menus.shown("OptionsMenu", {2, 3}));
 
-    std::string stored;
-    for (std::size_t i = 0; i < bexil::KeyMapping::KeyCount; ++i)
-        stored +=
-            lib::Configuration("config.cfg").getValue(bexil::KeyMapping::settingsKey(i)) + " ";
-    EXPECT_EQ("22 4 58 36 75 38 ", stored) << "the shared settings table holds the keys";
+    // Down from the highlight the options page kept, "Redefine keyboard", is "Cancel".
+    menus.press({Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("MainMenu", menus.activePage());
+    EXPECT_EQ("3 72 73 74 57 36 ", menus.storedKeys());
+    EXPECT_EQ("No Yes ", menus.shown("OptionsMenu", {2, 3}));
+    EXPECT_EQ("Fullscreen=0\nVSync=1\nkey0=3\n", menus.dir.read("config.cfg"));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// Writes "name+code" for a press and "name-code" for a release, then runs onPress.
+// Notes "name+code" for a press, then runs its action, and "name-code" for a release.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
@@ -29,8 +29,7 @@ public:
     void onKeyPressed(sf::Event::KeyEvent key) override
     {
         log.push_back(name() + "+" + std::to_string(key.code));
-        if (onPress)
-            onPress();
+        action();
     }
     void onKeyReleased(sf::Event::KeyEvent key) override
     {
@@ -38,83 +37,41 @@ public:
     }
 
     Journal& log;
-    std::function<void()> onPress;
+    std::function<void()> action = [] {};
 };
 
-class JournalPage : public lib::menu::MenuStep
+class Page : public lib::menu::MenuStep
 {
 public:
     using MenuStep::MenuStep;
-    void onCreate() override
-    {
-        ++created;
-        for (const auto& control : pending)
-            addMenuControl(control);
-    }
-
-    std::vector<std::shared_ptr<JournalControl>> pending;
-    int created = 0;
+    void onCreate() override {}
 };
 
-class MenuManagerTest : public ::testing::Test
+TEST(MenuManager, ShowsOnePageByNameWhoseControlsAllGetEveryKeyTheyDoNotChangeThePageWith)
 {
-protected:
-    std::shared_ptr<JournalPage> add(const std::string& name, std::vector<std::string> controls)
-    {
-        auto page = std::make_shared<JournalPage>(name);
-        for (const std::string& control : controls)
-            page->pending.push_back(std::make_shared<JournalControl>(control, journal));
-        menu.addMenuStep(page);
-        return page;
-    }
-    std::vector<bool> visibility() const
-    {
-        std::vector<bool> flags;
-        for (const auto& page : menu.steps())
-            flags.push_back(page->isVisible());
-        return flags;
-    }
-    void press(sf::Keyboard::Key code) { menu.onKeyPressed(bexil::test::keyEvent(code)); }
-
     Journal journal;
-    bexil::test::StubScene<lib::menu::MenuManager> menu{"TestMenu"};
-};
-
-TEST_F(MenuManagerTest, PagesAreBuiltOnceAndShownOneAtATimeByName)
-{
-    auto mainPage = add("MainMenu", {"a"});
-    auto options = add("OptionsMenu", {});
-    add("Twin", {});
-    auto twin = add("Twin", {});
-    EXPECT_EQ((std::vector<bool>{true, true, true, true}), visibility()) << "before any change";
-    press(sf::Keyboard::Down);
-    EXPECT_TRUE(journal.empty()) << "no page is active yet";
-
-    menu.changeStep("OptionsMenu");
-    EXPECT_EQ(options, menu.activeStep());
-    EXPECT_EQ((std::vector<bool>{false, true, false, false}), visibility());
-    menu.changeStep("optionsmenu");
-    EXPECT_EQ(options, menu.activeStep()) << "unknown names change nothing";
-    menu.changeStep("Twin");
-    EXPECT_EQ(twin, menu.activeStep()) << "of two pages with one name, the later";
-    EXPECT_EQ((std::vector<bool>{false, false, false, true}), visibility());
-    EXPECT_EQ(1, mainPage->created) << "built when added, never again";
-}
-
-TEST_F(MenuManagerTest, KeysGoToEveryControlOfTheActivePageWhichFinishesAKeyThatChangesIt)
-{
-    auto mainPage = add("MainMenu", {"first", "second"});
-    add("OptionsMenu", {"other"});
+    bexil::test::StubScene<lib::menu::MenuManager> menu("TestMenu");
+    const auto first = std::make_shared<Page>("MainMenu");
+    const auto second = std::make_shared<Page>("OptionsMenu");
+    const auto opener = std::make_shared<JournalControl>("opener", journal);
+    menu.addMenuStep(first);
+    menu.addMenuStep(second);
+    first->addMenuControl(opener);
+    first->addMenuControl(std::make_shared<JournalControl>("next", journal));
+    second->addMenuControl(std::make_shared<JournalControl>("other", journal));
     menu.changeStep("MainMenu");
-    menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
-    EXPECT_EQ((Journal{"first-73", "second-73"}), journal);
+    EXPECT_TRUE(first->isVisible() && !second->isVisible());
 
-    journal.clear();
-    mainPage->pending[0]->onPress = [this] { menu.changeStep("OptionsMenu"); };
-    press(sf::Keyboard::Return);
-    EXPECT_EQ((Journal{"first+58", "second+58"}), journal) << "the new page misses that key";
-    press(sf::Keyboard::Down);
-    EXPECT_EQ("other+74", journal.back());
+    opener->action = [&menu] { menu.changeStep("OptionsMenu"); };
+    menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
+    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
+    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Down));
+    EXPECT_EQ((Journal{"opener-73", "next-73", "opener+58", "next+58", "other+74"}), journal)
+        << "the page that changes the page finishes the key, the new page misses it";
+    EXPECT_TRUE(!first->isVisible() && second->isVisible());
+    menu.changeStep("optionsmenu");
+    EXPECT_EQ(second, menu.activeStep()) << "unknown names change nothing";
+    EXPECT_EQ(&menu, &second->manager());
 }
 
 } // namespace

@@ -1,158 +1,77 @@
 #include "lib/scn/draw/NodeShape.hpp"
 
 #include "support/Printers.hpp"
-#include "support/TestWindow.hpp"
-
-#include <SFML/Graphics/Image.hpp>
-#include <SFML/Graphics/Texture.hpp>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 using lib::scn::draw::NodeShape;
 using lib::scn::draw::NodeShapeType;
+using Points = std::vector<sf::Vector2f>;
 
 namespace
 {
 
-void expectNear(const sf::Vector2f& expected, const sf::Vector2f& actual)
+// One field of every vertex, in order.
+template <typename T>
+std::vector<T> each(const sf::VertexArray& vertices, T sf::Vertex::*field)
 {
-    EXPECT_NEAR(expected.x, actual.x, 1e-4f) << "x of " << actual.x << ", " << actual.y;
-    EXPECT_NEAR(expected.y, actual.y, 1e-4f) << "y of " << actual.x << ", " << actual.y;
+    std::vector<T> values;
+    for (std::size_t i = 0; i < vertices.getVertexCount(); ++i)
+        values.push_back(vertices[i].*field);
+    return values;
 }
-
-// A triangle, to check that rebuilding asks the virtual point operation.
-class TriangleShape : public NodeShape
-{
-public:
-    using NodeShape::NodeShape;
-    sf::Vector2f getPoint(unsigned int i) const override
-    {
-        return {i == 1 ? 30.f : 0.f, static_cast<float>(i) * 30.f};
-    }
-};
 
 } // namespace
 
-TEST(NodeShapeGeometry, RectangleHasItsCornersACentreAClosingVertexAndStretchedTexture)
+TEST(NodeShape, AFanIsTheBoundsCentreThenThePointsClockwiseFromTheTopThenTheFirstAgain)
 {
-    NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
-    const sf::VertexArray& fill = shape.fillVertices();
-    ASSERT_EQ(6u, fill.getVertexCount());
-    EXPECT_EQ(sf::TrianglesFan, fill.getPrimitiveType());
-    const sf::Vector2f corners[] = {{50, 25}, {0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}};
-    for (std::size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(corners[i], fill[i].position) << "vertex " << i;
-    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
+    const NodeShape box({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    EXPECT_EQ((Points{{50, 25}, {0, 0}, {100, 0}, {100, 50}, {0, 50}, {0, 0}}),
+              each(box.fillVertices(), &sf::Vertex::position));
+    const NodeShape diamond({100.f, 50.f}, 4, NodeShapeType::Ellipse);
+    EXPECT_EQ((Points{{50, 25}, {50, 0}, {100, 25}, {50, 50}, {0, 25}, {50, 0}}),
+              each(diamond.fillVertices(), &sf::Vertex::position));
+    // A triangle's points reach y 0 to 67.5 and x 8 to 112: the mean of the points (60, 45), or
+    // bounds stretched to a centre left at (0, 0), would be elsewhere.
+    const sf::Vector2f centre =
+        NodeShape({120.f, 90.f}, 3, NodeShapeType::Ellipse).fillVertices()[0].position;
+    EXPECT_NEAR(60.f, centre.x, 1e-3f);
+    EXPECT_NEAR(33.75f, centre.y, 1e-3f);
+}
 
-    shape.setTextureRect({10, 20, 64, 32});
-    const sf::Vector2f stretched[] = {{42, 36}, {10, 20}, {74, 20}, {74, 52}, {10, 52}};
-    for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(stretched[i], fill[i].texCoords) << "vertex " << i;
-
-    // The fill colour reaches every vertex and outlives a rebuild.
+TEST(NodeShape, NewFillVerticesTakeTheFillColourAndTheirShareOfTheTextureRectangle)
+{
+    // Built without points, so that the rebuild makes every vertex anew.
+    NodeShape shape({100.f, 50.f}, 0, NodeShapeType::Rectangle);
     shape.setFillColor(sf::Color(10, 20, 30, 40));
-    shape.setSize({80.f, 20.f});
-    for (std::size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(sf::Color(10, 20, 30, 40), fill[i].color) << "vertex " << i;
-    EXPECT_EQ(sf::Vector2f(80.f, 20.f), fill[3].position);
-
-    // Fewer than three points leave nothing to draw, even with an outline, and keep the bounds.
-    shape.setPointCount(2);
-    shape.setOutlineThickness(3.f);
-    EXPECT_EQ(0u, fill.getVertexCount());
-    EXPECT_EQ(0u, shape.outlineVertices().getVertexCount());
-    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 80.f, 20.f), shape.getLocalBounds());
-
-    TriangleShape triangle({0.f, 0.f}, 3, NodeShapeType::Ellipse);
-    triangle.setPointCount(3);
-    EXPECT_EQ(sf::Vector2f(15.f, 30.f), triangle.fillVertices()[0].position);
+    shape.setTextureRect({10, 20, 64, 32});
+    shape.setPointCount(4);
+    const sf::VertexArray& fill = shape.fillVertices();
+    EXPECT_EQ((Points{{42, 36}, {10, 20}, {74, 20}, {74, 52}, {10, 52}, {10, 20}}),
+              each(fill, &sf::Vertex::texCoords));
+    EXPECT_EQ(std::vector<sf::Color>(6, sf::Color(10, 20, 30, 40)), each(fill, &sf::Vertex::color));
 }
 
-TEST(NodeShapeGeometry, EllipseStartsAtTheTopRunsClockwiseAndMissesTheSides)
-{
-    NodeShape shape({100.f, 100.f}, 30, NodeShapeType::Ellipse);
-    const float inset = 50.f - 50.f * static_cast<float>(std::cos(6.0 * 3.141592653589793 / 180));
-    const sf::FloatRect inside = shape.insideBounds();
-    EXPECT_NEAR(inset, inside.left, 1e-3f);
-    EXPECT_NEAR(100.f - 2 * inset, inside.width, 1e-3f);
-    // The centre comes from the bounds, not from the first point it was copied from.
-    expectNear({50.f, 50.f}, shape.fillVertices()[0].position);
-    // Without a thickness the outline lies on the points.
-    EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds());
-    const sf::VertexArray& outline = shape.outlineVertices();
-    ASSERT_EQ(62u, outline.getVertexCount());
-    EXPECT_EQ(outline[0].position, outline[60].position);
-    EXPECT_EQ(outline[1].position, outline[61].position);
-
-    const NodeShape four({100.f, 50.f}, 4, NodeShapeType::Ellipse);
-    const sf::Vector2f clockwise[] = {{50, 0}, {100, 25}, {50, 50}, {0, 25}};
-    for (unsigned int i = 0; i < 4; ++i)
-        expectNear(clockwise[i], four.getPoint(i));
-}
-
-TEST(NodeShapeOutline, ThicknessPushesTheOuterEdgeOutwardAndFlatShapesStayFinite)
+TEST(NodeShape, AnOutlineIsAClosedStripPushedOutByItsThicknessAndStaysFiniteOnAFlatShape)
 {
     NodeShape shape({100.f, 50.f}, 4, NodeShapeType::Rectangle);
+    EXPECT_EQ(shape.insideBounds(), shape.getLocalBounds()) << "without a thickness, on the points";
     shape.setOutlineColor(sf::Color::Green);
     shape.setOutlineThickness(5.f);
-    // Mitred corners: each corner moves out by the thickness along both axes.
-    const sf::FloatRect bounds = shape.getLocalBounds();
-    expectNear({-5.f, -5.f}, {bounds.left, bounds.top});
-    expectNear({110.f, 60.f}, {bounds.width, bounds.height});
-    EXPECT_EQ(sf::FloatRect(0.f, 0.f, 100.f, 50.f), shape.insideBounds());
-    EXPECT_EQ(sf::Color::Green, shape.outlineVertices()[9].color);
+    // Each point, then the point pushed out along both its edges' normals (a mitre).
+    const Points strip = {{0, 0},    {-5, -5}, {100, 0}, {105, -5}, {100, 50},
+                          {105, 55}, {0, 50},  {-5, 55}, {0, 0},    {-5, -5}};
+    EXPECT_EQ(strip, each(shape.outlineVertices(), &sf::Vertex::position));
+    EXPECT_EQ(sf::FloatRect(-5.f, -5.f, 110.f, 60.f), shape.getLocalBounds());
+    EXPECT_EQ(std::vector<sf::Color>(10, sf::Color::Green),
+              each(shape.outlineVertices(), &sf::Vertex::color));
 
-    // A flat ellipse's edges fold back onto each other at the ends, where a plain mitre
-    // divides by zero.
+    // A flat ellipse folds back on itself at the ends, where a plain mitre divides by zero.
     NodeShape flat({100.f, 0.f}, 4, NodeShapeType::Ellipse);
     flat.setOutlineThickness(2.f);
-    const sf::FloatRect folded = flat.getLocalBounds();
-    EXPECT_TRUE(std::isfinite(folded.left + folded.width + folded.top + folded.height));
-}
-
-TEST(NodeShapeDrawing, ShowsTheRectangleTheFirstTextureOrAResetSetsAndAnOutlineOnlyWithAThickness)
-{
-    auto controller = bexil::test::openTestWindow({});
-    lib::core::Window& window = *controller->window();
-    sf::Image picture;
-    picture.create(2, 1, sf::Color::Red);
-    picture.setPixel(1, 0, sf::Color::Blue);
-    sf::Texture texture;
-    ASSERT_TRUE(texture.loadFromImage(picture));
-
-    // The first texture takes the whole picture, unless a rectangle was chosen before.
-    NodeShape whole({200.f, 100.f}, 4, NodeShapeType::Rectangle);
-    whole.setPosition(100.f, 100.f);
-    NodeShape framed({200.f, 100.f}, 4, NodeShapeType::Rectangle);
-    framed.setPosition(500.f, 100.f);
-    framed.setTextureRect({1, 0, 1, 1});
-    framed.setOutlineThickness(10.f);
-    for (NodeShape* shape : {&whole, &framed})
-    {
-        shape->setOutlineColor(sf::Color::Green);
-        shape->setTexture(&texture);
-    }
-    window.clear(sf::Color::Black);
-    window.draw(whole);
-    window.draw(framed);
-    const sf::Image image = bexil::test::capture(window);
-    EXPECT_EQ(sf::Color::Red, image.getPixel(150, 150));
-    EXPECT_EQ(sf::Color::Blue, image.getPixel(250, 150));
-    EXPECT_EQ(sf::Color::Black, image.getPixel(95, 150)) << "no outline without a thickness";
-    EXPECT_EQ(sf::Color::Blue, image.getPixel(510, 110));
-    // The outline ignores the fill's texture, which would turn the green black.
-    EXPECT_EQ(sf::Color::Green, image.getPixel(495, 150));
-    EXPECT_EQ(sf::Color::Green, image.getPixel(705, 205));
-    EXPECT_EQ(sf::Color::Black, image.getPixel(485, 150));
-
-    sf::Texture small;
-    ASSERT_TRUE(small.create(16, 8));
-    whole.setTexture(&small);
-    EXPECT_EQ(sf::IntRect(0, 0, 2, 1), whole.getTextureRect()) << "a later texture keeps it";
-    whole.setTexture(&small, true);
-    EXPECT_EQ(sf::Vector2f(16.f, 8.f), whole.fillVertices()[3].texCoords);
-    whole.setTexture(nullptr, true);
-    EXPECT_EQ(sf::IntRect(0, 0, 16, 8), whole.getTextureRect()) << "no texture, nothing to take";
+    for (const sf::Vector2f& point : each(flat.outlineVertices(), &sf::Vertex::position))
+        EXPECT_TRUE(std::isfinite(point.x) && std::isfinite(point.y));
 }

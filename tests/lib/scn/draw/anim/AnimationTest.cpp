@@ -2,72 +2,96 @@
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/RenderGroup.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/AnimationCreation.hpp"
+#include "lib/scn/draw/anim/AnimationManager.hpp"
 #include "lib/scn/draw/anim/ColorAnimation.hpp"
-#include "lib/scn/draw/anim/PositionAnimation.hpp"
 #include "support/Printers.hpp"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
-using lib::scn::draw::anim::ColorAnimation;
-using lib::scn::draw::anim::PositionAnimation;
+using lib::scn::draw::anim::createMoveAnimation;
+using Log = std::vector<std::string>;
+using Node = std::shared_ptr<lib::scn::draw::Renderizable>;
+using Animation = std::shared_ptr<lib::scn::draw::anim::IAnimation>;
 
 namespace
 {
 
-class AnimationTest : public ::testing::Test
+// A manager that logs its hooks as "started <id>" and "finished <id>", an animation's id being
+// its duration; its first finish adds the followers. Time is manual.
+class AnimationTest : public ::testing::Test, public lib::scn::draw::anim::AnimationManager
 {
 protected:
     void SetUp() override { lib::Clock::useManualTime(true); }
-
-    static void advance(int milliseconds)
+    void onAnimationStarted(Animation animation, Node) override { note("started", animation); }
+    void onAnimationFinished(Animation animation, Node) override
+    {
+        note("finished", animation);
+        for (const Animation& follower : std::exchange(followers, {}))
+            addAnimation(follower);
+    }
+    void note(const std::string& hook, const Animation& animation)
+    {
+        log.push_back(hook + " " + std::to_string(animation->duration()));
+    }
+    // Steps once after that time and returns what was logged since the last step.
+    Log step(int milliseconds)
     {
         lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
+        updateAnimations();
+        return std::exchange(log, {});
+    }
+    static Animation colour(int duration, const Node& node, sf::Color from = {}, sf::Color to = {})
+    {
+        return std::make_shared<lib::scn::draw::anim::ColorAnimation>(duration, from, to, node);
     }
 
-    sf::Color fill() const { return leaf->getAsNodeShape()->getFillColor(); }
-
-    std::shared_ptr<lib::scn::draw::Renderizable> leaf =
-        lib::scn::draw::RenderGroup("spare").createSpriteShape("shape", {10.f, 10.f});
+    Log log;
+    std::vector<Animation> followers;
+    Node node = std::make_shared<lib::scn::draw::Renderizable>("node");
+    Node other = std::make_shared<lib::scn::draw::Renderizable>("other");
+    Node box = lib::scn::draw::RenderGroup("spare").createSpriteShape("box", {10.f, 10.f});
 };
 
 } // namespace
 
 TEST_F(AnimationTest, ColoursTruncateTowardZeroAndEndOnTheStepAfterTheirDuration)
 {
-    ColorAnimation fade(1000, sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), leaf);
-    advance(250);
-    EXPECT_TRUE(fade.animate());
-    EXPECT_EQ(sf::Color(255, 255, 255, 63), fill());
-
-    // At exactly the duration it still runs, already at the end value.
-    advance(750);
-    EXPECT_TRUE(fade.animate());
-    EXPECT_EQ(sf::Color(255, 255, 255, 255), fill());
-
-    advance(1);
-    EXPECT_FALSE(fade.animate());
-    EXPECT_EQ(1.f, fade.delta());
-
-    // -99 x 0.25 = -24.75 goes to -24, not -25.
-    ColorAnimation odd(1000, sf::Color(199, 0, 0, 0), sf::Color(100, 0, 0, 0), leaf);
-    advance(250);
-    odd.animate();
-    EXPECT_EQ(175, fill().r);
+    // Red falls by 99 and alpha rises by 255: at a quarter, -24.75 and 63.75 give -24 and 63.
+    addAnimation(colour(1000, box, {199, 255, 255, 0}, {100, 255, 255, 255}));
+    step(250);
+    EXPECT_EQ(sf::Color(175, 255, 255, 63), box->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(Log{}, step(750)) << "at exactly its duration it still runs";
+    EXPECT_EQ(sf::Color(100, 255, 255, 255), box->getAsNodeShape()->getFillColor());
+    EXPECT_EQ(Log{"finished 1000"}, step(1));
 }
 
-TEST_F(AnimationTest, PositionMovesInAStraightLineToTheExactEndAndZeroDurationEndsAtOnce)
+TEST_F(AnimationTest, AManagerReplacesSameTypeOnTheSameNodeUnannouncedAndFinishesInListOrder)
 {
-    PositionAnimation move(600, {0.f, 0.f}, {60.f, -30.f}, leaf);
-    advance(300);
-    EXPECT_TRUE(move.animate());
-    EXPECT_EQ(sf::Vector2f(30.f, -15.f), leaf->getPosition());
-    advance(301);
-    EXPECT_FALSE(move.animate());
-    EXPECT_EQ(sf::Vector2f(60.f, -30.f), leaf->getPosition());
+    addAnimation(createMoveAnimation(120, {}, node));
+    addAnimation(colour(800, other));
+    addAnimation(createMoveAnimation(110, {}, other));
+    addAnimation(colour(100, node));
+    addAnimation(colour(500, node));
+    EXPECT_EQ((Log{"started 120", "started 800", "started 110", "started 100", "started 500",
+                   "finished 120", "finished 110"}),
+              step(200));
+    EXPECT_EQ((Log{"finished 800", "finished 500"}), step(1000));
+}
 
-    PositionAnimation jump(0, {0.f, 0.f}, {5.f, 7.f}, leaf);
-    EXPECT_FALSE(jump.animate());
-    EXPECT_EQ(sf::Vector2f(5.f, 7.f), leaf->getPosition());
+TEST_F(AnimationTest, AdditionsFromAHookWaitForTheEndOfTheStep)
+{
+    addAnimation(colour(100, node));
+    addAnimation(createMoveAnimation(300, {}, other));
+    followers = {colour(50, node), createMoveAnimation(70, {}, other)};
+    // The 50 ms follower's time has already passed, yet the step that adds it does not reach
+    // it; the 70 ms one takes the 300 ms animation's place without a hook.
+    EXPECT_EQ((Log{"started 100", "started 300", "finished 100", "started 50", "started 70"}),
+              step(150));
+    EXPECT_EQ((Log{"finished 50", "finished 70"}), step(0));
+    EXPECT_EQ(0u, runningAnimations());
 }

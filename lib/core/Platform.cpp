@@ -1,0 +1,115 @@
+#include "lib/core/Platform.hpp"
+
+#if BEXIL_X11
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <memory>
+#include <unistd.h>
+
+namespace lib::core
+{
+
+namespace
+{
+
+struct DisplayCloser
+{
+    void operator()(::Display* display) const { XCloseDisplay(display); }
+};
+
+// The program's own connection, beside the one SFML keeps for the window; null without a
+// display. It is tried once: a display that was not there at start is not waited for.
+::Display* connection()
+{
+    static const std::unique_ptr<::Display, DisplayCloser> display(XOpenDisplay(nullptr));
+    return display.get();
+}
+
+void (*lossHandler)() = nullptr;
+
+int onIOError(::Display*)
+{
+    lossHandler();
+    // Not reached with a handler that keeps its word; Xlib would end the process here anyway.
+    return 0;
+}
+
+} // namespace
+
+bool Platform::displayAvailable()
+{
+    return connection() != nullptr;
+}
+
+std::string Platform::missingForWindow()
+{
+    ::Display* display = connection();
+    if (display == nullptr)
+        return "no display available; set DISPLAY to a running X server";
+    const std::string name = DisplayString(display);
+    int opcode = 0;
+    int firstEvent = 0;
+    int firstError = 0;
+    if (!XQueryExtension(display, "GLX", &opcode, &firstEvent, &firstError))
+        return "the display " + name + " has no OpenGL (its X server lacks the GLX extension)";
+    const int depth = DefaultDepth(display, DefaultScreen(display));
+    if (depth < 24)
+        return "the display " + name + " shows " + std::to_string(depth) +
+               "-bit colour; the game needs a screen of 24-bit colour or more";
+    return std::string();
+}
+
+void Platform::onDisplayLoss(void (*handler)())
+{
+    lossHandler = handler;
+    XSetIOErrorHandler(onIOError);
+}
+
+void Platform::identifyWindow(sf::WindowHandle window)
+{
+    ::Display* display = connection();
+    if (display == nullptr)
+        return;
+    // The desktop conventions want the machine's name beside the process id: an id alone
+    // means nothing for a window of a program that runs on another host.
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    char* hostList[] = {host};
+    XTextProperty machine{};
+    if (XStringListToTextProperty(hostList, 1, &machine))
+    {
+        XSetWMClientMachine(display, window, &machine);
+        XFree(machine.value);
+    }
+    const long pid = static_cast<long>(getpid());
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XFlush(display);
+}
+
+} // namespace lib::core
+
+#else
+
+namespace lib::core
+{
+
+bool Platform::displayAvailable()
+{
+    return true;
+}
+
+std::string Platform::missingForWindow()
+{
+    return std::string();
+}
+
+void Platform::onDisplayLoss(void (*)()) {}
+
+void Platform::identifyWindow(sf::WindowHandle) {}
+
+} // namespace lib::core
+
+#endif

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <SFML/Window/WindowHandle.hpp>
+
+#include <string>
+
+namespace lib::core
+{
+
+// Every call the program makes to the desktop system itself, past SFML, is here, so a port to
+// another desktop system changes only this unit. Built with X11 (the BEXIL_X11 option) it asks
+// the X server; built without, each answer is the portable one, and what cannot be known here
+// (is a display there, does it have OpenGL) is left to SFML.
+class Platform
+{
+public:
+    // True when a display can be reached (always, without X11). The connection of the probe
+    // stays open for the whole run: a server left without clients could reset and then refuse
+    // the window's own connection.
+    static bool displayAvailable();
+    // What keeps the game's window from opening, as one line for the player naming what is
+    // missing; empty when nothing is known to be. SFML would abort without a display, and
+    // crash without OpenGL or on a screen of fewer than 24 bits of colour.
+    static std::string missingForWindow();
+    // Has the handler (not null) called when the connection to the display breaks under the
+    // running program. The windowing library cannot go on then: the handler is not to return.
+    static void onDisplayLoss(void (*handler)());
+    // Marks an open window with the id of this process and the name of its machine, so that
+    // a desktop (or a test driver) can find the process behind a window.
+    static void identifyWindow(sf::WindowHandle window);
+};
+
+} // namespace lib::core

@@ -1,0 +1,150 @@
+"""The installed game as a player's desktop uses it, on an X server of the test's own:
+install_test.py CASE BUILD_DIR XTOOL KEEP_DIR CMAKE CPACK. The cases are the functions below."""
+
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from driver import check, main, read_file  # noqa: E402
+
+CMAKE, CPACK = sys.argv[5:7]
+
+
+def run(*command):
+    result = subprocess.run(command, capture_output=True, text=True)
+    check(result.returncode == 0, f"{' '.join(command)}: {result.stdout}{result.stderr}")
+    return result.stdout
+
+
+def install(session, name="prefix"):
+    run(CMAKE, "--install", session.run_dir, "--component", "bexil", "--prefix",
+        f"{session.work}/{name}")
+    return f"{session.work}/{name}"
+
+
+def setting(path, key):
+    found = re.search(f"^{key}=(.*)$", (read_file(path) or b"").decode(), re.M)
+    return found and found[1]
+
+
+def play(session, command, data, settings, size=(1024, 768), **env):
+    """Starts the command from an unrelated folder with HOME the work folder (XDG_CONFIG_HOME
+    only if given) and leaves its menu by "Exit". The game must have used the data folder's
+    fonts (mapped) and pictures (thousands of colours on screen; flat fills and text alone give a
+    few hundred), kept complete settings in the settings folder with a resource list naming the
+    data, had a window of the size, and written nothing where it was started."""
+    os.makedirs(f"{session.work}/elsewhere", exist_ok=True)
+    game = session.start_game(f"{session.work}/elsewhere", command=command,
+                              **{"HOME": session.work, "XDG_CONFIG_HOME": None, **env})
+    maps, shot = read_file(f"/proc/{game.process.pid}/maps").decode(), game.shot("menu")
+    game.choose("Exit")
+    check(game.wait_exit() == 0, f"{command} ended with an error: {game.said()}")
+    check(f"{data}/fonts/DejaVuSans-Bold.ttf" in maps, f"the menu font is not from {data}")
+    colours = len({shot.rgb[at:at + 3] for at in range(0, len(shot.rgb), 3)})
+    check(colours > 5000, f"the menu shows {colours} colours: pictures missing?")
+    check(all(setting(f"{settings}/config.cfg", key) for key in ("GraphicsLevel", "ResolutionX",
+          "ResolutionY", "VSync", "bpp", "Fullscreen")), f"no whole config.cfg in {settings}")
+    check(setting(f"{settings}/res.cfg", "resources_directory") == data + "/",
+          f"{settings}/res.cfg does not name {data}/")
+    check((shot.width, shot.height) == size, f"the window is {shot.width} x {shot.height}")
+    check(not os.listdir(f"{session.work}/elsewhere"), "the game wrote where it was started")
+
+
+def check_files(prefix):
+    """The installed files: the licence of the fonts, a resource list naming the game's four
+    resources, all installed, a valid desktop entry that starts the game, and its icons."""
+    data = f"{prefix}/share/bexil"
+    check(os.path.isfile(f"{data}/fonts/LICENSE-DejaVu.txt"), "the fonts' licence is missing")
+    listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
+    check({key.split("@")[1] for key in listed} == {"game_menu.mainFont", "game_scene.scoreFont",
+          "game_menu.background", "game_menu.logo"}, f"res.cfg lists {listed}")
+    check(all(os.path.isfile(f"{data}/{file}") for file in listed.values()),
+          "res.cfg names files that are not installed")
+    desktop = f"{prefix}/share/applications/bexil.desktop"
+    run("desktop-file-validate", desktop)
+    for line in ("Exec=bexil", "Icon=bexil", "Categories=(.*;)?Game;.*"):
+        check(re.search(f"^{line}$", read_file(desktop).decode(), re.M), f"no {line} entry")
+    for size in (64, 256):
+        icon = read_file(f"{prefix}/share/icons/hicolor/{size}x{size}/apps/bexil.png") or b""
+        check(icon[16:24] == struct.pack(">II", size, size), f"no {size} x {size} icon")
+
+
+def files(session):
+    """Installed under a prefix with a blank in its name (the other cases run the launcher)."""
+    check_files(install(session, "any prefix"))
+
+
+def player(session):
+    """From any folder, each player (each HOME) with settings of their own, in a private folder;
+    the first one picks a smaller window, the second keeps the default."""
+    prefix, work = install(session), session.work
+    play(session, f"{prefix}/bin/bexil", f"{prefix}/share/bexil", f"{work}/.config/bexil")
+    check(os.stat(f"{work}/.config/bexil").st_mode & 0o777 == 0o700, "the settings are public")
+    config = read_file(f"{work}/.config/bexil/config.cfg").decode()
+    with open(f"{work}/.config/bexil/config.cfg", "w") as out:
+        out.write(re.sub("ResolutionY=.*", "ResolutionY=600",
+                         re.sub("ResolutionX=.*", "ResolutionX=800", config)))
+    play(session, f"{prefix}/bin/bexil", f"{prefix}/share/bexil", f"{work}/2/.config/bexil",
+         HOME=f"{work}/2")
+    check(setting(f"{work}/2/.config/bexil/config.cfg", "ResolutionX") == "1024", "one setting")
+    play(session, f"{prefix}/bin/bexil", f"{prefix}/share/bexil", f"{work}/.config/bexil",
+         (800, 600))
+    check(setting(f"{work}/.config/bexil/config.cfg", "ResolutionX") == "800", "lost settings")
+
+
+def read_only(session):
+    """An installation nobody may write: root writes through permission bits, so the proof is
+    that nothing in it changed."""
+    prefix = install(session)
+    run("chmod", "-R", "a-w", prefix)
+    listing = run("find", prefix, "-printf", r"%p %s %T@ %m\n")
+    play(session, f"{prefix}/bin/bexil", f"{prefix}/share/bexil", f"{session.work}/.config/bexil")
+    check(run("find", prefix, "-printf", r"%p %s %T@ %m\n") == listing, "the game wrote there")
+    run("chmod", "-R", "u+w", prefix)
+
+
+def moved(session):
+    """A moved installation, started through a link elsewhere (as /usr/games links would), and
+    with XDG_CONFIG_HOME."""
+    first, work = install(session, "first"), session.work
+    play(session, f"{first}/bin/bexil", f"{first}/share/bexil", f"{work}/.config/bexil")
+    second = shutil.move(first, f"{work}/second")
+    os.symlink(f"{second}/bin/bexil", f"{work}/bexil")
+    play(session, f"{work}/bexil", f"{second}/share/bexil", f"{work}/.config/bexil")
+    play(session, f"{work}/bexil", f"{second}/share/bexil", f"{work}/xdg/bexil",
+         XDG_CONFIG_HOME=f"{work}/xdg")
+
+
+def no_display(session):
+    game = session.start_game(session.work, menu=False, command=f"{install(session)}/bin/bexil",
+                              HOME=session.work, DISPLAY=None)
+    status = game.wait_exit()
+    check(status == 1 and re.fullmatch(".*display.*\n", game.said()),
+          f"without a display the status is {status} and the game said {game.said()!r}")
+
+
+def package(session):
+    """The Debian package: its fields, its files, and the game it holds, run as it is."""
+    if not (shutil.which("dpkg-deb") and shutil.which("dpkg-shlibdeps")):
+        print("dpkg-deb or dpkg-shlibdeps is missing (package dpkg-dev): no package to check")
+        return 77
+    run(CPACK, "-G", "DEB", "--config", f"{session.run_dir}/CPackConfig.cmake", "-B",
+        f"{session.work}/package")
+    deb = next(entry.path for entry in os.scandir(f"{session.work}/package")
+               if entry.name.endswith(".deb"))
+    fields = run("dpkg-deb", "-f", deb)
+    for field in ("Package: bexil", "Section: games", "Maintainer: .", "Description: .",
+                  "Depends: .*libsfml-graphics", "Depends: .*libsfml-window",
+                  "Depends: .*libsfml-system"):
+        check(re.search(f"^{field}", fields, re.M), f"the package lacks {field}: {fields}")
+    run("dpkg-deb", "-x", deb, f"{session.work}/root")
+    check_files(f"{session.work}/root/usr")
+    play(session, f"{session.work}/root/usr/bin/bexil", f"{session.work}/root/usr/share/bexil",
+         f"{session.work}/.config/bexil")
+
+
+main(lambda session, name: globals()[re.sub("(?<!^)([A-Z])", r"_\1", name).lower()](session))
