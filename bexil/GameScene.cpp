@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/HighScoreOverlay.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
@@ -73,6 +74,10 @@ void GameScene::onInit()
     m_levelGroup = createNewRenderGroup("level");
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
+    m_highScoreOverlay = std::make_shared<HighScoreOverlay>(
+        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont(),
+        ViewSize);
+    addRenderGroup(m_highScoreOverlay);
 }
 
 void GameScene::createTexts()
@@ -147,6 +152,7 @@ void GameScene::onEnterScene()
     setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
 
     m_gameOverScreen->setVisible(false);
+    m_highScoreOverlay->close();
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
@@ -201,6 +207,8 @@ void GameScene::createBackgroundTiles()
 
 void GameScene::update()
 {
+    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        m_highScoreOverlay->open();
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
     if (m_gameMode == TimeMode)
@@ -246,6 +254,7 @@ void GameScene::gameOver()
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
+    m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
@@ -283,7 +292,8 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace &&
+            !m_highScoreOverlay->onKeyPressed(key.code))
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
@@ -291,6 +301,12 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
             switchPause();
         break;
     }
+}
+
+void GameScene::onTextEntered(sf::Uint32 character)
+{
+    if (gameState() == GameState::GameOver)
+        m_highScoreOverlay->onTextEntered(character);
 }
 
 void GameScene::onKeyReleased(sf::Event::KeyEvent key)

@@ -22,12 +22,12 @@ struct Column
     Alignment alignment;
 };
 
-constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-7.6f, Alignment::Right},
-                                                             {-7.0f, Alignment::Left},
-                                                             {3.6f, Alignment::Right},
-                                                             {6.1f, Alignment::Right},
-                                                             {7.0f, Alignment::Left}};
-constexpr float LineSpacing = 1.3f;
+constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-13.7f, Alignment::Right},
+                                                             {-13.1f, Alignment::Left},
+                                                             {3.5f, Alignment::Right},
+                                                             {7.3f, Alignment::Right},
+                                                             {8.1f, Alignment::Left}};
+constexpr float LineSpacing = 1.25f;
 
 } // namespace
 
@@ -57,7 +57,8 @@ HighScoreTableView::HighScoreTableView(const std::string& name, const sf::Font& 
     m_empty = makeText("highScoreEmpty");
     m_empty->getAsText()->setString("No high scores yet");
     m_empty->getAsText()->setFillColor(m_colours.entry);
-    m_empty->setPositionWithAlignment({0.f, LineSpacing * m_columnUnit}, Alignment::Center);
+    // About the middle of where the table would stand.
+    m_empty->setPositionWithAlignment({0.f, 4.f * LineSpacing * m_columnUnit}, Alignment::Center);
 }
 
 HighScoreTableView::~HighScoreTableView() = default;
@@ -80,6 +81,8 @@ void HighScoreTableView::show(const HighScoreTable& table, std::optional<std::si
                rank == highlighted ? m_colours.highlighted : m_colours.entry);
     }
     m_empty->setVisible(entries.empty());
+    for (const auto& heading : m_rows[0])
+        heading->setVisible(!entries.empty());
 }
 
 std::string HighScoreTableView::cellText(std::size_t row, std::size_t column) const

@@ -26,7 +26,7 @@ namespace bexil
 
 // One mode's high score table as aligned columns under a heading: rank, name, score, level and
 // date. One line may stand out in its own colour (the game that just entered). A table without
-// entries shows a line that says so. The group's origin is the top of the heading, at the
+// entries shows, instead, a line that says so. The group's origin is the top of the heading, at the
 // middle of the columns. The font must outlive the view.
 class HighScoreTableView : public lib::scn::draw::RenderGroup
 {

@@ -13,8 +13,9 @@ class Renderizable;
 namespace bexil
 {
 
-// The scene "MenuScene": a full-view background, the logo, and the game's four menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu"), built once in onInit.
+// The scene "MenuScene": a full-view background, the logo, and the game's five menu pages
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu"),
+// built once in onInit.
 // Entering the scene, at start and after every game, shows the main menu.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {

@@ -44,6 +44,9 @@ public:
     static constexpr Setting Fullscreen{"Fullscreen", 0};
     static constexpr Setting VSync{"VSync", 0};
 
+    // config.cfg: the name last entered for a high score; absent until then.
+    static constexpr const char* PlayerName = "PlayerName";
+
     // config.cfg: the six game keys (SFML key codes) in the key mapping's order: Left, Right,
     // Up, Down, launch (Space), pause (Escape).
     static constexpr std::size_t KeyCount = 6;

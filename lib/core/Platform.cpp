@@ -1,5 +1,7 @@
 #include "lib/core/Platform.hpp"
 
+#include <cstdlib>
+
 #if BEXIL_X11
 
 #include <X11/Xatom.h>
@@ -113,3 +115,20 @@ void Platform::identifyWindow(sf::WindowHandle) {}
 } // namespace lib::core
 
 #endif
+
+namespace lib::core
+{
+
+std::string Platform::loginName()
+{
+    // LOGNAME and USER on Unix systems, USERNAME on Windows.
+    for (const char* variable : {"LOGNAME", "USER", "USERNAME"})
+    {
+        const char* name = std::getenv(variable);
+        if (name != nullptr && *name != '\0')
+            return name;
+    }
+    return std::string();
+}
+
+} // namespace lib::core
