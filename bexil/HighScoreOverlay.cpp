@@ -20,7 +20,7 @@ using lib::scn::draw::Alignment;
 using lib::scn::draw::RenderGroup;
 using lib::scn::draw::Renderizable;
 
-const sf::Color Backdrop(0, 0, 0, 215);
+const sf::Color Backdrop(0, 0, 0, 235);
 const sf::Color Bright(255, 255, 255);
 const sf::Color Gold(255, 215, 0);
 const sf::Color Dim(170, 170, 190);
