@@ -17,7 +17,7 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
     menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\nkey0=3\n");
     menus.open();
     // Main menu "Options"; "Fullscreen" and "VSync" changed, then "Redefine keyboard".
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
+    menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::Down, Keyboard::Down,
                  Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
                  Keyboard::Return});
     const auto page =
