@@ -1,5 +1,7 @@
 #include "bench/BareFrame.hpp"
 
+#include "bexil/EffectsLayer.hpp"
+#include "bexil/LaneWarnings.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/RenderGroup.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
@@ -61,6 +63,16 @@ void BareFrame::copy(const RenderGroup& group, const sf::Transform& parent)
     const sf::Transform transform = parent * group.getTransform();
     for (const auto& child : group.children())
     {
+        std::vector<std::pair<const sf::Drawable*, sf::RenderStates>> parts;
+        if (const auto* effects = dynamic_cast<const bexil::EffectsLayer*>(child.get()))
+            effects->lastFrame(parts);
+        else if (const auto* lanes = dynamic_cast<const bexil::LaneWarnings*>(child.get()))
+            lanes->lastFrame(parts);
+        if (!parts.empty())
+        {
+            copyParts(parts, transform);
+            continue;
+        }
         if (const auto* inner = dynamic_cast<const RenderGroup*>(child.get()))
         {
             copy(*inner, transform);
@@ -69,8 +81,9 @@ void BareFrame::copy(const RenderGroup& group, const sf::Transform& parent)
         const auto* leaf = dynamic_cast<const Renderizable*>(child.get());
         if (leaf == nullptr || !leaf->isVisible() || leaf->type() == RenderizableType::None)
             continue;
-        Item item{leaf->type() == RenderizableType::Text, 0, sf::RenderStates(transform), leaf};
-        if (item.isText)
+        const bool text = leaf->type() == RenderizableType::Text;
+        Item item{text ? Kind::Text : Kind::Shape, 0, sf::RenderStates(transform), leaf};
+        if (text)
         {
             item.index = m_texts.size();
             m_texts.push_back(*leaf->getAsText());
@@ -79,6 +92,28 @@ void BareFrame::copy(const RenderGroup& group, const sf::Transform& parent)
         {
             item.index = m_shapes.size();
             m_shapes.push_back(shapeLike(*leaf->getAsNodeShape()));
+        }
+        m_items.push_back(item);
+    }
+}
+
+void BareFrame::copyParts(
+    const std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>& parts,
+    const sf::Transform& transform)
+{
+    for (const auto& [drawable, states] : parts)
+    {
+        Item item{Kind::Vertices, m_arrays.size(), states, nullptr};
+        item.states.transform = transform * states.transform;
+        if (const auto* text = dynamic_cast<const sf::Text*>(drawable))
+        {
+            item.kind = Kind::Text;
+            item.index = m_texts.size();
+            m_texts.push_back(*text);
+        }
+        else
+        {
+            m_arrays.push_back(*dynamic_cast<const sf::VertexArray*>(drawable));
         }
         m_items.push_back(item);
     }
@@ -115,7 +150,7 @@ unsigned int BareFrame::draw(sf::RenderTarget& target, sf::Time tweenTime)
         const float progress =
             now >= tween.milliseconds ? 1.f : float(now) / float(tween.milliseconds);
         const Item& item = m_items[tween.item];
-        sf::Transformable& object = item.isText
+        sf::Transformable& object = item.kind == Kind::Text
                                         ? static_cast<sf::Transformable&>(m_texts[item.index])
                                         : static_cast<sf::Transformable&>(m_shapes[item.index]);
         if (tween.moves)
@@ -128,7 +163,7 @@ unsigned int BareFrame::draw(sf::RenderTarget& target, sf::Time tweenTime)
                               mix(tween.startColor.g, tween.endColor.g, progress),
                               mix(tween.startColor.b, tween.endColor.b, progress),
                               mix(tween.startColor.a, tween.endColor.a, progress));
-        if (item.isText)
+        if (item.kind == Kind::Text)
             m_texts[item.index].setFillColor(color);
         else
             m_shapes[item.index].setFillColor(color);
@@ -137,12 +172,17 @@ unsigned int BareFrame::draw(sf::RenderTarget& target, sf::Time tweenTime)
     unsigned int calls = 0;
     for (const Item& item : m_items)
     {
-        if (item.isText)
+        if (item.kind == Kind::Text)
         {
             const sf::Text& text = m_texts[item.index];
             target.draw(text, item.states);
             if (text.getFont() != nullptr)
                 calls += text.getOutlineThickness() != 0.f ? 2u : 1u;
+        }
+        else if (item.kind == Kind::Vertices)
+        {
+            target.draw(m_arrays[item.index], item.states);
+            ++calls;
         }
         else
         {

@@ -4,11 +4,13 @@
 #include <SFML/Graphics/ConvexShape.hpp>
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/System/Time.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace sf
@@ -28,7 +30,9 @@ namespace bench
 // The frame a render tree draws, redrawn by plain SFML as a game written without the engine
 // would draw it: a flat list of SFML shapes and texts, each with its world transform, drawn
 // in the tree's order with the same vertices, textures and draw calls. Leaves that the engine
-// animates get the same per-frame work here: a tween recomputed from the time and applied.
+// animates get the same per-frame work here: a tween recomputed from the time and applied. The
+// modern looks' effects and lane warnings are copied as the vertex arrays and texts they drew
+// last (the frames measured stand still, so those do not change).
 // Fonts and textures are borrowed from the tree's objects and must outlive the frame.
 class BareFrame
 {
@@ -51,10 +55,16 @@ public:
     std::size_t itemCount() const { return m_items.size(); }
 
 private:
+    enum class Kind
+    {
+        Text,
+        Shape,
+        Vertices
+    };
     struct Item
     {
-        bool isText;
-        std::size_t index; // into m_texts or m_shapes
+        Kind kind;
+        std::size_t index; // into m_texts, m_shapes or m_arrays
         sf::RenderStates states;
         const lib::scn::draw::Renderizable* source;
     };
@@ -68,10 +78,14 @@ private:
     };
 
     void copy(const lib::scn::draw::RenderGroup& group, const sf::Transform& parent);
+    // The parts a group drew itself, as EffectsLayer::lastFrame gives them.
+    void copyParts(const std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>& parts,
+                   const sf::Transform& transform);
     std::size_t findItem(const lib::scn::draw::Renderizable* leaf) const;
 
     std::vector<sf::Text> m_texts;
     std::vector<sf::ConvexShape> m_shapes;
+    std::vector<sf::VertexArray> m_arrays;
     std::vector<Item> m_items;
     std::vector<Tween> m_tweens;
 };

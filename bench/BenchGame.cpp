@@ -5,6 +5,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/Player.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/core/Window.hpp"
@@ -101,6 +102,8 @@ const char* caseName(FrameCase frameCase)
         return "level16";
     case FrameCase::TimeMode:
         return "time_mode";
+    case FrameCase::ClassicBusy:
+        return "busy_classic";
     }
     return "";
 }
@@ -144,6 +147,9 @@ void BenchGame::enter(FrameCase frameCase)
     m_case = frameCase;
     m_animationTime = sf::Time::Zero;
     lib::scn::SceneManager& scenes = *window().sceneManager();
+    const bool busy = frameCase == FrameCase::BusyGame || frameCase == FrameCase::ClassicBusy;
+    lib::Configuration settings(bexil::Settings::ConfigFile);
+    bexil::Settings::Look.store(settings, frameCase == FrameCase::ClassicBusy ? 1 : 0);
     switch (frameCase)
     {
     case FrameCase::Menu:
@@ -151,6 +157,7 @@ void BenchGame::enter(FrameCase frameCase)
         break;
     case FrameCase::LevelOne:
     case FrameCase::BusyGame:
+    case FrameCase::ClassicBusy:
         startGame(bexil::GameScene::TokenMode, 0);
         scenes.changeScene("GameScene");
         break;
@@ -167,10 +174,11 @@ void BenchGame::enter(FrameCase frameCase)
     lib::Clock::advanceManualTime(sf::milliseconds(200));
     loopStep();
 
-    if (frameCase == FrameCase::BusyGame)
+    if (busy)
     {
         bexil::GameScene& game = *m_game;
-        // Six tokens of the player's colour in its line, consumed by one launch: six dots.
+        // Six tokens of the player's colour in its line, consumed by one launch: six dots (six
+        // bursts and "+N" in the modern look).
         game.onKeyPressed(key(sf::Keyboard::Left));
         for (unsigned int x = 1; x <= 6; ++x)
             game.addNewToken({x, 4}, game.player()->data);
@@ -190,7 +198,8 @@ void BenchGame::enter(FrameCase frameCase)
             }
         }
         game.onKeyPressed(key(sf::Keyboard::Escape));
-        // Mid-way: the dots half-way to the score, the PAUSE text a third faded in.
+        // Mid-way: the dots half-way to the score, the bursts' particles in flight, the PAUSE
+        // text a third faded in.
         m_animationTime = sf::milliseconds(300);
         lib::Clock::advanceManualTime(m_animationTime);
     }
@@ -243,7 +252,7 @@ std::unique_ptr<BareFrame> BenchGame::makeBareFrame() const
 {
     lib::scn::Scene& scene = *window().sceneManager()->currentScene();
     auto frame = std::make_unique<BareFrame>(scene);
-    if (m_case != FrameCase::BusyGame)
+    if (m_case != FrameCase::BusyGame && m_case != FrameCase::ClassicBusy)
         return frame;
     // The animations the engine steps in this case: the dots' flight and the PAUSE fade. A
     // dot's start is found back from where it stands now, at this point of its flight.

@@ -39,9 +39,10 @@ enum class FrameCase
 {
     Menu,         // the main menu, its cursor at rest
     LevelOne,     // a token game at level 1, just started
-    BusyGame,     // every lane one token short of full, score dots flying, PAUSE fading in
+    BusyGame,     // every lane one token short of full, six tokens just consumed, PAUSE fading in
     LevelSixteen, // a token game at level 16, just started: random background colours
-    TimeMode      // a time game at level 1, just started
+    TimeMode,     // a time game at level 1, just started
+    ClassicBusy   // the busy game in the classic look (score dots flying); the others are modern
 };
 
 const char* caseName(FrameCase frameCase);

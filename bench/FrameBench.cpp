@@ -37,7 +37,7 @@ using bench::FrameCost;
 BenchGame* game = nullptr;
 
 constexpr FrameCase MeasuredCases[] = {FrameCase::Menu, FrameCase::LevelOne, FrameCase::BusyGame,
-                                       FrameCase::LevelSixteen};
+                                       FrameCase::LevelSixteen, FrameCase::ClassicBusy};
 
 double median(std::vector<double>& values)
 {
@@ -193,6 +193,9 @@ int checkAllocations()
         const std::string what = std::string(bench::caseName(frameCase)) + ", steady frames";
         allocating += checkFrames(what.c_str(), 20, sf::Time::Zero, false);
     }
+    // The modern feedback moving: particles, rising points and the pause's fade.
+    game->enter(FrameCase::BusyGame);
+    allocating += checkFrames("busy, 0.5 s in 50 ms frames", 10, sf::milliseconds(50), false);
     // Time moving: the title's frame count changes once a second.
     game->enter(FrameCase::Menu);
     allocating += checkFrames("menu, 3.5 s in 100 ms frames", 35, sf::milliseconds(100), false);

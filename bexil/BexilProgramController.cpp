@@ -76,6 +76,10 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     params.vsync = Settings::VSync.read(*this) != 0;
     params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.read(*this));
     params.fullscreen = Settings::Fullscreen.read(*this) != 0;
+    // Not the window's, but read here with the rest: a number that names no look plays as the
+    // modern one, and the file gets 0 back at exit.
+    if (const int look = Settings::Look.read(*this); look < 0 || look > 2)
+        Settings::Look.reset(*this);
 
     // A size that no window can have (a zero size is an X error) is repaired to the default. A
     // size larger than every mode of this display would open a window that draws at a crawl:

@@ -1,9 +1,11 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/GameLook.hpp"
 #include "bexil/HighScoreOverlay.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
+#include "lib/core/Window.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -74,9 +76,12 @@ void GameScene::onInit()
     m_levelGroup = createNewRenderGroup("level");
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
+    m_look =
+        std::make_unique<GameLook>(resources.getResource("game_scene.look")->getAsTexture(),
+                                   *resources.getResource("game_scene.scoreFont")->getAsFont());
     m_highScoreOverlay = std::make_shared<HighScoreOverlay>(
-        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont(),
-        ViewSize);
+        *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
 }
 
@@ -139,6 +144,10 @@ void GameScene::onDeinit()
 void GameScene::onEnterScene()
 {
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
+    m_look->begin(lookOf(Settings::Look.peek(*this)), *this, *m_mainBoard, m_gameOverScreen,
+                  *m_scoreGroup, *m_levelGroup, sceneManager()->window()->getSize());
+    for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
+        label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
     createBackgroundTiles();
     addPlayer();
@@ -182,6 +191,7 @@ void GameScene::onExitScene()
         m_backgroundTilesGroup.reset();
     }
     m_backgroundTiles.clear();
+    m_look->end(*this);
 }
 
 void GameScene::createBackgroundTiles()
@@ -198,6 +208,8 @@ void GameScene::createBackgroundTiles()
             const sf::Vector2f corner = m_gameData.board2Scene({x, y});
             row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
             row.back()->setPositionWithAlignment(corner, Alignment::Left);
+            if (m_look->isModern())
+                continue; // bevelled tiles, no dots
             const std::shared_ptr<Renderizable> dot =
                 m_backgroundTilesGroup->createShape("backgroundTilePoint", BackgroundDotSize);
             dot->setPositionWithAlignment(corner + cell * 0.5f, Alignment::Center);
@@ -235,6 +247,7 @@ void GameScene::generateNextToken()
                                  { return pushToken(p, d); });
     addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
+    m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -254,6 +267,7 @@ void GameScene::gameOver()
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
+    m_look->gameOver(m_score, m_levelProperties.level() + 1);
     m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
 }
 
@@ -261,6 +275,7 @@ void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
 {
     assert(m_boardModel && m_boardModel->contains(position));
     const auto tile = std::make_shared<Tile>(colour, m_gameData.tileSize());
+    m_look->skin().dress(*tile);
     tile->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
     m_mainBoard->addRenderizable(tile);
     m_boardModel->setTile(position, tile);
@@ -337,6 +352,7 @@ void GameScene::addPlayer()
     assert(m_boardModel);
     const sf::Vector2u start(m_gameData.centerRect().left, m_gameData.centerRect().top);
     m_player = std::make_shared<Player>(start, m_gameData.tileSize());
+    m_look->skin().dress(*m_player);
     m_mainBoard->addRenderizable(m_player);
     m_boardModel->setTile(start, m_player);
 }
@@ -377,6 +393,7 @@ void GameScene::launchPlayer()
                                  { return launchStep(p, launch); });
     if (m_gameMode == TokenMode)
         updateGoals();
+    m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
 bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
@@ -396,10 +413,14 @@ bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
 {
     ++launch.inARow;
-    increaseScore(launch.inARow * m_levelProperties.baseScore());
+    const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
+    increaseScore(points);
     ++m_consumedTokens;
     const sf::Vector2f from = m_gameData.board2Scene(cell);
     m_boardModel->deleteTile(cell);
+    m_look->tokenConsumed(m_gameData, cell, launch.colour, points, launch.inARow);
+    if (m_look->isModern())
+        return; // a burst rather than a dot flying to the score
     const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
     dot->setPositionWithAlignment(from, Alignment::Left);
     addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
@@ -410,6 +431,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
 {
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
+    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
 }
 
 void GameScene::increaseScore(std::uint32_t points)
@@ -430,6 +452,7 @@ void GameScene::setLevel(std::uint32_t level)
     showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
                                                       : m_levelProperties.stayTokens());
     updateGoals();
+    m_look->levelBegan(m_levelProperties.level() + 1);
 }
 
 void GameScene::recolourBackground()
@@ -439,8 +462,8 @@ void GameScene::recolourBackground()
         for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
         {
             const bool center = m_gameData.pointInCenter({x, y});
-            m_backgroundTiles[y][x]->setColor(
-                m_levelProperties.getBackgroundTileColor(x, y, center));
+            m_look->skin().dressCell(*m_backgroundTiles[y][x],
+                                     m_levelProperties.getBackgroundTileColor(x, y, center));
         }
     }
 }
@@ -489,12 +512,14 @@ void GameScene::switchPause()
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
         m_levelClock.pause();
+        m_look->paused(true);
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
         m_gameClock.resume();
         m_levelClock.resume();
+        m_look->paused(false);
         break;
     case GameState::GameOver:
         break;
@@ -550,8 +575,11 @@ void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
 
 void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, const int&, const int&)
 {
-    if (const auto piece = std::dynamic_pointer_cast<GameBaseTile>(tile.lock()))
-        piece->setColor(piece->getColor());
+    const lib::board::SharedTile changed = tile.lock();
+    if (const auto token = std::dynamic_pointer_cast<Tile>(changed))
+        m_look->skin().dress(*token);
+    else if (const auto player = std::dynamic_pointer_cast<Player>(changed))
+        m_look->skin().dress(*player);
 }
 
 sf::Vector2f GameScene::getDefaultSizeView()

@@ -27,6 +27,7 @@ class Renderizable;
 namespace bexil
 {
 
+class GameLook;
 class HighScoreOverlay;
 class Player;
 
@@ -45,6 +46,7 @@ class Player;
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
+// How the pieces, the cells and the feedback look is GameLook's, told at those points.
 class GameScene : public lib::scn::Scene,
                   public lib::board::ITilesController,
                   public lib::Configuration
@@ -156,6 +158,7 @@ private:
     std::uint8_t m_nextTokenPart = 0;
     LevelProperties m_levelProperties;
     std::shared_ptr<Player> m_player;
+    std::unique_ptr<GameLook> m_look;
     // Indexed by key code + 1, so that Unknown (-1) has a place too.
     std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
 

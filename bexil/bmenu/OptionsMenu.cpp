@@ -21,8 +21,9 @@ enum Option : unsigned int
     Resolution = 1,
     Fullscreen = 2,
     VSync = 3,
-    RedefineKeyboard = 4,
-    Cancel = 5
+    Look = 4,
+    RedefineKeyboard = 5,
+    Cancel = 6
 };
 
 std::string modeText(const sf::VideoMode& mode)
@@ -78,6 +79,7 @@ void OptionsMenu::onCreate()
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
+                      option("Look", {"Modern", "Classic", "Colour-blind"}),
                       option("Redefine keyboard"), option("Cancel"), option("Accept")},
                      [this](unsigned int index) { chooseOption(index); });
     updateOptionsFromConfig();
@@ -101,6 +103,7 @@ void OptionsMenu::updateOptionsFromConfig()
     // The window takes any number but 0 as on, so "Yes" shows it.
     showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
     showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
+    showValue(control, Look, Settings::Look.peek(*this));
     m_keysAtOpening.readKeys();
 }
 
@@ -112,6 +115,7 @@ void OptionsMenu::chooseOption(unsigned int index)
     case Resolution:
     case Fullscreen:
     case VSync:
+    case Look:
         // Their values change with Left and Right only.
         break;
     case RedefineKeyboard:
@@ -133,6 +137,7 @@ void OptionsMenu::chooseOption(unsigned int index)
         Settings::BitsPerPixel.store(*this, static_cast<int>(mode.bitsPerPixel));
         Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
         Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
+        Settings::Look.store(*this, static_cast<int>(options[Look].selectedSubOption));
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

@@ -12,9 +12,10 @@ namespace bexil::bmenu
 {
 
 // The window settings read at start-up: antialiasing, resolution (the display's full-screen
-// modes, and the stored mode where the display lacks it), full screen and vertical sync, plus
-// the way to the key redefinition page. Values change on screen only; "Accept" writes them to
-// config.cfg at once (they take effect at the next start), "Cancel" shows what config.cfg
+// modes, and the stored mode where the display lacks it), full screen and vertical sync; the
+// look of the game; and the way to the key redefinition page. Values change on screen only;
+// "Accept" writes them to config.cfg at once (the window's at the next start, the look from
+// the next game on), "Cancel" shows what config.cfg
 // holds again and gives back the keys the page was opened with.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
@@ -25,7 +26,7 @@ public:
     void onCreate() override;
     // What Space or Return on the option of that index does.
     void chooseOption(unsigned int index);
-    // Shows the stored "GraphicsLevel", resolution, "Fullscreen" and "VSync", and takes the
+    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync" and "Look", and takes the
     // stored keys as the ones "Cancel" gives back. A stored value that is not one of its
     // option's values shows the option's first value.
     void updateOptionsFromConfig();

@@ -37,7 +37,11 @@ constexpr std::uint32_t Seed = 20240607;
 class GameSceneTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { lib::Clock::useManualTime(true); }
+    void SetUp() override
+    {
+        lib::Clock::useManualTime(true);
+        dir.write("config.cfg", "Look=1\n");
+    }
     void TearDown() override { lib::Clock::useManualTime(false); }
 
     // Opens the window and starts a game of that mode and start level.
@@ -135,7 +139,7 @@ protected:
 TEST_F(GameSceneTest, DirectionKeysAlwaysTurnMoveInsideTheCentreAndComeFirstWhenBoundTwice)
 {
     // Space is Right too, and Escape both launches and pauses.
-    dir.write("config.cfg", "key1=57\nkey_launch4=36\nkey_pause5=36\n");
+    dir.write("config.cfg", "Look=1\nkey1=57\nkey_launch4=36\nkey_pause5=36\n");
     open();
     const auto player = scene->player();
     press({Key::Up});

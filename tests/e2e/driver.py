@@ -19,15 +19,18 @@ RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
 GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
 COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
 SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
+MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 # The menu pages' lines, top to bottom; the page that choosing a line shows; lines' values.
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "Options", "Exit"),
-         "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Redefine keyboard",
-                     "Cancel", "Accept"), "level": ("Start level: ", "Back"), "scores": ("Back",)}
+         "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look",
+                     "Redefine keyboard", "Cancel", "Accept"), "level": ("Start level: ", "Back"),
+         "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores",
             "Redefine keyboard": "keys", "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
-          "VSync": ("No", "Yes"), "Start level: ": [str(level) for level in range(1, 21)]}
+          "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
+          "Start level: ": [str(level) for level in range(1, 21)]}
 # The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each
 # side of the centre square (columns 7 to 10, rows 4 to 7).
 CENTRE_SQUARE = (int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
@@ -298,7 +301,8 @@ class Game:
         self.choose(f"Play {mode} mode")
         self.set_option("Start level: ", str(level))
         started = self.choose("Start level: ")
-        self.wait_for("game-board", lambda shot: shot.share(SCORE_LABEL, BLUE) > 0.1, 10)
+        labels = lambda shot: max(shot.share(SCORE_LABEL, colour) for colour in (BLUE, MODERN_BLUE))
+        self.wait_for("game-board", lambda shot: labels(shot) > 0.1, 10)
         return started
 
     def leave_game_over(self):
@@ -329,5 +333,5 @@ def main(run):
     except Failure as failure:
         print(f"{name}: FAILED: {failure}")
     finally:
-        session.close(keep_dir if status == 1 else None)
+        session.close(keep_dir if status == 1 or os.environ.get("BEXIL_E2E_KEEP") else None)
     sys.exit(status)

@@ -5,12 +5,13 @@ import re
 import signal
 import time
 
-from driver import (BLUE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE, check,
-                    main, menu_line, player_cell, read_file, token_cells, until)
+from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
+                    check, main, menu_line, player_cell, read_file, token_cells, until)
 
+# The scenarios that read the board's pixels play in the classic look.
+CLASSIC = "Look=1\n"
 GOLD = (255, 215, 0)  # "NEW HIGH SCORE"
 SCORE_DIGITS = (215, 35, 145, 55)  # the white number right of "Score:"
-
 # a d w s j p for Left, Right, Up, Down, Launch and Pause, as config.cfg stores them.
 REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_pause5="15")
 
@@ -40,7 +41,7 @@ def check_level_one(board):
 def first_start(session):
     """No config.cfg: a 1024 x 768 window titled "Bexil", then "Bexil FPS:N" (starting the game
     waits for it); the main menu's highlight and cursor follow Down and wrap; Exit writes the
-    twelve settings of a first start."""
+    thirteen settings of a first start."""
     game = session.start_game(session.folder())
     check(game.first_title == "Bexil", f"the first title is {game.first_title!r}")
     shot = game.shot("first-menu")
@@ -57,7 +58,7 @@ def token_game(session):
     """A token game at level 1: its colours and the player's place, no token before 2.6 s and
     then one on the left, a counter that stands still; a pause keeps the tokens and "PAUSE" on
     screen, and play goes on after it; SIGTERM in a second pause ends the game normally."""
-    game = session.start_game(session.folder())
+    game = session.start_game(session.folder(settings=CLASSIC))
     started = game.play("token")
     board = session.shots[-1]
     # A shot finished 2.3 s after the key that started the game shows a moment before 2.6 s.
@@ -94,13 +95,13 @@ def token_game(session):
     game.keys("Escape")
     game.wait_pause()
     game.process.send_signal(signal.SIGTERM)
-    game.ends(0, 10)
+    game.ends(0, 10, Look="1")
 
 
 def time_game(session):
     """A time game at level 1: its colours, a counter that moves; the close button ends it at
     once, with the settings saved."""
-    game = session.start_game(session.folder())
+    game = session.start_game(session.folder(settings=CLASSIC))
     game.play("time")
     board = session.shots[-1]
     check_level_one(board)
@@ -108,12 +109,12 @@ def time_game(session):
     check(game.shot("time-later").crop(COUNTER_AREA) != board.crop(COUNTER_AREA),
           "time mode: the time counter did not move in two seconds")
     game.close_request()
-    game.ends(0, 5)
+    game.ends(0, 5, Look="1")
 
 
 def game_over(session):
-    """A token game at level 20 runs to GAME OVER; a key shows the main menu again; Exit ends
-    the game with status 0 and the first start's settings."""
+    """A token game at level 20, in the default modern look, runs to GAME OVER; a key shows the
+    main menu again; Exit ends the game with status 0 and the first start's settings."""
     game = session.start_game(session.folder())
     game.play("token", level=20)
     game.wait_for("game-over", lambda shot: shot.share(GAME_OVER_AREA, WHITE) > 0.3, 90, 1.0)
@@ -127,7 +128,7 @@ def high_score(session):
     """A token game at level 20, fired around until it scores, runs to GAME OVER; then "NEW HIGH
     SCORE" asks for the name, pre-filled with the login name: Backspace, "m" and Return save
     "adm" in highscores.cfg at once, and any key shows the main menu; Exit keeps the name."""
-    game = session.start_game(session.folder(), LOGNAME="ada")
+    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
     game.play("token", level=20)
     zero = game.shot("no-score").crop(SCORE_DIGITS)
     until("a point scored", lambda: game.keys(*"Left space Up space Right space Down space".split())
@@ -140,7 +141,7 @@ def high_score(session):
     game.leave_game_over()  # the table, then any key
     wait_menu(game, 0)
     game.choose("Exit")
-    game.ends(PlayerName="adm")
+    game.ends(Look="1", PlayerName="adm")
 
 
 def options_accept_cancel(session):
@@ -170,7 +171,7 @@ def options_accept_cancel(session):
 def redefine_keys(session):
     """The six keys redefined as a d w s j p and accepted: the next game plays with them, not the
     arrows; the close button in a pause ends the game at once with the keys saved."""
-    game = session.start_game(session.folder())
+    game = session.start_game(session.folder(settings=CLASSIC))
     game.redefine_keys("a", "d", "w", "s", "j", "p")
     game.choose("Accept")
     wait_menu(game, 3)
@@ -183,7 +184,7 @@ def redefine_keys(session):
     game.keys("p")
     game.wait_pause()
     game.close_request()
-    game.ends(0, 5, **REDEFINED)
+    game.ends(0, 5, Look="1", **REDEFINED)
 
 
 def signals(session):
@@ -233,6 +234,35 @@ def small_screen(session):
     check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
     game.close_request()
     game.ends(0, 10, ResolutionX="1600", ResolutionY="1200")
+
+
+# The centre square's colour at the start of levels 1, 6, 11, 16 and 20 (odd columns).
+CENTRES = {1: (255, 70, 200), 6: (10, 200, 50), 11: (225, 255, 255), 16: (100, 200, 200),
+           20: (100, 200, 200)}
+
+
+def toned(colour):
+    """A cell's face in the modern looks: the level's colour toned down, on the tile's 80 %."""
+    grey = 0.299 * colour[0] + 0.587 * colour[1] + 0.114 * colour[2]
+    return tuple(int(0.8 * (night + 0.4 * (grey + 0.6 * (value - grey) - night)))
+                 for value, night in zip(colour, (20, 18, 48)))
+
+
+def looks(session):
+    """Levels 1, 6, 11, 16 and 20 in each look (BEXIL_E2E_KEEP=1 keeps the shots to look at):
+    the classic look shows the centre square's colour flat, the modern ones toned down."""
+    for look, name in enumerate(("modern", "classic", "colour-blind")):
+        for level, centre in CENTRES.items():
+            game = session.start_game(session.folder(f"{name}-{level}", f"Look={look}\n"))
+            game.play("token", level)
+            time.sleep(1.5)  # the banner gone, tokens coming in
+            shot = game.shot(f"{name}-level-{level}")
+            flat = shot.share(CENTRE_SQUARE, centre)
+            soft = shot.share(CENTRE_SQUARE, toned(centre), 12)
+            check(flat > 0.2 if look == 1 else flat < 0.01 and soft > 0.2,
+                  f"{shot.name}: {flat:.2f} of the centre flat, {soft:.2f} toned")
+            game.close_request()
+            game.ends(0, 10, Look=str(look))
 
 
 main(lambda session, name: globals()[re.sub("(?<!^)([A-Z])", r"_\1", name).lower()](session))

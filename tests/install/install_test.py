@@ -55,13 +55,14 @@ def play(session, command, data, settings, size=(1024, 768), **env):
 
 
 def check_files(prefix):
-    """The installed files: the licence of the fonts, a resource list naming the game's four
+    """The installed files: the licence of the fonts, a resource list naming the game's five
     resources, all installed, a valid desktop entry that starts the game, and its icons."""
     data = f"{prefix}/share/bexil"
     check(os.path.isfile(f"{data}/fonts/LICENSE-DejaVu.txt"), "the fonts' licence is missing")
     listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
     check({key.split("@")[1] for key in listed} == {"game_menu.mainFont", "game_scene.scoreFont",
-          "game_menu.background", "game_menu.logo"}, f"res.cfg lists {listed}")
+          "game_menu.background", "game_menu.logo", "game_scene.look"},
+          f"res.cfg lists {listed}")
     check(all(os.path.isfile(f"{data}/{file}") for file in listed.values()),
           "res.cfg names files that are not installed")
     desktop = f"{prefix}/share/applications/bexil.desktop"

@@ -18,7 +18,7 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
     menus.open();
     // Main menu "Options"; "Fullscreen" and "VSync" changed, then "Redefine keyboard".
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::Down, Keyboard::Down,
-                 Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
+                 Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down, Keyboard::Down,
                  Keyboard::Return});
     const auto page =
         std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());

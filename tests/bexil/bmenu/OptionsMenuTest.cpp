@@ -22,7 +22,7 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     menus.open();
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return}); // Options, above Exit
     // 1024 x 768 is offered even where the display of the tests lacks it.
-    EXPECT_EQ("Worst 1024x768x32 No No ", menus.shown("OptionsMenu", {0, 1, 2, 3}));
+    EXPECT_EQ("Worst 1024x768x32 No No Modern ", menus.shown("OptionsMenu", {0, 1, 2, 3, 4}));
 
     // Left from "Worst" wraps to "Best"; Return on a value does nothing.
     menus.press({Keyboard::Left, Keyboard::Return, Keyboard::Down, Keyboard::Return, Keyboard::Down,
@@ -30,12 +30,14 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("Zoom=7\n", menus.dir.read("config.cfg")) << "nothing is written before Accept";
 
+    // "Normal", full screen and "Colour-blind" (Left from "Modern" wraps), then Up to "Accept".
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Left, Keyboard::Left,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Up, Keyboard::Up,
+                 Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down, Keyboard::Down,
+                 Keyboard::Left, Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Up,
                  Keyboard::Up, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nResolutionX=1024\nResolutionY=768\nVSync=0\nZoom=7\n"
-              "bpp=32\n" +
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nLook=2\nResolutionX=1024\nResolutionY=768\nVSync=0\n"
+              "Zoom=7\nbpp=32\n" +
                   DefaultKeys,
               menus.dir.read("config.cfg"));
     EXPECT_EQ("Normal ", menus.shown("OptionsMenu", {0}));
@@ -51,19 +53,20 @@ protected:
 TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesShowSafely)
 {
     bexil::test::MenuHarness menus;
-    menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nResolutionX=800\n"
-                                  "ResolutionY=600\nbpp=16\n");
+    menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nLook=5\n"
+                                  "ResolutionX=800\nResolutionY=600\nbpp=16\n");
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
     menu->init = [&] { menu->addMenuStep(std::make_shared<OneModeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
     menus.open(menu);
-    EXPECT_EQ("Worst 800x600x16 Yes Yes ", menus.shown("OptionsMenu", {0, 1, 2, 3}));
+    EXPECT_EQ("Worst 800x600x16 Yes Yes Modern ", menus.shown("OptionsMenu", {0, 1, 2, 3, 4}));
     menus.press({Keyboard::Down, Keyboard::Right});
     EXPECT_EQ("1280x1024x32 ", menus.shown("OptionsMenu", {1}));
     // Back to the stored mode; VSync alone is changed, then "Accept".
     menus.press({Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Left, Keyboard::Down,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Return});
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nResolutionX=800\nResolutionY=600\nVSync=0\nbpp=16\n" +
+                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nResolutionX=800\nResolutionY=600\nVSync="
+              "0\nbpp=16\n" +
                   DefaultKeys,
               menus.dir.read("config.cfg"));
 }
