@@ -69,7 +69,6 @@ public:
     void close();
 
     Step step() const { return m_step; }
-    const NameEntry& nameEntry() const { return m_nameEntry; }
     const HighScoreTableView& tableView() const { return *m_table; }
 
 private:

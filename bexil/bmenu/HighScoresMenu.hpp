@@ -32,7 +32,6 @@ public:
     void onShow() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
 
-    std::size_t shownMode() const { return m_mode; }
     const HighScoreTableView& tableView() const { return *m_table; }
 
 private:

@@ -1,6 +1,7 @@
 """End-to-end scenarios of the real game: scenarios.py NAME RUN_DIR XTOOL KEEP_DIR runs one, the
 function of the NAME in lower case with underscores (FirstStart runs first_start)."""
 
+import random
 import re
 import signal
 import time
@@ -130,9 +131,12 @@ def high_score(session):
     "adm" in highscores.cfg at once, and any key shows the main menu; Exit keeps the name."""
     game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
     game.play("token", level=20)
-    zero = game.shot("no-score").crop(SCORE_DIGITS)
-    until("a point scored", lambda: game.keys(*"Left space Up space Right space Down space".split())
-          or game.shot("firing").crop(SCORE_DIGITS) != zero, 60, 0, game)
+    zero, turns = game.shot("no-score").crop(SCORE_DIGITS), ["Left", "Up", "Right", "Down"]
+    # Fired around in one order, the piece and the four lines' first tokens would only pass
+    # their colours round: a new order each time makes it meet its own colour.
+    until("a point scored", lambda: random.shuffle(turns) or game.keys(
+        *(key for turn in turns for key in (turn, "space"))) or
+          game.shot("firing").crop(SCORE_DIGITS) != zero, 60, 0, game)
     game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) > 0.1, 90)
     game.keys("BackSpace", "m", "Return")
     path = f"{game.folder}/highscores.cfg"
