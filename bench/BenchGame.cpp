@@ -41,13 +41,13 @@ double threadCpuSeconds()
 std::string writeResourceList()
 {
     const auto path = std::filesystem::temp_directory_path() / "bexil-bench-res.cfg";
-    std::ifstream list(BEXIL_DATA_DIR "res.cfg");
+    std::ifstream list(BEXIL_RUN_DIR "/res.cfg");
     std::ofstream out(path);
     std::string line;
     while (std::getline(list, line))
     {
         if (line.rfind("resources_directory=", 0) == 0)
-            line = "resources_directory=" BEXIL_DATA_DIR;
+            line = "resources_directory=" BEXIL_RUN_DIR "/data/";
         out << line << '\n';
     }
     return path.string();
@@ -114,7 +114,7 @@ BenchGame::BenchGame()
 {
     lib::Clock::useManualTime(true);
     m_controller = std::make_unique<bexil::test::TestController>(
-        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList());
+        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList(), true);
     m_controller->start();
     // The first frame enters the menu.
     loopStep();

@@ -1,9 +1,11 @@
 #include "bexil/BexilProgramController.hpp"
 
 #include "bexil/GameScene.hpp"
+#include "bexil/GameSounds.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/Settings.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/SceneManager.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
 
@@ -53,7 +55,10 @@ BexilProgramController::~BexilProgramController()
                   << "; the settings of this run are lost\n";
 }
 
-void BexilProgramController::onInit() {}
+void BexilProgramController::onInit()
+{
+    GameSounds::applyVolumes(window()->sceneManager()->audio(), *this);
+}
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {

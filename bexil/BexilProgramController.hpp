@@ -7,8 +7,8 @@ namespace bexil
 {
 
 // The game as the engine sees it: a 1024 × 768 window unless config.cfg says otherwise, the
-// resources of res.cfg, and the game's scenes. It is also the game's view of config.cfg, and
-// writes that file back when the program ends.
+// resources of res.cfg, sound at the volumes of config.cfg, and the game's scenes. It is also the
+// game's view of config.cfg, and writes that file back when the program ends.
 class BexilProgramController : public lib::core::ProgramController, public lib::Configuration
 {
 public:
@@ -18,6 +18,7 @@ public:
     void onInit() override;
     std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() override;
     std::string resourceFile() override;
+    bool usesSound() override { return true; }
     lib::core::WindowCreationParams getWindowCreationParams() override;
 };
 

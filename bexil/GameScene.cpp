@@ -83,6 +83,7 @@ void GameScene::onInit()
     m_highScoreOverlay = std::make_shared<HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
+    m_sounds.bind(*sceneManager());
 }
 
 void GameScene::createTexts()
@@ -172,6 +173,7 @@ void GameScene::onEnterScene()
     m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
+    m_sounds.startMusic();
 }
 
 void GameScene::placeDisplays()
@@ -248,6 +250,10 @@ void GameScene::generateNextToken()
     addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
     m_look->lanesChanged(m_gameData, *m_boardModel);
+    m_sounds.arrive();
+    // The lane's next arrival would push this token into the centre.
+    if (gameState() == GameState::Playing && !m_boardModel->tileEmpty(arrival.lineStart))
+        m_sounds.warning();
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -269,6 +275,7 @@ void GameScene::gameOver()
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(m_score, m_levelProperties.level() + 1);
     m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
+    m_sounds.gameOver();
 }
 
 void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
@@ -369,6 +376,7 @@ void GameScene::movePlayer(Direction direction)
 {
     if (!playerInItsCell() || direction == Direction::Invalid)
         return;
+    const bool turns = m_player->currentDirection != direction;
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
     const sf::Vector2u target = direction.step(position);
@@ -376,10 +384,13 @@ void GameScene::movePlayer(Direction direction)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
+        m_sounds.move();
     }
     else
     {
         m_player->placeInCell(m_gameData.board2Scene(position));
+        if (turns)
+            m_sounds.turn();
     }
 }
 
@@ -387,6 +398,7 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
+    m_sounds.launch();
     LaunchState launch{m_player->data, 0};
     m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
                                  [this, &launch](const sf::Vector2u& p, const Direction&)
@@ -413,6 +425,7 @@ bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
 {
     ++launch.inARow;
+    m_sounds.pop(launch.inARow);
     const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
     increaseScore(points);
     ++m_consumedTokens;
@@ -432,6 +445,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
     m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
+    m_sounds.swap();
 }
 
 void GameScene::increaseScore(std::uint32_t points)
@@ -455,6 +469,12 @@ void GameScene::setLevel(std::uint32_t level)
     m_look->levelBegan(m_levelProperties.level() + 1);
 }
 
+void GameScene::nextLevel()
+{
+    setLevel(m_levelProperties.level() + 1);
+    m_sounds.level();
+}
+
 void GameScene::recolourBackground()
 {
     for (std::uint32_t y = 0; y < m_backgroundTiles.size(); ++y)
@@ -475,13 +495,13 @@ void GameScene::updateGoals()
         const float seconds = m_levelClock.getElapsedTime().asSeconds();
         showProgress(static_cast<std::uint16_t>(static_cast<std::uint32_t>(seconds)));
         if (seconds >= static_cast<float>(m_levelProperties.stayTime()))
-            setLevel(m_levelProperties.level() + 1);
+            nextLevel();
     }
     else
     {
         showProgress(m_consumedTokens);
         if (m_consumedTokens >= m_levelProperties.stayTokens())
-            setLevel(m_levelProperties.level() + 1);
+            nextLevel();
     }
 }
 
@@ -513,6 +533,7 @@ void GameScene::switchPause()
         m_gameClock.pause();
         m_levelClock.pause();
         m_look->paused(true);
+        m_sounds.pause();
         break;
     case GameState::Pause:
         setGameState(GameState::Playing);
@@ -520,6 +541,7 @@ void GameScene::switchPause()
         m_gameClock.resume();
         m_levelClock.resume();
         m_look->paused(false);
+        m_sounds.resume();
         break;
     case GameState::GameOver:
         break;

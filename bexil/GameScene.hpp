@@ -2,6 +2,7 @@
 
 #include "bexil/Direction.hpp"
 #include "bexil/GameData.hpp"
+#include "bexil/GameSounds.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
 #include "lib/Clock.hpp"
@@ -137,6 +138,7 @@ private:
 
     void increaseScore(std::uint32_t points);
     void setLevel(std::uint32_t level);
+    void nextLevel();
     void recolourBackground();
     void updateGoals();
     void showProgress(std::uint32_t value);
@@ -157,6 +159,7 @@ private:
     std::uint32_t m_score = 0;
     std::uint8_t m_nextTokenPart = 0;
     LevelProperties m_levelProperties;
+    GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
     std::unique_ptr<GameLook> m_look;
     // Indexed by key code + 1, so that Unknown (-1) has a place too.

@@ -5,6 +5,7 @@
 #include "bexil/bmenu/MainMenu.hpp"
 #include "bexil/bmenu/OptionsMenu.hpp"
 #include "bexil/bmenu/StartLevelMenu.hpp"
+#include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -46,6 +47,15 @@ void MenuScene::onInit()
     // First child: drawn beneath everything.
     m_background = createSpriteShape("background", sf::Vector2f(0.f, 0.f));
 
+    // Before the pages, which take the sounds when they build their controls.
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
+    lib::scn::Audio& audio = sceneManager()->audio();
+    const auto cue = [&audio, &resources](const char* name, std::size_t voices)
+    { return audio.cue(*resources.getResource(name), voices); };
+    sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
+                cue("game_menu.choose", 1), cue("game_menu.key", 1)};
+    m_music = resources.getResource("game_menu.music")->getAsMusic();
+
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
@@ -54,7 +64,6 @@ void MenuScene::onInit()
 
     // Last child: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
-    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
     dressImage(*m_logo, *resources.getResource("game_menu.logo")->getAsTexture(),
                sf::Vector2f(800.f, 400.f));
     m_logo->setPositionX(view()->getSize().x * 0.5f, lib::scn::draw::Alignment::Center);
@@ -69,6 +78,7 @@ void MenuScene::onDeinit() {}
 void MenuScene::onEnterScene()
 {
     changeStep("MainMenu");
+    sceneManager()->audio().playMusic(m_music);
 }
 
 void MenuScene::onExitScene() {}

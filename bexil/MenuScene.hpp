@@ -5,6 +5,11 @@
 
 #include <memory>
 
+namespace sf
+{
+class Music;
+}
+
 namespace lib::scn::draw
 {
 class Renderizable;
@@ -15,8 +20,8 @@ namespace bexil
 
 // The scene "MenuScene": a full-view background, the logo, and the game's five menu pages
 // ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu"),
-// built once in onInit.
-// Entering the scene, at start and after every game, shows the main menu.
+// built once in onInit, with the menus' sounds. Entering the scene, at start and after every
+// game, shows the main menu and starts the menus' music from its beginning.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -33,6 +38,7 @@ public:
 private:
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
+    sf::Music* m_music = nullptr;
 };
 
 } // namespace bexil

@@ -49,6 +49,10 @@ public:
     // config.cfg: the name last entered for a high score; absent until then.
     static constexpr const char* PlayerName = "PlayerName";
 
+    // config.cfg: the sound, from 0 (silence) to 10 (full).
+    static constexpr Setting SoundVolume{"SoundVolume", 8};
+    static constexpr Setting MusicVolume{"MusicVolume", 6};
+
     // config.cfg: the six game keys (SFML key codes) in the key mapping's order: Left, Right,
     // Up, Down, launch (Space), pause (Escape).
     static constexpr std::size_t KeyCount = 6;

@@ -29,6 +29,9 @@ install(FILES "${PROJECT_BINARY_DIR}/install/res.cfg" DESTINATION "${BEXIL_INSTA
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/fonts" DESTINATION "${BEXIL_INSTALL_DATADIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/images" DESTINATION "${BEXIL_INSTALL_DATADIR}"
         FILES_MATCHING PATTERN "*.png")
+# The sounds are made at build time (tools/soundgen) and installed from the run folder.
+install(DIRECTORY "${BEXIL_RUN_DIR}/data/sounds" DESTINATION "${BEXIL_INSTALL_DATADIR}"
+        FILES_MATCHING PATTERN "*.wav")
 
 install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")

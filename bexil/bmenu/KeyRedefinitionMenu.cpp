@@ -61,6 +61,7 @@ void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
     }
 
     m_mapping.setKey(m_count, code);
+    manager().sounds().play(manager().sounds().accept);
     ++m_count;
     if (m_count < KeyMapping::KeyCount)
     {

@@ -2,6 +2,7 @@
 
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
+#include "lib/menu/MenuManager.hpp"
 #include "lib/menu/OptionDescriptor.hpp"
 
 #include <utility>
@@ -32,6 +33,7 @@ void MenuPage::addChooseControl(const std::string& name, const Layout& layout, O
         [onChosen = std::move(onChosen)](unsigned int index, lib::menu::ChooseControl&)
         { onChosen(index); },
         cursor);
+    m_chooseControl->setSounds(manager().sounds());
     addMenuControl(m_chooseControl);
     m_chooseControl->setPosition(layout.position);
 }

@@ -1,8 +1,13 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/GameSounds.hpp"
 #include "bexil/Settings.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
+#include "lib/scn/Audio.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
 
 #include <algorithm>
 #include <cassert>
@@ -22,8 +27,10 @@ enum Option : unsigned int
     Fullscreen = 2,
     VSync = 3,
     Look = 4,
-    RedefineKeyboard = 5,
-    Cancel = 6
+    SoundVolume = 5,
+    MusicVolume = 6,
+    RedefineKeyboard = 7,
+    Cancel = 8
 };
 
 std::string modeText(const sf::VideoMode& mode)
@@ -74,14 +81,36 @@ void OptionsMenu::onCreate()
     std::vector<std::string> resolutions;
     for (const sf::VideoMode& mode : m_modes)
         resolutions.push_back(modeText(mode));
+    std::vector<std::string> volumes;
+    for (int level = 0; level <= 10; ++level)
+        volumes.push_back(std::to_string(level));
 
-    addChooseControl("optionsmenu_chooseControl", SideList,
+    // Ten lines: the list starts higher than on the other pages, so that its last
+    // line stays on the background's band.
+    Layout list = SideList;
+    list.position.y -= 85.f;
+    addChooseControl("optionsmenu_chooseControl", list,
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
                       option("Look", {"Modern", "Classic", "Colour-blind"}),
+                      option("Sound volume", volumes), option("Music volume", volumes),
                       option("Redefine keyboard"), option("Cancel"), option("Accept")},
                      [this](unsigned int index) { chooseOption(index); });
+    // The volumes are heard as they change: the music at once, and for the effects a sample
+    // at the new volume instead of the usual click.
+    lib::scn::Audio& audio = manager().sceneManager()->audio();
+    chooseControl()->options[SoundVolume].changeSound =
+        audio.cue(*manager().sceneManager()->resourceManager()->getResource("game_menu.sample"), 1);
+    chooseControl()->setOnValueChanged(
+        [this, &audio](unsigned int index)
+        {
+            const int level = static_cast<int>(chooseControl()->options[index].selectedSubOption);
+            if (index == SoundVolume)
+                audio.setSoundVolume(level);
+            else if (index == MusicVolume)
+                audio.setMusicVolume(level);
+        });
     updateOptionsFromConfig();
 }
 
@@ -104,6 +133,11 @@ void OptionsMenu::updateOptionsFromConfig()
     showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
     showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
     showValue(control, Look, Settings::Look.peek(*this));
+    // What the player heard while changing the values gives way to what is stored (repaired
+    // first when it is no volume).
+    GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
+    showValue(control, SoundVolume, Settings::SoundVolume.peek(*this));
+    showValue(control, MusicVolume, Settings::MusicVolume.peek(*this));
     m_keysAtOpening.readKeys();
 }
 
@@ -138,6 +172,10 @@ void OptionsMenu::chooseOption(unsigned int index)
         Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
         Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
         Settings::Look.store(*this, static_cast<int>(options[Look].selectedSubOption));
+        Settings::SoundVolume.store(*this,
+                                    static_cast<int>(options[SoundVolume].selectedSubOption));
+        Settings::MusicVolume.store(*this,
+                                    static_cast<int>(options[MusicVolume].selectedSubOption));
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

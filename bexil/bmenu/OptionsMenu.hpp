@@ -13,10 +13,11 @@ namespace bexil::bmenu
 
 // The window settings read at start-up: antialiasing, resolution (the display's full-screen
 // modes, and the stored mode where the display lacks it), full screen and vertical sync; the
-// look of the game; and the way to the key redefinition page. Values change on screen only;
-// "Accept" writes them to config.cfg at once (the window's at the next start, the look from
-// the next game on), "Cancel" shows what config.cfg
-// holds again and gives back the keys the page was opened with.
+// look of the game; the sound and music volumes; and the way to the key redefinition page.
+// Values change on screen only, except the volumes, which are heard at once; "Accept" writes
+// them to config.cfg at once (the window's take effect at the next start, the look from the next
+// game on), "Cancel" shows and plays what config.cfg holds again and gives back the keys the
+// page was opened with.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -26,9 +27,9 @@ public:
     void onCreate() override;
     // What Space or Return on the option of that index does.
     void chooseOption(unsigned int index);
-    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync" and "Look", and takes the
-    // stored keys as the ones "Cancel" gives back. A stored value that is not one of its
-    // option's values shows the option's first value.
+    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look" and volumes,
+    // sets the volumes, and takes the stored keys as the ones "Cancel" gives back. A stored value
+    // that is not one of its option's values shows the option's first value.
     void updateOptionsFromConfig();
 
 protected:

@@ -1,6 +1,8 @@
 #include "lib/core/Platform.hpp"
 
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 #if BEXIL_X11
 
@@ -129,6 +131,27 @@ std::string Platform::loginName()
             return name;
     }
     return std::string();
+}
+
+void Platform::withErrorsSilenced(const std::function<void()>& work)
+{
+    const int saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    const int nothing = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && nothing >= 0)
+        dup2(nothing, STDERR_FILENO);
+    if (nothing >= 0)
+        close(nothing);
+    work();
+    if (saved >= 0)
+    {
+        dup2(saved, STDERR_FILENO);
+        close(saved);
+    }
+}
+
+void Platform::setEnvironmentDefault(const char* name, const char* value)
+{
+    setenv(name, value, 0);
 }
 
 } // namespace lib::core

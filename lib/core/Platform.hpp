@@ -2,6 +2,7 @@
 
 #include <SFML/Window/WindowHandle.hpp>
 
+#include <functional>
 #include <string>
 
 namespace lib::core
@@ -30,6 +31,13 @@ public:
     static void identifyWindow(sf::WindowHandle window);
     // The name the player logged in with, as the environment tells it; empty when unknown.
     static std::string loginName();
+
+    // Runs `work` with the process's error stream going nowhere. The libraries under SFML's
+    // audio write there directly, a dozen lines for one missing sound device.
+    static void withErrorsSilenced(const std::function<void()>& work);
+    // Sets a variable of the process's environment, which the libraries it uses read too,
+    // unless the player has set it already.
+    static void setEnvironmentDefault(const char* name, const char* value);
 };
 
 } // namespace lib::core

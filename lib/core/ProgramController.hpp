@@ -16,8 +16,8 @@ namespace lib::core
 
 class Window;
 
-// How a game tells the engine what it needs: the window to open, the resource list to load and
-// the scenes to run. The controller is the window's only owner.
+// How a game tells the engine what it needs: the window to open, the resource list to load, the
+// sound and the scenes to run. The controller is the window's only owner.
 class ProgramController
 {
 public:
@@ -36,6 +36,8 @@ public:
     virtual std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() = 0;
     // The resource list file; none by default.
     virtual std::string resourceFile() { return std::string(); }
+    // Whether the program opens the sound device; no by default.
+    virtual bool usesSound() { return false; }
     virtual WindowCreationParams getWindowCreationParams() = 0;
 
     const std::shared_ptr<Window>& window() const { return m_window; }

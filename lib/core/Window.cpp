@@ -80,7 +80,8 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
         setPosition({centre(desktop.width, params.width), centre(desktop.height, params.height)});
     }
 
-    m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile());
+    m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile(),
+                                                              m_controller->usesSound());
     m_sceneManager->addScenes(m_controller->scenesVector());
     // Frames are counted from the end of construction: loading the resources on a busy machine
     // can outlast the first counting period, whose title would then show no frame at all.

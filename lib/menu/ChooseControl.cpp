@@ -111,23 +111,29 @@ void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
     case sf::Keyboard::Down:
     case sf::Keyboard::Numpad2:
         selectOption(m_selectedOption + 1 < count ? m_selectedOption + 1 : 0);
+        m_sounds.play(m_sounds.move);
         break;
     case sf::Keyboard::Up:
     case sf::Keyboard::Numpad8:
         selectOption(m_selectedOption > 0 ? m_selectedOption - 1 : count - 1);
+        m_sounds.play(m_sounds.move);
         break;
     case sf::Keyboard::Space:
     case sf::Keyboard::Return:
+        // Before the callback, which may leave the page or the scene.
+        m_sounds.play(m_sounds.choose);
         if (m_onOptionChosen)
             m_onOptionChosen(m_selectedOption, *this);
         break;
     case sf::Keyboard::Left:
     case sf::Keyboard::Numpad4:
         previousSubOption();
+        valueChanged();
         break;
     case sf::Keyboard::Right:
     case sf::Keyboard::Numpad6:
         nextSubOption();
+        valueChanged();
         break;
     default:
         break;
@@ -135,6 +141,16 @@ void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
 }
 
 void ChooseControl::onKeyReleased(sf::Event::KeyEvent) {}
+
+void ChooseControl::valueChanged()
+{
+    const OptionModel& option = options[m_selectedOption];
+    if (option.subOptions.empty())
+        return;
+    if (m_onValueChanged)
+        m_onValueChanged(m_selectedOption);
+    m_sounds.play(option.changeSound.count != 0 ? option.changeSound : m_sounds.change);
+}
 
 void ChooseControl::selectOption(unsigned int index)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lib/menu/IMenuControl.hpp"
+#include "lib/menu/MenuSounds.hpp"
 #include "lib/scn/draw/Alignment.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lib::scn::draw
@@ -25,7 +27,8 @@ struct OptionDescriptor;
 
 // A vertical list of text options with one highlighted and a cursor that slides beside it.
 // Up and Down move the highlight (wrapping around), Left and Right cycle the highlighted
-// option's values, Space and Return call the owner back with the highlighted index. Labels
+// option's values, Space and Return call the owner back with the highlighted index; each plays
+// its sound of the menu's sounds, once they are set. Labels
 // are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
 // characterSize + spacing apart; the page moves the whole list by positioning the control.
 // The font must outlive the control.
@@ -42,6 +45,8 @@ public:
         std::shared_ptr<lib::scn::draw::Renderizable> subOptionText;
         std::shared_ptr<lib::scn::draw::Renderizable> text;
         unsigned int selectedSubOption = 0;
+        // Played instead of the menu's change sound when a key changes this option's value.
+        lib::scn::Audio::Cue changeSound;
     };
 
     // At least one option is required, each selectedSubOption within its list.
@@ -55,6 +60,14 @@ public:
 
     void onKeyPressed(sf::Event::KeyEvent key) override;
     void onKeyReleased(sf::Event::KeyEvent key) override;
+
+    void setSounds(const MenuSounds& sounds) { m_sounds = sounds; }
+    // Called with the option's index when Left or Right has changed its value, before the
+    // change sounds: a page can act on a value at once (a volume heard as it changes).
+    void setOnValueChanged(std::function<void(unsigned int)> onValueChanged)
+    {
+        m_onValueChanged = std::move(onValueChanged);
+    }
 
     // Highlights the option and starts the cursor's 120 ms slide to it.
     void selectOption(unsigned int index);
@@ -72,12 +85,16 @@ public:
     std::vector<OptionModel> options;
 
 private:
+    void valueChanged();
+
     sf::Vector2f m_cursorSize;
     unsigned int m_selectedOption = 0;
     sf::Color m_normalColor;
     sf::Color m_selectedColor;
     std::shared_ptr<lib::scn::draw::Renderizable> m_cursorNode;
     Callback m_onOptionChosen;
+    std::function<void(unsigned int)> m_onValueChanged;
+    MenuSounds m_sounds;
 };
 
 } // namespace lib::menu

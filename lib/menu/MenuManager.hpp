@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lib/menu/MenuSounds.hpp"
 #include "lib/scn/Scene.hpp"
 
 #include <SFML/Window/Event.hpp>
@@ -36,12 +37,16 @@ public:
     const std::vector<std::shared_ptr<MenuStep>>& steps() const { return m_steps; }
     // Empty until the first changeStep that finds its name.
     const std::shared_ptr<MenuStep>& activeStep() const { return m_activeStep; }
+    // What the pages' controls play; set before the pages are added, which copy it. Silent
+    // until set.
+    MenuSounds& sounds() { return m_sounds; }
 
 private:
     void setActiveStep(const std::shared_ptr<MenuStep>& step);
 
     std::vector<std::shared_ptr<MenuStep>> m_steps;
     std::shared_ptr<MenuStep> m_activeStep;
+    MenuSounds m_sounds;
 };
 
 } // namespace lib::menu

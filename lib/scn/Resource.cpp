@@ -1,5 +1,7 @@
 #include "lib/scn/Resource.hpp"
 
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -11,16 +13,18 @@
 namespace lib::scn
 {
 
-Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name)
+Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name,
+                   bool audible)
     : HasName(name)
     , m_kind(kind)
 {
     // Only regular files are handed to the loaders: a named pipe would block the start for
     // ever and a device such as /dev/zero never ends. SFML writes its own line to the error
     // stream for a file that does not load.
+    const bool loads = kind == FontKind || kind == TextureKind || audible;
     std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(path, error);
-    if (!regular)
+    const bool regular = loads && std::filesystem::is_regular_file(path, error);
+    if (loads && !regular)
         std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
                   << name << "\" stays empty" << std::endl;
     if (kind == FontKind)
@@ -34,6 +38,16 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
         m_loaded = regular && m_texture->loadFromFile(path, sf::IntRect());
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
+    }
+    else if (kind == SoundKind && loads)
+    {
+        m_sound = std::make_unique<sf::SoundBuffer>();
+        m_loaded = regular && m_sound->loadFromFile(path);
+    }
+    else if (kind == MusicKind && loads)
+    {
+        m_music = std::make_unique<sf::Music>();
+        m_loaded = regular && m_music->openFromFile(path);
     }
 }
 

@@ -9,13 +9,17 @@
 namespace sf
 {
 class Font;
+class Music;
+class SoundBuffer;
 class Texture;
 } // namespace sf
 
 namespace lib::scn
 {
 
-// A font or a texture loaded from a file, found by its name ("game_menu.mainFont").
+// A font, a texture, a sound or a music track, found by its name ("game_menu.mainFont"). Fonts,
+// textures and sounds are loaded whole from their files; a track is only opened, and streamed
+// from its file while it plays.
 class Resource : public lib::core::HasName
 {
 public:
@@ -23,11 +27,16 @@ public:
     {
         NoKind = 0,
         FontKind = 1,
-        TextureKind = 2
+        TextureKind = 2,
+        SoundKind = 3,
+        MusicKind = 4
     };
 
     // Loads the file now; a file that does not load leaves an empty object (loaded() false).
-    Resource(std::int32_t kind, const std::string& path, const std::string& name);
+    // Sounds and tracks are loaded only when `audible` (there is a sound device): any SFML audio
+    // object would open the device, and without one fill the error stream.
+    Resource(std::int32_t kind, const std::string& path, const std::string& name,
+             bool audible = false);
     // A stand-in for a name that no list entry bears: no kind, nothing loaded, an empty
     // texture, and a copy of the font when one is given (the copy shares its loaded face).
     explicit Resource(const sf::Font* font);
@@ -39,12 +48,17 @@ public:
     sf::Font* getAsFont() const;
     // Never null. A resource of another kind answers with an empty texture.
     sf::Texture* getAsTexture() const;
+    // Null unless a sound or a track was loaded.
+    const sf::SoundBuffer* getAsSoundBuffer() const { return m_sound.get(); }
+    sf::Music* getAsMusic() const { return m_music.get(); }
 
 private:
     std::int32_t m_kind;
     bool m_loaded = false;
     mutable std::unique_ptr<sf::Font> m_font;
     mutable std::unique_ptr<sf::Texture> m_texture;
+    std::unique_ptr<sf::SoundBuffer> m_sound;
+    std::unique_ptr<sf::Music> m_music;
 };
 
 } // namespace lib::scn

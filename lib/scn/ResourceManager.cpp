@@ -15,15 +15,35 @@ namespace
 
 const std::string directoryKey = "resources_directory";
 
+// By the first letter of the kind alone, as the list has always been read.
+std::int32_t kindOf(char letter)
+{
+    switch (letter)
+    {
+    case 'f':
+    case 'F':
+        return Resource::FontKind;
+    case 's':
+    case 'S':
+        return Resource::SoundKind;
+    case 'm':
+    case 'M':
+        return Resource::MusicKind;
+    default:
+        return Resource::TextureKind;
+    }
+}
+
 } // namespace
 
-ResourceManager::ResourceManager(const std::string& listFile)
+ResourceManager::ResourceManager(const std::string& listFile, bool audible)
     : Configuration(listFile)
 {
     if (!listFile.empty() && fileExists(listFile))
     {
         for (const Entry& entry : listEntries(*this))
-            m_resources.push_back(std::make_shared<Resource>(entry.kind, entry.path, entry.name));
+            m_resources.push_back(
+                std::make_shared<Resource>(entry.kind, entry.path, entry.name, audible));
     }
     else if (!listFile.empty())
     {
@@ -64,9 +84,8 @@ std::vector<ResourceManager::Entry> ResourceManager::listEntries(const lib::Conf
                 key.substr(at + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - at - 1);
             if (name.empty())
                 return;
-            const bool font = at > 0 && (key[0] == 'f' || key[0] == 'F');
-            entries.push_back({font ? Resource::FontKind : Resource::TextureKind, std::move(name),
-                               prefix + item.second});
+            entries.push_back(
+                {kindOf(at > 0 ? key[0] : '@'), std::move(name), prefix + item.second});
         });
     return entries;
 }

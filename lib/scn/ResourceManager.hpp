@@ -12,13 +12,14 @@ namespace lib::scn
 
 class Resource;
 
-// Loads every font and texture that a resource list names, once, and finds them by name.
+// Loads every font, texture and sound that a resource list names, once, and finds them by name.
 // List entries: "resources_directory" gives a prefix put before every path; every other key
-// is kind@name (kind "f"/"F..." a font, anything else a texture) with the path as value.
+// is kind@name (kind "f"/"F..." a font, "s"/"S..." a sound, "m"/"M..." a music track, anything
+// else a texture) with the path as value.
 class ResourceManager : public lib::Configuration
 {
 public:
-    // What one list entry asks for: the kind (Resource::FontKind or TextureKind), the name
+    // What one list entry asks for: the kind (a Resource::Kind), the name
     // and the path with the prefix already in front.
     struct Entry
     {
@@ -27,7 +28,8 @@ public:
         std::string path;
     };
 
-    explicit ResourceManager(const std::string& listFile);
+    // Sounds and tracks are loaded only when `audible` (see Resource).
+    explicit ResourceManager(const std::string& listFile, bool audible = false);
     ~ResourceManager() override;
 
     // The entries of a list, in key order, without loading anything: keys without "@" or with

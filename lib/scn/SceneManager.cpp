@@ -1,15 +1,17 @@
 #include "lib/scn/SceneManager.hpp"
 
 #include "lib/core/Window.hpp"
+#include "lib/scn/Audio.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/Scene.hpp"
 
 namespace lib::scn
 {
 
-SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile)
+SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound)
     : m_window(window)
-    , m_resourceManager(std::make_shared<ResourceManager>(resourceFile))
+    , m_audio(std::make_unique<Audio>(sound))
+    , m_resourceManager(std::make_shared<ResourceManager>(resourceFile, m_audio->audible()))
 {
 }
 
@@ -18,6 +20,7 @@ SceneManager::~SceneManager()
     for (const auto& scene : m_scenes)
         scene->onDeinit();
     m_scenes.clear();
+    m_audio.reset();
     m_resourceManager.reset();
     m_pendingScene.reset();
     m_activeScene.reset();
@@ -81,6 +84,7 @@ void SceneManager::update()
         m_activeScene->update();
     }
 
+    m_audio->update();
     if (m_activeScene)
     {
         sf::RenderStates states;

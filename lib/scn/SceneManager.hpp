@@ -12,16 +12,19 @@ class Window;
 namespace lib::scn
 {
 
+class Audio;
 class ResourceManager;
 class Scene;
 
-// Owns the scenes and the resources, keeps one scene active, and forwards the frame's update
-// and drawing to it. Scenes switch by name; a switch requested while a switch is running
+// Owns the scenes, the resources and the sound, keeps one scene active, and forwards the frame's
+// update and drawing to it. Scenes switch by name; a switch requested while a switch is running
 // waits for the next frame. The window must outlive the manager (it owns it).
 class SceneManager
 {
 public:
-    SceneManager(lib::core::Window* window, const std::string& resourceFile);
+    // With `sound`, the sound device is opened first, and the list's sounds are loaded if there
+    // is one; without, everything stays silent.
+    SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound = false);
     virtual ~SceneManager();
 
     SceneManager(const SceneManager&) = delete;
@@ -33,11 +36,13 @@ public:
     std::shared_ptr<Scene> getSceneByName(const std::string& name) const;
     // Unknown names are ignored.
     void changeScene(const std::string& name);
-    // The per-frame step: activate, switch or update, then draw the active scene.
+    // The per-frame step: activate, switch or update, then draw the active scene; the sound's
+    // own step too.
     void update();
 
     lib::core::Window* window() const { return m_window; }
     const std::shared_ptr<ResourceManager>& resourceManager() const { return m_resourceManager; }
+    Audio& audio() const { return *m_audio; }
     const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
 
 private:
@@ -49,6 +54,9 @@ private:
     bool m_switching = false;
     std::shared_ptr<Scene> m_pendingScene;
     lib::core::Window* m_window;
+    // Before the resources: it decides whether they load sounds, and goes first, as it plays
+    // their tracks.
+    std::unique_ptr<Audio> m_audio;
     std::shared_ptr<ResourceManager> m_resourceManager;
 };
 

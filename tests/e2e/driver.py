@@ -22,15 +22,17 @@ SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
 MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 # The menu pages' lines, top to bottom; the page that choosing a line shows; lines' values.
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "Options", "Exit"),
-         "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look",
-                     "Redefine keyboard", "Cancel", "Accept"), "level": ("Start level: ", "Back"),
-         "scores": ("Back",)}
+         "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
+                     "Music volume", "Redefine keyboard", "Cancel", "Accept"),
+         "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores",
             "Redefine keyboard": "keys", "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
-          "Start level: ": [str(level) for level in range(1, 21)]}
+          "Start level: ": [str(level) for level in range(1, 21)],
+          "Sound volume": [str(level) for level in range(11)]}
+VALUES["Music volume"] = VALUES["Sound volume"]
 # The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each
 # side of the centre square (columns 7 to 10, rows 4 to 7).
 CENTRE_SQUARE = (int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
@@ -189,10 +191,12 @@ class Session:
         return path
 
     def start_game(self, folder, menu=True, command="./bexil", **env):
-        """The game, started in the folder; env changes its environment (None removes)."""
+        """The game, started in the folder; env changes its environment (None removes). Its sound
+        goes to OpenAL's device that plays nothing, unless env says otherwise."""
         if not self.x:
             self.start_x()
-        env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1", **env}
+        env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1",
+               "ALSOFT_DRIVERS": "null", **env}
         self.games.append(Game(self, folder, command, {key: value for key, value in env.items()
                                                        if value is not None}))
         if menu:

@@ -6,6 +6,7 @@ import re
 import signal
 import time
 
+from hearing import RATE, Recording, now, recorded
 from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
                     check, main, menu_line, player_cell, read_file, token_cells, until)
 
@@ -42,7 +43,7 @@ def check_level_one(board):
 def first_start(session):
     """No config.cfg: a 1024 x 768 window titled "Bexil", then "Bexil FPS:N" (starting the game
     waits for it); the main menu's highlight and cursor follow Down and wrap; Exit writes the
-    thirteen settings of a first start."""
+    fifteen settings of a first start."""
     game = session.start_game(session.folder())
     check(game.first_title == "Bexil", f"the first title is {game.first_title!r}")
     shot = game.shot("first-menu")
@@ -267,6 +268,49 @@ def looks(session):
                   f"{shot.name}: {flat:.2f} of the centre flat, {soft:.2f} toned")
             game.close_request()
             game.ends(0, 10, Look=str(look))
+
+
+def hearing(session):
+    """What the player hears, recorded: the menu's music; "Music volume" set to 0 silences it at
+    once and is kept; then, in a game, a launch loud and clear within 0.4 s of its key."""
+    env, wav = recorded(session, "hearing")
+    game = session.start_game(session.folder(settings=CLASSIC), **env)
+    time.sleep(1.5)
+    check(Recording(wav).rms(now(wav) - RATE, RATE) > 0.01, "no music on the menu")
+    game.choose("Options")
+    game.set_option("Music volume", "0", shown="6")
+    time.sleep(1)
+    check(Recording(wav).rms(now(wav) - RATE // 5, RATE // 5) == 0, "the music is still heard")
+    game.choose("Accept")
+    game.play("token")
+    time.sleep(1)  # the choice's chime has faded, no token has arrived yet
+    key = now(wav)
+    game.keys("space")
+    time.sleep(1)
+    heard = Recording(wav)
+    before, (loudness, at) = heard.rms(key - RATE // 2, RATE // 2), heard.loudest(key, RATE)
+    check(loudness > 0.1 and loudness > 10 * before and at - key < 0.4 * RATE,
+          f"launch {loudness:.3f} {(at - key) / RATE:.2f} s after the key, {before:.3f} before")
+    game.close_request()
+    game.ends(Look="1", MusicVolume="0")
+
+
+def silence(session):
+    """With both volumes at 0 a game in play writes nothing but silence; without any sound device
+    the game plays on, says so in one line, and ends as usual."""
+    env, wav = recorded(session, "silence")
+    settings = CLASSIC + "SoundVolume=0\nMusicVolume=0\n"
+    for name, game_env in (("recorded", env), ("deviceless", {"ALSOFT_DRIVERS": "none"})):
+        game = session.start_game(session.folder(name, settings), **game_env)
+        game.play("token")
+        game.keys("Left", "space", "Up", "space", "Escape")
+        game.wait_pause()
+        game.close_request()
+        game.ends(Look="1", MusicVolume="0", SoundVolume="0")
+    heard = Recording(wav)
+    check(len(heard.samples) > 2 * RATE and heard.peak() == 0, f"heard {heard.peak():.4f}")
+    said = [line for line in game.said().splitlines() if line.startswith("bexil:")]
+    check(said == ["bexil: no audio device; the game plays without sound"], f"said {said!r}")
 
 
 main(lambda session, name: globals()[re.sub("(?<!^)([A-Z])", r"_\1", name).lower()](session))

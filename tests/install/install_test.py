@@ -55,13 +55,17 @@ def play(session, command, data, settings, size=(1024, 768), **env):
 
 
 def check_files(prefix):
-    """The installed files: the licence of the fonts, a resource list naming the game's five
-    resources, all installed, a valid desktop entry that starts the game, and its icons."""
+    """The installed files: the licence of the fonts, a resource list naming the game's fonts,
+    pictures, sounds and music, all installed, a valid desktop entry that starts the game, and
+    its icons."""
     data = f"{prefix}/share/bexil"
     check(os.path.isfile(f"{data}/fonts/LICENSE-DejaVu.txt"), "the fonts' licence is missing")
     listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
-    check({key.split("@")[1] for key in listed} == {"game_menu.mainFont", "game_scene.scoreFont",
-          "game_menu.background", "game_menu.logo", "game_scene.look"},
+    kinds = {kind: {key.split("@")[1] for key in listed if key.startswith(kind)}
+             for kind in ("font", "texture", "sound", "music")}
+    check(kinds["font"] | kinds["texture"] == {"game_menu.mainFont", "game_scene.scoreFont",
+          "game_menu.background", "game_menu.logo", "game_scene.look"} and
+          len(kinds["sound"]) == 16 and kinds["music"] == {"game_menu.music", "game_scene.music"},
           f"res.cfg lists {listed}")
     check(all(os.path.isfile(f"{data}/{file}") for file in listed.values()),
           "res.cfg names files that are not installed")
@@ -140,7 +144,7 @@ def package(session):
     fields = run("dpkg-deb", "-f", deb)
     for field in ("Package: bexil", "Section: games", "Maintainer: .", "Description: .",
                   "Depends: .*libsfml-graphics", "Depends: .*libsfml-window",
-                  "Depends: .*libsfml-system"):
+                  "Depends: .*libsfml-system", "Depends: .*libsfml-audio", "Depends: .*libopenal"):
         check(re.search(f"^{field}", fields, re.M), f"the package lacks {field}: {fields}")
     run("dpkg-deb", "-x", deb, f"{session.work}/root")
     check_files(f"{session.work}/root/usr")

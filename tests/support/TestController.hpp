@@ -11,19 +11,22 @@ namespace bexil::test
 {
 
 // A program controller for tests and benchmarks: the scenes and resource list it is given, a
-// plain 1024 × 768 window titled "Bexil".
+// plain 1024 × 768 window titled "Bexil", and sound only when asked.
 class TestController : public lib::core::ProgramController
 {
 public:
-    TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resourceFile)
+    TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resourceFile,
+                   bool sound = false)
         : m_scenes(std::move(scenes))
         , m_resourceFile(std::move(resourceFile))
+        , m_sound(sound)
     {
     }
 
     void onInit() override {}
     std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() override { return m_scenes; }
     std::string resourceFile() override { return m_resourceFile; }
+    bool usesSound() override { return m_sound; }
     lib::core::WindowCreationParams getWindowCreationParams() override
     {
         return {"Bexil", 1024, 768};
@@ -32,6 +35,7 @@ public:
 private:
     std::vector<std::shared_ptr<lib::scn::Scene>> m_scenes;
     std::string m_resourceFile;
+    bool m_sound;
 };
 
 } // namespace bexil::test

@@ -1,5 +1,6 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "lib/scn/Audio.hpp"
 #include "support/MenuHarness.hpp"
 #include "support/StubScene.hpp"
 
@@ -22,7 +23,8 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     menus.open();
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return}); // Options, above Exit
     // 1024 x 768 is offered even where the display of the tests lacks it.
-    EXPECT_EQ("Worst 1024x768x32 No No Modern ", menus.shown("OptionsMenu", {0, 1, 2, 3, 4}));
+    EXPECT_EQ("Worst 1024x768x32 No No Modern 8 6 ",
+              menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));
 
     // Left from "Worst" wraps to "Best"; Return on a value does nothing.
     menus.press({Keyboard::Left, Keyboard::Return, Keyboard::Down, Keyboard::Return, Keyboard::Down,
@@ -30,14 +32,19 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("Zoom=7\n", menus.dir.read("config.cfg")) << "nothing is written before Accept";
 
-    // "Normal", full screen and "Colour-blind" (Left from "Modern" wraps), then Up to "Accept".
+    // "Normal", full screen, "Colour-blind" (Left from "Modern" wraps) and the volumes, which are
+    // set as they change; then down to "Accept".
+    const lib::scn::Audio& audio = menus.controller->window()->sceneManager()->audio();
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Left, Keyboard::Left,
                  Keyboard::Down, Keyboard::Down, Keyboard::Right, Keyboard::Down, Keyboard::Down,
-                 Keyboard::Left, Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Up,
-                 Keyboard::Up, Keyboard::Return});
+                 Keyboard::Left, Keyboard::Down, Keyboard::Left, Keyboard::Down, Keyboard::Right,
+                 Keyboard::Right});
+    EXPECT_EQ("7 8 ", std::to_string(audio.soundVolume()) + " " +
+                          std::to_string(audio.musicVolume()) + " ");
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nLook=2\nResolutionX=1024\nResolutionY=768\nVSync=0\n"
-              "Zoom=7\nbpp=32\n" +
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nLook=2\nMusicVolume=8\nResolutionX=1024\n"
+              "ResolutionY=768\nSoundVolume=7\nVSync=0\nZoom=7\nbpp=32\n" +
                   DefaultKeys,
               menus.dir.read("config.cfg"));
     EXPECT_EQ("Normal ", menus.shown("OptionsMenu", {0}));
@@ -54,19 +61,21 @@ TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesSho
 {
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nLook=5\n"
-                                  "ResolutionX=800\nResolutionY=600\nbpp=16\n");
+                                  "ResolutionX=800\nResolutionY=600\nbpp=16\nSoundVolume=11\n"
+                                  "MusicVolume=0\n");
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
     menu->init = [&] { menu->addMenuStep(std::make_shared<OneModeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
     menus.open(menu);
-    EXPECT_EQ("Worst 800x600x16 Yes Yes Modern ", menus.shown("OptionsMenu", {0, 1, 2, 3, 4}));
+    EXPECT_EQ("Worst 800x600x16 Yes Yes Modern 8 0 ",
+              menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));
     menus.press({Keyboard::Down, Keyboard::Right});
     EXPECT_EQ("1280x1024x32 ", menus.shown("OptionsMenu", {1}));
-    // Back to the stored mode; VSync alone is changed, then "Accept".
-    menus.press({Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Left, Keyboard::Down,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nResolutionX=800\nResolutionY=600\nVSync="
-              "0\nbpp=16\n" +
+    // Back to the stored mode; VSync alone is changed, then "Accept" (Up wraps to it).
+    menus.press({Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Left, Keyboard::Up,
+                 Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Return});
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nMusicVolume=0\nResolutionX=800\n"
+              "ResolutionY=600\nSoundVolume=8\nVSync=0\nbpp=16\n" +
                   DefaultKeys,
               menus.dir.read("config.cfg"));
 }

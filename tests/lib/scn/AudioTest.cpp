@@ -1,0 +1,55 @@
+#include "lib/scn/Audio.hpp"
+
+#include "support/TempDir.hpp"
+
+#include <SFML/Audio/SoundBuffer.hpp>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace
+{
+
+TEST(AudioTest, WithoutADeviceSaysSoInOneLineAndStaysSilent)
+{
+    setenv("ALSOFT_DRIVERS", "none", 1);
+    testing::internal::CaptureStderr();
+    const lib::scn::Audio audio(true);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "bexil: no audio device; the game plays without sound\n");
+    EXPECT_FALSE(audio.audible());
+}
+
+TEST(AudioTest, ADeviceLostWhilePlayingEndsInSilenceWithOneLine)
+{
+    // OpenAL's file backend loses its device at the first samples it cannot write.
+    const bexil::test::TempDir dir;
+    dir.write("alsoft.conf", "[general]\ndrivers=wave\n[wave]\nfile=/dev/full\n");
+    setenv("ALSOFT_CONF", dir.file("alsoft.conf").c_str(), 1);
+    lib::Clock::useManualTime(true);
+    testing::internal::CaptureStderr();
+    {
+        lib::scn::Audio audio(true);
+        ASSERT_TRUE(audio.audible());
+        const sf::Int16 click[4] = {0, 8000, -8000, 0};
+        sf::SoundBuffer samples;
+        samples.loadFromSamples(click, 4, 1, 22050);
+        const lib::scn::Audio::Cue cue = audio.cue(samples, 2);
+        audio.play(cue);
+        for (int tries = 0; tries < 250 && audio.audible(); ++tries)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            lib::Clock::advanceManualTime(sf::seconds(1.f));
+            audio.update();
+        }
+        EXPECT_FALSE(audio.audible());
+        audio.play(cue);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "bexil: the audio device is gone; the game plays on without sound\n");
+}
+
+} // namespace
