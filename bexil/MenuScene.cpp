@@ -1,5 +1,6 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 #include "bexil/bmenu/MainMenu.hpp"
 #include "bexil/bmenu/OptionsMenu.hpp"
@@ -59,6 +60,7 @@ void MenuScene::onInit()
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
+    addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
 
     // Last child: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));

@@ -18,10 +18,10 @@ class Renderizable;
 namespace bexil
 {
 
-// The scene "MenuScene": a full-view background, the logo, and the game's four menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu"), built once in onInit,
-// with the menus' sounds. Entering the scene, at start and after every game, shows the main
-// menu and starts the menus' music from its beginning.
+// The scene "MenuScene": a full-view background, the logo, and the game's five menu pages
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu"),
+// built once in onInit, with the menus' sounds. Entering the scene, at start and after every
+// game, shows the main menu and starts the menus' music from its beginning.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:

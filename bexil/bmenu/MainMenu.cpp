@@ -19,7 +19,8 @@ enum Option : unsigned int
 {
     PlayTokenMode = 0,
     PlayTimeMode = 1,
-    Options = 2
+    HighScores = 2,
+    Options = 3
 };
 
 } // namespace
@@ -34,10 +35,10 @@ void MainMenu::onCreate()
     assert(manager().view() != nullptr);
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
-    addChooseControl(
-        "mainmenu_chooseControl", centred,
-        {option("Play token mode"), option("Play time mode"), option("Options"), option("Exit")},
-        [this](unsigned int index) { chooseOption(index); });
+    addChooseControl("mainmenu_chooseControl", centred,
+                     {option("Play token mode"), option("Play time mode"), option("High scores"),
+                      option("Options"), option("Exit")},
+                     [this](unsigned int index) { chooseOption(index); });
 }
 
 void MainMenu::chooseOption(unsigned int index)
@@ -52,6 +53,9 @@ void MainMenu::chooseOption(unsigned int index)
     case PlayTimeMode:
         Settings::GameMode.store(nextGame, GameScene::TimeMode);
         manager().changeStep("StartLevelMenu");
+        break;
+    case HighScores:
+        manager().changeStep("HighScoresMenu");
         break;
     case Options:
         manager().changeStep("OptionsMenu");

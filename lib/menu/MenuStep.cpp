@@ -38,6 +38,8 @@ void MenuStep::onKeyReleased(sf::Event::KeyEvent key)
     }
 }
 
+void MenuStep::onShow() {}
+
 void MenuStep::addMenuControl(const std::shared_ptr<IMenuControl>& control)
 {
     addRenderGroup(control);

@@ -18,7 +18,7 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
     menus.open();
     // Main menu "Options"; "Fullscreen" and "VSync" changed, then past the look and the volumes to
     // "Redefine keyboard".
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::Down, Keyboard::Down,
+    menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::Down, Keyboard::Down,
                  Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down, Keyboard::Down,
                  Keyboard::Down, Keyboard::Down, Keyboard::Return});
     const auto page =
