@@ -1,6 +1,7 @@
 #include "bexil/GameScene.hpp"
 
 #include "bexil/GameLook.hpp"
+#include "bexil/HighScoreOverlay.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
@@ -89,6 +90,9 @@ void GameScene::onInit()
     m_look =
         std::make_unique<GameLook>(resources.getResource("game_scene.look")->getAsTexture(),
                                    *resources.getResource("game_scene.scoreFont")->getAsFont());
+    m_highScoreOverlay = std::make_shared<HighScoreOverlay>(
+        *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
+    addRenderGroup(m_highScoreOverlay);
     m_sounds.bind(*sceneManager());
 }
 
@@ -168,6 +172,7 @@ void GameScene::onEnterScene()
     setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
 
     m_gameOverScreen->setVisible(false);
+    m_highScoreOverlay->close();
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
@@ -226,6 +231,8 @@ void GameScene::createBackgroundTiles()
 
 void GameScene::update()
 {
+    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        m_highScoreOverlay->open();
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
     if (m_gameMode == TimeMode)
@@ -277,6 +284,7 @@ void GameScene::gameOver()
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(m_score, m_levelProperties.level() + 1);
+    m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
     m_sounds.gameOver();
 }
 
@@ -316,7 +324,8 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace &&
+            !m_highScoreOverlay->onKeyPressed(key.code))
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
@@ -324,6 +333,12 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
             switchPause();
         break;
     }
+}
+
+void GameScene::onTextEntered(sf::Uint32 character)
+{
+    if (gameState() == GameState::GameOver)
+        m_highScoreOverlay->onTextEntered(character);
 }
 
 void GameScene::onKeyReleased(sf::Event::KeyEvent key)

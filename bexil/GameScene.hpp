@@ -31,6 +31,7 @@ namespace bexil
 {
 
 class GameLook;
+class HighScoreOverlay;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -42,7 +43,9 @@ class Player;
 // placed, glide, change colour or go. It owns every piece through its render tree; the board
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new key press, once the final screen has been up a second,
-// switches to "MenuScene". The board's arithmetic lives in GameData.
+// switches to "MenuScene". A score that enters the mode's high score table first asks for the
+// player's name and shows the table (HighScoreOverlay). The board's arithmetic lives in
+// GameData.
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
@@ -79,6 +82,8 @@ public:
     void update() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
     void onKeyReleased(sf::Event::KeyEvent key) override;
+    // Only the name of a new high score takes text.
+    void onTextEntered(sf::Uint32 character) override;
     // A game in play pauses: it must not go on unseen.
     void onFocusLost() override;
     // 2000 × 2000.
@@ -173,6 +178,7 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_scoreGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_levelGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_pauseGroup;
+    std::shared_ptr<HighScoreOverlay> m_highScoreOverlay; // over everything, after GAME OVER
     std::shared_ptr<lib::scn::draw::RenderGroup> m_backgroundTilesGroup;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreDisplay;

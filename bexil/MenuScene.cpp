@@ -1,6 +1,7 @@
 #include "bexil/MenuScene.hpp"
 
 #include "bexil/DemoScene.hpp"
+#include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 #include "bexil/bmenu/MainMenu.hpp"
@@ -62,6 +63,7 @@ void MenuScene::onInit()
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
+    addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
     addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());
 
     // Last child: drawn over the pages.

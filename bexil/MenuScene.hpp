@@ -20,11 +20,11 @@ namespace bexil
 {
 
 // The scene "MenuScene": a full-view background, the logo, and the game's menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HowToPlayMenu"), built
-// once in onInit, with the menus' sounds. Entering the scene, at start and after every game,
-// shows the main menu and starts the menus' music from its beginning. Each frame steps the
-// active page. After IdleBeforeDemo on the main menu without a key, the demo ("DemoScene")
-// starts.
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
+// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Entering the scene, at start
+// and after every game, shows the main menu and starts the menus' music from its beginning.
+// Each frame steps the active page. After IdleBeforeDemo on the main menu without a key, the
+// demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:

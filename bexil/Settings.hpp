@@ -33,6 +33,8 @@ class Settings
 public:
     static constexpr const char* ConfigFile = "config.cfg";
     static constexpr const char* ResourceFile = "res.cfg";
+    // The two high score tables, beside config.cfg.
+    static constexpr const char* HighScoresFile = "highscores.cfg";
 
     // config.cfg: the window.
     static constexpr Setting GraphicsLevel{"GraphicsLevel", 0};
@@ -43,6 +45,9 @@ public:
     static constexpr Setting VSync{"VSync", 0};
     // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (bexil::Look).
     static constexpr Setting Look{"Look", 0};
+
+    // config.cfg: the name last entered for a high score; absent until then.
+    static constexpr const char* PlayerName = "PlayerName";
 
     // config.cfg: the sound, from 0 (silence) to 10 (full).
     static constexpr Setting SoundVolume{"SoundVolume", 8};

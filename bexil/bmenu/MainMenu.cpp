@@ -20,6 +20,7 @@ enum Option : unsigned int
 {
     PlayTokenMode,
     PlayTimeMode,
+    HighScores,
     HowToPlay,
     Options,
     Exit
@@ -38,8 +39,8 @@ void MainMenu::onCreate()
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
     addChooseControl("mainmenu_chooseControl", centred,
-                     {option("Play token mode"), option("Play time mode"), option("How to play"),
-                      option("Options"), option("Exit")},
+                     {option("Play token mode"), option("Play time mode"), option("High scores"),
+                      option("How to play"), option("Options"), option("Exit")},
                      [this](unsigned int index) { chooseOption(index); });
 }
 
@@ -55,6 +56,9 @@ void MainMenu::chooseOption(unsigned int index)
     case PlayTimeMode:
         Settings::GameMode.store(nextGame, GameScene::TimeMode);
         manager().changeStep("StartLevelMenu");
+        break;
+    case HighScores:
+        manager().changeStep("HighScoresMenu");
         break;
     case HowToPlay:
         manager().changeStep("HowToPlayMenu");

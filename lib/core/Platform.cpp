@@ -121,6 +121,18 @@ void Platform::identifyWindow(sf::WindowHandle) {}
 namespace lib::core
 {
 
+std::string Platform::loginName()
+{
+    // LOGNAME and USER on Unix systems, USERNAME on Windows.
+    for (const char* variable : {"LOGNAME", "USER", "USERNAME"})
+    {
+        const char* name = std::getenv(variable);
+        if (name != nullptr && *name != '\0')
+            return name;
+    }
+    return std::string();
+}
+
 void Platform::withErrorsSilenced(const std::function<void()>& work)
 {
     const int saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);

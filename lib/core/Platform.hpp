@@ -29,6 +29,8 @@ public:
     // Marks an open window with the id of this process and the name of its machine, so that
     // a desktop (or a test driver) can find the process behind a window.
     static void identifyWindow(sf::WindowHandle window);
+    // The name the player logged in with, as the environment tells it; empty when unknown.
+    static std::string loginName();
 
     // Runs `work` with the process's error stream going nowhere. The libraries under SFML's
     // audio write there directly, a dozen lines for one missing sound device.

@@ -153,6 +153,9 @@ bool Window::dispatchEvents()
         case sf::Event::KeyReleased:
             scene->onKeyReleased(event.key);
             break;
+        case sf::Event::TextEntered:
+            scene->onTextEntered(event.text.unicode);
+            break;
         case sf::Event::LostFocus:
             scene->onFocusLost();
             break;

@@ -38,8 +38,7 @@ void MenuManager::setActiveStep(const std::shared_ptr<MenuStep>& step)
     m_activeStep = step;
     for (const std::shared_ptr<MenuStep>& each : m_steps)
         each->setVisible(each == m_activeStep);
-    if (m_activeStep)
-        m_activeStep->onShow();
+    m_activeStep->onShow();
 }
 
 void MenuManager::onKeyPressed(sf::Event::KeyEvent key)

@@ -25,7 +25,7 @@ public:
     ~MenuStep() override;
 
     virtual void onCreate() = 0;
-    // Each time the manager makes this the active page.
+    // Each time the manager shows the page, which may then bring what it shows up to date.
     virtual void onShow();
     // Once per frame while this is the active page, when its scene steps it.
     virtual void update();

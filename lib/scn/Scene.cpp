@@ -17,6 +17,8 @@ void Scene::onKeyPressed(sf::Event::KeyEvent) {}
 
 void Scene::onKeyReleased(sf::Event::KeyEvent) {}
 
+void Scene::onTextEntered(sf::Uint32) {}
+
 void Scene::onFocusLost() {}
 
 std::uint32_t Scene::getRandomNumber(std::uint32_t max)

@@ -33,6 +33,8 @@ public:
     virtual void update() = 0;
     virtual void onKeyPressed(sf::Event::KeyEvent key);
     virtual void onKeyReleased(sf::Event::KeyEvent key);
+    // A character typed, as the keyboard layout makes it (SFML's text event; Backspace is 8).
+    virtual void onTextEntered(sf::Uint32 character);
     // The window lost the keyboard focus (another window came on top, or it was hidden).
     virtual void onFocusLost();
     // The logical size the scene draws in.

@@ -1,5 +1,7 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/HighScoreOverlay.hpp"
+#include "bexil/HighScoreTableView.hpp"
 #include "bexil/Player.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Randomizer.hpp"
@@ -233,6 +235,52 @@ TEST_F(GameSceneTest,
     EXPECT_FALSE(inGame());
 }
 
+TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndShowsTheTable)
+{
+    using Step = bexil::HighScoreOverlay::Step;
+    dir.write("highscores.cfg", "token1=100 3 2026-01-01 Ada\ntoken2=50 1 2026-01-02 Cy\n");
+    dir.write("config.cfg", "PlayerName=Bo\n");
+    open(0, 9);
+    const auto& overlay = dynamic_cast<bexil::HighScoreOverlay&>(*group("highScoreOverlay"));
+    const auto scoreThenEnd = [&](const char* rank)
+    {
+        press({Key::Up});
+        scene->addNewToken({7, 3}, 0);
+        scene->addNewToken({7, 2}, 0);
+        press({Key::Space}); // 19 + 38 points at level 10
+        const unsigned int lane = predictArrival().second;
+        for (unsigned int x = 0; x < 7; ++x)
+            scene->addNewToken({x, 4 + lane}, 2);
+        step(2601);
+        scene->onTextEntered('x');
+        step(999);
+        EXPECT_FALSE(overlay.isVisible()) << "GAME OVER alone for its second";
+        step(1);
+        ASSERT_EQ(Step::Naming, overlay.step());
+        EXPECT_EQ(rank, text("highScoreOverlay", 3));
+        scene->onTextEntered('y'); // a key held as the game ended, repeating
+    };
+    scoreThenEnd("Rank 2 in token mode");
+    press({Key::A});
+    for (const char32_t character : std::u32string(U"\b\bZoë\r"))
+        scene->onTextEntered(character);
+    press({Key::Return});
+    const std::string saved = dir.read("highscores.cfg");
+    EXPECT_EQ(0u, saved.find("token1=100 3 2026-01-01 Ada\ntoken2=57 10 2")) << saved;
+    EXPECT_NE(std::string::npos, saved.find(u8" Zoë\ntoken3=50 1 2026-01-02 Cy\n")) << saved;
+    EXPECT_EQ(u8"Zoë", overlay.tableView().cellText(2, 1));
+    EXPECT_EQ(sf::Color(255, 215, 0), overlay.tableView().cellColour(2, 1)) << "the new line";
+    press({Key::B});
+    EXPECT_FALSE(inGame());
+
+    newGame(0, 9);
+    frame();
+    scoreThenEnd("Rank 3 in token mode"); // an equal score goes below
+    press({Key::Q, Key::Escape});
+    EXPECT_EQ(u8"Zoë", overlay.tableView().cellText(3, 1)) << "Escape keeps the last name";
+    EXPECT_EQ(sf::Color(255, 215, 0), overlay.tableView().cellColour(3, 1));
+}
+
 TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnotherColour)
 {
     open(0, 9);
@@ -244,9 +292,9 @@ TEST_F(GameSceneTest, LaunchesConsumeTheNearestRunWithRisingPointsAndSwapAtAnoth
     EXPECT_EQ(sf::Color::Red, at({2, 4})->shape().getFillColor());
     EXPECT_EQ(0, at({1, 4})->data) << "behind the swap nothing changes";
     EXPECT_EQ(3u, group("mainBoard")->children().size()) << "player and two tokens";
-    EXPECT_EQ(6u + 3u, scene->children().size()) << "the six groups and three dots";
+    EXPECT_EQ(7u + 3u, scene->children().size()) << "the seven groups and three dots";
     step(601);
-    EXPECT_EQ(6u, scene->children().size()) << "the dots go when they land";
+    EXPECT_EQ(7u, scene->children().size()) << "the dots go when they land";
 
     press({Key::Down, Key::Space});
     EXPECT_EQ(114u, scene->score()) << "an empty line changes nothing";
@@ -328,7 +376,7 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
     EXPECT_EQ(0, scene->player()->data);
     EXPECT_EQ(1u, group("mainBoard")->children().size());
-    EXPECT_EQ(6u, scene->children().size()) << "one background, not two";
+    EXPECT_EQ(7u, scene->children().size()) << "one background, not two";
     EXPECT_EQ(sf::Color(100, 128, 255), background(0, 0));
     const unsigned int lane = predictArrival().second;
     scene->generateNextToken();

@@ -1,5 +1,8 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/HighScoreTableView.hpp"
+#include "bexil/HighScores.hpp"
+#include "bexil/bmenu/HighScoresMenu.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "support/MenuHarness.hpp"
@@ -26,17 +29,16 @@ TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
     for (const auto& child : menus.menu->children())
         tree +=
             dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
-    EXPECT_EQ(
-        "background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- HowToPlayMenu- "
-        "mainLogo ",
-        tree);
+    EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- "
+              "HighScoresMenu- HowToPlayMenu- mainLogo ",
+              tree);
 }
 
 TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
 {
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
-    EXPECT_EQ(3u, main.selectedOption()) << "wraps up; other keys do nothing";
+    EXPECT_EQ(4u, main.selectedOption()) << "wraps up; other keys do nothing";
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
     EXPECT_EQ(1u, main.selectedOption()) << "wraps down";
     const sf::Vector2f label = main.options[1].text->getPosition();
@@ -78,6 +80,25 @@ TEST_F(MenuSceneTest, ModeAndLevelReachTheGameWhichReturnsToTheMainMenuThenBackW
     EXPECT_EQ(6, nextGame.getAsInt("StartLevel", -1));
     EXPECT_EQ(1, menus.game->entered);
     EXPECT_FALSE(menus.frame());
+}
+
+TEST_F(MenuSceneTest, HighScoresShowOneModeAtATimeAsLastSavedAndBackReturns)
+{
+    bexil::HighScores scores;
+    scores.table(1).add({70, 2, "2026-03-04", "Ada"});
+    ASSERT_TRUE(scores.save());
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    ASSERT_EQ("HighScoresMenu", menus.activePage());
+    const auto& table =
+        dynamic_cast<bexil::bmenu::HighScoresMenu&>(*menus.menu->activeStep()).tableView();
+    EXPECT_TRUE(table.emptyLine()->isVisible()) << "token mode first, with no entry";
+    menus.press({Keyboard::Right});
+    EXPECT_FALSE(table.emptyLine()->isVisible());
+    EXPECT_EQ("1 Ada 70 2 2026-03-04", table.cellText(1, 0) + " " + table.cellText(1, 1) + " " +
+                                           table.cellText(1, 2) + " " + table.cellText(1, 3) + " " +
+                                           table.cellText(1, 4));
+    menus.press({Keyboard::Return});
+    EXPECT_EQ("MainMenu", menus.activePage());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 """End-to-end scenarios of the real game: scenarios.py NAME RUN_DIR XTOOL KEEP_DIR runs one, the
 function of the NAME in lower case with underscores (FirstStart runs first_start)."""
 
+import random
 import re
 import signal
 import time
@@ -11,6 +12,8 @@ from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_ARE
 
 # The scenarios that read the board's pixels play in the classic look.
 CLASSIC = "Look=1\n"
+GOLD = (255, 215, 0)  # "NEW HIGH SCORE"
+SCORE_DIGITS = (215, 35, 145, 55)  # the white number right of "Score:"
 # a d w s j p for Left, Right, Up, Down, Launch and Pause, as config.cfg stores them.
 REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_pause5="15")
 
@@ -18,12 +21,12 @@ REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_
 def wait_menu(game, line, seconds=5):
     """Waits until the main menu shows the line red with the red triangle of the cursor left of
     it, and the other lines blue with none."""
-    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 413, 466)[index] - 150, 26)
+    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 364, 363, 413, 466)[index] - 150, 26)
     game.wait_for(f"main-menu-{line}", lambda shot: all(
         shot.share(menu_line(index), RED) > 0.1 and shot.centroid(cursor(index), RED)
         if index == line else shot.share(menu_line(index), BLUE) > 0.05 and
         shot.share(menu_line(index), RED) < 0.01 and not shot.centroid(cursor(index), RED)
-        for index in range(4)), seconds)
+        for index in range(6)), seconds)
 
 
 def check_level_one(board):
@@ -46,7 +49,7 @@ def first_start(session):
     shot = game.shot("first-menu")
     check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
     wait_menu(game, 0)
-    for label, line in (("Play time mode", 1), ("Exit", 4), ("Play token mode", 0)):
+    for label, line in (("Play time mode", 1), ("Exit", 5), ("Play token mode", 0)):
         game.move_to(label)  # Down, Up Up, Down: round to the first line again
         wait_menu(game, line)
     game.choose("Exit")
@@ -123,6 +126,29 @@ def game_over(session):
     game.ends()
 
 
+def high_score(session):
+    """A token game at level 20, fired around until it scores, runs to GAME OVER; then "NEW HIGH
+    SCORE" asks for the name, pre-filled with the login name: Backspace, "m" and Return save
+    "adm" in highscores.cfg at once, and any key shows the main menu; Exit keeps the name."""
+    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
+    game.play("token", level=20)
+    zero, turns = game.shot("no-score").crop(SCORE_DIGITS), ["Left", "Up", "Right", "Down"]
+    # Fired around in one order, the piece and the four lines' first tokens would only pass
+    # their colours round: a new order each time makes it meet its own colour.
+    until("a point scored", lambda: random.shuffle(turns) or game.keys(
+        *(key for turn in turns for key in (turn, "space"))) or
+          game.shot("firing").crop(SCORE_DIGITS) != zero, 60, 0, game)
+    game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) > 0.1, 90)
+    game.keys("BackSpace", "m", "Return")
+    path = f"{game.folder}/highscores.cfg"
+    until("the entry saved", lambda: re.fullmatch(
+        rb"token1=[1-9]\d* 20 \d{4}-\d\d-\d\d adm\n", read_file(path) or b""), 5, game=game)
+    game.leave_game_over()  # the table, then any key
+    wait_menu(game, 0)
+    game.choose("Exit")
+    game.ends(Look="1", PlayerName="adm")
+
+
 def options_accept_cancel(session):
     """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
     "Yes" and Cancel leave the file as it was."""
@@ -134,11 +160,11 @@ def options_accept_cancel(session):
     until("Accept writing GraphicsLevel=2",
           lambda: b"GraphicsLevel=2\n" in (read_file(config) or b""), 5)
     accepted = read_file(config)
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     game.choose("Options")
     game.set_option("Fullscreen", "Yes")
     game.choose("Cancel")
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     time.sleep(0.5)
     check(read_file(config) == accepted, "Cancel changed config.cfg")
     game.choose("Exit")
@@ -153,7 +179,7 @@ def redefine_keys(session):
     game = session.start_game(session.folder(settings=CLASSIC))
     game.redefine_keys("a", "d", "w", "s", "j", "p")
     game.choose("Accept")
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     game.play("token")
     game.keys("Right")
     time.sleep(0.8)

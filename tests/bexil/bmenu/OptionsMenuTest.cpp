@@ -21,7 +21,7 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "Zoom=7\n");
     menus.open();
-    menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return});
+    menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return}); // Options, above Exit
     // 1024 x 768 is offered even where the display of the tests lacks it.
     EXPECT_EQ("Worst 1024x768x32 No No Modern 8 6 ",
               menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));

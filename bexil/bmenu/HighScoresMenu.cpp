@@ -1,0 +1,86 @@
+#include "bexil/bmenu/HighScoresMenu.hpp"
+
+#include "bexil/HighScoreTableView.hpp"
+#include "lib/menu/MenuManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+namespace bexil::bmenu
+{
+
+namespace
+{
+
+using lib::scn::draw::Alignment;
+
+// Everything stays inside the light band of the menu's background, under the logo.
+constexpr float Middle = 1000.f;
+constexpr float TitleTop = 598.f;
+constexpr float TableTop = 672.f;
+constexpr unsigned int TableSize = 42;
+const sf::Color Heading(70, 70, 140);
+constexpr const char* Titles[HighScores::ModeCount] = {"<  High scores: token mode  >",
+                                                       "<  High scores: time mode  >"};
+
+} // namespace
+
+HighScoresMenu::HighScoresMenu()
+    : MenuPage("HighScoresMenu")
+{
+}
+
+HighScoresMenu::~HighScoresMenu() = default;
+
+void HighScoresMenu::onCreate()
+{
+    m_title = createText("highScoresTitle");
+    sf::Text& title = *m_title->getAsText();
+    title.setFont(menuFont());
+    title.setCharacterSize(52);
+    title.setFillColor(sf::Color::Red);
+    m_title->transformable()->setPosition(Middle, TitleTop);
+
+    m_table = std::make_shared<HighScoreTableView>(
+        "highScoresTable", menuFont(), TableSize,
+        HighScoreTableView::Colours{Heading, sf::Color::Blue, sf::Color::Blue});
+    m_table->setPosition(Middle, TableTop);
+    addRenderGroup(m_table);
+
+    addChooseControl("highscores_chooseControl", {48, Alignment::Center, {Middle, 1262.f}},
+                     {option("Back")}, [this](unsigned int) { manager().changeStep("MainMenu"); });
+    showMode(0);
+}
+
+void HighScoresMenu::onShow()
+{
+    m_highScores.load();
+    showMode(0);
+}
+
+void HighScoresMenu::onKeyPressed(sf::Event::KeyEvent key)
+{
+    switch (key.code)
+    {
+    case sf::Keyboard::Left:
+    case sf::Keyboard::Numpad4:
+    case sf::Keyboard::Right:
+    case sf::Keyboard::Numpad6:
+        // Two modes: either way leads to the other.
+        showMode(1 - m_mode);
+        break;
+    default:
+        MenuPage::onKeyPressed(key);
+        break;
+    }
+}
+
+void HighScoresMenu::showMode(std::size_t gameMode)
+{
+    m_mode = gameMode;
+    m_title->getAsText()->setString(Titles[gameMode]);
+    m_title->setPositionX(Middle, Alignment::Center);
+    m_table->show(m_highScores.table(gameMode));
+}
+
+} // namespace bexil::bmenu

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "bexil/HighScores.hpp"
+#include "bexil/bmenu/MenuPage.hpp"
+
+#include <cstddef>
+#include <memory>
+
+namespace lib::scn::draw
+{
+class Renderizable;
+}
+
+namespace bexil
+{
+class HighScoreTableView;
+}
+
+namespace bexil::bmenu
+{
+
+// The "High scores" page: one game mode's table at a time, token mode first; Left and Right
+// (or the numpad's 4 and 6) switch the mode, and the page's one line, "Back", returns to the
+// main menu. The tables are read again each time the page is shown.
+class HighScoresMenu : public MenuPage
+{
+public:
+    HighScoresMenu();
+    ~HighScoresMenu() override;
+
+    void onCreate() override;
+    void onShow() override;
+    void onKeyPressed(sf::Event::KeyEvent key) override;
+
+    const HighScoreTableView& tableView() const { return *m_table; }
+
+private:
+    void showMode(std::size_t gameMode);
+
+    HighScores m_highScores;
+    std::size_t m_mode = 0;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_title;
+    std::shared_ptr<HighScoreTableView> m_table;
+};
+
+} // namespace bexil::bmenu
