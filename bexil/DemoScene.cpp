@@ -34,7 +34,7 @@ const std::string& menuSceneName()
 } // namespace
 
 DemoScene::DemoScene()
-    : GameScene(SceneName, DemoGameTable)
+    : GameScene(SceneName, DemoGameTable, PlayedBy::Computer)
     , m_computer(*this, PressDelay)
 {
 }

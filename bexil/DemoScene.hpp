@@ -14,7 +14,7 @@ namespace bexil
 // returns to "MenuScene" at once, and so does the end of the game, a few seconds after GAME
 // OVER. It sounds like any game: the game's effects and music, at the player's volumes. A demo
 // reads its game from a table of its own and writes nothing: neither the player's settings nor
-// anything else.
+// a high score, which it never enters.
 class DemoScene : public GameScene
 {
 public:

@@ -68,11 +68,12 @@ sf::Vector2u windowSizeOf(const lib::scn::SceneManager& manager)
 
 } // namespace
 
-GameScene::GameScene(const std::string& name, const std::string& gameTable)
+GameScene::GameScene(const std::string& name, const std::string& gameTable, PlayedBy playedBy)
     : Scene(name)
     , lib::Configuration(Settings::ConfigFile)
     , m_gameData(ViewSize)
     , m_nextGameConfig(gameTable)
+    , m_playedBy(playedBy)
 {
 }
 
@@ -284,7 +285,8 @@ void GameScene::gameOver()
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(m_score, m_levelProperties.level() + 1);
-    m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
+    if (m_playedBy == PlayedBy::Person)
+        m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
     m_sounds.gameOver();
 }
 

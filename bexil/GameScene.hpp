@@ -43,9 +43,9 @@ class Player;
 // placed, glide, change colour or go. It owns every piece through its render tree; the board
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new key press, once the final screen has been up a second,
-// switches to "MenuScene". A score that enters the mode's high score table first asks for the
-// player's name and shows the table (HighScoreOverlay). The board's arithmetic lives in
-// GameData.
+// switches to "MenuScene". In a game a person plays, a score that enters the mode's high score
+// table first asks for the player's name and shows the table (HighScoreOverlay). The board's
+// arithmetic lives in GameData.
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
@@ -68,10 +68,18 @@ public:
         TimeMode = 1
     };
 
+    // Who plays the scene's games: a game the computer plays never enters the high scores.
+    enum class PlayedBy : std::uint8_t
+    {
+        Person,
+        Computer
+    };
+
     // A game scene of another name can run a second game beside the player's (a demo, a board
     // in the menus); each reads its "GameMode" and "StartLevel" from its own table.
     explicit GameScene(const std::string& name = "GameScene",
-                       const std::string& gameTable = Settings::NextGameTable);
+                       const std::string& gameTable = Settings::NextGameTable,
+                       PlayedBy playedBy = PlayedBy::Person);
     ~GameScene() override;
 
     void onInit() override;
@@ -158,6 +166,7 @@ private:
     const GameData m_gameData;
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
+    const PlayedBy m_playedBy;
     lib::PClock m_gameClock;    // since the last arrival; paused with the game
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended

@@ -59,7 +59,7 @@ void HowToPlayMenu::onCreate()
     Settings::StartLevel.store(game, 0);
     m_boardManager =
         std::make_unique<lib::scn::SceneManager>(manager().sceneManager()->resourceManager());
-    m_board = std::make_shared<GameScene>(BoardName, BoardGameTable);
+    m_board = std::make_shared<GameScene>(BoardName, BoardGameTable, GameScene::PlayedBy::Computer);
     m_boardManager->addScenes({m_board});
     m_board->setScale(BoardScale, BoardScale);
     m_board->setPosition(BoardCorner);

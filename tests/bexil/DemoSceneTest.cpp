@@ -19,7 +19,7 @@
 namespace
 {
 
-TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyPlaysStopsAtAnyKeyAndWritesNothing)
+TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyStopsAtAnyKeyAndEntersNoHighScore)
 {
     const bexil::test::TempDir folder(true);
     lib::Randomizer::seedProgram(1);
@@ -35,10 +35,13 @@ TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyPlaysStopsAtAnyKeyAndWritesNo
 
     run.run(sf::seconds(60));
     EXPECT_GT(demo->score(), 0u) << "the computer plays";
+    bexil::test::endGame(*demo);
+    run.run(sf::seconds(2));
+    EXPECT_FALSE(bexil::test::showsHighScore(*demo)) << "no name to enter";
     demo->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Z));
     EXPECT_EQ(run.current(), menu);
     EXPECT_EQ(menu->activeStep()->name(), "MainMenu");
-    EXPECT_TRUE(std::filesystem::is_empty(folder.file(""))) << "no settings file, no scores";
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file(""))) << "no settings, no high scores";
     EXPECT_EQ(lib::Configuration(bexil::Settings::NextGameTable).getValue("GameMode"), "");
 }
 

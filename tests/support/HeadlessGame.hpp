@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/GameScene.hpp"
+#include "bexil/HighScoreOverlay.hpp"
 #include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace bexil::test
@@ -49,6 +51,25 @@ inline std::shared_ptr<GameScene> headlessGame(int mode = 0, int startLevel = 0)
     Settings::GameMode.store(table, mode);
     Settings::StartLevel.store(table, startLevel);
     return std::make_shared<GameScene>("GameScene", ":HeadlessGame");
+}
+
+// Ends the game: every lane full, then one more arrival.
+inline void endGame(GameScene& game)
+{
+    for (unsigned int x = 0; x < 18; ++x)
+        for (unsigned int y = 0; y < 12; ++y)
+            if ((x >= 7 && x <= 10) != (y >= 4 && y <= 7) && game.board()->tileEmpty({x, y}))
+                game.addNewToken({x, y}, 4);
+    game.generateNextToken();
+}
+
+// Whether the scene shows a new high score's name entry or table.
+inline bool showsHighScore(const GameScene& game)
+{
+    for (const auto& child : game.children())
+        if (dynamic_cast<const HighScoreOverlay*>(child.get()) != nullptr)
+            return child->isVisible();
+    throw std::logic_error("no high score overlay");
 }
 
 } // namespace bexil::test

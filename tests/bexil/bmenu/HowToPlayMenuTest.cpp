@@ -32,14 +32,11 @@ TEST(HowToPlayMenu, NamesThePlayersKeysAsBoundAndPlaysItsSmallBoardAgainAfterEac
 
     run.run(sf::seconds(120));
     EXPECT_GT(page.board()->score(), 0u) << "the computer plays";
-    for (unsigned int x = 0; x < 18; ++x) // every lane full: the next arrival ends the game
-        for (unsigned int y = 0; y < 12; ++y)
-            if ((x >= 7 && x <= 10) != (y >= 4 && y <= 7) &&
-                page.board()->board()->tileEmpty({x, y}))
-                page.board()->addNewToken({x, y}, 4);
-    page.board()->generateNextToken();
+    bexil::test::endGame(*page.board());
     EXPECT_EQ(page.board()->gameState(), bexil::GameScene::GameState::GameOver);
-    run.run(sf::seconds(4));
+    run.run(sf::seconds(2));
+    EXPECT_FALSE(bexil::test::showsHighScore(*page.board())) << "the computer's score";
+    run.run(sf::seconds(2));
     EXPECT_EQ(page.board()->gameState(), bexil::GameScene::GameState::Playing) << "a new game";
     EXPECT_EQ(page.board()->score(), 0u);
 }
