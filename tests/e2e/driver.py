@@ -41,7 +41,7 @@ LANE_CELLS = [(x, y) for x in range(18) for y in range(12) if (7 <= x <= 10) != 
 
 
 def menu_line(index):
-    """The capitals of main menu line index (0 "Play token mode" to 4 "Exit")."""
+    """The capitals of main menu line index (0 "Play token mode" to 5 "Exit")."""
     return 333, 278 + 35 * index, 358, 22
 
 
