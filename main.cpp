@@ -1,6 +1,8 @@
 #include "bexil/BexilProgramController.hpp"
+#include "bexil/CommandLine.hpp"
 #include "bexil/Settings.hpp"
 #include "lib/Configuration.hpp"
+#include "lib/Randomizer.hpp"
 #include "lib/core/DisplayLoss.hpp"
 #include "lib/core/Platform.hpp"
 #include "lib/core/StopSignals.hpp"
@@ -12,8 +14,27 @@
 #include <memory>
 #include <string>
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    const bexil::CommandLine options(argc, argv);
+    switch (options.action())
+    {
+    case bexil::CommandLine::Action::Help:
+        std::cout << bexil::CommandLine::usage();
+        return 0;
+    case bexil::CommandLine::Action::Version:
+        std::cout << bexil::CommandLine::version() << "\n";
+        return 0;
+    case bexil::CommandLine::Action::Wrong:
+        std::cerr << "bexil: " << options.error() << "\n" << bexil::CommandLine::usage();
+        return 2;
+    case bexil::CommandLine::Action::Play:
+        break;
+    }
+    // Before any random source exists: they all take their seeds from this one.
+    if (options.seed())
+        lib::Randomizer::seedProgram(*options.seed());
+
     // From here on a desktop's stop request ends the loop below instead of the process, so the
     // settings are still written.
     lib::core::StopSignals::install();

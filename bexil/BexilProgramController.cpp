@@ -1,5 +1,6 @@
 #include "bexil/BexilProgramController.hpp"
 
+#include "bexil/DemoScene.hpp"
 #include "bexil/GameScene.hpp"
 #include "bexil/GameSounds.hpp"
 #include "bexil/MenuScene.hpp"
@@ -62,7 +63,8 @@ void BexilProgramController::onInit()
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {
-    return {std::make_shared<MenuScene>(), std::make_shared<GameScene>()};
+    return {std::make_shared<MenuScene>(), std::make_shared<GameScene>(),
+            std::make_shared<DemoScene>()};
 }
 
 std::string BexilProgramController::resourceFile()

@@ -56,13 +56,24 @@ float widthOf(const std::shared_ptr<Renderizable>& leaf)
     return leaf->getLocalBounds().width;
 }
 
+// A scene manager without a window (a board drawn inside a menu page, a benchmark) stands for a
+// window of the default size.
+sf::Vector2u windowSizeOf(const lib::scn::SceneManager& manager)
+{
+    if (manager.window() != nullptr)
+        return manager.window()->getSize();
+    return {static_cast<unsigned int>(Settings::ResolutionX.defaultValue),
+            static_cast<unsigned int>(Settings::ResolutionY.defaultValue)};
+}
+
 } // namespace
 
-GameScene::GameScene()
-    : Scene("GameScene")
+GameScene::GameScene(const std::string& name, const std::string& gameTable, PlayedBy playedBy)
+    : Scene(name)
     , lib::Configuration(Settings::ConfigFile)
     , m_gameData(ViewSize)
-    , m_nextGameConfig(Settings::NextGameTable)
+    , m_nextGameConfig(gameTable)
+    , m_playedBy(playedBy)
 {
 }
 
@@ -146,7 +157,7 @@ void GameScene::onEnterScene()
 {
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
     m_look->begin(lookOf(Settings::Look.peek(*this)), *this, *m_mainBoard, m_gameOverScreen,
-                  *m_scoreGroup, *m_levelGroup, sceneManager()->window()->getSize());
+                  *m_scoreGroup, *m_levelGroup, windowSizeOf(*sceneManager()));
     for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
         label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
@@ -274,7 +285,8 @@ void GameScene::gameOver()
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(m_score, m_levelProperties.level() + 1);
-    m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
+    if (m_playedBy == PlayedBy::Person)
+        m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
     m_sounds.gameOver();
 }
 

@@ -5,6 +5,7 @@
 #include "bexil/GameSounds.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
+#include "bexil/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/PClock.hpp"
@@ -18,6 +19,7 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace lib::scn::draw
@@ -41,9 +43,9 @@ class Player;
 // placed, glide, change colour or go. It owns every piece through its render tree; the board
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new key press, once the final screen has been up a second,
-// switches to "MenuScene". A score that enters the mode's high score table first asks for the
-// player's name and shows the table (HighScoreOverlay). The board's arithmetic lives in
-// GameData.
+// switches to "MenuScene". In a game a person plays, a score that enters the mode's high score
+// table first asks for the player's name and shows the table (HighScoreOverlay). The board's
+// arithmetic lives in GameData.
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
@@ -66,7 +68,18 @@ public:
         TimeMode = 1
     };
 
-    GameScene();
+    // Who plays the scene's games: a game the computer plays never enters the high scores.
+    enum class PlayedBy : std::uint8_t
+    {
+        Person,
+        Computer
+    };
+
+    // A game scene of another name can run a second game beside the player's (a demo, a board
+    // in the menus); each reads its "GameMode" and "StartLevel" from its own table.
+    explicit GameScene(const std::string& name = "GameScene",
+                       const std::string& gameTable = Settings::NextGameTable,
+                       PlayedBy playedBy = PlayedBy::Person);
     ~GameScene() override;
 
     void onInit() override;
@@ -99,6 +112,9 @@ public:
 
     GameState gameState() const { return static_cast<GameState>(sceneState()); }
     std::uint32_t score() const { return m_score; }
+    // The current level, counted from 0 (shown as 1).
+    std::uint32_t level() const { return m_levelProperties.level(); }
+    const GameData& gameData() const { return m_gameData; }
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
 
@@ -150,6 +166,7 @@ private:
     const GameData m_gameData;
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
+    const PlayedBy m_playedBy;
     lib::PClock m_gameClock;    // since the last arrival; paused with the game
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended

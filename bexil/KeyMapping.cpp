@@ -4,10 +4,33 @@
 
 #include <SFML/Window/Keyboard.hpp>
 
+#include <array>
 #include <cassert>
 
 namespace bexil
 {
+
+namespace
+{
+
+// SFML's keys from Escape to Down, in its order; the letters, digits, numpad digits and
+// function keys around them are named by rule.
+constexpr std::array<const char*, sf::Keyboard::Numpad0 - sf::Keyboard::Escape> NamedKeys{
+    {"Escape",      "Left Ctrl",   "Left Shift",
+     "Left Alt",    "Left System", "Right Ctrl",
+     "Right Shift", "Right Alt",   "Right System",
+     "Menu",        "[",           "]",
+     ";",           ",",           ".",
+     "'",           "/",           "\\",
+     "~",           "=",           "-",
+     "Space",       "Return",      "Backspace",
+     "Tab",         "Page Up",     "Page Down",
+     "End",         "Home",        "Insert",
+     "Delete",      "Numpad +",    "Numpad -",
+     "Numpad *",    "Numpad /",    "Left",
+     "Right",       "Up",          "Down"}};
+
+} // namespace
 
 static_assert(KeyMapping::KeyCount == Settings::KeyCount);
 static_assert(Settings::Keys[0].defaultValue == sf::Keyboard::Left &&
@@ -58,6 +81,23 @@ std::string KeyMapping::settingsKey(std::size_t index)
 {
     assert(index < KeyCount);
     return Settings::Keys[index].key;
+}
+
+std::string KeyMapping::keyName(std::int32_t code)
+{
+    if (code >= sf::Keyboard::A && code <= sf::Keyboard::Z)
+        return std::string(1, static_cast<char>('A' + code - sf::Keyboard::A));
+    if (code >= sf::Keyboard::Num0 && code <= sf::Keyboard::Num9)
+        return std::string(1, static_cast<char>('0' + code - sf::Keyboard::Num0));
+    if (code >= sf::Keyboard::Escape && code < sf::Keyboard::Numpad0)
+        return NamedKeys[static_cast<std::size_t>(code - sf::Keyboard::Escape)];
+    if (code >= sf::Keyboard::Numpad0 && code <= sf::Keyboard::Numpad9)
+        return "Numpad " + std::to_string(code - sf::Keyboard::Numpad0);
+    if (code >= sf::Keyboard::F1 && code <= sf::Keyboard::F15)
+        return "F" + std::to_string(code - sf::Keyboard::F1 + 1);
+    if (code == sf::Keyboard::Pause)
+        return "Pause";
+    return "key " + std::to_string(code);
 }
 
 } // namespace bexil

@@ -1,6 +1,8 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/DemoScene.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
+#include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 #include "bexil/bmenu/MainMenu.hpp"
 #include "bexil/bmenu/OptionsMenu.hpp"
@@ -15,6 +17,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <cassert>
+#include <string>
 
 namespace bexil
 {
@@ -61,6 +64,7 @@ void MenuScene::onInit()
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
     addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
+    addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());
 
     // Last child: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
@@ -78,12 +82,27 @@ void MenuScene::onDeinit() {}
 void MenuScene::onEnterScene()
 {
     changeStep("MainMenu");
+    m_sinceKey.restart();
     sceneManager()->audio().playMusic(m_music);
 }
 
 void MenuScene::onExitScene() {}
 
-void MenuScene::update() {}
+void MenuScene::update()
+{
+    if (activeStep())
+        activeStep()->update();
+    static const std::string demo = DemoScene::SceneName;
+    if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
+        m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
+        sceneManager()->changeScene(demo);
+}
+
+void MenuScene::onKeyPressed(sf::Event::KeyEvent key)
+{
+    m_sinceKey.restart();
+    MenuManager::onKeyPressed(key);
+}
 
 sf::Vector2f MenuScene::getDefaultSizeView()
 {

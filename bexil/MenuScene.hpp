@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bexil/KeyMapping.hpp"
+#include "lib/Clock.hpp"
 #include "lib/menu/MenuManager.hpp"
 
 #include <memory>
@@ -18,10 +19,12 @@ class Renderizable;
 namespace bexil
 {
 
-// The scene "MenuScene": a full-view background, the logo, and the game's five menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu"),
-// built once in onInit, with the menus' sounds. Entering the scene, at start and after every
-// game, shows the main menu and starts the menus' music from its beginning.
+// The scene "MenuScene": a full-view background, the logo, and the game's menu pages
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
+// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Entering the scene, at start
+// and after every game, shows the main menu and starts the menus' music from its beginning.
+// Each frame steps the active page. After IdleBeforeDemo on the main menu without a key, the
+// demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -33,9 +36,13 @@ public:
     void onEnterScene() override;
     void onExitScene() override;
     void update() override;
+    void onKeyPressed(sf::Event::KeyEvent key) override;
     sf::Vector2f getDefaultSizeView() override;
 
+    static constexpr float IdleBeforeDemo = 30.f; // seconds
+
 private:
+    lib::Clock m_sinceKey;
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
     sf::Music* m_music = nullptr;

@@ -35,6 +35,10 @@ install(DIRECTORY "${BEXIL_RUN_DIR}/data/sounds" DESTINATION "${BEXIL_INSTALL_DA
 
 install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+# The manual page (man 6 bexil) and the AppStream metadata that lists the game in software centres.
+install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.6" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
+install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo" RENAME org.example.bexil.metainfo.xml)
 foreach(size 64 256)
     install(FILES "${PROJECT_SOURCE_DIR}/data/icons/bexil-${size}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"

@@ -1,15 +1,28 @@
 #include "lib/Randomizer.hpp"
 
 #include <cassert>
+#include <optional>
 #include <random>
 
 namespace lib
 {
 
+namespace
+{
+
+// The seeds of the default-constructed randomizers once the program is seeded.
+std::optional<std::mt19937>& programSeeds()
+{
+    static std::optional<std::mt19937> seeds;
+    return seeds;
+}
+
+} // namespace
+
 struct Randomizer::Private
 {
     Private()
-        : engine(device())
+        : engine(programSeeds() ? (*programSeeds())() : device())
     {
     }
     explicit Private(std::uint32_t seed)
@@ -43,6 +56,11 @@ std::uint32_t Randomizer::getUInt(std::uint32_t max)
     assert(max >= 1 && "a random number needs at least one possible value");
     assert(m_private && "a moved-from randomizer draws nothing");
     return static_cast<std::uint32_t>(m_private->distribution(m_private->engine)) % max;
+}
+
+void Randomizer::seedProgram(std::uint32_t seed)
+{
+    programSeeds().emplace(seed);
 }
 
 } // namespace lib

@@ -15,12 +15,15 @@ namespace bexil::bmenu
 namespace
 {
 
+// The lines in their order on screen; Exit is the last.
 enum Option : unsigned int
 {
-    PlayTokenMode = 0,
-    PlayTimeMode = 1,
-    HighScores = 2,
-    Options = 3
+    PlayTokenMode,
+    PlayTimeMode,
+    HighScores,
+    HowToPlay,
+    Options,
+    Exit
 };
 
 } // namespace
@@ -37,7 +40,7 @@ void MainMenu::onCreate()
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
     addChooseControl("mainmenu_chooseControl", centred,
                      {option("Play token mode"), option("Play time mode"), option("High scores"),
-                      option("Options"), option("Exit")},
+                      option("How to play"), option("Options"), option("Exit")},
                      [this](unsigned int index) { chooseOption(index); });
 }
 
@@ -56,6 +59,9 @@ void MainMenu::chooseOption(unsigned int index)
         break;
     case HighScores:
         manager().changeStep("HighScoresMenu");
+        break;
+    case HowToPlay:
+        manager().changeStep("HowToPlayMenu");
         break;
     case Options:
         manager().changeStep("OptionsMenu");

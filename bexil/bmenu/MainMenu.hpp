@@ -6,8 +6,8 @@ namespace bexil::bmenu
 {
 
 // The menu scene's first page: "Play token mode" and "Play time mode" record the game mode in
-// ":NextGame" and open the start level page, "High scores" and "Options" open their pages,
-// "Exit" ends the program after the current frame.
+// ":NextGame" and open the start level page, "High scores", "How to play" and "Options" open
+// their pages, "Exit" ends the program after the current frame.
 class MainMenu : public MenuPage
 {
 public:

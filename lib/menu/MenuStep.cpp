@@ -18,6 +18,10 @@ MenuStep::MenuStep(const std::string& name)
 
 MenuStep::~MenuStep() = default;
 
+void MenuStep::onShow() {}
+
+void MenuStep::update() {}
+
 void MenuStep::onKeyPressed(sf::Event::KeyEvent key)
 {
     // By index, holding each control for its call: a control's action may reach back into the
@@ -37,8 +41,6 @@ void MenuStep::onKeyReleased(sf::Event::KeyEvent key)
         control->onKeyReleased(key);
     }
 }
-
-void MenuStep::onShow() {}
 
 void MenuStep::addMenuControl(const std::shared_ptr<IMenuControl>& control)
 {

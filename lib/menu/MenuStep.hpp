@@ -25,10 +25,12 @@ public:
     ~MenuStep() override;
 
     virtual void onCreate() = 0;
-    virtual void onKeyPressed(sf::Event::KeyEvent key);
-    virtual void onKeyReleased(sf::Event::KeyEvent key);
     // Each time the manager shows the page, which may then bring what it shows up to date.
     virtual void onShow();
+    // Once per frame while this is the active page, when its scene steps it.
+    virtual void update();
+    virtual void onKeyPressed(sf::Event::KeyEvent key);
+    virtual void onKeyReleased(sf::Event::KeyEvent key);
 
     // The control becomes the page's last child (drawn on top) and receives its keys.
     void addMenuControl(const std::shared_ptr<IMenuControl>& control);

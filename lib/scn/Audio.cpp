@@ -70,6 +70,17 @@ Audio::Cue Audio::cue(const sf::SoundBuffer& samples, std::size_t voices)
 {
     if (!m_audible)
         return {};
+    // A second scene with the same sounds (the demo beside the game) shares their players: the
+    // two never play at once, and the pool would not hold both.
+    for (std::size_t i = 0; i < m_bound; ++i)
+        if (m_players[i].getBuffer() == &samples)
+        {
+            Cue shared{i, 1};
+            while (i + shared.count < m_bound &&
+                   m_players[i + shared.count].getBuffer() == &samples)
+                ++shared.count;
+            return shared;
+        }
     const Cue bound{m_bound, std::min(voices, m_players.size() - m_bound)};
     for (std::size_t i = bound.first; i < bound.first + bound.count; ++i)
         m_players[i].setBuffer(samples);
@@ -127,6 +138,10 @@ void Audio::stopEffects()
 
 void Audio::playMusic(sf::Music* track)
 {
+    // A silent audio leaves the tracks alone: they may be another's (a board in a menu page
+    // shares the game's resources).
+    if (!m_audible && m_track == nullptr)
+        return;
     if (m_track != nullptr && m_track != track)
         m_track->stop();
     m_track = track;

@@ -56,7 +56,8 @@ public:
     bool audible() const { return m_audible; }
 
     // Binds up to `voices` unbound players of the pool to the samples, which must outlive this
-    // object. For the set-up only: binding allocates.
+    // object; samples bound before give the cue they have. For the set-up only: binding
+    // allocates.
     Cue cue(const sf::SoundBuffer& samples, std::size_t voices);
     // The same for a sound of the resources; an empty cue for any other resource.
     Cue cue(const Resource& sound, std::size_t voices);

@@ -43,11 +43,16 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     {
         m_sound = std::make_unique<sf::SoundBuffer>();
         m_loaded = regular && m_sound->loadFromFile(path);
+        if (!m_loaded)
+            m_sound.reset();
     }
     else if (kind == MusicKind && loads)
     {
         m_music = std::make_unique<sf::Music>();
         m_loaded = regular && m_music->openFromFile(path);
+        // A track that failed to open would complain on every play.
+        if (!m_loaded)
+            m_music.reset();
     }
 }
 

@@ -1,7 +1,6 @@
 #include "lib/scn/Scene.hpp"
 
 #include "lib/Randomizer.hpp"
-#include "lib/core/Window.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 namespace lib::scn
@@ -24,7 +23,7 @@ void Scene::onFocusLost() {}
 
 std::uint32_t Scene::getRandomNumber(std::uint32_t max)
 {
-    return m_sceneManager->window()->randomizer().getUInt(max);
+    return m_sceneManager->randomizer().getUInt(max);
 }
 
 } // namespace lib::scn

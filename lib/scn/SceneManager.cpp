@@ -1,9 +1,12 @@
 #include "lib/scn/SceneManager.hpp"
 
+#include "lib/Randomizer.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/Scene.hpp"
+
+#include <utility>
 
 namespace lib::scn
 {
@@ -12,6 +15,14 @@ SceneManager::SceneManager(lib::core::Window* window, const std::string& resourc
     : m_window(window)
     , m_audio(std::make_unique<Audio>(sound))
     , m_resourceManager(std::make_shared<ResourceManager>(resourceFile, m_audio->audible()))
+{
+}
+
+SceneManager::SceneManager(std::shared_ptr<ResourceManager> resources)
+    : m_window(nullptr)
+    , m_audio(std::make_unique<Audio>(false))
+    , m_resourceManager(std::move(resources))
+    , m_ownRandomizer(std::make_unique<lib::Randomizer>())
 {
 }
 
@@ -32,7 +43,7 @@ void SceneManager::addScenes(const std::vector<std::shared_ptr<Scene>>& scenes)
     {
         scene->m_sceneManager = this;
         m_scenes.push_back(scene);
-        scene->m_view = std::make_unique<sf::View>(m_window->getView());
+        scene->m_view = std::make_unique<sf::View>(m_window ? m_window->getView() : sf::View());
         applyView(*scene);
         scene->onInit();
     }
@@ -85,11 +96,20 @@ void SceneManager::update()
     }
 
     m_audio->update();
-    if (m_activeScene)
+    if (m_activeScene && m_window)
     {
         sf::RenderStates states;
         m_activeScene->draw(m_window, states);
     }
+    else if (m_activeScene)
+    {
+        m_activeScene->updateAnimations();
+    }
+}
+
+lib::Randomizer& SceneManager::randomizer()
+{
+    return m_window ? m_window->randomizer() : *m_ownRandomizer;
 }
 
 void SceneManager::setScene(const std::shared_ptr<Scene>& scene)
@@ -108,7 +128,8 @@ void SceneManager::applyView(Scene& scene)
     const sf::Vector2f size = scene.getDefaultSizeView();
     scene.m_view->setSize(size);
     scene.m_view->setCenter(size * 0.5f);
-    m_window->setView(*scene.m_view);
+    if (m_window)
+        m_window->setView(*scene.m_view);
 }
 
 } // namespace lib::scn

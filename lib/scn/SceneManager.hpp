@@ -4,6 +4,11 @@
 #include <string>
 #include <vector>
 
+namespace lib
+{
+class Randomizer;
+}
+
 namespace lib::core
 {
 class Window;
@@ -25,6 +30,10 @@ public:
     // With `sound`, the sound device is opened first, and the list's sounds are loaded if there
     // is one; without, everything stays silent.
     SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound = false);
+    // Without a window: nothing is shown or drawn here, update steps the active scene and its
+    // animations, the scenes are silent and draw from a random source of the manager's own. A
+    // page can show such a scene inside its own tree; a benchmark can play without a window.
+    explicit SceneManager(std::shared_ptr<ResourceManager> resources);
     virtual ~SceneManager();
 
     SceneManager(const SceneManager&) = delete;
@@ -40,7 +49,10 @@ public:
     // own step too.
     void update();
 
+    // Null for a manager without a window.
     lib::core::Window* window() const { return m_window; }
+    // The window's random source, or the manager's own when it has no window.
+    lib::Randomizer& randomizer();
     const std::shared_ptr<ResourceManager>& resourceManager() const { return m_resourceManager; }
     Audio& audio() const { return *m_audio; }
     const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
@@ -58,6 +70,7 @@ private:
     // their tracks.
     std::unique_ptr<Audio> m_audio;
     std::shared_ptr<ResourceManager> m_resourceManager;
+    std::unique_ptr<lib::Randomizer> m_ownRandomizer; // only without a window
 };
 
 } // namespace lib::scn

@@ -8,6 +8,7 @@
 #include "lib/scn/SceneManager.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
+#include "support/HeadlessGame.hpp"
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TempDir.hpp"
@@ -18,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -95,7 +97,10 @@ protected:
     }
     Leaf& leaf(const std::string& name, std::size_t index)
     {
-        return dynamic_cast<Leaf&>(*group(name)->children().at(index));
+        const auto found = group(name);
+        if (!found)
+            throw std::out_of_range("no group " + name);
+        return dynamic_cast<Leaf&>(*found->children().at(index));
     }
     std::string text(const std::string& name, std::size_t index)
     {
@@ -383,3 +388,26 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
 }
 
 } // namespace
+
+TEST_F(GameSceneTest, OneProgramSeedPlaysOneGameItsArrivalsColoursAndLevelColoursAlike)
+{
+    const auto play = [this](std::uint32_t seed)
+    {
+        lib::Randomizer::seedProgram(seed);
+        scene = bexil::test::headlessGame(0, 15); // level 16 draws its background at random
+        bexil::test::Headless run({scene});
+        run.run(sf::seconds(20));
+        std::vector<std::uint32_t> seen;
+        for (unsigned int x = 0; x < 18; ++x)
+            for (unsigned int y = 0; y < 12; ++y)
+            {
+                const auto piece = at({x, y});
+                seen.push_back(piece ? static_cast<std::uint32_t>(piece->data) : 99u);
+                seen.push_back(background(x, y).toInteger());
+            }
+        return seen;
+    };
+    const auto first = play(7);
+    EXPECT_EQ(play(7), first);
+    EXPECT_NE(play(8), first);
+}

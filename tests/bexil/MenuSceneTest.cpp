@@ -30,7 +30,7 @@ TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
         tree +=
             dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
     EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- "
-              "HighScoresMenu- mainLogo ",
+              "HighScoresMenu- HowToPlayMenu- mainLogo ",
               tree);
 }
 
@@ -38,7 +38,7 @@ TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
 {
     const lib::menu::ChooseControl& main = menus.control("MainMenu");
     menus.press({Keyboard::Up, Keyboard::Numpad8, Keyboard::Left, Keyboard::Numpad6, Keyboard::A});
-    EXPECT_EQ(3u, main.selectedOption()) << "wraps up; other keys do nothing";
+    EXPECT_EQ(4u, main.selectedOption()) << "wraps up; other keys do nothing";
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Numpad2});
     EXPECT_EQ(1u, main.selectedOption()) << "wraps down";
     const sf::Vector2f label = main.options[1].text->getPosition();

@@ -21,13 +21,14 @@ COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
 SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
 MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 # The menu pages' lines, top to bottom; the page that choosing a line shows; lines' values.
-PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "Options", "Exit"),
+PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
+                  "Exit"),
          "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
                      "Music volume", "Redefine keyboard", "Cancel", "Accept"),
          "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
-            "High scores": "scores",
-            "Redefine keyboard": "keys", "Start level: ": "game"}
+            "High scores": "scores", "How to play": "howto", "Redefine keyboard": "keys",
+            "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
           "Start level: ": [str(level) for level in range(1, 21)],
@@ -40,7 +41,7 @@ LANE_CELLS = [(x, y) for x in range(18) for y in range(12) if (7 <= x <= 10) != 
 
 
 def menu_line(index):
-    """The capitals of main menu line index (0 "Play token mode" to 4 "Exit")."""
+    """The capitals of main menu line index (0 "Play token mode" to 5 "Exit")."""
     return 333, 278 + 35 * index, 358, 22
 
 

@@ -21,12 +21,12 @@ REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_
 def wait_menu(game, line, seconds=5):
     """Waits until the main menu shows the line red with the red triangle of the cursor left of
     it, and the other lines blue with none."""
-    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 364, 413, 466)[index] - 150, 26)
+    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 364, 363, 413, 466)[index] - 150, 26)
     game.wait_for(f"main-menu-{line}", lambda shot: all(
         shot.share(menu_line(index), RED) > 0.1 and shot.centroid(cursor(index), RED)
         if index == line else shot.share(menu_line(index), BLUE) > 0.05 and
         shot.share(menu_line(index), RED) < 0.01 and not shot.centroid(cursor(index), RED)
-        for index in range(5)), seconds)
+        for index in range(6)), seconds)
 
 
 def check_level_one(board):
@@ -49,8 +49,8 @@ def first_start(session):
     shot = game.shot("first-menu")
     check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
     wait_menu(game, 0)
-    for label, line in (("Play time mode", 1), ("Exit", 4), ("Play token mode", 0)):
-        game.move_to(label)  # Down, Down Down, Down: round to the first line again
+    for label, line in (("Play time mode", 1), ("Exit", 5), ("Play token mode", 0)):
+        game.move_to(label)  # Down, Up Up, Down: round to the first line again
         wait_menu(game, line)
     game.choose("Exit")
     game.ends()
@@ -162,11 +162,11 @@ def options_accept_cancel(session):
     until("Accept writing GraphicsLevel=2",
           lambda: b"GraphicsLevel=2\n" in (read_file(config) or b""), 5)
     accepted = read_file(config)
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     game.choose("Options")
     game.set_option("Fullscreen", "Yes")
     game.choose("Cancel")
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     time.sleep(0.5)
     check(read_file(config) == accepted, "Cancel changed config.cfg")
     game.choose("Exit")
@@ -181,7 +181,7 @@ def redefine_keys(session):
     game = session.start_game(session.folder(settings=CLASSIC))
     game.redefine_keys("a", "d", "w", "s", "j", "p")
     game.choose("Accept")
-    wait_menu(game, 3)
+    wait_menu(game, 4)
     game.play("token")
     game.keys("Right")
     time.sleep(0.8)

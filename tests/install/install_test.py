@@ -56,8 +56,8 @@ def play(session, command, data, settings, size=(1024, 768), **env):
 
 def check_files(prefix):
     """The installed files: the licence of the fonts, a resource list naming the game's fonts,
-    pictures, sounds and music, all installed, a valid desktop entry that starts the game, and
-    its icons."""
+    pictures, sounds and music, all installed, a valid desktop entry that starts the game, its
+    icons, its manual page and AppStream metadata that appstreamcli accepts."""
     data = f"{prefix}/share/bexil"
     check(os.path.isfile(f"{data}/fonts/LICENSE-DejaVu.txt"), "the fonts' licence is missing")
     listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
@@ -76,11 +76,18 @@ def check_files(prefix):
     for size in (64, 256):
         icon = read_file(f"{prefix}/share/icons/hicolor/{size}x{size}/apps/bexil.png") or b""
         check(icon[16:24] == struct.pack(">II", size, size), f"no {size} x {size} icon")
+    run("appstreamcli", "validate", "--no-net",
+        f"{prefix}/share/metainfo/org.example.bexil.metainfo.xml")
+    manual = read_file(f"{prefix}/share/man/man6/bexil.6") or b""
+    check(b".SH OPTIONS" in manual, "no manual page")
 
 
 def files(session):
-    """Installed under a prefix with a blank in its name (the other cases run the launcher)."""
-    check_files(install(session, "any prefix"))
+    """Installed under a prefix with a blank in its name (the other cases play through the
+    launcher, which answers --version without a settings folder)."""
+    prefix = install(session, "any prefix")
+    check_files(prefix)
+    check(run(f"{prefix}/bin/bexil", "--version").startswith("bexil "), "no version")
 
 
 def player(session):

@@ -26,14 +26,16 @@ openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
     return controller;
 }
 
-// Writes, under that file name, a resource list naming the game's own fonts and pictures in
-// the source tree, and returns the name.
-inline std::string writeGameResourceList(const std::string& fileName)
+// Writes, under that file name, a resource list naming the game's own resources in the folder
+// (by default the source tree's fonts and pictures; the run folder's data has the sounds too),
+// and returns the name.
+inline std::string writeGameResourceList(const std::string& fileName,
+                                         const std::string& folder = BEXIL_DATA_DIR)
 {
     std::ifstream in(BEXIL_DATA_DIR "res.cfg");
     std::ofstream list(fileName);
     for (std::string line; std::getline(in, line);)
-        list << (line.rfind("resources_directory=", 0) == 0 ? "resources_directory=" BEXIL_DATA_DIR
+        list << (line.rfind("resources_directory=", 0) == 0 ? "resources_directory=" + folder
                                                             : line)
              << '\n';
     return fileName;

@@ -52,4 +52,19 @@ TEST(AudioTest, ADeviceLostWhilePlayingEndsInSilenceWithOneLine)
               "bexil: the audio device is gone; the game plays on without sound\n");
 }
 
+TEST(AudioTest, SamplesBoundAgainShareTheirPlayersAndLeaveThePoolToOthers)
+{
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    lib::scn::Audio audio(true);
+    ASSERT_TRUE(audio.audible());
+    const sf::Int16 click[2] = {8000, -8000};
+    sf::SoundBuffer game, other;
+    game.loadFromSamples(click, 2, 1, 22050);
+    other.loadFromSamples(click, 2, 1, 22050);
+    const lib::scn::Audio::Cue first = audio.cue(game, 3);
+    for (std::size_t scene = 0; scene < lib::scn::Audio::PoolSize; ++scene)
+        ASSERT_EQ(first.first, audio.cue(game, 3).first);
+    EXPECT_EQ(3u, audio.cue(other, 3).count);
+}
+
 } // namespace

@@ -1,0 +1,127 @@
+#include "bexil/bmenu/HowToPlayMenu.hpp"
+
+#include "bexil/ComputerPlayer.hpp"
+#include "bexil/GameScene.hpp"
+#include "bexil/Settings.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/menu/MenuManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <array>
+#include <string>
+
+namespace bexil::bmenu
+{
+
+namespace
+{
+
+constexpr const char* BoardName = "HowToPlayBoard";
+constexpr const char* BoardGameTable = ":HowToPlay";
+constexpr std::size_t LineCount = 11;
+constexpr unsigned int LineSize = 42;
+const sf::Vector2f FirstLine(60.f, 610.f);
+constexpr float LineSpacing = 62.f;
+// The small board: the game's 2000 × 2000 view at this scale, right of the text.
+constexpr float BoardScale = 0.42f;
+const sf::Vector2f BoardCorner(1110.f, 560.f);
+const sf::Time PressDelay = sf::milliseconds(400);
+const sf::Time FinalBoard = sf::seconds(3.f);
+
+} // namespace
+
+HowToPlayMenu::HowToPlayMenu()
+    : MenuPage("HowToPlayMenu")
+{
+}
+
+HowToPlayMenu::~HowToPlayMenu() = default;
+
+void HowToPlayMenu::onCreate()
+{
+    for (std::size_t i = 0; i < LineCount; ++i)
+    {
+        m_lines.push_back(createText("howToPlayLine"));
+        sf::Text& text = *m_lines.back()->getAsText();
+        text.setFont(menuFont());
+        text.setCharacterSize(LineSize);
+        text.setFillColor(sf::Color::Blue);
+        m_lines.back()->setPositionWithAlignment(
+            {FirstLine.x, FirstLine.y + LineSpacing * static_cast<float>(i)},
+            lib::scn::draw::Alignment::Left);
+    }
+
+    lib::Configuration game(BoardGameTable);
+    Settings::GameMode.store(game, GameScene::TokenMode);
+    Settings::StartLevel.store(game, 0);
+    m_boardManager =
+        std::make_unique<lib::scn::SceneManager>(manager().sceneManager()->resourceManager());
+    m_board = std::make_shared<GameScene>(BoardName, BoardGameTable, GameScene::PlayedBy::Computer);
+    m_boardManager->addScenes({m_board});
+    m_board->setScale(BoardScale, BoardScale);
+    m_board->setPosition(BoardCorner);
+    addRenderGroup(m_board);
+    m_computer = std::make_unique<ComputerPlayer>(*m_board, PressDelay);
+
+    addChooseControl("howtoplay_chooseControl",
+                     {90, lib::scn::draw::Alignment::Center, {1000.f, 1760.f}}, {option("Back")},
+                     [this](unsigned int) { manager().changeStep("MainMenu"); });
+}
+
+void HowToPlayMenu::onShow()
+{
+    m_keys.readKeys();
+    writeLines();
+    newGame();
+}
+
+void HowToPlayMenu::newGame()
+{
+    static const std::string board = BoardName;
+    m_boardManager->changeScene(board);
+    m_over = false;
+}
+
+void HowToPlayMenu::writeLines()
+{
+    const auto key = [this](std::size_t index)
+    { return KeyMapping::keyName(m_keys.getKey(index)); };
+    const std::array<std::string, LineCount> lines{
+        "Keep the tokens out of the centre.",
+        key(0) + ", " + key(1) + ", " + key(2) + ", " + key(3) + ": turn, and",
+        "move inside the centre square.",
+        key(KeyMapping::LaunchIndex) + ": launch along your line. It",
+        "consumes the nearest run of your colour,",
+        "each token in a row worth more; the next",
+        "token swaps colours with your piece.",
+        "Levels bring the tokens faster.",
+        "Token mode: consume the level's tokens.",
+        "Time mode: last the level's seconds.",
+        key(KeyMapping::PauseIndex) + ": pause and resume."};
+    for (std::size_t i = 0; i < LineCount; ++i)
+        m_lines[i]->getAsText()->setString(lines[i]);
+}
+
+void HowToPlayMenu::update()
+{
+    m_boardManager->update();
+    m_computer->update();
+    if (m_board->gameState() != GameScene::GameState::GameOver)
+    {
+        m_over = false;
+    }
+    else if (!m_over)
+    {
+        m_over = true;
+        m_sinceGameOver.restart();
+    }
+    else if (m_sinceGameOver.getElapsedTime() >= FinalBoard)
+    {
+        newGame();
+    }
+}
+
+} // namespace bexil::bmenu
