@@ -22,12 +22,12 @@ namespace
 constexpr const char* BoardName = "HowToPlayBoard";
 constexpr const char* BoardGameTable = ":HowToPlay";
 constexpr std::size_t LineCount = 11;
-constexpr unsigned int LineSize = 42;
-const sf::Vector2f FirstLine(60.f, 610.f);
-constexpr float LineSpacing = 62.f;
+constexpr unsigned int LineSize = 38;
+const sf::Vector2f FirstLine(60.f, 600.f);
+constexpr float LineSpacing = 54.f;
 // The small board: the game's 2000 × 2000 view at this scale, right of the text.
-constexpr float BoardScale = 0.42f;
-const sf::Vector2f BoardCorner(1110.f, 560.f);
+constexpr float BoardScale = 0.36f;
+const sf::Vector2f BoardCorner(1230.f, 596.f);
 const sf::Time PressDelay = sf::milliseconds(400);
 const sf::Time FinalBoard = sf::seconds(3.f);
 
@@ -67,7 +67,7 @@ void HowToPlayMenu::onCreate()
     m_computer = std::make_unique<ComputerPlayer>(*m_board, PressDelay);
 
     addChooseControl("howtoplay_chooseControl",
-                     {90, lib::scn::draw::Alignment::Center, {1000.f, 1760.f}}, {option("Back")},
+                     {60, lib::scn::draw::Alignment::Center, {560.f, 1215.f}}, {option("Back")},
                      [this](unsigned int) { manager().changeStep("MainMenu"); });
 }
 
