@@ -40,8 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const ResourceManager::Entry& entry = entries[next++];
             check(entry.name == name, "the name is the text between the first two '@'");
             check(entry.path == prefix + item.second, "the path is the prefix and the value");
-            const bool font = at > 0 && (key[0] == 'f' || key[0] == 'F');
-            check(entry.kind == (font ? Resource::FontKind : Resource::TextureKind),
+            const char kind = at > 0 ? static_cast<char>(key[0] | 0x20) : '@'; // lower case
+            check(entry.kind == (kind == 'f'   ? Resource::FontKind
+                                 : kind == 's' ? Resource::SoundKind
+                                 : kind == 'm' ? Resource::MusicKind
+                                               : Resource::TextureKind),
                   "the kind follows the key's first character");
         });
     check(next == entries.size(), "no entry without its key");
