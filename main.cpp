@@ -1,6 +1,6 @@
 #include "bexil/BexilProgramController.hpp"
-#include "bexil/CommandLine.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/CommandLine.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Randomizer.hpp"
 #include "lib/core/DisplayLoss.hpp"
@@ -16,19 +16,19 @@
 
 int main(int argc, char** argv)
 {
-    const bexil::CommandLine options(argc, argv);
+    const bexil::settings::CommandLine options(argc, argv);
     switch (options.action())
     {
-    case bexil::CommandLine::Action::Help:
-        std::cout << bexil::CommandLine::usage();
+    case bexil::settings::CommandLine::Action::Help:
+        std::cout << bexil::settings::CommandLine::usage();
         return 0;
-    case bexil::CommandLine::Action::Version:
-        std::cout << bexil::CommandLine::version() << "\n";
+    case bexil::settings::CommandLine::Action::Version:
+        std::cout << bexil::settings::CommandLine::version() << "\n";
         return 0;
-    case bexil::CommandLine::Action::Wrong:
-        std::cerr << "bexil: " << options.error() << "\n" << bexil::CommandLine::usage();
+    case bexil::settings::CommandLine::Action::Wrong:
+        std::cerr << "bexil: " << options.error() << "\n" << bexil::settings::CommandLine::usage();
         return 2;
-    case bexil::CommandLine::Action::Play:
+    case bexil::settings::CommandLine::Action::Play:
         break;
     }
     // Before any random source exists: they all take their seeds from this one.
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     // A display that goes away (the desktop session ends) ends the program where it stands;
     // the settings of the shared table are written first.
     lib::core::DisplayLoss::setAction(
-        [] { lib::Configuration(bexil::Settings::ConfigFile).saveConfig(); });
+        [] { lib::Configuration(bexil::settings::Settings::ConfigFile).saveConfig(); });
     controller->start();
     lib::core::Window& window = *controller->window();
     bool done = window.loopStep();

@@ -1,7 +1,7 @@
 #include "bench/BareFrame.hpp"
 
-#include "bexil/EffectsLayer.hpp"
-#include "bexil/LaneWarnings.hpp"
+#include "bexil/look/EffectsLayer.hpp"
+#include "bexil/look/LaneWarnings.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/RenderGroup.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
@@ -64,9 +64,9 @@ void BareFrame::copy(const RenderGroup& group, const sf::Transform& parent)
     for (const auto& child : group.children())
     {
         std::vector<std::pair<const sf::Drawable*, sf::RenderStates>> parts;
-        if (const auto* effects = dynamic_cast<const bexil::EffectsLayer*>(child.get()))
+        if (const auto* effects = dynamic_cast<const bexil::look::EffectsLayer*>(child.get()))
             effects->lastFrame(parts);
-        else if (const auto* lanes = dynamic_cast<const bexil::LaneWarnings*>(child.get()))
+        else if (const auto* lanes = dynamic_cast<const bexil::look::LaneWarnings*>(child.get()))
             lanes->lastFrame(parts);
         if (!parts.empty())
         {

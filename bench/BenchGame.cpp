@@ -5,7 +5,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/Player.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/core/Window.hpp"
@@ -148,8 +148,8 @@ void BenchGame::enter(FrameCase frameCase)
     m_animationTime = sf::Time::Zero;
     lib::scn::SceneManager& scenes = *window().sceneManager();
     const bool busy = frameCase == FrameCase::BusyGame || frameCase == FrameCase::ClassicBusy;
-    lib::Configuration settings(bexil::Settings::ConfigFile);
-    bexil::Settings::Look.store(settings, frameCase == FrameCase::ClassicBusy ? 1 : 0);
+    lib::Configuration settings(bexil::settings::Settings::ConfigFile);
+    bexil::settings::Settings::Look.store(settings, frameCase == FrameCase::ClassicBusy ? 1 : 0);
     switch (frameCase)
     {
     case FrameCase::Menu:

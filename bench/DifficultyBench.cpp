@@ -8,9 +8,9 @@
 // The scenes' texts need a font's glyph textures, so an X display must be reachable (a virtual
 // one will do), though nothing is shown on it.
 
-#include "bexil/ComputerPlayer.hpp"
 #include "bexil/GameScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/computer/ComputerPlayer.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Randomizer.hpp"
@@ -53,13 +53,13 @@ Result play(int mode, std::uint32_t startLevel, std::uint32_t seed, sf::Time lim
 {
     lib::Randomizer::seedProgram(seed);
     lib::Configuration table(":Difficulty");
-    bexil::Settings::GameMode.store(table, mode);
-    bexil::Settings::StartLevel.store(table, static_cast<int>(startLevel - 1));
+    bexil::settings::Settings::GameMode.store(table, mode);
+    bexil::settings::Settings::StartLevel.store(table, static_cast<int>(startLevel - 1));
 
     lib::scn::SceneManager manager(std::make_shared<lib::scn::ResourceManager>(""));
     auto game = std::make_shared<bexil::GameScene>("GameScene", ":Difficulty");
     manager.addScenes({game});
-    bexil::ComputerPlayer computer(*game, PressDelay);
+    bexil::computer::ComputerPlayer computer(*game, PressDelay);
     const lib::Clock played;
     manager.update();
     while (game->gameState() == bexil::GameScene::GameState::Playing &&

@@ -1,10 +1,10 @@
 #include "bexil/BexilProgramController.hpp"
 
-#include "bexil/DemoScene.hpp"
 #include "bexil/GameScene.hpp"
-#include "bexil/GameSounds.hpp"
 #include "bexil/MenuScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/computer/DemoScene.hpp"
+#include "bexil/settings/Settings.hpp"
+#include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/SceneManager.hpp"
 
@@ -45,7 +45,7 @@ bool usableDepth(std::uint8_t bitsPerPixel)
 } // namespace
 
 BexilProgramController::BexilProgramController()
-    : lib::Configuration(Settings::ConfigFile)
+    : lib::Configuration(settings::Settings::ConfigFile)
 {
 }
 
@@ -58,18 +58,18 @@ BexilProgramController::~BexilProgramController()
 
 void BexilProgramController::onInit()
 {
-    GameSounds::applyVolumes(window()->sceneManager()->audio(), *this);
+    sound::GameSounds::applyVolumes(window()->sceneManager()->audio(), *this);
 }
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {
     return {std::make_shared<MenuScene>(), std::make_shared<GameScene>(),
-            std::make_shared<DemoScene>()};
+            std::make_shared<computer::DemoScene>()};
 }
 
 std::string BexilProgramController::resourceFile()
 {
-    return Settings::ResourceFile;
+    return settings::Settings::ResourceFile;
 }
 
 lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams()
@@ -77,16 +77,16 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     lib::core::WindowCreationParams params;
     params.title = "Bexil";
     // Every key is added with its default when missing, so config.cfg always lists all six.
-    params.antialiasing = static_cast<std::uint32_t>(Settings::GraphicsLevel.read(*this));
-    const int width = Settings::ResolutionX.read(*this);
-    const int height = Settings::ResolutionY.read(*this);
-    params.vsync = Settings::VSync.read(*this) != 0;
-    params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.read(*this));
-    params.fullscreen = Settings::Fullscreen.read(*this) != 0;
+    params.antialiasing = static_cast<std::uint32_t>(settings::Settings::GraphicsLevel.read(*this));
+    const int width = settings::Settings::ResolutionX.read(*this);
+    const int height = settings::Settings::ResolutionY.read(*this);
+    params.vsync = settings::Settings::VSync.read(*this) != 0;
+    params.bitsPerPixel = static_cast<std::uint8_t>(settings::Settings::BitsPerPixel.read(*this));
+    params.fullscreen = settings::Settings::Fullscreen.read(*this) != 0;
     // Not the window's, but read here with the rest: a number that names no look plays as the
     // modern one, and the file gets 0 back at exit.
-    if (const int look = Settings::Look.read(*this); look < 0 || look > 2)
-        Settings::Look.reset(*this);
+    if (const int look = settings::Settings::Look.read(*this); look < 0 || look > 2)
+        settings::Settings::Look.reset(*this);
 
     // A size that no window can have (a zero size is an X error) is repaired to the default. A
     // size larger than every mode of this display would open a window that draws at a crawl:
@@ -97,18 +97,19 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
                                          static_cast<unsigned int>(height) <= largest.y);
     if (width <= 0 || height <= 0)
     {
-        params.width = static_cast<std::uint32_t>(Settings::ResolutionX.reset(*this));
-        params.height = static_cast<std::uint32_t>(Settings::ResolutionY.reset(*this));
+        params.width = static_cast<std::uint32_t>(settings::Settings::ResolutionX.reset(*this));
+        params.height = static_cast<std::uint32_t>(settings::Settings::ResolutionY.reset(*this));
     }
     else
     {
         params.width =
-            static_cast<std::uint32_t>(fits ? width : Settings::ResolutionX.defaultValue);
-        params.height =
-            static_cast<std::uint32_t>(fits ? height : Settings::ResolutionY.defaultValue);
+            static_cast<std::uint32_t>(fits ? width : settings::Settings::ResolutionX.defaultValue);
+        params.height = static_cast<std::uint32_t>(
+            fits ? height : settings::Settings::ResolutionY.defaultValue);
     }
     if (!usableDepth(params.bitsPerPixel))
-        params.bitsPerPixel = static_cast<std::uint8_t>(Settings::BitsPerPixel.reset(*this));
+        params.bitsPerPixel =
+            static_cast<std::uint8_t>(settings::Settings::BitsPerPixel.reset(*this));
     return params;
 }
 

@@ -1,10 +1,10 @@
 #include "bexil/GameScene.hpp"
 
-#include "bexil/GameLook.hpp"
-#include "bexil/HighScoreOverlay.hpp"
 #include "bexil/Player.hpp"
-#include "bexil/Settings.hpp"
 #include "bexil/Tile.hpp"
+#include "bexil/look/GameLook.hpp"
+#include "bexil/scores/HighScoreOverlay.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -62,15 +62,15 @@ sf::Vector2u windowSizeOf(const lib::scn::SceneManager& manager)
 {
     if (manager.window() != nullptr)
         return manager.window()->getSize();
-    return {static_cast<unsigned int>(Settings::ResolutionX.defaultValue),
-            static_cast<unsigned int>(Settings::ResolutionY.defaultValue)};
+    return {static_cast<unsigned int>(settings::Settings::ResolutionX.defaultValue),
+            static_cast<unsigned int>(settings::Settings::ResolutionY.defaultValue)};
 }
 
 } // namespace
 
 GameScene::GameScene(const std::string& name, const std::string& gameTable, PlayedBy playedBy)
     : Scene(name)
-    , lib::Configuration(Settings::ConfigFile)
+    , lib::Configuration(settings::Settings::ConfigFile)
     , m_gameData(ViewSize)
     , m_nextGameConfig(gameTable)
     , m_playedBy(playedBy)
@@ -88,10 +88,10 @@ void GameScene::onInit()
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
     const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
-    m_look =
-        std::make_unique<GameLook>(resources.getResource("game_scene.look")->getAsTexture(),
-                                   *resources.getResource("game_scene.scoreFont")->getAsFont());
-    m_highScoreOverlay = std::make_shared<HighScoreOverlay>(
+    m_look = std::make_unique<look::GameLook>(
+        resources.getResource("game_scene.look")->getAsTexture(),
+        *resources.getResource("game_scene.scoreFont")->getAsFont());
+    m_highScoreOverlay = std::make_shared<scores::HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
     m_sounds.bind(*sceneManager());
@@ -156,8 +156,8 @@ void GameScene::onDeinit()
 void GameScene::onEnterScene()
 {
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
-    m_look->begin(lookOf(Settings::Look.peek(*this)), *this, *m_mainBoard, m_gameOverScreen,
-                  *m_scoreGroup, *m_levelGroup, windowSizeOf(*sceneManager()));
+    m_look->begin(look::lookOf(settings::Settings::Look.peek(*this)), *this, *m_mainBoard,
+                  m_gameOverScreen, *m_scoreGroup, *m_levelGroup, windowSizeOf(*sceneManager()));
     for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
         label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
@@ -165,11 +165,12 @@ void GameScene::onEnterScene()
     addPlayer();
 
     // The menus write 0 or 1; anything else plays the default, token mode.
-    m_gameMode = Settings::GameMode.peek(m_nextGameConfig) == TimeMode ? TimeMode : TokenMode;
+    m_gameMode =
+        settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode ? TimeMode : TokenMode;
     m_score = 0;
     increaseScore(0);
     m_nextTokenPart = 0;
-    const int startLevel = Settings::StartLevel.peek(m_nextGameConfig);
+    const int startLevel = settings::Settings::StartLevel.peek(m_nextGameConfig);
     setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
 
     m_gameOverScreen->setVisible(false);
@@ -249,10 +250,10 @@ void GameScene::update()
 void GameScene::generateNextToken()
 {
     assert(m_boardModel);
-    const GameData::TokenZone& zone = m_gameData.tokenZone(m_nextTokenPart);
+    const rules::GameData::TokenZone& zone = m_gameData.tokenZone(m_nextTokenPart);
     // The colour is drawn before the lane.
     const auto colour = static_cast<std::int32_t>(getRandomNumber(5));
-    const GameData::Arrival arrival =
+    const rules::GameData::Arrival arrival =
         m_gameData.arrival(m_nextTokenPart, getRandomNumber(zone.lanes));
     // From the centre outward, so every token moves into the cell its neighbour just left.
     m_gameData.forEachTileInLine(arrival.lineStart, zone.direction.negate(),

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "bexil/Direction.hpp"
-#include "bexil/GameData.hpp"
-#include "bexil/GameSounds.hpp"
 #include "bexil/KeyMapping.hpp"
 #include "bexil/LevelProperties.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/rules/GameData.hpp"
+#include "bexil/settings/Settings.hpp"
+#include "bexil/sound/GameSounds.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/PClock.hpp"
@@ -27,11 +27,19 @@ namespace lib::scn::draw
 class Renderizable;
 }
 
+namespace bexil::look
+{
+class GameLook;
+}
+
+namespace bexil::scores
+{
+class HighScoreOverlay;
+}
+
 namespace bexil
 {
 
-class GameLook;
-class HighScoreOverlay;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -78,7 +86,7 @@ public:
     // A game scene of another name can run a second game beside the player's (a demo, a board
     // in the menus); each reads its "GameMode" and "StartLevel" from its own table.
     explicit GameScene(const std::string& name = "GameScene",
-                       const std::string& gameTable = Settings::NextGameTable,
+                       const std::string& gameTable = settings::Settings::NextGameTable,
                        PlayedBy playedBy = PlayedBy::Person);
     ~GameScene() override;
 
@@ -114,7 +122,7 @@ public:
     std::uint32_t score() const { return m_score; }
     // The current level, counted from 0 (shown as 1).
     std::uint32_t level() const { return m_levelProperties.level(); }
-    const GameData& gameData() const { return m_gameData; }
+    const rules::GameData& gameData() const { return m_gameData; }
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
 
@@ -163,7 +171,7 @@ private:
     // Marks the key as held; false when it already was (a repeat of a held key).
     bool notePress(sf::Keyboard::Key code);
 
-    const GameData m_gameData;
+    const rules::GameData m_gameData;
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
     const PlayedBy m_playedBy;
@@ -176,9 +184,9 @@ private:
     std::uint32_t m_score = 0;
     std::uint8_t m_nextTokenPart = 0;
     LevelProperties m_levelProperties;
-    GameSounds m_sounds;
+    sound::GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
-    std::unique_ptr<GameLook> m_look;
+    std::unique_ptr<look::GameLook> m_look;
     // Indexed by key code + 1, so that Unknown (-1) has a place too.
     std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
 
@@ -187,7 +195,8 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_scoreGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_levelGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_pauseGroup;
-    std::shared_ptr<HighScoreOverlay> m_highScoreOverlay; // over everything, after GAME OVER
+    std::shared_ptr<scores::HighScoreOverlay>
+        m_highScoreOverlay; // over everything, after GAME OVER
     std::shared_ptr<lib::scn::draw::RenderGroup> m_backgroundTilesGroup;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_scoreDisplay;

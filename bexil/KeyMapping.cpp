@@ -1,6 +1,6 @@
 #include "bexil/KeyMapping.hpp"
 
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -32,17 +32,17 @@ constexpr std::array<const char*, sf::Keyboard::Numpad0 - sf::Keyboard::Escape> 
 
 } // namespace
 
-static_assert(KeyMapping::KeyCount == Settings::KeyCount);
-static_assert(Settings::Keys[0].defaultValue == sf::Keyboard::Left &&
-                  Settings::Keys[1].defaultValue == sf::Keyboard::Right &&
-                  Settings::Keys[2].defaultValue == sf::Keyboard::Up &&
-                  Settings::Keys[3].defaultValue == sf::Keyboard::Down &&
-                  Settings::Keys[4].defaultValue == sf::Keyboard::Space &&
-                  Settings::Keys[5].defaultValue == sf::Keyboard::Escape,
+static_assert(KeyMapping::KeyCount == settings::Settings::KeyCount);
+static_assert(settings::Settings::Keys[0].defaultValue == sf::Keyboard::Left &&
+                  settings::Settings::Keys[1].defaultValue == sf::Keyboard::Right &&
+                  settings::Settings::Keys[2].defaultValue == sf::Keyboard::Up &&
+                  settings::Settings::Keys[3].defaultValue == sf::Keyboard::Down &&
+                  settings::Settings::Keys[4].defaultValue == sf::Keyboard::Space &&
+                  settings::Settings::Keys[5].defaultValue == sf::Keyboard::Escape,
               "the default keys are the arrows, Space and Escape");
 
 KeyMapping::KeyMapping()
-    : lib::Configuration(Settings::ConfigFile)
+    : lib::Configuration(settings::Settings::ConfigFile)
 {
     readKeys();
 }
@@ -50,7 +50,7 @@ KeyMapping::KeyMapping()
 void KeyMapping::readKeys()
 {
     for (std::size_t i = 0; i < KeyCount; ++i)
-        m_keys[i] = Settings::Keys[i].read(*this);
+        m_keys[i] = settings::Settings::Keys[i].read(*this);
 }
 
 std::int32_t KeyMapping::getDirectionKey(Direction direction) const
@@ -74,13 +74,13 @@ void KeyMapping::setKey(std::size_t index, std::int32_t code)
 void KeyMapping::storeKeys()
 {
     for (std::size_t i = 0; i < KeyCount; ++i)
-        Settings::Keys[i].store(*this, m_keys[i]);
+        settings::Settings::Keys[i].store(*this, m_keys[i]);
 }
 
 std::string KeyMapping::settingsKey(std::size_t index)
 {
     assert(index < KeyCount);
-    return Settings::Keys[index].key;
+    return settings::Settings::Keys[index].key;
 }
 
 std::string KeyMapping::keyName(std::int32_t code)

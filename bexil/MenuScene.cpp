@@ -1,12 +1,12 @@
 #include "bexil/MenuScene.hpp"
 
-#include "bexil/DemoScene.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 #include "bexil/bmenu/MainMenu.hpp"
 #include "bexil/bmenu/OptionsMenu.hpp"
 #include "bexil/bmenu/StartLevelMenu.hpp"
+#include "bexil/computer/DemoScene.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -92,7 +92,7 @@ void MenuScene::update()
 {
     if (activeStep())
         activeStep()->update();
-    static const std::string demo = DemoScene::SceneName;
+    static const std::string demo = computer::DemoScene::SceneName;
     if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
         m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
         sceneManager()->changeScene(demo);

@@ -1,6 +1,6 @@
 #include "bexil/bmenu/HighScoresMenu.hpp"
 
-#include "bexil/HighScoreTableView.hpp"
+#include "bexil/scores/HighScoreTableView.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -20,8 +20,8 @@ constexpr float TitleTop = 598.f;
 constexpr float TableTop = 672.f;
 constexpr unsigned int TableSize = 42;
 const sf::Color Heading(70, 70, 140);
-constexpr const char* Titles[HighScores::ModeCount] = {"<  High scores: token mode  >",
-                                                       "<  High scores: time mode  >"};
+constexpr const char* Titles[scores::HighScores::ModeCount] = {"<  High scores: token mode  >",
+                                                               "<  High scores: time mode  >"};
 
 } // namespace
 
@@ -41,9 +41,9 @@ void HighScoresMenu::onCreate()
     title.setFillColor(sf::Color::Red);
     m_title->transformable()->setPosition(Middle, TitleTop);
 
-    m_table = std::make_shared<HighScoreTableView>(
+    m_table = std::make_shared<scores::HighScoreTableView>(
         "highScoresTable", menuFont(), TableSize,
-        HighScoreTableView::Colours{Heading, sf::Color::Blue, sf::Color::Blue});
+        scores::HighScoreTableView::Colours{Heading, sf::Color::Blue, sf::Color::Blue});
     m_table->setPosition(Middle, TableTop);
     addRenderGroup(m_table);
 

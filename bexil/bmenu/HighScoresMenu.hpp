@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bexil/HighScores.hpp"
 #include "bexil/bmenu/MenuPage.hpp"
+#include "bexil/scores/HighScores.hpp"
 
 #include <cstddef>
 #include <memory>
@@ -11,7 +11,7 @@ namespace lib::scn::draw
 class Renderizable;
 }
 
-namespace bexil
+namespace bexil::scores
 {
 class HighScoreTableView;
 }
@@ -32,15 +32,15 @@ public:
     void onShow() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
 
-    const HighScoreTableView& tableView() const { return *m_table; }
+    const scores::HighScoreTableView& tableView() const { return *m_table; }
 
 private:
     void showMode(std::size_t gameMode);
 
-    HighScores m_highScores;
+    scores::HighScores m_highScores;
     std::size_t m_mode = 0;
     std::shared_ptr<lib::scn::draw::Renderizable> m_title;
-    std::shared_ptr<HighScoreTableView> m_table;
+    std::shared_ptr<scores::HighScoreTableView> m_table;
 };
 
 } // namespace bexil::bmenu

@@ -1,8 +1,8 @@
 #include "bexil/bmenu/HowToPlayMenu.hpp"
 
-#include "bexil/ComputerPlayer.hpp"
 #include "bexil/GameScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/computer/ComputerPlayer.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -55,8 +55,8 @@ void HowToPlayMenu::onCreate()
     }
 
     lib::Configuration game(BoardGameTable);
-    Settings::GameMode.store(game, GameScene::TokenMode);
-    Settings::StartLevel.store(game, 0);
+    settings::Settings::GameMode.store(game, GameScene::TokenMode);
+    settings::Settings::StartLevel.store(game, 0);
     m_boardManager =
         std::make_unique<lib::scn::SceneManager>(manager().sceneManager()->resourceManager());
     m_board = std::make_shared<GameScene>(BoardName, BoardGameTable, GameScene::PlayedBy::Computer);
@@ -64,7 +64,7 @@ void HowToPlayMenu::onCreate()
     m_board->setScale(BoardScale, BoardScale);
     m_board->setPosition(BoardCorner);
     addRenderGroup(m_board);
-    m_computer = std::make_unique<ComputerPlayer>(*m_board, PressDelay);
+    m_computer = std::make_unique<computer::ComputerPlayer>(*m_board, PressDelay);
 
     addChooseControl("howtoplay_chooseControl",
                      {60, lib::scn::draw::Alignment::Center, {560.f, 1215.f}}, {option("Back")},

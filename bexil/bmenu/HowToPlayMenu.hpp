@@ -19,9 +19,13 @@ class Renderizable;
 
 namespace bexil
 {
-class ComputerPlayer;
 class GameScene;
-} // namespace bexil
+}
+
+namespace bexil::computer
+{
+class ComputerPlayer;
+}
 
 namespace bexil::bmenu
 {
@@ -56,7 +60,7 @@ private:
     std::vector<std::shared_ptr<lib::scn::draw::Renderizable>> m_lines;
     std::unique_ptr<lib::scn::SceneManager> m_boardManager;
     std::shared_ptr<GameScene> m_board;
-    std::unique_ptr<ComputerPlayer> m_computer;
+    std::unique_ptr<computer::ComputerPlayer> m_computer;
     lib::Clock m_sinceGameOver;
     bool m_over = false;
 };

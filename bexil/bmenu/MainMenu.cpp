@@ -1,7 +1,7 @@
 #include "bexil/bmenu/MainMenu.hpp"
 
 #include "bexil/GameScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/MenuManager.hpp"
@@ -46,15 +46,15 @@ void MainMenu::onCreate()
 
 void MainMenu::chooseOption(unsigned int index)
 {
-    lib::Configuration nextGame(Settings::NextGameTable);
+    lib::Configuration nextGame(settings::Settings::NextGameTable);
     switch (index)
     {
     case PlayTokenMode:
-        Settings::GameMode.store(nextGame, GameScene::TokenMode);
+        settings::Settings::GameMode.store(nextGame, GameScene::TokenMode);
         manager().changeStep("StartLevelMenu");
         break;
     case PlayTimeMode:
-        Settings::GameMode.store(nextGame, GameScene::TimeMode);
+        settings::Settings::GameMode.store(nextGame, GameScene::TimeMode);
         manager().changeStep("StartLevelMenu");
         break;
     case HighScores:

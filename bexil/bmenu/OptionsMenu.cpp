@@ -1,7 +1,7 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
-#include "bexil/GameSounds.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
+#include "bexil/sound/GameSounds.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/Audio.hpp"
@@ -53,7 +53,7 @@ void showValue(lib::menu::ChooseControl& control, unsigned int index, int stored
 
 OptionsMenu::OptionsMenu()
     : MenuPage("OptionsMenu")
-    , lib::Configuration(Settings::ConfigFile)
+    , lib::Configuration(settings::Settings::ConfigFile)
 {
 }
 
@@ -66,9 +66,9 @@ std::vector<sf::VideoMode> OptionsMenu::fullscreenModes() const
 
 sf::VideoMode OptionsMenu::storedMode() const
 {
-    return sf::VideoMode(static_cast<unsigned int>(Settings::ResolutionX.peek(*this)),
-                         static_cast<unsigned int>(Settings::ResolutionY.peek(*this)),
-                         static_cast<unsigned int>(Settings::BitsPerPixel.peek(*this)));
+    return sf::VideoMode(static_cast<unsigned int>(settings::Settings::ResolutionX.peek(*this)),
+                         static_cast<unsigned int>(settings::Settings::ResolutionY.peek(*this)),
+                         static_cast<unsigned int>(settings::Settings::BitsPerPixel.peek(*this)));
 }
 
 void OptionsMenu::onCreate()
@@ -127,17 +127,17 @@ void OptionsMenu::updateOptionsFromConfig()
     }
 
     lib::menu::ChooseControl& control = *chooseControl();
-    showValue(control, Antialiasing, Settings::GraphicsLevel.peek(*this));
+    showValue(control, Antialiasing, settings::Settings::GraphicsLevel.peek(*this));
     showValue(control, Resolution, resolution);
     // The window takes any number but 0 as on, so "Yes" shows it.
-    showValue(control, Fullscreen, Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
-    showValue(control, VSync, Settings::VSync.peek(*this) != 0 ? 1 : 0);
-    showValue(control, Look, Settings::Look.peek(*this));
+    showValue(control, Fullscreen, settings::Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
+    showValue(control, VSync, settings::Settings::VSync.peek(*this) != 0 ? 1 : 0);
+    showValue(control, Look, settings::Settings::Look.peek(*this));
     // What the player heard while changing the values gives way to what is stored (repaired
     // first when it is no volume).
-    GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
-    showValue(control, SoundVolume, Settings::SoundVolume.peek(*this));
-    showValue(control, MusicVolume, Settings::MusicVolume.peek(*this));
+    sound::GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
+    showValue(control, SoundVolume, settings::Settings::SoundVolume.peek(*this));
+    showValue(control, MusicVolume, settings::Settings::MusicVolume.peek(*this));
     m_keysAtOpening.readKeys();
 }
 
@@ -164,18 +164,19 @@ void OptionsMenu::chooseOption(unsigned int index)
     {
         const auto& options = chooseControl()->options;
         const sf::VideoMode& mode = m_modes[options[Resolution].selectedSubOption];
-        Settings::GraphicsLevel.store(*this,
-                                      static_cast<int>(options[Antialiasing].selectedSubOption));
-        Settings::ResolutionX.store(*this, static_cast<int>(mode.width));
-        Settings::ResolutionY.store(*this, static_cast<int>(mode.height));
-        Settings::BitsPerPixel.store(*this, static_cast<int>(mode.bitsPerPixel));
-        Settings::Fullscreen.store(*this, static_cast<int>(options[Fullscreen].selectedSubOption));
-        Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
-        Settings::Look.store(*this, static_cast<int>(options[Look].selectedSubOption));
-        Settings::SoundVolume.store(*this,
-                                    static_cast<int>(options[SoundVolume].selectedSubOption));
-        Settings::MusicVolume.store(*this,
-                                    static_cast<int>(options[MusicVolume].selectedSubOption));
+        settings::Settings::GraphicsLevel.store(
+            *this, static_cast<int>(options[Antialiasing].selectedSubOption));
+        settings::Settings::ResolutionX.store(*this, static_cast<int>(mode.width));
+        settings::Settings::ResolutionY.store(*this, static_cast<int>(mode.height));
+        settings::Settings::BitsPerPixel.store(*this, static_cast<int>(mode.bitsPerPixel));
+        settings::Settings::Fullscreen.store(
+            *this, static_cast<int>(options[Fullscreen].selectedSubOption));
+        settings::Settings::VSync.store(*this, static_cast<int>(options[VSync].selectedSubOption));
+        settings::Settings::Look.store(*this, static_cast<int>(options[Look].selectedSubOption));
+        settings::Settings::SoundVolume.store(
+            *this, static_cast<int>(options[SoundVolume].selectedSubOption));
+        settings::Settings::MusicVolume.store(
+            *this, static_cast<int>(options[MusicVolume].selectedSubOption));
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

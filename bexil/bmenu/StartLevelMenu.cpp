@@ -1,6 +1,6 @@
 #include "bexil/bmenu/StartLevelMenu.hpp"
 
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -21,8 +21,8 @@ constexpr unsigned int StartLevelOption = 0;
 
 StartLevelMenu::StartLevelMenu()
     : MenuPage("StartLevelMenu")
-    , lib::Configuration(Settings::ConfigFile)
-    , m_nextGameConfig(Settings::NextGameTable)
+    , lib::Configuration(settings::Settings::ConfigFile)
+    , m_nextGameConfig(settings::Settings::NextGameTable)
 {
 }
 
@@ -47,7 +47,8 @@ void StartLevelMenu::chooseOption(unsigned int index)
     }
     lib::menu::ChooseControl& control = *chooseControl();
     lib::menu::ChooseControl::OptionModel& level = control.options[StartLevelOption];
-    Settings::StartLevel.store(m_nextGameConfig, static_cast<int>(level.selectedSubOption));
+    settings::Settings::StartLevel.store(m_nextGameConfig,
+                                         static_cast<int>(level.selectedSubOption));
     // The next visit offers level 1 again.
     level.selectedSubOption = 0;
     control.updateSubOptionText(StartLevelOption);

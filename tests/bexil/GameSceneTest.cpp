@@ -1,8 +1,8 @@
 #include "bexil/GameScene.hpp"
 
-#include "bexil/HighScoreOverlay.hpp"
-#include "bexil/HighScoreTableView.hpp"
 #include "bexil/Player.hpp"
+#include "bexil/scores/HighScoreOverlay.hpp"
+#include "bexil/scores/HighScoreTableView.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Randomizer.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -237,11 +237,12 @@ TEST_F(GameSceneTest,
 
 TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndShowsTheTable)
 {
-    using Step = bexil::HighScoreOverlay::Step;
+    using Step = bexil::scores::HighScoreOverlay::Step;
     dir.write("highscores.cfg", "token1=100 3 2026-01-01 Ada\ntoken2=50 1 2026-01-02 Cy\n");
     dir.write("config.cfg", "PlayerName=Bo\n");
     open(0, 9);
-    const auto& overlay = dynamic_cast<bexil::HighScoreOverlay&>(*group("highScoreOverlay"));
+    const auto& overlay =
+        dynamic_cast<bexil::scores::HighScoreOverlay&>(*group("highScoreOverlay"));
     const auto scoreThenEnd = [&](const char* rank)
     {
         press({Key::Up});

@@ -1,8 +1,8 @@
 #include "bexil/MenuScene.hpp"
 
-#include "bexil/HighScoreTableView.hpp"
-#include "bexil/HighScores.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
+#include "bexil/scores/HighScoreTableView.hpp"
+#include "bexil/scores/HighScores.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "support/MenuHarness.hpp"
@@ -84,7 +84,7 @@ TEST_F(MenuSceneTest, ModeAndLevelReachTheGameWhichReturnsToTheMainMenuThenBackW
 
 TEST_F(MenuSceneTest, HighScoresShowOneModeAtATimeAsLastSavedAndBackReturns)
 {
-    bexil::HighScores scores;
+    bexil::scores::HighScores scores;
     scores.table(1).add({70, 2, "2026-03-04", "Ada"});
     ASSERT_TRUE(scores.save());
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return});

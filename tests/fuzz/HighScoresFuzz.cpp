@@ -1,6 +1,6 @@
 // The high score file reader: any bytes as the file give two tables of good entries only, best
 // first, with every good line kept, and a save that reads back as the same tables.
-#include "bexil/HighScores.hpp"
+#include "bexil/scores/HighScores.hpp"
 #include "fuzz/FuzzSupport.hpp"
 #include "lib/Configuration.hpp"
 #include "support/TempDir.hpp"
@@ -10,8 +10,8 @@
 namespace
 {
 
-using bexil::HighScores;
 using bexil::fuzz::check;
+using bexil::scores::HighScores;
 
 std::size_t entryCount(const HighScores& scores)
 {
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t good = 0;
     for (std::size_t mode = 0; mode < HighScores::ModeCount; ++mode)
     {
-        for (std::size_t rank = 0; rank < bexil::HighScoreTable::Size; ++rank)
+        for (std::size_t rank = 0; rank < bexil::scores::HighScoreTable::Size; ++rank)
         {
             if (HighScores::parseEntry(file.getValue(HighScores::key(mode, rank))))
                 ++good;

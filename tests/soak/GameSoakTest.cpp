@@ -4,7 +4,7 @@
 // plain numbers (and the name last entered for a high score).
 #include "bexil/BexilProgramController.hpp"
 #include "bexil/GameScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Randomizer.hpp"
@@ -93,7 +93,7 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
             .forEach(
                 [&](const auto& entry)
                 {
-                    if (entry.first == bexil::Settings::PlayerName)
+                    if (entry.first == bexil::settings::Settings::PlayerName)
                     {
                         EXPECT_FALSE(entry.second.empty()) << when;
                         return;

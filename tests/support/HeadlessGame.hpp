@@ -1,8 +1,8 @@
 #pragma once
 
 #include "bexil/GameScene.hpp"
-#include "bexil/HighScoreOverlay.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/scores/HighScoreOverlay.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -48,8 +48,8 @@ struct Headless
 inline std::shared_ptr<GameScene> headlessGame(int mode = 0, int startLevel = 0)
 {
     lib::Configuration table(":HeadlessGame");
-    Settings::GameMode.store(table, mode);
-    Settings::StartLevel.store(table, startLevel);
+    settings::Settings::GameMode.store(table, mode);
+    settings::Settings::StartLevel.store(table, startLevel);
     return std::make_shared<GameScene>("GameScene", ":HeadlessGame");
 }
 
@@ -67,7 +67,7 @@ inline void endGame(GameScene& game)
 inline bool showsHighScore(const GameScene& game)
 {
     for (const auto& child : game.children())
-        if (dynamic_cast<const HighScoreOverlay*>(child.get()) != nullptr)
+        if (dynamic_cast<const scores::HighScoreOverlay*>(child.get()) != nullptr)
             return child->isVisible();
     throw std::logic_error("no high score overlay");
 }

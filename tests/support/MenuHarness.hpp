@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bexil/MenuScene.hpp"
-#include "bexil/Settings.hpp"
+#include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuStep.hpp"
@@ -55,8 +55,9 @@ public:
     static std::string storedKeys()
     {
         std::string keys;
-        for (const bexil::Setting& key : bexil::Settings::Keys)
-            keys += lib::Configuration(bexil::Settings::ConfigFile).getValue(key.key) + " ";
+        for (const bexil::settings::Setting& key : bexil::settings::Settings::Keys)
+            keys +=
+                lib::Configuration(bexil::settings::Settings::ConfigFile).getValue(key.key) + " ";
         return keys;
     }
     // The choose control of a page.

@@ -1,6 +1,6 @@
 #include "tools/artgen/AtlasArt.hpp"
 
-#include "bexil/LookAtlas.hpp"
+#include "bexil/look/LookAtlas.hpp"
 #include "tools/artgen/Canvas.hpp"
 
 namespace artgen
@@ -9,8 +9,8 @@ namespace artgen
 namespace
 {
 
-using bexil::AtlasFrame;
-using bexil::LookAtlas;
+using bexil::look::AtlasFrame;
+using bexil::look::LookAtlas;
 
 const Colour RimColour = rgb(14, 10, 30);
 // The light comes from the top left, as on the title screen's tokens.

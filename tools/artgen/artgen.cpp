@@ -1,7 +1,7 @@
 // artgen: draws the game's pictures and desktop icons with plain pixel maths (no window, no
 // GPU, no fonts) and writes them as PNG files. Shapes are signed distance functions, so every
 // edge is antialiased by its exact coverage. Usage: artgen DATA_FOLDER
-#include "bexil/LookAtlas.hpp"
+#include "bexil/look/LookAtlas.hpp"
 #include "tools/artgen/AtlasArt.hpp"
 #include "tools/artgen/Canvas.hpp"
 #include "tools/artgen/MenuArt.hpp"
@@ -44,7 +44,8 @@ int main(int argc, char** argv)
     Canvas icon64(64, 64, {256.f, 256.f}), icon256(256, 256, {256.f, 256.f});
     artgen::drawIcon(icon64);
     artgen::drawIcon(icon256);
-    constexpr unsigned atlasWidth = bexil::LookAtlas::Width, atlasHeight = bexil::LookAtlas::Height;
+    constexpr unsigned atlasWidth = bexil::look::LookAtlas::Width,
+                       atlasHeight = bexil::look::LookAtlas::Height;
     Canvas atlas(atlasWidth, atlasHeight,
                  {static_cast<float>(atlasWidth), static_cast<float>(atlasHeight)});
     artgen::drawAtlas(atlas);

@@ -1,0 +1,91 @@
+#include "bexil/computer/DemoScene.hpp"
+
+#include "lib/Configuration.hpp"
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <string>
+
+namespace bexil::computer
+{
+
+namespace
+{
+
+// The demo's own game: token mode from the first level, whatever the player chose last.
+constexpr const char* DemoGameTable = ":DemoGame";
+// The pace of the computer's presses: a quick human.
+const sf::Time PressDelay = sf::milliseconds(300);
+// How long the final board stays up before the menu comes back.
+const sf::Time FinalBoard = sf::seconds(4.f);
+// The board's bottom-left corner never holds a token.
+const sf::Vector2f DemoTextCentre(390.f, 1700.f);
+
+const std::string& menuSceneName()
+{
+    static const std::string name = "MenuScene";
+    return name;
+}
+
+} // namespace
+
+DemoScene::DemoScene()
+    : GameScene(SceneName, DemoGameTable, PlayedBy::Computer)
+    , m_computer(*this, PressDelay)
+{
+}
+
+DemoScene::~DemoScene() = default;
+
+void DemoScene::onInit()
+{
+    GameScene::onInit();
+    lib::Configuration game(DemoGameTable);
+    settings::Settings::GameMode.store(game, TokenMode);
+    settings::Settings::StartLevel.store(game, 0);
+
+    const std::shared_ptr<lib::scn::draw::Renderizable> demo = createText("demoText");
+    sf::Text& text = *demo->getAsText();
+    text.setFont(
+        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
+    text.setString("DEMO");
+    text.setCharacterSize(200);
+    text.setFillColor(sf::Color::Yellow);
+    demo->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
+}
+
+void DemoScene::onEnterScene()
+{
+    GameScene::onEnterScene();
+    m_over = false;
+}
+
+void DemoScene::update()
+{
+    GameScene::update();
+    m_computer.update();
+    if (gameState() != GameState::GameOver)
+        return;
+    if (!m_over)
+    {
+        m_over = true;
+        m_sinceGameOver.restart();
+    }
+    else if (m_sinceGameOver.getElapsedTime() >= FinalBoard)
+    {
+        sceneManager()->changeScene(menuSceneName());
+    }
+}
+
+void DemoScene::onKeyPressed(sf::Event::KeyEvent)
+{
+    sceneManager()->changeScene(menuSceneName());
+}
+
+void DemoScene::onFocusLost() {}
+
+} // namespace bexil::computer

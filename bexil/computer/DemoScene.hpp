@@ -1,0 +1,39 @@
+#pragma once
+
+#include "bexil/GameScene.hpp"
+#include "bexil/computer/ComputerPlayer.hpp"
+#include "lib/Clock.hpp"
+
+#include <memory>
+
+namespace bexil::computer
+{
+
+// The scene "DemoScene": a token game from the first level that the computer player plays,
+// with "DEMO" over the board. The menu scene starts it after a while without a key; any key
+// returns to "MenuScene" at once, and so does the end of the game, a few seconds after GAME
+// OVER. It sounds like any game: the game's effects and music, at the player's volumes. A demo
+// reads its game from a table of its own and writes nothing: neither the player's settings nor
+// a high score, which it never enters.
+class DemoScene : public GameScene
+{
+public:
+    DemoScene();
+    ~DemoScene() override;
+
+    void onInit() override;
+    void onEnterScene() override;
+    void update() override;
+    void onKeyPressed(sf::Event::KeyEvent key) override;
+    // A demo plays on while nobody is looking.
+    void onFocusLost() override;
+
+    static constexpr const char* SceneName = "DemoScene";
+
+private:
+    ComputerPlayer m_computer;
+    lib::Clock m_sinceGameOver;
+    bool m_over = false;
+};
+
+} // namespace bexil::computer

@@ -1,0 +1,403 @@
+#include "bexil/look/EffectsLayer.hpp"
+
+#include "bexil/look/LookAtlas.hpp"
+#include "lib/Clock.hpp"
+#include "lib/core/Window.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace bexil::look
+{
+
+namespace
+{
+
+const sf::Vector2f ViewSize(2000.f, 2000.f);
+constexpr float TwoPi = 6.2831853f;
+constexpr std::size_t ParticlesPerBurst = 8;
+// Sizes on screen, in pixels, whatever the window's shape.
+constexpr float PanelBorderPixels = 26.f;
+constexpr float ParticlePixels = 26.f;
+constexpr float ParticleSpeed = 260.f;
+constexpr float PopupRise = 150.f;
+const sf::Vector2f PanelPadding(36.f, 28.f);
+
+constexpr unsigned int PopupSize = 58;
+constexpr unsigned int ComboSize = 90;
+constexpr unsigned int BannerSize = 120;
+constexpr unsigned int FinalScoreSize = 90;
+// Between the score panels and the centre square.
+const sf::Vector2f BannerCentre(1000.f, 560.f);
+const sf::Vector2f FinalScoreCentre(1000.f, 1500.f);
+
+float secondsSince(sf::Time born, sf::Time now)
+{
+    return (now - born).asSeconds();
+}
+
+sf::Uint8 alphaOf(float opacity)
+{
+    const float clamped = opacity < 0.f ? 0.f : opacity > 1.f ? 1.f : opacity;
+    return static_cast<sf::Uint8>(clamped * 255.f + 0.5f);
+}
+
+sf::Color withAlpha(sf::Color colour, float opacity)
+{
+    colour.a = alphaOf(opacity * static_cast<float>(colour.a) / 255.f);
+    return colour;
+}
+
+void quad(sf::VertexArray& vertices, const sf::FloatRect& to, const sf::FloatRect& from,
+          const sf::Color& colour)
+{
+    const sf::Vector2f p[4] = {{to.left, to.top},
+                               {to.left + to.width, to.top},
+                               {to.left + to.width, to.top + to.height},
+                               {to.left, to.top + to.height}};
+    const sf::Vector2f t[4] = {{from.left, from.top},
+                               {from.left + from.width, from.top},
+                               {from.left + from.width, from.top + from.height},
+                               {from.left, from.top + from.height}};
+    for (const int i : {0, 1, 2, 0, 2, 3})
+        vertices.append({p[i], colour, t[i]});
+}
+
+sf::FloatRect frameRect(const AtlasFrame& frame)
+{
+    return {static_cast<float>(frame.left), static_cast<float>(frame.top),
+            static_cast<float>(frame.width), static_cast<float>(frame.height)};
+}
+
+// The panel frame in nine slices: the corners keep their shape on screen, the rest stretches.
+void ninePatch(sf::VertexArray& vertices, const sf::FloatRect& to, sf::Vector2f border,
+               const sf::Color& colour)
+{
+    const sf::FloatRect frame = frameRect(LookAtlas::panel());
+    const auto b = static_cast<float>(LookAtlas::PanelBorder);
+    const float xs[4] = {to.left, to.left + border.x, to.left + to.width - border.x,
+                         to.left + to.width};
+    const float ys[4] = {to.top, to.top + border.y, to.top + to.height - border.y,
+                         to.top + to.height};
+    const float us[4] = {frame.left, frame.left + b, frame.left + frame.width - b,
+                         frame.left + frame.width};
+    const float vs[4] = {frame.top, frame.top + b, frame.top + frame.height - b,
+                         frame.top + frame.height};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            quad(vertices, {xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]},
+                 {us[i], vs[j], us[i + 1] - us[i], vs[j + 1] - vs[j]}, colour);
+}
+
+// The box around the group's texts, in the group's parent's coordinates.
+sf::FloatRect textBounds(const lib::scn::draw::RenderGroup& group)
+{
+    float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
+    for (const auto& child : group.children())
+    {
+        const auto* leaf = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
+        if (leaf == nullptr || leaf->getAsText() == nullptr)
+            continue;
+        const sf::FloatRect b =
+            group.getTransform().transformRect(leaf->getAsText()->getGlobalBounds());
+        left = std::min(left, b.left);
+        top = std::min(top, b.top);
+        right = std::max(right, b.left + b.width);
+        bottom = std::max(bottom, b.top + b.height);
+    }
+    return {left, top, right - left, bottom - top};
+}
+
+sf::FloatRect around(sf::Vector2f centre, sf::Vector2f half)
+{
+    return {centre.x - half.x, centre.y - half.y, half.x * 2.f, half.y * 2.f};
+}
+
+sf::FloatRect grown(const sf::FloatRect& r, sf::Vector2f by)
+{
+    return {r.left - by.x, r.top - by.y, r.width + 2.f * by.x, r.height + 2.f * by.y};
+}
+
+void setUp(sf::Text& text, const sf::Font& font, unsigned int size, const sf::Color& colour)
+{
+    text.setFont(font);
+    text.setCharacterSize(size);
+    text.setFillColor(colour);
+    text.setOutlineColor(sf::Color(14, 10, 30));
+    text.setOutlineThickness(static_cast<float>(size) * 0.06f);
+}
+
+// Centres the text's box on the point.
+void centre(sf::Text& text, sf::Vector2f at)
+{
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(bounds.left + bounds.width * 0.5f, bounds.top + bounds.height * 0.5f);
+    text.setPosition(at);
+}
+
+} // namespace
+
+EffectsLayer::EffectsLayer(const sf::Texture& atlas, const sf::Font& font)
+    : RenderGroup("effects")
+    , m_atlas(atlas)
+    , m_shaded(sf::Triangles)
+    , m_glowing(sf::Triangles)
+{
+    for (Popup& popup : m_popups)
+        setUp(popup.text, font, PopupSize, sf::Color(255, 240, 140));
+    setUp(m_combo.text, font, ComboSize, sf::Color(255, 170, 60));
+    setUp(m_banner.text, font, BannerSize, sf::Color::White);
+    setUp(m_finalScore, font, FinalScoreSize, sf::Color::White);
+    // Room for everything at once, so that no frame grows the arrays.
+    const std::size_t quads = 2 * m_flashes.size() + m_particles.size() + 4 * 9 + 1;
+    m_shaded.resize(quads * 6);
+    m_shaded.clear();
+    m_glowing.resize(quads * 6);
+    m_glowing.clear();
+}
+
+void EffectsLayer::setPanelGroups(const lib::scn::draw::RenderGroup* left,
+                                  const lib::scn::draw::RenderGroup* right)
+{
+    m_leftTexts = left;
+    m_rightTexts = right;
+}
+
+void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points)
+{
+    const sf::Time now = lib::Clock::now();
+    Flash& flash = m_flashes[m_nextFlash];
+    m_nextFlash = (m_nextFlash + 1) % m_flashes.size();
+    flash = {now, cell, colour, true, true};
+    const sf::Vector2f middle(cell.left + cell.width * 0.5f, cell.top + cell.height * 0.5f);
+    for (std::size_t i = 0; i < ParticlesPerBurst; ++i)
+    {
+        Particle& particle = m_particles[m_nextParticle];
+        m_nextParticle = (m_nextParticle + 1) % m_particles.size();
+        // Evenly round, each burst turned a little from the last.
+        const float angle = TwoPi *
+                            (static_cast<float>(i) + 0.37f * static_cast<float>(m_nextFlash)) /
+                            static_cast<float>(ParticlesPerBurst);
+        const float speed = ParticleSpeed * (0.75f + 0.25f * static_cast<float>(i % 3));
+        // Lighter than the token, so that dark colours still spark on dark cells.
+        const sf::Color light(static_cast<sf::Uint8>((colour.r + 255) / 2),
+                              static_cast<sf::Uint8>((colour.g + 255) / 2),
+                              static_cast<sf::Uint8>((colour.b + 255) / 2));
+        particle = {now, middle, {std::cos(angle) * speed, std::sin(angle) * speed}, light, true};
+    }
+    char string[16];
+    std::snprintf(string, sizeof string, "+%u", static_cast<unsigned int>(points));
+    Popup& popup = m_popups[m_nextPopup];
+    m_nextPopup = (m_nextPopup + 1) % m_popups.size();
+    startPopup(popup, middle, string, now);
+}
+
+void EffectsLayer::combo(const sf::FloatRect& cell, std::uint32_t inARow)
+{
+    char string[24];
+    std::snprintf(string, sizeof string, "COMBO x%u", static_cast<unsigned int>(inARow));
+    startPopup(m_combo, {cell.left + cell.width * 0.5f, cell.top - cell.height * 0.3f}, string,
+               lib::Clock::now());
+}
+
+void EffectsLayer::flash(const sf::FloatRect& cell)
+{
+    Flash& flash = m_flashes[m_nextFlash];
+    m_nextFlash = (m_nextFlash + 1) % m_flashes.size();
+    flash = {lib::Clock::now(), cell, sf::Color::White, true, true};
+}
+
+void EffectsLayer::banner(std::uint32_t levelShown)
+{
+    char string[24];
+    std::snprintf(string, sizeof string, "Level %u", static_cast<unsigned int>(levelShown));
+    startPopup(m_banner, BannerCentre, string, lib::Clock::now());
+}
+
+void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now)
+{
+    popup.text.setString(string);
+    centre(popup.text, at);
+    popup.at = at;
+    popup.born = now;
+    popup.live = true;
+}
+
+void EffectsLayer::setPaused(bool paused)
+{
+    m_paused = paused;
+}
+
+void EffectsLayer::showGameOver(std::uint32_t score, std::uint32_t levelShown)
+{
+    char string[48];
+    std::snprintf(string, sizeof string, "Score %05u  Level %u", static_cast<unsigned int>(score),
+                  static_cast<unsigned int>(levelShown));
+    m_finalScore.setString(string);
+    centre(m_finalScore, FinalScoreCentre);
+    m_gameOver = true;
+}
+
+void EffectsLayer::clear()
+{
+    for (Particle& particle : m_particles)
+        particle.live = false;
+    for (Flash& flash : m_flashes)
+        flash.live = false;
+    for (Popup& popup : m_popups)
+        popup.live = false;
+    m_combo.live = m_banner.live = false;
+    m_paused = m_gameOver = false;
+}
+
+std::size_t EffectsLayer::liveParticles() const
+{
+    const sf::Time now = lib::Clock::now();
+    std::size_t count = 0;
+    for (const Particle& particle : m_particles)
+        count += particle.live && secondsSince(particle.born, now) < BurstSeconds ? 1u : 0u;
+    return count;
+}
+
+bool EffectsLayer::bannerShowing() const
+{
+    return m_banner.live && secondsSince(m_banner.born, lib::Clock::now()) < BannerSeconds;
+}
+
+void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
+{
+    m_shaded.clear();
+    m_glowing.clear();
+    const sf::FloatRect white = frameRect(LookAtlas::white());
+    if (m_paused || m_gameOver)
+        quad(m_shaded, {{0.f, 0.f}, ViewSize}, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
+    const sf::Vector2f border = pixel * PanelBorderPixels;
+    for (const lib::scn::draw::RenderGroup* texts : {m_leftTexts, m_rightTexts})
+        if (texts != nullptr)
+            ninePatch(m_shaded, grown(textBounds(*texts), PanelPadding), border, sf::Color::White);
+    if (m_banner.live)
+    {
+        const float age = secondsSince(m_banner.born, now);
+        m_banner.live = age < BannerSeconds;
+        const float opacity = std::min(age / 0.15f, (BannerSeconds - age) / 0.3f);
+        m_banner.text.setFillColor(withAlpha(sf::Color::White, opacity));
+        m_banner.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
+        if (m_banner.live)
+            ninePatch(m_shaded, grown(m_banner.text.getGlobalBounds(), pixel * 20.f), border,
+                      withAlpha(sf::Color::White, opacity));
+    }
+    if (m_gameOver)
+        ninePatch(m_shaded, grown(m_finalScore.getGlobalBounds(), pixel * 24.f), border,
+                  sf::Color::White);
+
+    for (Flash& flash : m_flashes)
+    {
+        if (!flash.live)
+            continue;
+        const float u = secondsSince(flash.born, now) / FlashSeconds;
+        flash.live = u < 1.f;
+        if (!flash.live)
+            continue;
+        const sf::Vector2f middle(flash.cell.left + flash.cell.width * 0.5f,
+                                  flash.cell.top + flash.cell.height * 0.5f);
+        const sf::Vector2f half(flash.cell.width, flash.cell.height);
+        if (flash.star)
+            quad(m_glowing, around(middle, half * (0.6f + 0.6f * u)), frameRect(LookAtlas::flash()),
+                 withAlpha(sf::Color(255, 255, 230), (1.f - u) * (1.f - u)));
+        quad(m_glowing, around(middle, half * 0.55f), frameRect(LookAtlas::spark()),
+             withAlpha(flash.star ? flash.colour : sf::Color::White, 1.f - u));
+    }
+    for (Particle& particle : m_particles)
+    {
+        if (!particle.live)
+            continue;
+        const float t = secondsSince(particle.born, now);
+        particle.live = t < BurstSeconds;
+        if (!particle.live)
+            continue;
+        // Slowing to a stop at the end of the burst.
+        const float travel = t - t * t / (2.f * BurstSeconds);
+        const sf::Vector2f at(particle.from.x + particle.velocity.x * travel * pixel.x,
+                              particle.from.y + particle.velocity.y * travel * pixel.y);
+        const float u = t / BurstSeconds;
+        quad(m_glowing, around(at, pixel * (ParticlePixels * (1.f - 0.5f * u))),
+             frameRect(LookAtlas::spark()), withAlpha(particle.colour, 1.f - u * u));
+    }
+}
+
+void EffectsLayer::moveTexts(sf::Time now)
+{
+    const auto rising = [now](Popup& popup, float seconds)
+    {
+        if (!popup.live)
+            return;
+        const float u = secondsSince(popup.born, now) / seconds;
+        popup.live = u < 1.f;
+        const float opacity = u < 0.5f ? 1.f : 2.f * (1.f - u);
+        popup.text.setPosition(popup.at.x, popup.at.y - PopupRise * u);
+        const sf::Color fill = popup.text.getFillColor();
+        popup.text.setFillColor(withAlpha(sf::Color(fill.r, fill.g, fill.b), opacity));
+        popup.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
+    };
+    for (Popup& popup : m_popups)
+        rising(popup, PopupSeconds);
+    rising(m_combo, PopupSeconds * 1.2f);
+}
+
+template <class Visit>
+void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) const
+{
+    sf::RenderStates local = states;
+    local.texture = &m_atlas;
+    if (m_shaded.getVertexCount() > 0)
+        visit(m_shaded, local);
+    local.blendMode = sf::BlendAdd;
+    if (m_glowing.getVertexCount() > 0)
+        visit(m_glowing, local);
+    for (const Popup& popup : m_popups)
+        if (popup.live)
+            visit(popup.text, states);
+    if (m_combo.live)
+        visit(m_combo.text, states);
+    if (m_banner.live)
+        visit(m_banner.text, states);
+    if (m_gameOver)
+        visit(m_finalScore, states);
+}
+
+void EffectsLayer::lastFrame(DrawnParts& parts) const
+{
+    forEachPart(sf::RenderStates::Default,
+                [&parts](const sf::Drawable& part, const sf::RenderStates& states)
+                { parts.emplace_back(&part, states); });
+}
+
+unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& states)
+{
+    if (!isVisible())
+        return 0;
+    const sf::Time now = lib::Clock::now();
+    const sf::Vector2f view = window->getView().getSize();
+    const sf::Vector2u size = window->getSize();
+    const sf::Vector2f pixel(view.x / static_cast<float>(size.x),
+                             view.y / static_cast<float>(size.y));
+    build(now, pixel);
+    moveTexts(now);
+    unsigned int drawn = 0;
+    forEachPart(states,
+                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates)
+                {
+                    window->draw(part, partStates);
+                    // Texts have an outline: two vertex arrays.
+                    drawn += dynamic_cast<const sf::Text*>(&part) != nullptr ? 2u : 1u;
+                });
+    window->countDrawCalls(drawn);
+    return drawn;
+}
+
+} // namespace bexil::look

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "lib/scn/draw/RenderGroup.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
+#include <SFML/System/Time.hpp>
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace sf
+{
+class Font;
+class Texture;
+} // namespace sf
+
+namespace bexil::look
+{
+
+// What the modern looks draw over the board: the score panels, the bursts of consumed tokens
+// with their "+N", the combo cue, the swap flash, the level banner, the pause dimming and the
+// game over screen. The game scene places it under its texts and tells
+// it what happened; every effect takes a slot of a fixed pool and is timed by lib::Clock, so
+// frames allocate nothing. The atlas and the font are borrowed: they must outlive the layer.
+// Coordinates are the game view's (2000 × 2000).
+class EffectsLayer : public lib::scn::draw::RenderGroup
+{
+public:
+    // How long the feedback lasts.
+    static constexpr float BurstSeconds = 0.45f;
+    static constexpr float PopupSeconds = 0.9f;
+    static constexpr float FlashSeconds = 0.3f;
+    static constexpr float BannerSeconds = 1.5f;
+
+    EffectsLayer(const sf::Texture& atlas, const sf::Font& font);
+
+    // The two groups of score texts, each drawn on a panel that fits its texts as they change;
+    // they must outlive the layer's drawing (null: no panel).
+    void setPanelGroups(const lib::scn::draw::RenderGroup* left,
+                        const lib::scn::draw::RenderGroup* right);
+    // A token consumed in that cell: a flash, particles of its colour and the points rising.
+    void burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points);
+    // The cue of a run of three or more, shown at the cell of its last token.
+    void combo(const sf::FloatRect& cell, std::uint32_t inARow);
+    // A short white flash over a cell (both pieces of a swap).
+    void flash(const sf::FloatRect& cell);
+    // "Level N" over the board for BannerSeconds.
+    void banner(std::uint32_t levelShown);
+    void setPaused(bool paused);
+    // Darkens the board and shows the final score and level under "GAME OVER".
+    void showGameOver(std::uint32_t score, std::uint32_t levelShown);
+    // Back to a quiet board for a new game.
+    void clear();
+
+    // What is showing now, for tests and the benchmark.
+    std::size_t liveParticles() const;
+    bool bannerShowing() const;
+    const sf::Text& popupText(std::size_t slot) const { return m_popups[slot].text; }
+
+    // What the last frame drew, in order, with the states it drew each part with: for the
+    // benchmark's copy of the frame drawn without the engine.
+    using DrawnParts = std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>;
+    void lastFrame(DrawnParts& parts) const;
+
+    unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
+
+private:
+    struct Particle
+    {
+        sf::Time born;
+        sf::Vector2f from, velocity;
+        sf::Color colour;
+        bool live = false;
+    };
+    struct Flash
+    {
+        sf::Time born;
+        sf::FloatRect cell;
+        sf::Color colour;
+        bool star = false;
+        bool live = false;
+    };
+    struct Popup
+    {
+        sf::Time born;
+        sf::Vector2f at;
+        sf::Text text;
+        bool live = false;
+    };
+
+    void build(sf::Time now, sf::Vector2f pixel);
+    // The pop-ups rise and fade; those past their time end.
+    void moveTexts(sf::Time now);
+    // The vertex arrays and texts to draw now, in order, each with its states.
+    template <class Visit>
+    void forEachPart(const sf::RenderStates& states, Visit visit) const;
+    void startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now);
+
+    const sf::Texture& m_atlas;
+    sf::VertexArray m_shaded;  // alpha blended: panels and dimming
+    sf::VertexArray m_glowing; // added: flashes, particles, glows
+    std::array<Particle, 64> m_particles;
+    std::array<Flash, 24> m_flashes;
+    std::array<Popup, 8> m_popups;
+    Popup m_combo;
+    Popup m_banner;
+    sf::Text m_finalScore;
+    const lib::scn::draw::RenderGroup* m_leftTexts = nullptr;
+    const lib::scn::draw::RenderGroup* m_rightTexts = nullptr;
+    std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;
+    bool m_paused = false, m_gameOver = false;
+};
+
+} // namespace bexil::look

@@ -1,0 +1,192 @@
+#include "bexil/scores/HighScoreOverlay.hpp"
+
+#include "bexil/scores/HighScoreTableView.hpp"
+#include "bexil/settings/Settings.hpp"
+#include "lib/core/Platform.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <ctime>
+
+namespace bexil::scores
+{
+
+namespace
+{
+
+using lib::scn::draw::Alignment;
+using lib::scn::draw::RenderGroup;
+using lib::scn::draw::Renderizable;
+
+const sf::Color Backdrop(0, 0, 0, 235);
+const sf::Color Bright(255, 255, 255);
+const sf::Color Gold(255, 215, 0);
+const sf::Color Dim(170, 170, 190);
+const sf::Color Warning(255, 110, 90);
+constexpr unsigned int TableSize = 56;
+constexpr float TableTop = 680.f;
+constexpr const char* ModeNames[HighScores::ModeCount] = {"token mode", "time mode"};
+// Offered when neither a last name nor the login name gives one.
+constexpr const char* AnyName = "Player";
+
+sf::String fromUtf8(const std::string& text)
+{
+    return sf::String::fromUtf8(text.begin(), text.end());
+}
+
+// The local date as YYYY-MM-DD.
+std::string today()
+{
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    char text[16] = "";
+    if (local == nullptr || std::strftime(text, sizeof text, "%Y-%m-%d", local) != 10)
+        return "1970-01-01";
+    return text;
+}
+
+} // namespace
+
+HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& viewSize)
+    : RenderGroup("highScoreOverlay")
+    , m_font(font)
+    , m_middle(viewSize.x * 0.5f)
+    , m_settings(settings::Settings::ConfigFile)
+{
+    createSpriteShape("highScoreBackdrop", viewSize)->setColor(Backdrop);
+    setLine(*addLine(*this, "highScoreGameOver", 130, Bright, 110.f), "GAME OVER");
+    setLine(*addLine(*this, "highScoreTitle", 170, Gold, 280.f), "NEW HIGH SCORE");
+    m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
+
+    m_naming = createNewRenderGroup("highScoreNaming");
+    setLine(*addLine(*m_naming, "highScoreNameLabel", 80, Dim, 720.f), "Your name");
+    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 840.f);
+    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1060.f);
+
+    m_showing = createNewRenderGroup("highScoreShowing");
+    m_table = std::make_shared<HighScoreTableView>("highScoreTable", font, TableSize,
+                                                   HighScoreTableView::Colours{Dim, Bright, Gold});
+    m_table->setPosition(m_middle, TableTop);
+    m_showing->addRenderGroup(m_table);
+    setLine(*addLine(*m_showing, "highScoreAnyKey", 60, Dim, 1640.f), "Press any key");
+
+    m_saveFailed = addLine(*this, "highScoreSaveFailed", 50, Warning, 1820.f);
+    setLine(*m_saveFailed, "The high scores could not be saved");
+    close();
+}
+
+HighScoreOverlay::~HighScoreOverlay() = default;
+
+bool HighScoreOverlay::gameEnded(std::size_t gameMode, std::uint32_t score, std::uint32_t level)
+{
+    close();
+    m_highScores.load();
+    const auto rank = m_highScores.table(gameMode).rankFor(score);
+    if (!rank)
+        return false;
+    m_gameMode = gameMode;
+    m_entry = {score, level, today(), std::string()};
+
+    std::string start = m_settings.getValue(settings::Settings::PlayerName);
+    if (start.empty())
+        start = lib::core::Platform::loginName();
+    m_nameEntry.reset(start);
+    if (m_nameEntry.name().empty())
+        m_nameEntry.reset(AnyName);
+    m_startName = m_nameEntry.name();
+
+    setLine(*m_rankLine, "Rank " + std::to_string(*rank + 1) + " in " + ModeNames[gameMode]);
+    setLine(*m_hint, fromUtf8("Return keeps it, Escape keeps " + m_startName));
+    showName();
+    m_step = Step::Waiting;
+    return true;
+}
+
+void HighScoreOverlay::open()
+{
+    if (m_step != Step::Waiting)
+        return;
+    m_step = Step::Naming;
+    m_typing = false;
+    m_naming->setVisible(true);
+    m_showing->setVisible(false);
+    setVisible(true);
+}
+
+bool HighScoreOverlay::onKeyPressed(sf::Keyboard::Key key)
+{
+    switch (m_step)
+    {
+    case Step::Closed:
+        return false;
+    case Step::Waiting:
+        open();
+        return true;
+    case Step::Naming:
+        m_typing = true;
+        if (key == sf::Keyboard::Return)
+            confirm(m_nameEntry.name().empty() ? m_startName : m_nameEntry.name());
+        else if (key == sf::Keyboard::Escape)
+            confirm(m_startName);
+        return true;
+    case Step::Showing:
+        close();
+        return false;
+    }
+    return false;
+}
+
+void HighScoreOverlay::onTextEntered(sf::Uint32 character)
+{
+    if (m_step == Step::Naming && m_typing && m_nameEntry.type(character))
+        showName();
+}
+
+void HighScoreOverlay::close()
+{
+    m_step = Step::Closed;
+    m_saveFailed->setVisible(false);
+    setVisible(false);
+}
+
+void HighScoreOverlay::confirm(const std::string& name)
+{
+    m_entry.name = name;
+    HighScoreTable& table = m_highScores.table(m_gameMode);
+    const auto rank = table.add(m_entry);
+    m_saveFailed->setVisible(!m_highScores.save());
+    m_settings.value(settings::Settings::PlayerName, name, true);
+    m_table->show(table, rank);
+    m_naming->setVisible(false);
+    m_showing->setVisible(true);
+    m_step = Step::Showing;
+}
+
+void HighScoreOverlay::showName()
+{
+    // The underscore stands for the cursor, at the end where typing goes.
+    setLine(*m_nameField, sf::String(m_nameEntry.text() + static_cast<sf::Uint32>('_')));
+}
+
+std::shared_ptr<Renderizable> HighScoreOverlay::addLine(RenderGroup& group, const char* name,
+                                                        unsigned int size, const sf::Color& colour,
+                                                        float y)
+{
+    std::shared_ptr<Renderizable> line = group.createText(name);
+    sf::Text& text = *line->getAsText();
+    text.setFont(m_font);
+    text.setCharacterSize(size);
+    text.setFillColor(colour);
+    line->transformable()->setPosition(m_middle, y);
+    return line;
+}
+
+void HighScoreOverlay::setLine(Renderizable& line, const sf::String& text)
+{
+    line.getAsText()->setString(text);
+    line.setPositionX(m_middle, Alignment::Center);
+}
+
+} // namespace bexil::scores

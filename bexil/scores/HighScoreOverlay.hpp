@@ -1,0 +1,103 @@
+#pragma once
+
+#include "bexil/scores/HighScores.hpp"
+#include "bexil/scores/NameEntry.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/scn/draw/RenderGroup.hpp"
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/System/String.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Keyboard.hpp>
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace sf
+{
+class Font;
+}
+
+namespace lib::scn::draw
+{
+class Renderizable;
+}
+
+namespace bexil::scores
+{
+
+class HighScoreTableView;
+
+// What follows GAME OVER when the game's score enters its mode's high score table: "NEW HIGH
+// SCORE" with the rank and a name field, then the table with the new line highlighted. The
+// field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
+// first time; Return keeps what was typed, Escape the name the field started with. The entry is
+// saved as soon as the name is confirmed.
+//
+// The game scene holds it as its top group, tells it when a game ends and when GAME OVER has
+// been up long enough, and hands it the new key presses and the text typed from then on.
+class HighScoreOverlay : public lib::scn::draw::RenderGroup
+{
+public:
+    enum class Step
+    {
+        Closed,  // nothing to show: the game did not enter the table
+        Waiting, // the game entered; GAME OVER is still up alone
+        Naming,  // "NEW HIGH SCORE" and the name field
+        Showing  // the table with the new line
+    };
+
+    // The font must outlive the overlay.
+    HighScoreOverlay(const sf::Font& font, const sf::Vector2f& viewSize);
+    ~HighScoreOverlay() override;
+
+    // A game ended with that score, the level shown as the player saw it. True when it enters
+    // its mode's table; nothing is shown before open().
+    bool gameEnded(std::size_t gameMode, std::uint32_t score, std::uint32_t level);
+    // GAME OVER has been up long enough: a game that entered asks for the name. Cheap when
+    // there is nothing to do, so it may be called every frame.
+    void open();
+    // A new press of a key once GAME OVER has been up long enough. False when the overlay has
+    // nothing more to show and the game may leave.
+    bool onKeyPressed(sf::Keyboard::Key key);
+    // Typing counts only after a new key press: a key held down as the game ended, repeating,
+    // must not fill the field.
+    void onTextEntered(sf::Uint32 character);
+    // Hidden and ready for the next game.
+    void close();
+
+    Step step() const { return m_step; }
+    const HighScoreTableView& tableView() const { return *m_table; }
+
+private:
+    void confirm(const std::string& name);
+    void showName();
+    // A centred line of text in the group, at that height.
+    std::shared_ptr<lib::scn::draw::Renderizable> addLine(lib::scn::draw::RenderGroup& group,
+                                                          const char* name, unsigned int size,
+                                                          const sf::Color& colour, float y);
+    void setLine(lib::scn::draw::Renderizable& line, const sf::String& text);
+
+    const sf::Font& m_font;
+    float m_middle;
+    HighScores m_highScores;
+    lib::Configuration m_settings;
+    NameEntry m_nameEntry;
+    std::string m_startName;
+    Step m_step = Step::Closed;
+    bool m_typing = false;
+    std::size_t m_gameMode = 0;
+    HighScoreEntry m_entry;
+
+    std::shared_ptr<lib::scn::draw::Renderizable> m_rankLine;
+    std::shared_ptr<lib::scn::draw::RenderGroup> m_naming;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_nameField;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
+    std::shared_ptr<lib::scn::draw::RenderGroup> m_showing;
+    std::shared_ptr<HighScoreTableView> m_table;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_saveFailed;
+};
+
+} // namespace bexil::scores

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <SFML/Config.hpp>
+
+#include <cstddef>
+#include <string>
+
+namespace bexil::scores
+{
+
+// The name typed for a high score. It is fed SFML's text events, so letters of any script come
+// as the player's keyboard layout makes them. It holds at most MaxLength characters; control
+// characters are ignored, Backspace (which SFML sends as the character 8) deletes the last one,
+// and "=" is refused because the high score file splits its lines at it. No window or font is
+// involved, so the rules stand on their own.
+class NameEntry
+{
+public:
+    using Text = std::basic_string<sf::Uint32>;
+
+    static constexpr std::size_t MaxLength = 12;
+
+    NameEntry();
+
+    // Starts again from that UTF-8 name: what the field refuses is dropped, and the rest is cut
+    // to MaxLength characters.
+    void reset(const std::string& name);
+    // One text event; true when the text changed.
+    bool type(sf::Uint32 character);
+    // What the field shows, ready for an sf::Text.
+    const Text& text() const { return m_text; }
+    // The typed name without spaces at its ends, in UTF-8; empty when nothing else was typed.
+    std::string name() const;
+
+    // True for a character that a name may hold.
+    static bool accepts(sf::Uint32 character);
+    // True for well-formed UTF-8 of 1 to MaxLength characters that the field accepts, with no
+    // space at either end: what name() can give.
+    static bool isValidName(const std::string& name);
+
+private:
+    Text m_text;
+};
+
+} // namespace bexil::scores

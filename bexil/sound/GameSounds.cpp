@@ -1,0 +1,136 @@
+#include "bexil/sound/GameSounds.hpp"
+
+#include "lib/scn/Resource.hpp"
+#include "lib/scn/ResourceManager.hpp"
+#include "lib/scn/SceneManager.hpp"
+
+#include <SFML/System/Time.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace bexil::sound
+{
+
+namespace
+{
+
+// Semitones above the first pop: a major pentatonic scale has no step that clashes, however
+// long the run.
+constexpr std::array<int, 11> PopSteps = {0, 2, 4, 7, 9, 12, 14, 16, 19, 21, 24};
+const sf::Time PopSpacing = sf::milliseconds(60);
+
+} // namespace
+
+void GameSounds::bind(lib::scn::SceneManager& sceneManager)
+{
+    m_audio = &sceneManager.audio();
+    const lib::scn::ResourceManager& resources = *sceneManager.resourceManager();
+    const auto cue = [this, &resources](const char* name, std::size_t voices)
+    { return m_audio->cue(*resources.getResource(name), voices); };
+    // Voices for the effects that can come quicker than they last.
+    m_arrive = cue("game_scene.arrive", 2);
+    m_warning = cue("game_scene.warning", 1);
+    m_turn = cue("game_scene.turn", 2);
+    m_move = cue("game_scene.move", 2);
+    m_launch = cue("game_scene.launch", 2);
+    m_pop = cue("game_scene.pop", 6);
+    m_swap = cue("game_scene.swap", 2);
+    m_level = cue("game_scene.level", 1);
+    m_pause = cue("game_scene.pause", 1);
+    m_resume = cue("game_scene.resume", 1);
+    m_gameOver = cue("game_scene.gameOver", 1);
+    m_music = resources.getResource("game_scene.music")->getAsMusic();
+    for (std::size_t i = 0; i < PopSteps.size(); ++i)
+        m_popPitches[i] = static_cast<float>(std::pow(2.0, PopSteps[i] / 12.0));
+}
+
+void GameSounds::play(const Cue& cue) const
+{
+    if (m_audio != nullptr)
+        m_audio->play(cue);
+}
+
+void GameSounds::startMusic()
+{
+    if (m_audio != nullptr)
+        m_audio->playMusic(m_music);
+}
+
+void GameSounds::arrive()
+{
+    play(m_arrive);
+}
+
+void GameSounds::warning()
+{
+    play(m_warning);
+}
+
+void GameSounds::turn()
+{
+    play(m_turn);
+}
+
+void GameSounds::move()
+{
+    play(m_move);
+}
+
+void GameSounds::launch()
+{
+    play(m_launch);
+}
+
+void GameSounds::pop(std::uint32_t place)
+{
+    if (m_audio == nullptr || place == 0)
+        return;
+    const std::size_t step = std::min<std::size_t>(place - 1, PopSteps.size() - 1);
+    m_audio->play(m_pop, m_popPitches[step], PopSpacing * static_cast<float>(place - 1));
+}
+
+void GameSounds::swap()
+{
+    play(m_swap);
+}
+
+void GameSounds::level()
+{
+    play(m_level);
+}
+
+void GameSounds::pause()
+{
+    play(m_pause);
+    if (m_audio != nullptr)
+        m_audio->pauseMusic();
+}
+
+void GameSounds::resume()
+{
+    play(m_resume);
+    if (m_audio != nullptr)
+        m_audio->resumeMusic();
+}
+
+void GameSounds::gameOver()
+{
+    play(m_gameOver);
+    if (m_audio != nullptr)
+        m_audio->pauseMusic();
+}
+
+int GameSounds::volume(const settings::Setting& setting, lib::Configuration& table)
+{
+    const int stored = setting.read(table);
+    return stored >= 0 && stored <= 10 ? stored : setting.reset(table);
+}
+
+void GameSounds::applyVolumes(lib::scn::Audio& audio, lib::Configuration& table)
+{
+    audio.setSoundVolume(volume(settings::Settings::SoundVolume, table));
+    audio.setMusicVolume(volume(settings::Settings::MusicVolume, table));
+}
+
+} // namespace bexil::sound

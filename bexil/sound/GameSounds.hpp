@@ -1,0 +1,68 @@
+#pragma once
+
+#include "bexil/settings/Settings.hpp"
+#include "lib/Configuration.hpp"
+#include "lib/scn/Audio.hpp"
+
+#include <array>
+#include <cstdint>
+
+namespace sf
+{
+class Music;
+}
+
+namespace lib::scn
+{
+class SceneManager;
+}
+
+namespace bexil::sound
+{
+
+// What a game sounds like: an effect for each of the game's events, and the game's music
+// track, which pauses with the game. Silent until bound, and wherever the sound device or a
+// sound file is missing. Playing allocates nothing.
+class GameSounds
+{
+public:
+    // Binds the game's sounds of the scene manager's resources to players of its audio, which
+    // must outlive this object.
+    void bind(lib::scn::SceneManager& sceneManager);
+
+    // The game's track, from its start.
+    void startMusic();
+    void arrive();
+    // A lane whose next token ends the game.
+    void warning();
+    void turn();
+    void move();
+    void launch();
+    // The token at `place` (1 for the first) of a run: each a little later and higher than the
+    // one before, up a pentatonic scale.
+    void pop(std::uint32_t place);
+    void swap();
+    void level();
+    void pause();
+    void resume();
+    void gameOver();
+
+    // A stored volume: its setting's value when it is one of 0 to 10, else the default, which
+    // then replaces the stored value.
+    static int volume(const settings::Setting& setting, lib::Configuration& table);
+    // Sets the audio's two volumes from the table.
+    static void applyVolumes(lib::scn::Audio& audio, lib::Configuration& table);
+
+private:
+    using Cue = lib::scn::Audio::Cue;
+
+    void play(const Cue& cue) const;
+
+    lib::scn::Audio* m_audio = nullptr;
+    sf::Music* m_music = nullptr;
+    Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_pop, m_swap, m_level, m_pause, m_resume,
+        m_gameOver;
+    std::array<float, 11> m_popPitches{};
+};
+
+} // namespace bexil::sound

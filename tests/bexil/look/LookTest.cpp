@@ -1,0 +1,257 @@
+#include "bexil/GameScene.hpp"
+#include "bexil/Player.hpp"
+#include "bexil/look/EffectsLayer.hpp"
+#include "bexil/rules/GameData.hpp"
+#include "lib/Clock.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "support/Printers.hpp"
+#include "support/StubScene.hpp"
+#include "support/TempDir.hpp"
+#include "support/TestWindow.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Key = sf::Keyboard::Key;
+const sf::Color TokenColours[5] = {sf::Color::Red, sf::Color::Green, sf::Color::Blue,
+                                   sf::Color::Yellow, sf::Color::Magenta};
+
+int distance(sf::Color a, sf::Color b)
+{
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+
+// The token colour a shaded pixel shows: the nearest of the five once scaled to its brightness.
+int colourOf(sf::Color pixel)
+{
+    const int top = std::max({pixel.r, pixel.g, pixel.b});
+    int best = 0;
+    for (int i = 1; i < 5; ++i)
+    {
+        const auto scaled = [&](const sf::Color& c)
+        {
+            return sf::Color(static_cast<sf::Uint8>(c.r * top / 255),
+                             static_cast<sf::Uint8>(c.g * top / 255),
+                             static_cast<sf::Uint8>(c.b * top / 255));
+        };
+        if (distance(pixel, scaled(TokenColours[i])) < distance(pixel, scaled(TokenColours[best])))
+            best = i;
+    }
+    return best;
+}
+
+// The game scene in a real window at 1024 × 768 in a look, with manual time.
+class LookTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { lib::Clock::useManualTime(true); }
+    void TearDown() override { lib::Clock::useManualTime(false); }
+
+    void open(int look, int startLevel)
+    {
+        dir.write("config.cfg", "Look=" + std::to_string(look) + "\n");
+        lib::Configuration(":NextGame").valueAsInt("StartLevel", startLevel, true);
+        scene = std::make_shared<bexil::GameScene>();
+        controller = bexil::test::openTestWindow({scene, menu},
+                                                 bexil::test::writeGameResourceList("res.cfg"));
+        frame();
+    }
+    void restart(int startLevel)
+    {
+        lib::Configuration(":NextGame").valueAsInt("StartLevel", startLevel, true);
+        window().sceneManager()->changeScene("MenuScene");
+        window().sceneManager()->changeScene("GameScene");
+        frame();
+    }
+    lib::core::Window& window() { return *controller->window(); }
+    // The window's frame less its events: the windows of other tests take the focus, and a
+    // game must not pause for that.
+    void frame()
+    {
+        for (sf::Event ignored; window().pollEvent(ignored);)
+            continue;
+        window().clear();
+        window().sceneManager()->update();
+        window().display();
+    }
+    void step(float seconds)
+    {
+        lib::Clock::advanceManualTime(sf::seconds(seconds));
+        frame();
+    }
+    bexil::look::EffectsLayer& effects()
+    {
+        for (const auto& child : scene->children())
+            if (const auto layer = std::dynamic_pointer_cast<bexil::look::EffectsLayer>(child))
+                return *layer;
+        throw std::runtime_error("no effects layer");
+    }
+    // A point of a cell given as fractions of its size, in the last captured frame.
+    sf::Color pixel(sf::Vector2u cell, float fx, float fy) const
+    {
+        const sf::Vector2f corner = board.board2Scene(cell), size = board.tileSize();
+        return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
+                              static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
+    }
+    void capture() { image = bexil::test::capture(window()); }
+    // The colour a cell's tile is tinted with (the modern looks have no dots between tiles).
+    sf::Color cellColour(unsigned int x, unsigned int y) const
+    {
+        for (const auto& child : scene->children())
+            if (const auto tiles = std::dynamic_pointer_cast<lib::scn::draw::RenderGroup>(child);
+                tiles && tiles->nameRef() == "backgroundTiles")
+                return std::dynamic_pointer_cast<lib::scn::draw::Renderizable>(
+                           tiles->children()[y * 18 + x])
+                    ->getAsNodeShape()
+                    ->getFillColor();
+        throw std::runtime_error("no background tiles");
+    }
+
+    const bexil::rules::GameData board{{2000.f, 2000.f}};
+    bexil::test::TempDir dir{true};
+    std::shared_ptr<bexil::GameScene> scene;
+    std::shared_ptr<lib::scn::Scene> menu = std::make_shared<bexil::test::StubScene<>>("MenuScene");
+    std::unique_ptr<bexil::test::TestController> controller;
+    sf::Image image;
+};
+
+TEST_F(LookTest, EveryTokenShowsItsColourAndStandsOffTheCellsOfEveryLevelBand)
+{
+    open(0, 0);
+    for (const int level : {0, 5, 10, 15, 19})
+    {
+        restart(level);
+        step(2.f); // past the banner
+        // Rows 8 and 9 of columns 0 to 5, clear of the panels: both parities of every stripe
+        // and checkerboard.
+        for (int colour = 0; colour < 5; ++colour)
+        {
+            for (unsigned int x = 0; x < 6; ++x)
+                for (unsigned int y = 8; y < 10; ++y)
+                {
+                    scene->board()->deleteTile({x, y});
+                    scene->addNewToken({x, y}, colour);
+                }
+            frame();
+            capture();
+            for (unsigned int x = 0; x < 6; ++x)
+                for (unsigned int y = 8; y < 10; ++y)
+                {
+                    const sf::Color body = pixel({x, y}, 0.5f, 0.72f);
+                    const sf::Color cell = cellColour(x, y);
+                    EXPECT_EQ(colour, colourOf(body)) << "level " << level + 1 << " " << x << y;
+                    EXPECT_GT(distance(body, cell), 80) << "level " << level + 1 << " " << x << y;
+                }
+        }
+    }
+}
+
+TEST_F(LookTest, ThePlayersArrowShowsItsColourAndALightEdgeOnEveryCentreColour)
+{
+    open(0, 0);
+    // The centre's colours: pink, green, salmon, white and grey, teal and salmon.
+    for (const int level : {0, 1, 2, 10, 15})
+    {
+        restart(level);
+        const auto player = scene->player();
+        for (const sf::Vector2u cell : {sf::Vector2u(7, 4), sf::Vector2u(8, 4)})
+        {
+            scene->board()->moveTile(player->boardPosition, cell);
+            player->boardPosition = cell;
+            for (int colour = 0; colour < 5; ++colour)
+            {
+                scene->board()->changeTileData(cell, colour);
+                step(0.4f); // past the swap flash
+                capture();
+                EXPECT_EQ(colour, colourOf(pixel(cell, 0.5f, 0.55f))) << level << " " << colour;
+                int brightest = 0;
+                for (float fy = 0.f; fy < 0.12f; fy += 0.01f)
+                {
+                    const sf::Color edge = pixel(cell, 0.5f, fy);
+                    brightest =
+                        std::max(brightest, static_cast<int>(std::min({edge.r, edge.g, edge.b})));
+                }
+                EXPECT_GT(brightest, 200) << "the tip's light edge, level " << level + 1;
+            }
+        }
+    }
+}
+
+TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
+{
+    open(0, 0);
+    step(0.3f); // faded in
+    EXPECT_TRUE(effects().bannerShowing());
+    // The banner's white letters across the middle of the screen, 560 units down.
+    const auto lettersShown = [this]
+    {
+        capture();
+        int white = 0;
+        for (unsigned int x = 400; x < 624; ++x)
+            white += distance(image.getPixel(x, 215), sf::Color::White) < 60;
+        return white;
+    };
+    EXPECT_GT(lettersShown(), 10);
+    step(1.6f);
+    EXPECT_FALSE(effects().bannerShowing());
+    EXPECT_EQ(0, lettersShown());
+
+    scene->addNewToken({6, 4}, 0);
+    scene->onKeyPressed(bexil::test::keyEvent(Key::Left));
+    scene->onKeyPressed(bexil::test::keyEvent(Key::Space));
+    step(0.05f);
+    capture();
+    EXPECT_EQ(8u, effects().liveParticles());
+    EXPECT_EQ("+10", effects().popupText(0).getString().toAnsiString());
+    const sf::Color flash = pixel({6, 4}, 0.5f, 0.5f);
+    step(0.5f);
+    capture();
+    EXPECT_EQ(0u, effects().liveParticles());
+    const sf::Color calm = pixel({6, 4}, 0.5f, 0.5f);
+    EXPECT_GT(distance(flash, calm), 150);
+    EXPECT_LT(distance(calm, cellColour(6, 4)), 60);
+}
+
+TEST_F(LookTest, TheColourBlindLookMarksEachColourWithItsOwnShape)
+{
+    // What the colour-blind look adds to each token, as a mask of changed pixels.
+    std::vector<std::vector<bool>> marks(5);
+    open(0, 0);
+    for (const int look : {0, 2})
+    {
+        lib::Configuration("config.cfg").valueAsInt("Look", look, true);
+        restart(0);
+        for (int colour = 0; colour < 5; ++colour)
+            scene->addNewToken({static_cast<unsigned int>(colour), 9}, colour);
+        frame();
+        const sf::Image before = image;
+        capture();
+        for (unsigned int colour = 0; look == 2 && colour < 5; ++colour)
+            for (unsigned int y = 9 * 64; y < 10 * 64; ++y)
+                for (unsigned int x = colour * 1024 / 18; x < colour * 1024 / 18 + 56; ++x)
+                    marks[colour].push_back(distance(before.getPixel(x, y), image.getPixel(x, y)) >
+                                            120);
+    }
+    for (std::size_t a = 0; a < 5; ++a)
+    {
+        EXPECT_GT(std::count(marks[a].begin(), marks[a].end(), true), 60) << "mark " << a;
+        for (std::size_t b = a + 1; b < 5; ++b)
+        {
+            int differ = 0;
+            for (std::size_t i = 0; i < marks[a].size(); ++i)
+                differ += marks[a][i] != marks[b][i];
+            EXPECT_GT(differ, 40) << "marks " << a << " and " << b;
+        }
+    }
+}
+
+} // namespace
