@@ -39,6 +39,10 @@ public:
     // Called with each cell of a line and the walking direction; false stops the walk.
     using LineAction = std::function<bool(const sf::Vector2u&, const Direction&)>;
 
+    // The sides that tokens come from, and their lanes together.
+    static constexpr std::uint32_t ZoneCount = 4;
+    static constexpr std::uint32_t LaneCount = 16;
+
     // The board as it is laid out in a view of that size.
     explicit GameData(const sf::Vector2f& viewSize);
 
@@ -67,7 +71,7 @@ private:
     sf::Vector2f m_viewSize;
     sf::Vector2u m_size;
     sf::Rect<unsigned int> m_centerRect;
-    std::array<TokenZone, 4> m_tokenZones;
+    std::array<TokenZone, ZoneCount> m_tokenZones;
 };
 
 } // namespace bexil::rules
