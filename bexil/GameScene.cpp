@@ -372,8 +372,8 @@ void GameScene::movePlayer(Direction direction)
     const bool turns = m_player->currentDirection != direction;
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
-    const sf::Vector2u target = direction.step(position);
-    if (m_gameData.pointInCenter(target))
+    const sf::Vector2u target = m_gameData.playerMove(position, direction);
+    if (target != position)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;

@@ -106,10 +106,8 @@ std::uint32_t ComputerPlayer::pressesTo(const Aim& aim, Stand& stand) const
     if (steps == 0 && stand.facing == aim.launch)
         return 0;
     along = aim.line;
-    // The press that turns also moves one cell, where the centre square allows.
-    const sf::Vector2u next = aim.launch.step(stand.cell);
-    if (m_game.gameData().pointInCenter(next))
-        stand.cell = next;
+    // The press that turns also moves, as the game's keys do.
+    stand.cell = m_game.gameData().playerMove(stand.cell, aim.launch);
     stand.facing = aim.launch;
     return steps + 1;
 }

@@ -53,6 +53,9 @@ public:
 
     // True for a cell on the board inside the centre square.
     bool pointInCenter(const sf::Vector2u& position) const;
+    // Where a direction key takes the player from that cell: one cell on when that cell lies in
+    // the centre square, else nowhere (the key only turns it).
+    sf::Vector2u playerMove(const sf::Vector2u& from, Direction direction) const;
     // Lane 0 is the zone's lane through its edge corner; lane must be below the zone's lanes.
     Arrival arrival(std::uint32_t zone, std::uint32_t lane) const;
     // Calls the action for start, then for each next cell in the direction, until the action
