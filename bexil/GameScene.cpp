@@ -3,6 +3,7 @@
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
 #include "bexil/look/GameLook.hpp"
+#include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/core/Window.hpp"

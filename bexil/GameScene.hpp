@@ -4,7 +4,6 @@
 #include "bexil/KeyMapping.hpp"
 #include "bexil/rules/Arrivals.hpp"
 #include "bexil/rules/GameData.hpp"
-#include "bexil/rules/Launch.hpp"
 #include "bexil/rules/Progress.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
@@ -34,6 +33,11 @@ namespace bexil::look
 class GameLook;
 }
 
+namespace bexil::rules
+{
+class Launch;
+}
+
 namespace bexil::scores
 {
 class HighScoreOverlay;
@@ -58,8 +62,8 @@ class Player;
 //
 // The rules are bexil::rules's, which need no window: the board's arithmetic in GameData, the
 // arrivals and their push in Arrivals, the launch's walk in Launch, the score and the levels in
-// Progress, how near a lane is to ending the game in Lane. The scene takes the keys and the
-// clocks to them and turns what they do into nodes, sounds and looks.
+// Progress, how near a lane is to ending the game in Lane. The scene brings them the keys and
+// the clocks, and turns what they do into nodes, sounds and looks.
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.

@@ -3,8 +3,6 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/Player.hpp"
 
-#include <cassert>
-
 namespace bexil::computer
 {
 
