@@ -37,10 +37,8 @@ const sf::Vector2f ViewSize(2000.f, 2000.f);
 constexpr unsigned int LabelSize = 90;
 constexpr unsigned int GameOverSize = 360;
 constexpr unsigned int PauseSize = 180;
-const sf::Vector2f ScoreGroupPosition(50.f, 50.f);
-const sf::Vector2f LevelGroupPosition(1250.f, 50.f);
-constexpr float SecondLineY = 200.f;
-constexpr int ScoreDigits = 5;
+// Until a game's look says otherwise.
+constexpr int ClassicDigits = 5;
 // After game over, keys are not taken for this long: a key tapped as the last token lands
 // would otherwise skip the final screen.
 const sf::Time GameOverGrace = sf::seconds(1.f);
@@ -53,16 +51,6 @@ sf::Text& textOf(const std::shared_ptr<Renderizable>& leaf)
 float widthOf(const std::shared_ptr<Renderizable>& leaf)
 {
     return leaf->getLocalBounds().width;
-}
-
-// A scene manager without a window (a board drawn inside a menu page, a benchmark) stands for a
-// window of the default size.
-sf::Vector2u windowSizeOf(const lib::scn::SceneManager& manager)
-{
-    if (manager.window() != nullptr)
-        return manager.window()->getSize();
-    return {static_cast<unsigned int>(settings::Settings::ResolutionX.defaultValue),
-            static_cast<unsigned int>(settings::Settings::ResolutionY.defaultValue)};
 }
 
 } // namespace
@@ -97,51 +85,74 @@ void GameScene::createTexts()
 {
     const sf::Font& font =
         *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont();
-    const auto make = [&font](RenderGroup& group, const char* name, const char* string,
-                              unsigned int size, const sf::Color& colour, const sf::Vector2f& scale)
+    const auto make =
+        [&font](RenderGroup& group, const char* name, const char* string, unsigned int size)
     {
         std::shared_ptr<Renderizable> leaf = group.createText(name);
         sf::Text& text = textOf(leaf);
         text.setFont(font);
         text.setString(string);
         text.setCharacterSize(size);
-        text.setFillColor(colour);
-        text.setScale(scale);
+        text.setFillColor(sf::Color::White);
         return leaf;
     };
-    const sf::Vector2f tall(1.f, 2.f);
-    const sf::Vector2f plain(1.f, 1.f);
-    const sf::Color& label = sf::Color::Blue;
-    const sf::Color& value = sf::Color::White;
-
-    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize, label, tall);
-    m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize, value, tall);
-    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize, label, plain);
-    m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize, value, plain);
-    m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
-    m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
-    m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
-    m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
-    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize, value, plain);
-    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize, value, plain);
-    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize, value, plain);
+    // The look sizes, colours and places the score texts (arrange).
+    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize);
+    m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize);
+    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize);
+    m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize);
+    m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize);
+    m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
+    m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize);
+    m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
+    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize);
+    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize);
+    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize);
     showScore();
+}
 
-    m_scoreGroup->setPosition(ScoreGroupPosition);
-    m_scoreText->setPositionWithAlignment({0.f, 0.f}, Alignment::Left);
-    m_scoreDisplay->setPositionWithAlignment({widthOf(m_scoreText), 0.f}, Alignment::Left);
-    m_levelText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
-    m_levelDisplay->setPositionWithAlignment({widthOf(m_levelText), SecondLineY}, Alignment::Left);
-    m_levelGroup->setPosition(LevelGroupPosition);
-    m_goalText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
-
-    const sf::Vector2f half = view()->getSize() * 0.5f;
+void GameScene::layout()
+{
+    m_gameData.placeIn(m_look->arrange({*m_scoreGroup, *m_levelGroup, *m_scoreText, *m_scoreDisplay,
+                                        *m_levelText, *m_levelDisplay, *m_currentText,
+                                        *m_currentDisplay, *m_goalText, *m_goalDisplay},
+                                       visibleArea()));
+    const sf::FloatRect& board = m_gameData.area();
+    const sf::Vector2f middle(board.left + board.width * 0.5f, board.top + board.height * 0.5f);
     const sf::FloatRect game = m_gameText->getLocalBounds();
-    m_gameText->setPositionWithAlignment({half.x - game.width * 0.5f, half.y - game.height},
+    m_gameText->setPositionWithAlignment({middle.x - game.width * 0.5f, middle.y - game.height},
                                          Alignment::Left);
-    m_overText->setPositionWithAlignment({half.x - widthOf(m_overText) * 0.5f, half.y},
+    m_overText->setPositionWithAlignment({middle.x - widthOf(m_overText) * 0.5f, middle.y},
                                          Alignment::Left);
-    m_pauseText->setPositionWithAlignment(half, Alignment::Center);
+    m_pauseText->setPositionWithAlignment(middle, Alignment::Center);
+}
+
+void GameScene::onResize()
+{
+    if (!m_look || !m_boardModel)
+        return;
+    layout();
+    const sf::Vector2f cell = m_gameData.tileSize();
+    for (unsigned int y = 0; y < m_backgroundTiles.size(); ++y)
+        for (unsigned int x = 0; x < m_backgroundTiles[y].size(); ++x)
+        {
+            m_backgroundTiles[y][x]->getAsNodeShape()->setSize(cell);
+            m_backgroundTiles[y][x]->setPositionWithAlignment(m_gameData.board2Scene({x, y}),
+                                                              Alignment::Left);
+        }
+    for (unsigned int y = 0; y < m_gameData.size().y; ++y)
+        for (unsigned int x = 0; x < m_gameData.size().x; ++x)
+            if (const auto token =
+                    std::dynamic_pointer_cast<Tile>(m_boardModel->getTile({x, y}).lock()))
+            {
+                token->shape().setSize(cell);
+                // A glide under way ends in the cell's new place at once.
+                addAnimation(lib::scn::draw::anim::createMoveAnimation(
+                    0, m_gameData.board2Scene({x, y}), token));
+            }
+    m_player->shape().setSize(cell);
+    m_player->placeInCell(m_gameData.board2Scene(m_player->boardPosition));
+    m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
 void GameScene::onDeinit()
@@ -154,16 +165,20 @@ void GameScene::onEnterScene()
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
-    m_look->begin({*this, *m_mainBoard, m_gameOverScreen, *m_scoreGroup, *m_levelGroup,
-                   windowSizeOf(*sceneManager())});
-    for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
-        label->setColor(m_look->labelColour());
+    m_look->begin({*this, *m_mainBoard, m_gameOverScreen});
+    setViewFit(m_look->viewFit());
+    // The menus write 0 or 1; anything else plays the default, token mode. The progress label
+    // depends on the mode, and the look lays the texts out as they read.
+    m_progress.start(settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode);
+    textOf(m_scoreText).setString("Score: ");
+    textOf(m_levelText).setString("Level: ");
+    textOf(m_currentText).setString(gameMode() == TimeMode ? "Time left: " : "Tokens: ");
+    textOf(m_goalText).setString("Goal: ");
+    layout();
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
     createBackgroundTiles();
     addPlayer();
 
-    // The menus write 0 or 1; anything else plays the default, token mode.
-    m_progress.start(settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode);
     showScore();
     m_arrivals.restart();
     const int startLevel = settings::Settings::StartLevel.peek(m_nextGameConfig);
@@ -174,20 +189,10 @@ void GameScene::onEnterScene()
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
-    textOf(m_currentText).setString(gameMode() == TimeMode ? "Time: " : "Tokens: ");
-    textOf(m_goalText).setString("Goal: ");
-    placeDisplays();
-
     m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
     m_sounds.startMusic();
-}
-
-void GameScene::placeDisplays()
-{
-    m_currentDisplay->setPositionX(widthOf(m_currentText), Alignment::Left);
-    m_goalDisplay->setPositionWithAlignment({widthOf(m_goalText), SecondLineY}, Alignment::Left);
 }
 
 void GameScene::onExitScene()
@@ -435,7 +440,8 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
 void GameScene::showScore()
 {
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%0*u", ScoreDigits, static_cast<unsigned int>(score()));
+    std::snprintf(digits, sizeof digits, "%0*u", m_look ? m_look->scoreDigits() : ClassicDigits,
+                  static_cast<unsigned int>(score()));
     textOf(m_scoreDisplay).setString(digits);
 }
 

@@ -112,6 +112,8 @@ public:
     void onTextEntered(sf::Uint32 character) override;
     // A game in play pauses: it must not go on unseen.
     void onFocusLost() override;
+    // The look lays the board and the texts out again, and the pieces take their cells' places.
+    void onResize() override;
     // 2000 × 2000.
     sf::Vector2f getDefaultSizeView() override;
 
@@ -149,9 +151,10 @@ private:
 
     void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
     void createTexts();
+    // Where the look puts the board and the texts in the part of the view the window shows.
+    void layout();
     void createBackgroundTiles();
     void addPlayer();
-    void placeDisplays();
 
     bool playerInItsCell() const;
     bool launchStep(const sf::Vector2u& cell, rules::Launch& launch);
@@ -172,7 +175,7 @@ private:
     // Marks the key as held; false when it already was (a repeat of a held key).
     bool notePress(sf::Keyboard::Key code);
 
-    const rules::GameData m_gameData;
+    rules::GameData m_gameData; // placed by the look
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
     const PlayedBy m_playedBy;

@@ -1,5 +1,6 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/bmenu/DriftingTokens.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
@@ -7,6 +8,8 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 #include "bexil/bmenu/StartLevelMenu.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/settings/CommandLine.hpp"
+#include "lib/Clock.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -14,9 +17,12 @@
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
+#include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <string>
 
 namespace bexil
@@ -25,14 +31,39 @@ namespace bexil
 namespace
 {
 
-// Shows the whole texture, stretched to the given size.
-void dressImage(lib::scn::draw::Renderizable& leaf, const sf::Texture& texture,
-                const sf::Vector2f& size)
+using lib::scn::draw::Alignment;
+using lib::scn::draw::Renderizable;
+
+// Where the pictures stand in the 2000 × 2000 middle of the view.
+const sf::FloatRect LogoArea(600.f, 100.f, 800.f, 300.f);
+constexpr float BandTop = 480.f, BandHeight = 960.f;
+const sf::Vector2f PressEnterCentre(1000.f, 1480.f);
+constexpr unsigned int PressEnterSize = 70;
+constexpr unsigned int VersionSize = 44;
+constexpr float VersionMargin = 30.f;
+// One slow breath of "Press Enter".
+constexpr float PulseSeconds = 2.4f;
+
+// The whole texture over the area; a picture that did not load is not drawn at all.
+void dressImage(Renderizable& leaf, const sf::Texture& texture, const sf::FloatRect& area)
 {
     lib::scn::draw::NodeShape* shape = leaf.getAsNodeShape();
-    shape->setTexture(&texture);
-    shape->setSize(sf::Vector2f(texture.getSize()));
-    shape->setSize(size);
+    shape->setTexture(&texture, true);
+    shape->setSize({area.width, area.height});
+    leaf.setPositionWithAlignment({area.left, area.top}, Alignment::Left);
+    leaf.setVisible(texture.getSize().x > 0 && texture.getSize().y > 0);
+}
+
+// The texture's size scaled to cover the area with its shape kept, centred on it: what does
+// not fit is cut off.
+sf::FloatRect covering(const sf::Texture& texture, const sf::FloatRect& area)
+{
+    const sf::Vector2f size(texture.getSize());
+    if (size.x <= 0.f || size.y <= 0.f)
+        return area;
+    const float scale = std::max(area.width / size.x, area.height / size.y);
+    return {area.left + (area.width - size.x * scale) * 0.5f,
+            area.top + (area.height - size.y * scale) * 0.5f, size.x * scale, size.y * scale};
 }
 
 } // namespace
@@ -47,11 +78,16 @@ MenuScene::~MenuScene() = default;
 void MenuScene::onInit()
 {
     assert(sceneManager() != nullptr && view() != nullptr);
-    // First child: drawn beneath everything.
+    setViewFit(ViewFit::Extend);
+    // First children: drawn beneath everything.
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
     m_background = createSpriteShape("background", sf::Vector2f(0.f, 0.f));
+    m_tokens = std::make_shared<bmenu::DriftingTokens>(
+        *resources.getResource("game_scene.look")->getAsTexture());
+    addRenderGroup(m_tokens);
+    m_band = createSpriteShape("band", sf::Vector2f(0.f, 0.f));
 
     // Before the pages, which take the sounds when they build their controls.
-    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
     lib::scn::Audio& audio = sceneManager()->audio();
     const auto cue = [&audio, &resources](const char* name, std::size_t voices)
     { return audio.cue(*resources.getResource(name), voices); };
@@ -66,21 +102,55 @@ void MenuScene::onInit()
     addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
     addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());
 
-    // Last child: drawn over the pages.
+    // Last children: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
-    dressImage(*m_logo, *resources.getResource("game_menu.logo")->getAsTexture(),
-               sf::Vector2f(800.f, 400.f));
-    m_logo->setPositionX(view()->getSize().x * 0.5f, lib::scn::draw::Alignment::Center);
-    m_logo->transformable()->setPosition(m_logo->getPosition().x, 100.f);
+    dressImage(*m_logo, *resources.getResource("game_menu.logo")->getAsTexture(), LogoArea);
+    m_title = createNewRenderGroup("title");
+    const sf::Font& font = *resources.getResource("game_menu.mainFont")->getAsFont();
+    const auto text = [this, &font](const char* name, const std::string& string, unsigned int size)
+    {
+        std::shared_ptr<Renderizable> leaf = m_title->createText(name);
+        sf::Text& t = *leaf->getAsText();
+        t.setFont(font);
+        t.setString(string);
+        t.setCharacterSize(size);
+        t.setOutlineColor(sf::Color(14, 10, 30));
+        t.setOutlineThickness(static_cast<float>(size) * 0.06f);
+        return leaf;
+    };
+    m_pressEnter = text("pressEnter", "Press Enter", PressEnterSize);
+    m_version = text("version", "v" + settings::CommandLine::versionNumber(), VersionSize);
+    m_version->setColor(sf::Color(190, 196, 235));
+    layout();
+}
 
-    dressImage(*m_background, *resources.getResource("game_menu.background")->getAsTexture(),
-               sf::Vector2f(2000.f, 2000.f));
+void MenuScene::layout()
+{
+    const sf::FloatRect visible = visibleArea();
+    const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
+    const sf::Texture& background = *resources.getResource("game_menu.background")->getAsTexture();
+    dressImage(*m_background, background, covering(background, visible));
+    dressImage(*m_band, *resources.getResource("game_menu.band")->getAsTexture(),
+               {visible.left, BandTop, visible.width, BandHeight});
+    m_tokens->setArea(visible);
+    m_pressEnter->setPositionWithAlignment(PressEnterCentre, Alignment::Center);
+    const sf::FloatRect version = m_version->getLocalBounds();
+    m_version->setPositionWithAlignment(
+        {visible.left + visible.width - VersionMargin - version.left - version.width,
+         visible.top + visible.height - VersionMargin - version.top - version.height},
+        Alignment::Left);
+}
+
+void MenuScene::onResize()
+{
+    layout();
 }
 
 void MenuScene::onDeinit() {}
 
 void MenuScene::onEnterScene()
 {
+    layout();
     changeStep("MainMenu");
     m_sinceKey.restart();
     sceneManager()->audio().playMusic(m_music);
@@ -93,8 +163,11 @@ void MenuScene::update()
     if (activeStep())
         activeStep()->update();
     static const std::string demo = computer::DemoScene::SceneName;
-    if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
-        m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
+    const bool mainMenu = activeStep() && activeStep()->nameRef() == "MainMenu";
+    m_title->setVisible(mainMenu);
+    const float breath = std::sin(lib::Clock::now().asSeconds() / PulseSeconds * 6.2831853f);
+    m_pressEnter->setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(190.f + 65.f * breath)));
+    if (mainMenu && m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
         sceneManager()->changeScene(demo);
 }
 

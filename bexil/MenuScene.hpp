@@ -16,15 +16,23 @@ namespace lib::scn::draw
 class Renderizable;
 }
 
+namespace bexil::bmenu
+{
+class DriftingTokens;
+}
+
 namespace bexil
 {
 
-// The scene "MenuScene": a full-view background, the logo, and the game's menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
-// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Entering the scene, at start
-// and after every game, shows the main menu and starts the menus' music from its beginning.
-// Each frame steps the active page. After IdleBeforeDemo on the main menu without a key, the
-// demo ("DemoScene") starts.
+// The scene "MenuScene": the title screen's picture covering the window undistorted (cropped to
+// its shape), tokens drifting over it, the band the lines stand on, the logo, and the game's menu
+// pages ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
+// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Its units stay square: the
+// pages keep their proportions in the middle of any window, and the picture, the tokens and the
+// band reach its edges. With the main menu the title shows "Press Enter" and the version.
+// Entering the scene, at start and after every game, shows the main menu and starts the menus'
+// music from its beginning. Each frame steps the active page. After IdleBeforeDemo on the main
+// menu without a key, the demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -37,14 +45,24 @@ public:
     void onExitScene() override;
     void update() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onResize() override;
     sf::Vector2f getDefaultSizeView() override;
 
     static constexpr float IdleBeforeDemo = 30.f; // seconds
 
 private:
+    // The picture, the tokens, the band and the title's texts over the part of the view the
+    // window shows.
+    void layout();
+
     lib::Clock m_sinceKey;
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_band;
+    std::shared_ptr<bmenu::DriftingTokens> m_tokens;
+    std::shared_ptr<lib::scn::draw::RenderGroup> m_title; // shown with the main menu
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pressEnter;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_version;
     sf::Music* m_music = nullptr;
 };
 

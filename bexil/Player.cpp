@@ -20,8 +20,6 @@ void Player::placeInCell(const sf::Vector2f& cellCorner)
     triangle.setOrigin(half);
     triangle.setPosition(cellCorner + half);
     triangle.setRotation(rotationOf(currentDirection));
-    const bool sideways = currentDirection.isHorizontal();
-    triangle.setScale(sideways ? turnAspect : 1.f, sideways ? 1.f / turnAspect : 1.f);
 }
 
 float Player::rotationOf(Direction direction)

@@ -24,10 +24,6 @@ public:
 
     sf::Vector2u boardPosition;
     Direction currentDirection = Direction::Up;
-    // The window's width to height over the view's: facing sideways, the piece is scaled by it
-    // across and by its inverse along, so that it keeps its shape on screen. 1 keeps the
-    // classic drawing, stretched with the view.
-    float turnAspect = 1.f;
 };
 
 } // namespace bexil

@@ -37,7 +37,7 @@ void MainMenu::onCreate()
 {
     assert(manager().view() != nullptr);
     const Layout centred{
-        90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
+        90, lib::scn::draw::Alignment::Center, {manager().view()->getCenter().x, 700.f}};
     addChooseControl("mainmenu_chooseControl", centred,
                      {option("Play token mode"), option("Play time mode"), option("High scores"),
                       option("How to play"), option("Options"), option("Exit")},

@@ -8,6 +8,7 @@
 
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <string>
 
 namespace bexil::computer
@@ -22,8 +23,10 @@ constexpr const char* DemoGameTable = ":DemoGame";
 const sf::Time PressDelay = sf::milliseconds(300);
 // How long the final board stays up before the menu comes back.
 const sf::Time FinalBoard = sf::seconds(4.f);
-// The board's bottom-left corner never holds a token.
-const sf::Vector2f DemoTextCentre(390.f, 1700.f);
+// The board's bottom-left block of cells, left of the lanes from the bottom and under those
+// from the left, never holds a token.
+const sf::Vector2u DemoCorner(0, 8);
+const sf::Vector2f DemoCells(7.f, 4.f);
 
 const std::string& menuSceneName()
 {
@@ -48,20 +51,38 @@ void DemoScene::onInit()
     settings::Settings::GameMode.store(game, TokenMode);
     settings::Settings::StartLevel.store(game, 0);
 
-    const std::shared_ptr<lib::scn::draw::Renderizable> demo = createText("demoText");
-    sf::Text& text = *demo->getAsText();
+    m_demoText = createText("demoText");
+    sf::Text& text = *m_demoText->getAsText();
     text.setFont(
         *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
     text.setString("DEMO");
     text.setCharacterSize(200);
     text.setFillColor(sf::Color::Yellow);
-    demo->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
 }
 
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
+    placeDemoText();
     m_over = false;
+}
+
+void DemoScene::onResize()
+{
+    GameScene::onResize();
+    placeDemoText();
+}
+
+void DemoScene::placeDemoText()
+{
+    const sf::Vector2f cell = gameData().tileSize();
+    const sf::Vector2f corner = gameData().board2Scene(DemoCorner);
+    // As tall as the block allows, at most two cells' height.
+    sf::Text& text = *m_demoText->getAsText();
+    text.setCharacterSize(static_cast<unsigned int>(std::min(cell.y * 1.8f, cell.x * 1.5f)));
+    m_demoText->setPositionWithAlignment(
+        {corner.x + cell.x * DemoCells.x * 0.5f, corner.y + cell.y * DemoCells.y * 0.5f},
+        lib::scn::draw::Alignment::Center);
 }
 
 void DemoScene::update()

@@ -27,10 +27,15 @@ public:
     void onKeyPressed(sf::Event::KeyEvent key) override;
     // A demo plays on while nobody is looking.
     void onFocusLost() override;
+    void onResize() override;
 
     static constexpr const char* SceneName = "DemoScene";
 
 private:
+    // "DEMO" in the board's bottom-left corner, which never holds a token.
+    void placeDemoText();
+
+    std::shared_ptr<lib::scn::draw::Renderizable> m_demoText;
     ComputerPlayer m_computer;
     lib::Clock m_sinceGameOver;
     bool m_over = false;

@@ -8,6 +8,8 @@
 #include "lib/scn/draw/Renderizable.hpp"
 #include "lib/scn/draw/anim/AnimationCreation.hpp"
 
+#include <SFML/Graphics/Text.hpp>
+
 #include <cassert>
 
 namespace bexil::look
@@ -22,8 +24,49 @@ const sf::Vector2f CellDotSize(10.f, 10.f);
 const sf::Vector2f ScoreDotSize(15.f, 15.f);
 // Just under the score's digits.
 const sf::Vector2f ScoreDotTarget(450.f, 100.f);
+constexpr unsigned int TextSize = 90;
+const sf::Vector2f LeftTexts(50.f, 50.f);
+const sf::Vector2f RightTexts(1250.f, 50.f);
+constexpr float SecondLineY = 200.f;
+
+// A label and its value on one line, the value right after the label.
+void line(lib::scn::draw::Renderizable& label, lib::scn::draw::Renderizable& value, float y,
+          const sf::Vector2f& scale)
+{
+    for (lib::scn::draw::Renderizable* text : {&label, &value})
+    {
+        text->getAsText()->setCharacterSize(TextSize);
+        text->getAsText()->setScale(scale);
+        text->setColor(text == &label ? sf::Color::Blue : sf::Color::White);
+    }
+    label.setPositionWithAlignment({0.f, y}, Alignment::Left);
+    value.setPositionWithAlignment({label.getLocalBounds().width, y}, Alignment::Left);
+}
 
 } // namespace
+
+lib::scn::Scene::ViewFit ClassicLook::viewFit() const
+{
+    return lib::scn::Scene::ViewFit::Stretch;
+}
+
+sf::FloatRect ClassicLook::arrange(const Hud& hud, const sf::FloatRect& visible)
+{
+    const sf::Vector2f tall(1.f, 2.f), plain(1.f, 1.f);
+    hud.left.setPosition(LeftTexts);
+    line(hud.scoreLabel, hud.score, 0.f, tall);
+    line(hud.levelLabel, hud.level, SecondLineY, plain);
+    hud.right.setPosition(RightTexts);
+    line(hud.progressLabel, hud.progress, 0.f, tall);
+    line(hud.goalLabel, hud.goal, SecondLineY, tall);
+    // The board fills the view.
+    return visible;
+}
+
+int ClassicLook::scoreDigits() const
+{
+    return 5;
+}
 
 void ClassicLook::begin(const Nodes& nodes)
 {
@@ -57,11 +100,6 @@ void ClassicLook::decorateCell(lib::scn::draw::RenderGroup& cells, const sf::Flo
         cells.createShape("backgroundTilePoint", CellDotSize);
     dot->setPositionWithAlignment({cell.left + cell.width * 0.5f, cell.top + cell.height * 0.5f},
                                   Alignment::Center);
-}
-
-sf::Color ClassicLook::labelColour() const
-{
-    return sf::Color::Blue;
 }
 
 void ClassicLook::tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell, std::int32_t,

@@ -18,23 +18,24 @@ namespace bexil::look
 namespace
 {
 
-const sf::Vector2f ViewSize(2000.f, 2000.f);
 constexpr float TwoPi = 6.2831853f;
 constexpr std::size_t ParticlesPerBurst = 8;
-// Sizes on screen, in pixels, whatever the window's shape.
-constexpr float PanelBorderPixels = 26.f;
-constexpr float ParticlePixels = 26.f;
-constexpr float ParticleSpeed = 260.f;
+// Sizes in the view's units, which are square on screen: 2000 span the window's shorter side.
+constexpr float PanelBorder = 56.f;
+constexpr float ParticleHalf = 60.f;
+constexpr float ParticleSpeed = 600.f;
 constexpr float PopupRise = 150.f;
-const sf::Vector2f PanelPadding(36.f, 28.f);
+constexpr float BannerPadding = 50.f;
+constexpr float FinalScorePadding = 60.f;
 
 constexpr unsigned int PopupSize = 58;
 constexpr unsigned int ComboSize = 90;
 constexpr unsigned int BannerSize = 120;
 constexpr unsigned int FinalScoreSize = 90;
-// Between the score panels and the centre square.
-const sf::Vector2f BannerCentre(1000.f, 560.f);
-const sf::Vector2f FinalScoreCentre(1000.f, 1500.f);
+// The banner between the top of the board and the centre square, the final score below it,
+// at these shares of the board's height.
+constexpr float BannerHeight = 0.28f;
+constexpr float FinalScoreHeight = 0.75f;
 
 float secondsSince(sf::Time born, sf::Time now)
 {
@@ -94,25 +95,6 @@ void ninePatch(sf::VertexArray& vertices, const sf::FloatRect& to, sf::Vector2f 
                  {us[i], vs[j], us[i + 1] - us[i], vs[j + 1] - vs[j]}, colour);
 }
 
-// The box around the group's texts, in the group's parent's coordinates.
-sf::FloatRect textBounds(const lib::scn::draw::RenderGroup& group)
-{
-    float left = 1e9f, top = 1e9f, right = -1e9f, bottom = -1e9f;
-    for (const auto& child : group.children())
-    {
-        const auto* leaf = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
-        if (leaf == nullptr || leaf->getAsText() == nullptr)
-            continue;
-        const sf::FloatRect b =
-            group.getTransform().transformRect(leaf->getAsText()->getGlobalBounds());
-        left = std::min(left, b.left);
-        top = std::min(top, b.top);
-        right = std::max(right, b.left + b.width);
-        bottom = std::max(bottom, b.top + b.height);
-    }
-    return {left, top, right - left, bottom - top};
-}
-
 sf::FloatRect around(sf::Vector2f centre, sf::Vector2f half)
 {
     return {centre.x - half.x, centre.y - half.y, half.x * 2.f, half.y * 2.f};
@@ -161,11 +143,13 @@ EffectsLayer::EffectsLayer(const sf::Texture& atlas, const sf::Font& font)
     m_glowing.clear();
 }
 
-void EffectsLayer::setPanelGroups(const lib::scn::draw::RenderGroup* left,
-                                  const lib::scn::draw::RenderGroup* right)
+void EffectsLayer::setLayout(const sf::FloatRect& board, const sf::FloatRect& visible,
+                             const sf::FloatRect& leftPanel, const sf::FloatRect& rightPanel)
 {
-    m_leftTexts = left;
-    m_rightTexts = right;
+    m_board = board;
+    m_visible = visible;
+    m_leftPanel = leftPanel;
+    m_rightPanel = rightPanel;
 }
 
 void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points)
@@ -216,7 +200,9 @@ void EffectsLayer::banner(std::uint32_t levelShown)
 {
     char string[24];
     std::snprintf(string, sizeof string, "Level %u", static_cast<unsigned int>(levelShown));
-    startPopup(m_banner, BannerCentre, string, lib::Clock::now());
+    startPopup(m_banner,
+               {m_board.left + m_board.width * 0.5f, m_board.top + m_board.height * BannerHeight},
+               string, lib::Clock::now());
 }
 
 void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now)
@@ -239,7 +225,8 @@ void EffectsLayer::showGameOver(std::uint32_t score, std::uint32_t levelShown)
     std::snprintf(string, sizeof string, "Score %05u  Level %u", static_cast<unsigned int>(score),
                   static_cast<unsigned int>(levelShown));
     m_finalScore.setString(string);
-    centre(m_finalScore, FinalScoreCentre);
+    centre(m_finalScore,
+           {m_board.left + m_board.width * 0.5f, m_board.top + m_board.height * FinalScoreHeight});
     m_gameOver = true;
 }
 
@@ -257,17 +244,17 @@ bool EffectsLayer::bannerShowing() const
     return m_banner.live && secondsSince(m_banner.born, lib::Clock::now()) < BannerSeconds;
 }
 
-void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
+void EffectsLayer::build(sf::Time now)
 {
     m_shaded.clear();
     m_glowing.clear();
     const sf::FloatRect white = frameRect(LookAtlas::white());
     if (m_paused || m_gameOver)
-        quad(m_shaded, {{0.f, 0.f}, ViewSize}, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
-    const sf::Vector2f border = pixel * PanelBorderPixels;
-    for (const lib::scn::draw::RenderGroup* texts : {m_leftTexts, m_rightTexts})
-        if (texts != nullptr)
-            ninePatch(m_shaded, grown(textBounds(*texts), PanelPadding), border, sf::Color::White);
+        quad(m_shaded, m_visible, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
+    const sf::Vector2f border(PanelBorder, PanelBorder);
+    for (const sf::FloatRect* panel : {&m_leftPanel, &m_rightPanel})
+        if (panel->width > 0.f)
+            ninePatch(m_shaded, *panel, border, sf::Color::White);
     if (m_banner.live)
     {
         const float age = secondsSince(m_banner.born, now);
@@ -276,12 +263,14 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
         m_banner.text.setFillColor(withAlpha(sf::Color::White, opacity));
         m_banner.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
         if (m_banner.live)
-            ninePatch(m_shaded, grown(m_banner.text.getGlobalBounds(), pixel * 20.f), border,
-                      withAlpha(sf::Color::White, opacity));
+            ninePatch(m_shaded,
+                      grown(m_banner.text.getGlobalBounds(), {BannerPadding, BannerPadding}),
+                      border, withAlpha(sf::Color::White, opacity));
     }
     if (m_gameOver)
-        ninePatch(m_shaded, grown(m_finalScore.getGlobalBounds(), pixel * 24.f), border,
-                  sf::Color::White);
+        ninePatch(m_shaded,
+                  grown(m_finalScore.getGlobalBounds(), {FinalScorePadding, FinalScorePadding}),
+                  border, sf::Color::White);
 
     for (Flash& flash : m_flashes)
     {
@@ -310,11 +299,11 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
             continue;
         // Slowing to a stop at the end of the burst.
         const float travel = t - t * t / (2.f * BurstSeconds);
-        const sf::Vector2f at(particle.from.x + particle.velocity.x * travel * pixel.x,
-                              particle.from.y + particle.velocity.y * travel * pixel.y);
+        const sf::Vector2f at = particle.from + particle.velocity * travel;
         const float u = t / BurstSeconds;
-        quad(m_glowing, around(at, pixel * (ParticlePixels * (1.f - 0.5f * u))),
-             frameRect(LookAtlas::spark()), withAlpha(particle.colour, 1.f - u * u));
+        const float half = ParticleHalf * (1.f - 0.5f * u);
+        quad(m_glowing, around(at, {half, half}), frameRect(LookAtlas::spark()),
+             withAlpha(particle.colour, 1.f - u * u));
     }
 }
 
@@ -343,26 +332,26 @@ void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) cons
     sf::RenderStates local = states;
     local.texture = &m_atlas;
     if (m_shaded.getVertexCount() > 0)
-        visit(m_shaded, local);
+        visit(m_shaded, local, nullptr);
     local.blendMode = sf::BlendAdd;
     if (m_glowing.getVertexCount() > 0)
-        visit(m_glowing, local);
+        visit(m_glowing, local, nullptr);
     for (const Popup& popup : m_popups)
         if (popup.live)
-            visit(popup.text, states);
+            visit(popup.text, states, &popup.sharp);
     if (m_combo.live)
-        visit(m_combo.text, states);
+        visit(m_combo.text, states, &m_combo.sharp);
     if (m_banner.live)
-        visit(m_banner.text, states);
+        visit(m_banner.text, states, &m_banner.sharp);
     if (m_gameOver)
-        visit(m_finalScore, states);
+        visit(m_finalScore, states, &m_finalScoreSharp);
 }
 
 void EffectsLayer::lastFrame(DrawnParts& parts) const
 {
     forEachPart(sf::RenderStates::Default,
-                [&parts](const sf::Drawable& part, const sf::RenderStates& states)
-                { parts.emplace_back(&part, states); });
+                [&parts](const sf::Drawable& part, const sf::RenderStates& states,
+                         lib::scn::draw::SharpText*) { parts.emplace_back(&part, states); });
 }
 
 unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& states)
@@ -370,19 +359,19 @@ unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& sta
     if (!isVisible())
         return 0;
     const sf::Time now = lib::Clock::now();
-    const sf::Vector2f view = window->getView().getSize();
-    const sf::Vector2u size = window->getSize();
-    const sf::Vector2f pixel(view.x / static_cast<float>(size.x),
-                             view.y / static_cast<float>(size.y));
-    build(now, pixel);
+    build(now);
     moveTexts(now);
     unsigned int drawn = 0;
     forEachPart(states,
-                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates)
+                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates,
+                                 lib::scn::draw::SharpText* sharp)
                 {
-                    window->draw(part, partStates);
                     // Texts have an outline: two vertex arrays.
-                    drawn += dynamic_cast<const sf::Text*>(&part) != nullptr ? 2u : 1u;
+                    if (sharp != nullptr)
+                        sharp->draw(*window, static_cast<const sf::Text&>(part), partStates);
+                    else
+                        window->draw(part, partStates);
+                    drawn += sharp != nullptr ? 2u : 1u;
                 });
     window->countDrawCalls(drawn);
     return drawn;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lib/scn/draw/RenderGroup.hpp"
+#include "lib/scn/draw/SharpText.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
@@ -27,7 +28,7 @@ namespace bexil::look
 // game over screen. ModernLook puts it into the game scene under its texts, one layer per game,
 // and tells it what happened; every effect takes a slot of a fixed pool and is timed by
 // lib::Clock, so frames allocate nothing. The atlas and the font are borrowed: they must outlive
-// the layer. Coordinates are the game view's (2000 × 2000).
+// the layer. Coordinates are the game view's, whose units are square on screen.
 class EffectsLayer : public lib::scn::draw::RenderGroup
 {
 public:
@@ -39,10 +40,11 @@ public:
 
     EffectsLayer(const sf::Texture& atlas, const sf::Font& font);
 
-    // The two groups of score texts, each drawn on a panel that fits its texts as they change;
-    // they must outlive the layer's drawing (null: no panel).
-    void setPanelGroups(const lib::scn::draw::RenderGroup* left,
-                        const lib::scn::draw::RenderGroup* right);
+    // Where the game stands in the view: the board's area, the part of the view the window
+    // shows (dimmed in pause and at game over) and the two score panels. Again whenever the
+    // window's shape changes.
+    void setLayout(const sf::FloatRect& board, const sf::FloatRect& visible,
+                   const sf::FloatRect& leftPanel, const sf::FloatRect& rightPanel);
     // A token consumed in that cell: a flash, particles of its colour and the points rising.
     void burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points);
     // The cue of a run of three or more, shown at the cell of its last token.
@@ -88,10 +90,11 @@ private:
         sf::Time born;
         sf::Vector2f at;
         sf::Text text;
+        mutable lib::scn::draw::SharpText sharp; // how the text is drawn, kept between frames
         bool live = false;
     };
 
-    void build(sf::Time now, sf::Vector2f pixel);
+    void build(sf::Time now);
     // The pop-ups rise and fade; those past their time end.
     void moveTexts(sf::Time now);
     // The vertex arrays and texts to draw now, in order, each with its states.
@@ -108,8 +111,8 @@ private:
     Popup m_combo;
     Popup m_banner;
     sf::Text m_finalScore;
-    const lib::scn::draw::RenderGroup* m_leftTexts = nullptr;
-    const lib::scn::draw::RenderGroup* m_rightTexts = nullptr;
+    mutable lib::scn::draw::SharpText m_finalScoreSharp;
+    sf::FloatRect m_board, m_visible, m_leftPanel, m_rightPanel;
     std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;
     bool m_paused = false, m_gameOver = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lib/scn/Scene.hpp"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -36,8 +38,9 @@ namespace bexil::look
 // makes the look of the "Look" setting for each game (LookList), has it dress the nodes the
 // scene makes anyway (pieces, cells, score labels) and tells it what happens; the look decides
 // what it adds to the scene's tree for that (decorations, feedback, warnings), nothing included.
-// Dressing touches colours, textures and point counts, never a position: the board's geometry
-// is the scene's. The event hooks are empty by default, for a look that shows nothing there.
+// Dressing touches colours, textures and point counts, never a position: the look decides where
+// the board and the score texts stand (arrange), the scene puts the pieces in their cells. The
+// event hooks are empty by default, for a look that shows nothing there.
 class ILook
 {
 public:
@@ -51,11 +54,22 @@ public:
         lib::scn::draw::RenderGroup& board; // the pieces' group
         // The first group drawn over the board (GAME OVER): feedback goes just before it.
         std::shared_ptr<lib::scn::draw::RenderGroup> overBoard;
-        // The score texts, top left and top right.
-        const lib::scn::draw::RenderGroup& leftTexts;
-        const lib::scn::draw::RenderGroup& rightTexts;
-        // In pixels: the view is square and stretched over it.
-        sf::Vector2u windowSize;
+    };
+
+    // The score texts, with their strings set: the left group's score and level, the right
+    // group's progress (tokens, or time left) and goal, each a label and its value.
+    struct Hud
+    {
+        lib::scn::draw::RenderGroup& left;
+        lib::scn::draw::RenderGroup& right;
+        lib::scn::draw::Renderizable& scoreLabel;
+        lib::scn::draw::Renderizable& score;
+        lib::scn::draw::Renderizable& levelLabel;
+        lib::scn::draw::Renderizable& level;
+        lib::scn::draw::Renderizable& progressLabel;
+        lib::scn::draw::Renderizable& progress;
+        lib::scn::draw::Renderizable& goalLabel;
+        lib::scn::draw::Renderizable& goal;
     };
 
     virtual ~ILook();
@@ -64,6 +78,16 @@ public:
     // the scene (what it added to the board goes with the board's children).
     virtual void begin(const Nodes& nodes) = 0;
     virtual void end() = 0;
+
+    // How the scene's view meets the window's shape.
+    virtual lib::scn::Scene::ViewFit viewFit() const = 0;
+    // Sizes, colours and places the score texts for a view that shows the visible area, and
+    // returns the area of the view the board takes. After begin, at the start of a game and
+    // whenever the window's shape or the texts' strings change; values may change in between
+    // without it.
+    virtual sf::FloatRect arrange(const Hud& hud, const sf::FloatRect& visible) = 0;
+    // The score is shown with at least this many digits.
+    virtual int scoreDigits() const = 0;
 
     // A piece on creation and after each change of its colour.
     virtual void dress(Tile& token) const = 0;
@@ -74,8 +98,6 @@ public:
     // Once per game and cell, just after its tile: what the look draws on the cell besides,
     // into the cells' group.
     virtual void decorateCell(lib::scn::draw::RenderGroup& cells, const sf::FloatRect& cell) const;
-    // The score texts' labels ("Score: ", "Level: ", ...).
-    virtual sf::Color labelColour() const = 0;
 
     // What happens in a game. The cells are the board's; the data gives their place in the
     // scene.

@@ -17,13 +17,16 @@ struct AtlasFrame
 class LookAtlas
 {
 public:
-    static constexpr int Width = 1024;
-    static constexpr int Height = 512;
-    static constexpr int SlotSize = 128;
-    static constexpr int Margin = 4;
+    // A frame has more texels than a cell has pixels on a 3840 × 2160 screen, so that pieces
+    // are drawn from their picture shrunk, never enlarged; the margin still separates frames in
+    // the texture's smaller copies (mipmaps) that smaller windows draw from.
+    static constexpr int Width = 2048;
+    static constexpr int Height = 1024;
+    static constexpr int SlotSize = 256;
+    static constexpr int Margin = 8;
     static constexpr int FrameSize = SlotSize - 2 * Margin;
     // The panel is drawn in nine slices: its corners keep this many texels square.
-    static constexpr int PanelBorder = 32;
+    static constexpr int PanelBorder = 64;
 
     // The colour index of a piece (0 red, 1 green, 2 blue, 3 yellow, 4 magenta) picks the frame.
     // Pieces are drawn over a whole cell and keep inside the ellipse inscribed in their frame,

@@ -12,6 +12,9 @@
 #include "lib/scn/draw/RenderGroup.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Text.hpp>
+
 #include <algorithm>
 
 namespace bexil::look
@@ -21,6 +24,61 @@ namespace
 {
 
 constexpr unsigned int EllipsePoints = 30;
+
+// The panels: each holds two entries, a label over its value, both at their panel's left.
+constexpr unsigned int LabelSize = 56;
+constexpr unsigned int ValueSize = 90;
+const sf::Vector2f PanelPadding(44.f, 36.f);
+constexpr float LabelToValue = 20.f; // from a label's capitals to its value's digits
+constexpr float EntryGap = 48.f;     // between the two entries of a panel
+constexpr float BoardGap = 44.f;     // between a panel and the board
+constexpr float Margin = 36.f;       // around it all, inside the window
+constexpr float BoardShape = 18.f / 12.f;
+const sf::Color LabelColour(130, 150, 255); // lighter than the classic blue, on the dark panels
+
+using lib::scn::draw::Alignment;
+using lib::scn::draw::Renderizable;
+
+// Where the ink of capitals and digits of a size begins below a text's position, and how tall
+// it is.
+struct Ink
+{
+    float top, height;
+};
+
+Ink inkOf(const sf::Font& font, unsigned int size)
+{
+    const sf::FloatRect bounds = font.getGlyph(U'H', size, false).bounds;
+    return {static_cast<float>(size) + bounds.top, bounds.height};
+}
+
+// A label as a panel shows it, over its value: without the colon and spaces that end the
+// one-line labels of the classic look.
+void trimLabel(Renderizable& label)
+{
+    sf::Text& text = *label.getAsText();
+    sf::String string = text.getString();
+    std::size_t size = string.getSize();
+    const auto ends = [&string](std::size_t at)
+    {
+        const sf::Uint32 c = string[at - 1];
+        return c == U' ' || c == U':' || c == 0xA0 || c == 0x202F;
+    };
+    while (size > 0 && ends(size))
+        --size;
+    if (size != string.getSize())
+        text.setString(string.substring(0, size));
+}
+
+// Dresses a text of the panels and puts the ink of its capitals at y.
+void place(Renderizable& text, unsigned int size, const sf::Color& colour, sf::Vector2f at)
+{
+    sf::Text& t = *text.getAsText();
+    t.setCharacterSize(size);
+    t.setScale(1.f, 1.f);
+    text.setColor(colour);
+    text.setPositionWithAlignment({at.x, at.y - inkOf(*t.getFont(), size).top}, Alignment::Left);
+}
 
 sf::FloatRect cellRect(const rules::GameData& data, const sf::Vector2u& cell)
 {
@@ -54,8 +112,6 @@ ModernLook::~ModernLook() = default;
 
 void ModernLook::begin(const Nodes& nodes)
 {
-    m_aspect = static_cast<float>(nodes.windowSize.x) / static_cast<float>(nodes.windowSize.y);
-    m_effects->setPanelGroups(&nodes.leftTexts, &nodes.rightTexts);
     nodes.scene.addRenderGroup(m_effects, nodes.overBoard);
     nodes.board.addRenderGroup(m_laneWarnings);
     m_scene = &nodes.scene;
@@ -68,6 +124,83 @@ void ModernLook::end()
     m_scene = nullptr;
 }
 
+lib::scn::Scene::ViewFit ModernLook::viewFit() const
+{
+    return lib::scn::Scene::ViewFit::Extend;
+}
+
+sf::FloatRect ModernLook::arrange(const Hud& hud, const sf::FloatRect& visible)
+{
+    Renderizable* const labels[4] = {&hud.scoreLabel, &hud.levelLabel, &hud.progressLabel,
+                                     &hud.goalLabel};
+    Renderizable* const values[4] = {&hud.score, &hud.level, &hud.progress, &hud.goal};
+    const sf::Font& font = *hud.score.getAsText()->getFont();
+    // Each entry as wide as the widest label or six digits, so that both panels are alike and
+    // never grow as the score does.
+    float entryWidth = sf::Text("000000", font, ValueSize).getLocalBounds().width;
+    for (Renderizable* label : labels)
+    {
+        trimLabel(*label);
+        label->getAsText()->setCharacterSize(LabelSize);
+        entryWidth = std::max(entryWidth, label->getLocalBounds().width);
+    }
+    const float valueTop = inkOf(font, LabelSize).height + LabelToValue;
+    const float entryHeight = valueTop + inkOf(font, ValueSize).height;
+
+    // Beside the board the entries stand one over the other; above and below it, side by side.
+    // The board takes the larger of the two places that leave it, square cells as wide as fit.
+    const sf::Vector2f column(2.f * PanelPadding.x + entryWidth,
+                              2.f * PanelPadding.y + 2.f * entryHeight + EntryGap);
+    const sf::Vector2f row(2.f * PanelPadding.x + 2.f * entryWidth + 1.5f * EntryGap,
+                           2.f * PanelPadding.y + entryHeight);
+    const auto widestBoard = [&visible](float besideWidth, float aboveHeight)
+    {
+        return std::min(visible.width - 2.f * (Margin + besideWidth),
+                        (visible.height - 2.f * (Margin + aboveHeight)) * BoardShape);
+    };
+    const float besideWidth = widestBoard(column.x + BoardGap, 0.f);
+    const float aboveWidth = widestBoard(0.f, row.y + BoardGap);
+    const bool beside = besideWidth >= aboveWidth;
+    const float width = std::max(beside ? besideWidth : aboveWidth, 1.f);
+    const sf::Vector2f middle(visible.left + visible.width * 0.5f,
+                              visible.top + visible.height * 0.5f);
+    const sf::FloatRect board(middle.x - width * 0.5f, middle.y - width / BoardShape * 0.5f, width,
+                              width / BoardShape);
+
+    sf::FloatRect left, right;
+    if (beside)
+    {
+        left = {{board.left - BoardGap - column.x, board.top}, column};
+        right = {{board.left + board.width + BoardGap, board.top}, column};
+    }
+    else
+    {
+        left = {{middle.x - row.x * 0.5f, board.top - BoardGap - row.y}, row};
+        right = {{middle.x - row.x * 0.5f, board.top + board.height + BoardGap}, row};
+    }
+    const sf::Vector2f second = beside ? sf::Vector2f(0.f, entryHeight + EntryGap)
+                                       : sf::Vector2f(entryWidth + 1.5f * EntryGap, 0.f);
+    const auto fill = [&](lib::scn::draw::RenderGroup& group, const sf::FloatRect& panel, int first)
+    {
+        group.setPosition(panel.left + PanelPadding.x, panel.top + PanelPadding.y);
+        for (int entry = 0; entry < 2; ++entry)
+        {
+            const sf::Vector2f at = entry == 0 ? sf::Vector2f() : second;
+            place(*labels[first + entry], LabelSize, LabelColour, at);
+            place(*values[first + entry], ValueSize, sf::Color::White, {at.x, at.y + valueTop});
+        }
+    };
+    fill(hud.left, left, 0);
+    fill(hud.right, right, 2);
+    m_effects->setLayout(board, visible, left, right);
+    return board;
+}
+
+int ModernLook::scoreDigits() const
+{
+    return 6;
+}
+
 void ModernLook::dress(Tile& token) const
 {
     texture(token.shape(), m_atlas, tokenFrame(frameColour(token.data)));
@@ -75,7 +208,6 @@ void ModernLook::dress(Tile& token) const
 
 void ModernLook::dress(Player& player) const
 {
-    player.turnAspect = m_aspect;
     // The arrow keeps inside the ellipse that the tokens use, not the classic triangle.
     if (player.shape().getPointCount() != EllipsePoints)
         player.shape().setPointCount(EllipsePoints);
@@ -88,12 +220,6 @@ void ModernLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& 
     if (shape.getTexture() != &m_atlas)
         texture(shape, m_atlas, LookAtlas::tile());
     cell.setColor(toneDown(levelColour));
-}
-
-sf::Color ModernLook::labelColour() const
-{
-    // Lighter than the classic blue, on the dark panels.
-    return {130, 150, 255};
 }
 
 AtlasFrame ModernLook::tokenFrame(int colour) const

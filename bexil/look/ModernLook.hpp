@@ -15,8 +15,10 @@ namespace bexil::look
 class EffectsLayer;
 class LaneWarnings;
 
-// The game drawn from the atlas: glossy tokens, the player's arrow, bevelled cells in the level's
-// colours toned down, lighter labels on panels, and feedback: bursts and "+N" for consumed
+// The game drawn from the atlas in a view whose units stay square: square cells on a board as
+// large as the window allows, centred, with the score and level panels beside it in a wide
+// window and above and below it in a narrow one; glossy tokens, the player's arrow, bevelled
+// cells in the level's colours toned down, and feedback: bursts and "+N" for consumed
 // tokens, a combo cue, swap flashes, a level banner, the board dimmed in pause and darkened at
 // game over with the final score, and a glow under each lane whose next push ends the game. The
 // atlas and the font are borrowed: they must outlive the look and every node it dressed.
@@ -30,11 +32,13 @@ public:
     // first into the board, under the pieces.
     void begin(const Nodes& nodes) override;
     void end() override;
+    lib::scn::Scene::ViewFit viewFit() const override;
+    sf::FloatRect arrange(const Hud& hud, const sf::FloatRect& visible) override;
+    int scoreDigits() const override;
 
     void dress(Tile& token) const override;
     void dress(Player& player) const override;
     void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const override;
-    sf::Color labelColour() const override;
 
     void tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell, std::int32_t colour,
                        std::uint32_t points, std::uint32_t inARow) override;
@@ -60,9 +64,6 @@ private:
     std::shared_ptr<LaneWarnings> m_laneWarnings;
     // The scene the effects were put into, until end.
     lib::scn::draw::RenderGroup* m_scene = nullptr;
-    // The window's width to height over the view's, which is square: the arrow keeps its shape
-    // on screen when it turns.
-    float m_aspect = 1.f;
 };
 
 } // namespace bexil::look

@@ -6,7 +6,7 @@ namespace bexil::rules
 {
 
 GameData::GameData(const sf::Vector2f& viewSize)
-    : m_viewSize(viewSize)
+    : m_area({0.f, 0.f}, viewSize)
     , m_size(18, 12)
     , m_centerRect(7, 4, 4, 4)
 {
@@ -72,14 +72,15 @@ void GameData::forEachTileInLine(const sf::Vector2u& start, Direction direction,
 
 sf::Vector2f GameData::tileSize() const
 {
-    return {m_viewSize.x / static_cast<float>(m_size.x),
-            m_viewSize.y / static_cast<float>(m_size.y)};
+    return {m_area.width / static_cast<float>(m_size.x),
+            m_area.height / static_cast<float>(m_size.y)};
 }
 
 sf::Vector2f GameData::board2Scene(const sf::Vector2u& position) const
 {
-    return {static_cast<float>(position.x) * m_viewSize.x / static_cast<float>(m_size.x),
-            static_cast<float>(position.y) * m_viewSize.y / static_cast<float>(m_size.y)};
+    return {
+        m_area.left + static_cast<float>(position.x) * m_area.width / static_cast<float>(m_size.x),
+        m_area.top + static_cast<float>(position.y) * m_area.height / static_cast<float>(m_size.y)};
 }
 
 } // namespace bexil::rules

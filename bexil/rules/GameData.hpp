@@ -14,8 +14,8 @@ namespace bexil::rules
 
 // The arithmetic of the game's board, apart from any window: the 18 × 12 grid with its 4 × 4
 // centre square, the four bands of lanes the tokens come along, the cell where a token enters
-// a lane, the walk along a line of cells, and where a cell lies in the game scene's view.
-// Fixed once made.
+// a lane, the walk along a line of cells, and where a cell lies in the game scene's view. The
+// grid is fixed once made; where it lies in the view changes with the window's shape.
 class GameData
 {
 public:
@@ -43,8 +43,12 @@ public:
     static constexpr std::uint32_t ZoneCount = 4;
     static constexpr std::uint32_t LaneCount = 16;
 
-    // The board as it is laid out in a view of that size.
+    // The board laid out over the whole of a view of that size.
     explicit GameData(const sf::Vector2f& viewSize);
+
+    // Lays the board out over that area of the view: its top-left corner and its size.
+    void placeIn(const sf::FloatRect& area) { m_area = area; }
+    const sf::FloatRect& area() const { return m_area; }
 
     const sf::Vector2u& size() const { return m_size; }
     const sf::Rect<unsigned int>& centerRect() const { return m_centerRect; }
@@ -71,7 +75,7 @@ public:
 private:
     bool contains(const sf::Vector2u& position) const;
 
-    sf::Vector2f m_viewSize;
+    sf::FloatRect m_area;
     sf::Vector2u m_size;
     sf::Rect<unsigned int> m_centerRect;
     std::array<TokenZone, ZoneCount> m_tokenZones;

@@ -1,5 +1,7 @@
 #include "bexil/rules/Progress.hpp"
 
+#include <cmath>
+
 namespace bexil::rules
 {
 
@@ -32,8 +34,9 @@ std::uint32_t Progress::progress(sf::Time inLevel) const
 {
     if (!m_timeMode)
         return m_consumedTokens;
-    // Whole seconds, in 16 bits: no level lasts 18 hours.
-    return static_cast<std::uint16_t>(static_cast<std::uint32_t>(inLevel.asSeconds()));
+    // Counting down in whole seconds, a second shown until it has fully gone.
+    const float left = static_cast<float>(m_level.stayTime()) - inLevel.asSeconds();
+    return left > 0.f ? static_cast<std::uint32_t>(std::ceil(left)) : 0u;
 }
 
 std::uint32_t Progress::goal() const

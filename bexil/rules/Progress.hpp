@@ -28,7 +28,7 @@ public:
     bool tokenDue(sf::Time sinceArrival) const;
 
     // What the progress display shows after that long in the level: the tokens consumed in it,
-    // or in time mode its whole seconds.
+    // or in time mode the seconds left, rounded up.
     std::uint32_t progress(sf::Time inLevel) const;
     // The level's goal in the game's mode: tokens, or seconds.
     std::uint32_t goal() const;

@@ -71,9 +71,14 @@ std::string CommandLine::usage()
            "Settings are kept in config.cfg in the working folder; see bexil(6).\n";
 }
 
+std::string CommandLine::versionNumber()
+{
+    return BEXIL_VERSION;
+}
+
 std::string CommandLine::version()
 {
-    return std::string("bexil ") + BEXIL_VERSION;
+    return "bexil " + versionNumber();
 }
 
 } // namespace bexil::settings

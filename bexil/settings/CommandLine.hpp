@@ -31,6 +31,8 @@ public:
     static std::string usage();
     // "bexil" and the version.
     static std::string version();
+    // The version alone, as the title screen shows it ("1.0.0").
+    static std::string versionNumber();
 
 private:
     void fail(std::string error);

@@ -159,6 +159,9 @@ bool Window::dispatchEvents()
         case sf::Event::LostFocus:
             scene->onFocusLost();
             break;
+        case sf::Event::Resized:
+            m_sceneManager->windowResized();
+            break;
         default:
             break;
         }

@@ -36,8 +36,12 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     {
         m_texture = std::make_unique<sf::Texture>();
         m_loaded = regular && m_texture->loadFromFile(path, sf::IntRect());
-        // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
+        // Pictures are drawn scaled to the window: smoothing keeps their edges clean when they
+        // are enlarged, and their smaller copies (mipmaps) keep them calm when they are shrunk,
+        // as their texels outnumber the pixels of all but the largest screens.
         m_texture->setSmooth(true);
+        if (m_loaded)
+            m_texture->generateMipmap();
     }
     else if (kind == SoundKind && loads)
     {

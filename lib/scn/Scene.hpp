@@ -2,6 +2,7 @@
 
 #include "lib/scn/draw/RenderGroup.hpp"
 
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/View.hpp>
 #include <SFML/Window/Event.hpp>
 
@@ -15,11 +16,21 @@ namespace lib::scn
 class SceneManager;
 
 // One screen of the program: the root of its own render tree, with its own handling of the
-// keyboard and its own view of a fixed logical size that fills the window.
+// keyboard and its own view of a fixed logical size fitted to the window's shape (see ViewFit).
 // The scene manager pointer is a back reference, set when the manager registers the scene.
 class Scene : public draw::RenderGroup
 {
 public:
+    // How the logical size meets the window's shape.
+    enum class ViewFit : std::uint8_t
+    {
+        // The logical size fills the window, stretched to its shape.
+        Stretch,
+        // Units stay square on screen: the logical size is seen whole and centred, and the view
+        // reaches further along the window's longer side (visibleArea).
+        Extend
+    };
+
     explicit Scene(const std::string& name);
     ~Scene() override;
 
@@ -37,6 +48,9 @@ public:
     virtual void onTextEntered(sf::Uint32 character);
     // The window lost the keyboard focus (another window came on top, or it was hidden).
     virtual void onFocusLost();
+    // The window changed its size while the scene was active; the view is fitted to it already.
+    // A scene whose layout follows visibleArea lays itself out again here and on entering.
+    virtual void onResize();
     // The logical size the scene draws in.
     virtual sf::Vector2f getDefaultSizeView() = 0;
 
@@ -46,6 +60,13 @@ public:
 
     // Null until the scene is registered.
     sf::View* view() const { return m_view.get(); }
+    ViewFit viewFit() const { return m_viewFit; }
+    // Fits the view again at once (the window's too, while the scene is active). Stretch until
+    // a scene asks for another.
+    void setViewFit(ViewFit fit);
+    // The part of the scene's coordinates the window shows; the logical size, centred on half
+    // of it, before the scene is registered.
+    sf::FloatRect visibleArea();
     std::int32_t sceneState() const { return m_sceneState; }
     void setSceneState(std::int32_t state) { m_sceneState = state; }
 
@@ -53,6 +74,7 @@ private:
     friend class SceneManager;
 
     std::unique_ptr<sf::View> m_view;
+    ViewFit m_viewFit = ViewFit::Stretch;
     std::int32_t m_sceneState = 0; // the subclass's own
     SceneManager* m_sceneManager = nullptr;
 };

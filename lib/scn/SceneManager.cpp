@@ -44,7 +44,9 @@ void SceneManager::addScenes(const std::vector<std::shared_ptr<Scene>>& scenes)
         scene->m_sceneManager = this;
         m_scenes.push_back(scene);
         scene->m_view = std::make_unique<sf::View>(m_window ? m_window->getView() : sf::View());
-        applyView(*scene);
+        fitView(*scene);
+        if (m_window)
+            m_window->setView(*scene->m_view);
         scene->onInit();
     }
 }
@@ -119,16 +121,38 @@ void SceneManager::setScene(const std::shared_ptr<Scene>& scene)
     if (m_activeScene)
         m_activeScene->onExitScene();
     m_activeScene = next;
-    applyView(*next);
+    fitView(*next);
     next->onEnterScene();
 }
 
-void SceneManager::applyView(Scene& scene)
+void SceneManager::windowResized()
 {
-    const sf::Vector2f size = scene.getDefaultSizeView();
+    if (!m_activeScene)
+        return;
+    fitView(*m_activeScene);
+    m_activeScene->onResize();
+}
+
+void SceneManager::fitView(Scene& scene)
+{
+    if (!scene.m_view)
+        return;
+    sf::Vector2f size = scene.getDefaultSizeView();
+    const sf::Vector2f centre = size * 0.5f;
+    const sf::Vector2u pixels = m_window ? m_window->getSize() : sf::Vector2u();
+    if (scene.m_viewFit == Scene::ViewFit::Extend && pixels.x > 0 && pixels.y > 0 && size.x > 0.f &&
+        size.y > 0.f)
+    {
+        // Along the window's longer side, relative to the logical shape, the view reaches on.
+        const float window = static_cast<float>(pixels.x) / static_cast<float>(pixels.y);
+        if (window > size.x / size.y)
+            size.x = size.y * window;
+        else
+            size.y = size.x / window;
+    }
     scene.m_view->setSize(size);
-    scene.m_view->setCenter(size * 0.5f);
-    if (m_window)
+    scene.m_view->setCenter(centre);
+    if (m_window && m_activeScene.get() == &scene)
         m_window->setView(*scene.m_view);
 }
 

@@ -48,6 +48,13 @@ public:
     // The per-frame step: activate, switch or update, then draw the active scene; the sound's
     // own step too.
     void update();
+    // The window has a new size: the active scene's view is fitted to it, and the scene hears
+    // of it (onResize). Other scenes are fitted when they are entered.
+    void windowResized();
+    // Fits the scene's view to the window's shape as the scene asks (Scene::ViewFit) and, for
+    // the active scene, makes it the window's view. Without a window the view shows exactly the
+    // logical size.
+    void fitView(Scene& scene);
 
     // Null for a manager without a window.
     lib::core::Window* window() const { return m_window; }
@@ -59,7 +66,6 @@ public:
 
 private:
     void setScene(const std::shared_ptr<Scene>& scene);
-    void applyView(Scene& scene);
 
     std::vector<std::shared_ptr<Scene>> m_scenes;
     std::shared_ptr<Scene> m_activeScene;

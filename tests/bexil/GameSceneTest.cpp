@@ -301,10 +301,11 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
 TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyButPause)
 {
     open(1);
+    EXPECT_EQ("180", shown()[2]) << "the time left, counting down";
     step(999);
-    EXPECT_EQ("0", shown()[2]);
+    EXPECT_EQ("180", shown()[2]);
     step(1);
-    EXPECT_EQ("1", shown()[2]);
+    EXPECT_EQ("179", shown()[2]);
     bexil::test::sendFocusOut(window().getSystemHandle());
     window().loopStep();
     step(10500);
@@ -313,14 +314,17 @@ TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyBut
     window().loopStep();
     press({Key::Left, Key::Space});
     EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "still paused, keys ignored";
-    EXPECT_EQ("1", shown()[2]);
+    EXPECT_EQ("179", shown()[2]);
 
     press({Key::Escape});
     EXPECT_FALSE(group("pause")->isVisible());
-    step(1599);
-    EXPECT_EQ("2", shown()[2]) << "paused time is not played time";
-    EXPECT_EQ(1u, group("mainBoard")->children().size()) << "2599 ms of play so far";
-    step(2);
+    step(999);
+    EXPECT_EQ("179", shown()[2]) << "paused time is not played time";
+    step(1);
+    EXPECT_EQ("178", shown()[2]);
+    step(600);
+    EXPECT_EQ(1u, group("mainBoard")->children().size()) << "2600 ms of play so far";
+    step(1);
     EXPECT_EQ(2u, group("mainBoard")->children().size());
 
     // Resumed before its fade ends, "PAUSE" does not come back when the fade does.
@@ -332,9 +336,9 @@ TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyBut
     EXPECT_EQ(sf::Color::White, leaf("pause", 0).getAsText()->getFillColor());
 
     step(180000 - 3603);
-    EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "the pause did not count";
+    EXPECT_EQ((Texts{"00000", "1", "1", "180"}), shown()) << "the pause did not count";
     step(1);
-    EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
+    EXPECT_EQ((Texts{"00000", "2", "210", "210"}), shown());
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)
@@ -347,8 +351,8 @@ TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeanin
     step(601); // an arrival, at the top levels' pace
 
     newGame(1, 3);
-    EXPECT_EQ((Texts{"00000", "4", "0", "270"}), shown());
-    EXPECT_EQ("Time: ", text("level", 0));
+    EXPECT_EQ((Texts{"00000", "4", "270", "270"}), shown());
+    EXPECT_EQ("Time left: ", text("level", 0));
     EXPECT_EQ(sf::Vector2u(7, 4), scene->player()->boardPosition);
     EXPECT_EQ(0, scene->player()->data);
     EXPECT_EQ(1u, group("mainBoard")->children().size());

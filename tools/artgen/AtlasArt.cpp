@@ -13,6 +13,8 @@ using bexil::look::AtlasFrame;
 using bexil::look::LookAtlas;
 
 const Colour RimColour = rgb(14, 10, 30);
+// The frame size the marks are drawn for; they scale with the frames.
+constexpr float MarkFrame = 120.f;
 // The light comes from the top left, as on the title screen's tokens.
 const Vec LightFrom{-0.6f, -0.8f};
 
@@ -98,8 +100,9 @@ void drawArrow(Canvas& canvas, const Frame& f, Colour base)
                  });
 }
 
-// The five marks of the colour-blind look, about 23 texels from their centre, one silhouette per
-// colour: a cross (red), a dot (green), a diamond (blue), a star (yellow) and two bars (magenta).
+// The five marks of the colour-blind look, about 23 units from their centre in a frame of
+// MarkFrame units, one silhouette per colour: a cross (red), a dot (green), a diamond (blue), a
+// star (yellow) and two bars (magenta).
 float markSdf(int colour, Vec q)
 {
     const float ax = std::abs(q.x), ay = std::abs(q.y);
@@ -135,6 +138,7 @@ float markSdf(int colour, Vec q)
 // A mark over a piece, centred at c and scaled.
 void drawMark(Canvas& canvas, const Frame& f, int colour, Vec c, float scale)
 {
+    scale *= f.size / MarkFrame;
     const auto shape = [&](Vec p) {
         return markSdf(colour, {(p.x - c.x) / scale, (p.y - c.y) / scale}) * scale;
     };

@@ -52,8 +52,7 @@ const Letter Word[] = {
 } // namespace
 
 // The logo: BEXIL spelt with tokens on a small board, over a lane of tokens marching toward
-// the player's triangle. Design space 1600 x 600; the game shows it 800 x 400 units wide in a
-// square view on a 4:3 window, hence the vertical factor of 0.75.
+// the player's triangle. Design space 1600 x 600; the game shows it undistorted.
 void drawLogo(Canvas& canvas)
 {
     const float cell = 74.f;
@@ -108,59 +107,58 @@ void drawLogo(Canvas& canvas)
     drawTriangle(canvas, {748.f, laneY - 44.f, 852.f, laneY + 38.f}, Red);
 }
 
-// The menu background: the 18 x 12 board with tokens arriving along its four lanes, under a
-// pale frosted band where the menu's blue and red lines stand. Design space 2048 x 1536, a
-// 4:3 picture, so the game's stretch to a 4:3 window keeps circles round.
+// The menu background: the 18 x 12 board of square cells, with more cells on either side, under
+// a glow from the top. Design space 3840 x 2160, a 16:9 picture as large as a 4K screen, which
+// the game crops or extends to the window's shape; tokens drift over it in the game.
 void drawBackground(Canvas& canvas)
 {
-    const float W = 2048.f, H = 1536.f;
-    const float cw = W / 18.f, ch = H / 12.f;
-    // The band covers 583 to 1333 of the game's 2000-unit view height: every menu page's lines.
-    const float bandTop = 448.f, bandBottom = 1024.f;
+    const float W = 3840.f, H = 2160.f;
+    const float cell = H / 12.f, left = (W - 18.f * cell) * 0.5f;
     canvas.paint(canvas.whole(), Everywhere,
                  [&](Vec p)
                  {
                      const float t = p.y / H;
                      Colour c = mix(rgb(34, 26, 86), rgb(14, 12, 40), t);
-                     const float gx = (p.x - W * 0.5f) / 900.f, gy = (p.y - 230.f) / 420.f;
+                     const float gx = (p.x - W * 0.5f) / 1500.f, gy = (p.y - 330.f) / 600.f;
                      return mix(c, rgb(96, 80, 200), 0.55f * std::exp(-(gx * gx + gy * gy)));
                  });
+    const int before = static_cast<int>(std::ceil(left / cell));
     for (int r = 0; r < 12; ++r)
-        for (int c = 0; c < 18; ++c)
+        for (int c = -before; c < 18 + before; ++c)
         {
-            const Box b{fl(c) * cw + 5.f, fl(r) * ch + 5.f, fl(c + 1) * cw - 5.f,
-                        fl(r + 1) * ch - 5.f};
+            const float inset = cell * 0.045f;
+            const Box b{left + fl(c) * cell + inset, fl(r) * cell + inset,
+                        left + fl(c + 1) * cell - inset, fl(r + 1) * cell - inset};
             const bool centre = c >= 7 && c <= 10 && r >= 4 && r <= 7;
+            const bool board = c >= 0 && c < 18;
             canvas.paint(
-                b, [&](Vec p) { return roundBoxSdf(p, b, 16.f); },
+                b, [&](Vec p) { return roundBoxSdf(p, b, cell * 0.14f); },
                 [&](Vec p)
                 {
-                    const float t = (p.y - b.y0) / ch;
-                    return withAlpha(White, (centre ? 0.16f : 0.085f) - 0.05f * t);
+                    const float t = (p.y - b.y0) / cell;
+                    return withAlpha(White, (centre ? 0.16f : board ? 0.085f : 0.05f) - 0.04f * t);
                 });
         }
-    for (int r = 0; r < 12; ++r)
-        for (int c = 0; c < 18; ++c)
-        {
-            const bool across = r >= 4 && r <= 7, down = c >= 7 && c <= 10;
-            const Vec at{(fl(c) + 0.5f) * cw, (fl(r) + 0.5f) * ch};
-            // The centre square stays empty, and the logo gets a clear field to stand on.
-            if ((across && down) || (at.x > 560.f && at.x < 1490.f && at.y < 420.f))
-                continue;
-            // Lanes fill from the edge of the board; cells off the lanes hold a few strays.
-            const int fromEdge = across ? std::min(c, 17 - c) : down ? std::min(r, 11 - r) : 9;
-            const float chance = fromEdge < 9 ? 0.95f - 0.2f * fl(fromEdge) : 0.2f;
-            if (hash01(c, r, 1) >= chance)
-                continue;
-            const Colour colour = TokenColours[static_cast<int>(hash01(c, r, 2) * 5.f)];
-            const float opacity = fromEdge < 9 ? 1.f : 0.55f;
-            drawToken(canvas, at, cw * 0.4f, colour, opacity);
-        }
-    // The frosted band with its shadow and a thin light rim.
+    canvas.paint(canvas.whole(), Everywhere,
+                 [&](Vec p)
+                 {
+                     const float dx = (p.x - W * 0.5f) / W, dy = (p.y - H * 0.5f) / H;
+                     return withAlpha(Black, 0.55f * smooth(0.12f, 0.5f, dx * dx + dy * dy));
+                 });
+}
+
+// The pale frosted band where the menu's blue and red lines stand, with its shadow and a thin
+// light rim, alone on a clear picture: the game lays it across the whole window, however wide,
+// from 480 to 1440 of its 2000-unit view height (the band itself from 583 to 1333, every menu
+// page's lines). Design space 2000 x 960 in those units.
+void drawBand(Canvas& canvas)
+{
+    const float W = 2000.f;
+    const float bandTop = 103.f, bandBottom = 853.f;
     const Box band{-40.f, bandTop, W + 40.f, bandBottom};
     const Box bandShadow{-40.f, bandTop - 6.f, W + 40.f, bandBottom + 22.f};
     canvas.paint(
-        {0.f, bandTop - 80.f, W, bandBottom + 100.f},
+        {0.f, bandTop - 100.f, W, bandBottom + 105.f},
         [&](Vec p) { return roundBoxSdf(p, bandShadow, 8.f); },
         [&](Vec) { return withAlpha(Black, 0.75f); }, 50.f);
     canvas.paint(
@@ -181,12 +179,6 @@ void drawBackground(Canvas& canvas)
                 const float dx = std::abs(p.x - W * 0.5f) / (W * 0.5f);
                 return withAlpha(White, 0.95f - 0.5f * dx);
             });
-    canvas.paint(canvas.whole(), Everywhere,
-                 [&](Vec p)
-                 {
-                     const float dx = (p.x - W * 0.5f) / W, dy = (p.y - H * 0.5f) / H;
-                     return withAlpha(Black, 0.55f * smooth(0.12f, 0.5f, dx * dx + dy * dy));
-                 });
 }
 
 // The desktop icon: a small board with the red triangle in the middle and a token on each

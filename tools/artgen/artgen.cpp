@@ -37,10 +37,14 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path data = argv[1];
-    Canvas logo(1600, 800, {1600.f, 600.f});
+    // The logo, shown 800 units wide, keeps twice the pixels a 4K screen gives it.
+    Canvas logo(1600, 600, {1600.f, 600.f});
     artgen::drawLogo(logo);
-    Canvas background(2048, 1536, {2048.f, 1536.f});
+    Canvas background(3840, 2160, {3840.f, 2160.f});
     artgen::drawBackground(background);
+    // The band is even across: its width stretches with the window, its height holds 4K's.
+    Canvas band(512, 1040, {2000.f, 960.f});
+    artgen::drawBand(band);
     Canvas icon64(64, 64, {256.f, 256.f}), icon256(256, 256, {256.f, 256.f});
     artgen::drawIcon(icon64);
     artgen::drawIcon(icon256);
@@ -51,6 +55,7 @@ int main(int argc, char** argv)
     artgen::drawAtlas(atlas);
     const bool ok = write(logo, data / "images" / "logo.png") &&
                     write(background, data / "images" / "background.png") &&
+                    write(band, data / "images" / "band.png") &&
                     write(atlas, data / "images" / "look.png") &&
                     write(icon64, data / "icons" / "bexil-64.png") &&
                     write(icon256, data / "icons" / "bexil-256.png");

@@ -2,6 +2,7 @@
 
 #include "lib/core/Window.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/SharpText.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
@@ -19,6 +20,7 @@ Renderizable::Renderizable(std::string name)
 Renderizable::Renderizable(std::string name, sf::Text* text)
     : HasName(std::move(name))
     , m_object(text)
+    , m_sharpText(text != nullptr ? std::make_unique<SharpText>() : nullptr)
     , m_transformable(text)
     , m_type(text != nullptr ? RenderizableType::Text : RenderizableType::None)
 {
@@ -40,7 +42,10 @@ unsigned int Renderizable::draw(lib::core::Window* window, sf::RenderStates& sta
     if (!isVisible() || !m_object)
         return 0;
     assert(window != nullptr);
-    window->draw(*m_object, states);
+    if (m_sharpText)
+        m_sharpText->draw(*window, *getAsText(), states);
+    else
+        window->draw(*m_object, states);
     window->countDrawCalls(drawCallCount());
     return 1;
 }

@@ -23,6 +23,7 @@ namespace lib::scn::draw
 {
 
 class NodeShape;
+class SharpText;
 
 enum class RenderizableType : std::uint8_t
 {
@@ -47,7 +48,8 @@ public:
     Renderizable(const Renderizable&) = delete;
     Renderizable& operator=(const Renderizable&) = delete;
 
-    // Draws the owned object and adds its draw calls to the window's count.
+    // Draws the owned object and adds its draw calls to the window's count; a text at the size
+    // it has on screen (SharpText).
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
     // The vertex arrays that drawing the owned object hands to SFML.
     unsigned int drawCallCount() const;
@@ -72,6 +74,7 @@ public:
 
 private:
     std::unique_ptr<sf::Drawable> m_object;
+    std::unique_ptr<SharpText> m_sharpText; // for a text only
     sf::Transformable* m_transformable = nullptr;
     RenderizableType m_type = RenderizableType::None;
 };

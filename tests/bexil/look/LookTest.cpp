@@ -102,12 +102,19 @@ protected:
                 return *layer;
         throw std::runtime_error("no effects layer");
     }
-    // A point of a cell given as fractions of its size, in the last captured frame.
-    sf::Color pixel(sf::Vector2u cell, float fx, float fy) const
+    // Where a point of the scene's view lands in the window.
+    sf::Vector2u onScreen(sf::Vector2f point)
     {
+        const sf::Vector2i at = window().mapCoordsToPixel(point, *scene->view());
+        return {static_cast<unsigned int>(at.x), static_cast<unsigned int>(at.y)};
+    }
+    // A point of a cell given as fractions of its size, in the last captured frame.
+    sf::Color pixel(sf::Vector2u cell, float fx, float fy)
+    {
+        const bexil::rules::GameData& board = scene->gameData();
         const sf::Vector2f corner = board.board2Scene(cell), size = board.tileSize();
-        return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
-                              static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
+        const sf::Vector2u at = onScreen({corner.x + size.x * fx, corner.y + size.y * fy});
+        return image.getPixel(at.x, at.y);
     }
     void capture() { image = bexil::test::capture(window()); }
     // The colour a cell's tile is tinted with (the modern looks have no dots between tiles).
@@ -123,7 +130,6 @@ protected:
         throw std::runtime_error("no background tiles");
     }
 
-    const bexil::rules::GameData board{{2000.f, 2000.f}};
     bexil::test::TempDir dir{true};
     std::shared_ptr<bexil::GameScene> scene;
     std::shared_ptr<lib::scn::Scene> menu = std::make_shared<bexil::test::StubScene<>>("MenuScene");
@@ -181,7 +187,7 @@ TEST_F(LookTest, ThePlayersArrowShowsItsColourAndALightEdgeOnEveryCentreColour)
                 capture();
                 EXPECT_EQ(colour, colourOf(pixel(cell, 0.5f, 0.55f))) << level << " " << colour;
                 int brightest = 0;
-                for (float fy = 0.f; fy < 0.12f; fy += 0.01f)
+                for (float fy = 0.f; fy < 0.12f; fy += 0.004f)
                 {
                     const sf::Color edge = pixel(cell, 0.5f, fy);
                     brightest =
@@ -198,13 +204,17 @@ TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
     open(0, 0);
     step(0.3f); // faded in
     EXPECT_TRUE(effects().bannerShowing());
-    // The banner's white letters across the middle of the screen, 560 units down.
-    const auto lettersShown = [this]
+    // The banner's white letters across the middle of the board, between its top and centre.
+    const sf::FloatRect area = scene->gameData().area();
+    const float y = area.top + area.height * 0.28f;
+    const sf::Vector2u from = onScreen({area.left + area.width * 0.4f, y});
+    const sf::Vector2u to = onScreen({area.left + area.width * 0.6f, y});
+    const auto lettersShown = [&]
     {
         capture();
         int white = 0;
-        for (unsigned int x = 400; x < 624; ++x)
-            white += distance(image.getPixel(x, 215), sf::Color::White) < 60;
+        for (unsigned int x = from.x; x < to.x; ++x)
+            white += distance(image.getPixel(x, from.y), sf::Color::White) < 60;
         return white;
     };
     EXPECT_GT(lettersShown(), 10);
@@ -243,10 +253,15 @@ TEST_F(LookTest, TheColourBlindLookMarksEachColourWithItsOwnShape)
         const sf::Image before = image;
         capture();
         for (unsigned int colour = 0; look == 2 && colour < 5; ++colour)
-            for (unsigned int y = 9 * 64; y < 10 * 64; ++y)
-                for (unsigned int x = colour * 1024 / 18; x < colour * 1024 / 18 + 56; ++x)
+        {
+            const bexil::rules::GameData& board = scene->gameData();
+            const sf::Vector2u corner = onScreen(board.board2Scene({colour, 9}));
+            const sf::Vector2u end = onScreen(board.board2Scene({colour + 1, 10}));
+            for (unsigned int y = corner.y; y < end.y; ++y)
+                for (unsigned int x = corner.x; x < end.x; ++x)
                     marks[colour].push_back(distance(before.getPixel(x, y), image.getPixel(x, y)) >
                                             120);
+        }
     }
     for (std::size_t a = 0; a < 5; ++a)
     {

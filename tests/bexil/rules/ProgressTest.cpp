@@ -26,13 +26,15 @@ TEST(ProgressTest, TokensScoreRisingPointsAndATokenGoalIsTheLevelsCountWithoutCa
     EXPECT_EQ(114u + 28u * 10, progress.score());
 }
 
-TEST(ProgressTest, TimeModeCountsTheLevelsWholeSecondsAndTokensComeAtTheLevelsPace)
+TEST(ProgressTest, TimeModeCountsTheLevelsSecondsDownAndTokensComeAtTheLevelsPace)
 {
     bexil::rules::Progress progress;
     progress.start(true);
     progress.setLevel(0);
     EXPECT_EQ(180u, progress.goal());
-    EXPECT_EQ(179u, progress.progress(milliseconds(179999)));
+    EXPECT_EQ(180u, progress.progress(milliseconds(999))) << "a second shown until it has gone";
+    EXPECT_EQ(179u, progress.progress(milliseconds(1000)));
+    EXPECT_EQ(1u, progress.progress(milliseconds(179999)));
     EXPECT_FALSE(progress.goalReached(milliseconds(179999)));
     EXPECT_TRUE(progress.goalReached(seconds(180)));
     for (const auto& [level, interval] : {std::pair{0u, 2600}, {25u, 100}, {26u, 250}})

@@ -15,8 +15,8 @@ TEST(ArtgenTest, DrawsTheSamePicturesOnEveryRunAsTheBuildStagedThem)
     const bexil::test::TempDir dir;
     const std::string command = std::string(BEXIL_ARTGEN) + " " + dir.file("data") + " >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    for (const char* file : {"images/background.png", "images/logo.png", "images/look.png",
-                             "icons/bexil-64.png", "icons/bexil-256.png"})
+    for (const char* file : {"images/background.png", "images/band.png", "images/logo.png",
+                             "images/look.png", "icons/bexil-64.png", "icons/bexil-256.png"})
     {
         std::ostringstream staged;
         staged << std::ifstream(std::string(BEXIL_RUN_DIR) + "/data/" + file, std::ios::binary)
