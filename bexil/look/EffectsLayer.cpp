@@ -21,7 +21,7 @@ namespace
 constexpr float TwoPi = 6.2831853f;
 constexpr std::size_t ParticlesPerBurst = 8;
 // Sizes in the view's units, which are square on screen: 2000 span the window's shorter side.
-constexpr float PanelBorder = 56.f;
+constexpr float PanelBorder = 40.f;
 constexpr float ParticleHalf = 60.f;
 constexpr float ParticleSpeed = 600.f;
 constexpr float PopupRise = 150.f;
@@ -34,7 +34,7 @@ constexpr unsigned int BannerSize = 120;
 constexpr unsigned int FinalScoreSize = 90;
 // The banner between the top of the board and the centre square, the final score below it,
 // at these shares of the board's height.
-constexpr float BannerHeight = 0.28f;
+constexpr float BannerHeight = 0.2f;
 constexpr float FinalScoreHeight = 0.75f;
 
 float secondsSince(sf::Time born, sf::Time now)

@@ -28,8 +28,9 @@ constexpr unsigned int EllipsePoints = 30;
 // The panels: each holds two entries, a label over its value, both at their panel's left.
 constexpr unsigned int LabelSize = 56;
 constexpr unsigned int ValueSize = 90;
-const sf::Vector2f PanelPadding(44.f, 36.f);
-constexpr float LabelToValue = 20.f; // from a label's capitals to its value's digits
+const sf::Vector2f PanelPadding(48.f, 46.f);
+constexpr float LabelToValue = 20.f; // from a label's capitals down to its value's digits
+constexpr float InlineGap = 30.f;    // from a label across to its value on one line
 constexpr float EntryGap = 48.f;     // between the two entries of a panel
 constexpr float BoardGap = 44.f;     // between a panel and the board
 constexpr float Margin = 36.f;       // around it all, inside the window
@@ -135,24 +136,29 @@ sf::FloatRect ModernLook::arrange(const Hud& hud, const sf::FloatRect& visible)
                                      &hud.goalLabel};
     Renderizable* const values[4] = {&hud.score, &hud.level, &hud.progress, &hud.goal};
     const sf::Font& font = *hud.score.getAsText()->getFont();
-    // Each entry as wide as the widest label or six digits, so that both panels are alike and
-    // never grow as the score does.
-    float entryWidth = sf::Text("000000", font, ValueSize).getLocalBounds().width;
+    // Widths for the widest label and six digits, so that both panels are alike, their values
+    // line up, and nothing grows as the score does.
+    const float valueWidth = sf::Text("000000", font, ValueSize).getLocalBounds().width;
+    float labelWidth = 0.f;
     for (Renderizable* label : labels)
     {
         trimLabel(*label);
         label->getAsText()->setCharacterSize(LabelSize);
-        entryWidth = std::max(entryWidth, label->getLocalBounds().width);
+        labelWidth = std::max(labelWidth, label->getLocalBounds().width);
     }
-    const float valueTop = inkOf(font, LabelSize).height + LabelToValue;
-    const float entryHeight = valueTop + inkOf(font, ValueSize).height;
+    const float labelHeight = inkOf(font, LabelSize).height;
+    const float valueHeight = inkOf(font, ValueSize).height;
 
-    // Beside the board the entries stand one over the other; above and below it, side by side.
-    // The board takes the larger of the two places that leave it, square cells as wide as fit.
-    const sf::Vector2f column(2.f * PanelPadding.x + entryWidth,
-                              2.f * PanelPadding.y + 2.f * entryHeight + EntryGap);
-    const sf::Vector2f row(2.f * PanelPadding.x + 2.f * entryWidth + 1.5f * EntryGap,
-                           2.f * PanelPadding.y + entryHeight);
+    // Beside the board each entry is a label over its value, one entry over the other; above and
+    // below it each is a label before its value, side by side. The board takes the larger of the
+    // two places left to it, with square cells as wide as fit.
+    const sf::Vector2f stacked(std::max(labelWidth, valueWidth),
+                               labelHeight + LabelToValue + valueHeight);
+    const sf::Vector2f inline_(labelWidth + InlineGap + valueWidth, valueHeight);
+    const sf::Vector2f column(2.f * PanelPadding.x + stacked.x,
+                              2.f * PanelPadding.y + 2.f * stacked.y + EntryGap);
+    const sf::Vector2f row(2.f * PanelPadding.x + 2.f * inline_.x + 2.f * EntryGap,
+                           2.f * PanelPadding.y + inline_.y);
     const auto widestBoard = [&visible](float besideWidth, float aboveHeight)
     {
         return std::min(visible.width - 2.f * (Margin + besideWidth),
@@ -178,16 +184,21 @@ sf::FloatRect ModernLook::arrange(const Hud& hud, const sf::FloatRect& visible)
         left = {{middle.x - row.x * 0.5f, board.top - BoardGap - row.y}, row};
         right = {{middle.x - row.x * 0.5f, board.top + board.height + BoardGap}, row};
     }
-    const sf::Vector2f second = beside ? sf::Vector2f(0.f, entryHeight + EntryGap)
-                                       : sf::Vector2f(entryWidth + 1.5f * EntryGap, 0.f);
+    // Where an entry's label and value stand, from the entry's top left.
+    const sf::Vector2f label =
+        beside ? sf::Vector2f() : sf::Vector2f(0.f, valueHeight - labelHeight);
+    const sf::Vector2f value = beside ? sf::Vector2f(0.f, labelHeight + LabelToValue)
+                                      : sf::Vector2f(labelWidth + InlineGap, 0.f);
+    const sf::Vector2f second = beside ? sf::Vector2f(0.f, stacked.y + EntryGap)
+                                       : sf::Vector2f(inline_.x + 2.f * EntryGap, 0.f);
     const auto fill = [&](lib::scn::draw::RenderGroup& group, const sf::FloatRect& panel, int first)
     {
         group.setPosition(panel.left + PanelPadding.x, panel.top + PanelPadding.y);
         for (int entry = 0; entry < 2; ++entry)
         {
             const sf::Vector2f at = entry == 0 ? sf::Vector2f() : second;
-            place(*labels[first + entry], LabelSize, LabelColour, at);
-            place(*values[first + entry], ValueSize, sf::Color::White, {at.x, at.y + valueTop});
+            place(*labels[first + entry], LabelSize, LabelColour, at + label);
+            place(*values[first + entry], ValueSize, sf::Color::White, at + value);
         }
     };
     fill(hud.left, left, 0);

@@ -23,14 +23,14 @@ protected:
     bexil::test::MenuHarness menus;
 };
 
-TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
+TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenTheTitlesPicturesAndItsTexts)
 {
     std::string tree;
     for (const auto& child : menus.menu->children())
         tree +=
             dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
-    EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- "
-              "HighScoresMenu- HowToPlayMenu- mainLogo ",
+    EXPECT_EQ("background driftingTokens band MainMenu OptionsMenu- KeyRedefinitionMenu- "
+              "StartLevelMenu- HighScoresMenu- HowToPlayMenu- mainLogo title ",
               tree);
 }
 

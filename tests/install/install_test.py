@@ -64,7 +64,7 @@ def check_files(prefix):
     kinds = {kind: {key.split("@")[1] for key in listed if key.startswith(kind)}
              for kind in ("font", "texture", "sound", "music")}
     check(kinds["font"] | kinds["texture"] == {"game_menu.mainFont", "game_scene.scoreFont",
-          "game_menu.background", "game_menu.logo", "game_scene.look"} and
+          "game_menu.background", "game_menu.band", "game_menu.logo", "game_scene.look"} and
           len(kinds["sound"]) == 16 and kinds["music"] == {"game_menu.music", "game_scene.music"},
           f"res.cfg lists {listed}")
     check(all(os.path.isfile(f"{data}/{file}") for file in listed.values()),

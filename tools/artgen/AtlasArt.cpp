@@ -72,12 +72,13 @@ void drawArrow(Canvas& canvas, const Frame& f, Colour base)
     const float s = f.size;
     const Vec o = f.origin;
     // The corners stay inside the circle inscribed in the frame.
-    const Vec corners[4] = {{o.x + 0.5f * s, o.y + 0.05f * s},
+    const Vec corners[4] = {{o.x + 0.5f * s, o.y + 0.08f * s},
                             {o.x + 0.86f * s, o.y + 0.8f * s},
                             {o.x + 0.5f * s, o.y + 0.64f * s},
                             {o.x + 0.14f * s, o.y + 0.8f * s}};
     const auto shape = [&](Vec p) { return polygonSdf(p, corners, 4); };
-    const float edge = s * 0.025f, rim = s * 0.035f, bevel = s * 0.09f;
+    // The light edge wide enough to read on the cells of a small window.
+    const float edge = s * 0.04f, rim = s * 0.035f, bevel = s * 0.09f;
     canvas.paint(
         f.box(), [&](Vec p) { return shape(p) - edge * 1.5f; },
         [&](Vec) { return withAlpha(Black, 0.45f); }, edge * 2.f);

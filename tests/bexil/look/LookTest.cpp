@@ -187,12 +187,13 @@ TEST_F(LookTest, ThePlayersArrowShowsItsColourAndALightEdgeOnEveryCentreColour)
                 capture();
                 EXPECT_EQ(colour, colourOf(pixel(cell, 0.5f, 0.55f))) << level << " " << colour;
                 int brightest = 0;
-                for (float fy = 0.f; fy < 0.12f; fy += 0.004f)
-                {
-                    const sf::Color edge = pixel(cell, 0.5f, fy);
-                    brightest =
-                        std::max(brightest, static_cast<int>(std::min({edge.r, edge.g, edge.b})));
-                }
+                for (float fy = 0.f; fy < 0.15f; fy += 0.01f)
+                    for (float fx = 0.4f; fx < 0.6f; fx += 0.01f)
+                    {
+                        const sf::Color edge = pixel(cell, fx, fy);
+                        brightest = std::max(brightest,
+                                             static_cast<int>(std::min({edge.r, edge.g, edge.b})));
+                    }
                 EXPECT_GT(brightest, 200) << "the tip's light edge, level " << level + 1;
             }
         }
@@ -206,7 +207,7 @@ TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
     EXPECT_TRUE(effects().bannerShowing());
     // The banner's white letters across the middle of the board, between its top and centre.
     const sf::FloatRect area = scene->gameData().area();
-    const float y = area.top + area.height * 0.28f;
+    const float y = area.top + area.height * 0.2f;
     const sf::Vector2u from = onScreen({area.left + area.width * 0.4f, y});
     const sf::Vector2u to = onScreen({area.left + area.width * 0.6f, y});
     const auto lettersShown = [&]
