@@ -115,7 +115,8 @@ void GameScene::layout()
 {
     m_gameData.placeIn(m_look->arrange({*m_scoreGroup, *m_levelGroup, *m_scoreText, *m_scoreDisplay,
                                         *m_levelText, *m_levelDisplay, *m_currentText,
-                                        *m_currentDisplay, *m_goalText, *m_goalDisplay},
+                                        *m_currentDisplay, *m_goalText, *m_goalDisplay,
+                                        m_textsShown},
                                        visibleArea()));
     const sf::FloatRect& board = m_gameData.area();
     const sf::Vector2f middle(board.left + board.width * 0.5f, board.top + board.height * 0.5f);
@@ -165,7 +166,9 @@ void GameScene::onEnterScene()
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
-    m_look->begin({*this, *m_mainBoard, m_gameOverScreen});
+    m_look->begin({*this, *m_mainBoard, m_gameOverScreen, m_textsShown});
+    m_scoreGroup->setVisible(m_textsShown);
+    m_levelGroup->setVisible(m_textsShown);
     setViewFit(m_look->viewFit());
     // The menus write 0 or 1; anything else plays the default, token mode. The progress label
     // depends on the mode, and the look lays the texts out as they read.

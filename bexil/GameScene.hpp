@@ -117,6 +117,10 @@ public:
     // 2000 × 2000.
     sf::Vector2f getDefaultSizeView() override;
 
+    // A board shown small (How to play) hides the score texts and the look's feedback texts,
+    // whose letters would be too small to read; the board takes their place. From the next game.
+    void setTextsShown(bool shown) { m_textsShown = shown; }
+
     // What the game keys do, for a computer player as much as for the keyboard. Each acts on
     // the game started by onEnterScene and does nothing outside play (switchPause: outside
     // play or pause).
@@ -179,6 +183,7 @@ private:
     KeyMapping m_keyMapping;
     lib::Configuration m_nextGameConfig;
     const PlayedBy m_playedBy;
+    bool m_textsShown = true;
     lib::PClock m_gameClock;    // since the last arrival; paused with the game
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended

@@ -22,12 +22,13 @@ namespace
 constexpr const char* BoardName = "HowToPlayBoard";
 constexpr const char* BoardGameTable = ":HowToPlay";
 constexpr std::size_t LineCount = 11;
-constexpr unsigned int LineSize = 38;
-const sf::Vector2f FirstLine(60.f, 600.f);
-constexpr float LineSpacing = 54.f;
-// The small board: the game's 2000 × 2000 view at this scale, right of the text.
-constexpr float BoardScale = 0.36f;
-const sf::Vector2f BoardCorner(1230.f, 596.f);
+constexpr unsigned int LineSize = 44;
+const sf::Vector2f FirstLine(40.f, 590.f);
+constexpr float LineSpacing = 60.f;
+// The small board: the game's 2000 × 2000 view at this scale, right of the text, its board
+// (two thirds as high as wide) in the middle of the band.
+constexpr float BoardScale = 0.38f;
+const sf::Vector2f BoardCorner(1220.f, 578.f);
 const sf::Time PressDelay = sf::milliseconds(400);
 const sf::Time FinalBoard = sf::seconds(3.f);
 
@@ -60,6 +61,7 @@ void HowToPlayMenu::onCreate()
     m_boardManager =
         std::make_unique<lib::scn::SceneManager>(manager().sceneManager()->resourceManager());
     m_board = std::make_shared<GameScene>(BoardName, BoardGameTable, GameScene::PlayedBy::Computer);
+    m_board->setTextsShown(false);
     m_boardManager->addScenes({m_board});
     m_board->setScale(BoardScale, BoardScale);
     m_board->setPosition(BoardCorner);
@@ -67,7 +69,7 @@ void HowToPlayMenu::onCreate()
     m_computer = std::make_unique<computer::ComputerPlayer>(*m_board, PressDelay);
 
     addChooseControl("howtoplay_chooseControl",
-                     {60, lib::scn::draw::Alignment::Center, {560.f, 1215.f}}, {option("Back")},
+                     {60, lib::scn::draw::Alignment::Center, {560.f, 1258.f}}, {option("Back")},
                      [this](unsigned int) { manager().changeStep("MainMenu"); });
 }
 

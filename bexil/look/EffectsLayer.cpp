@@ -207,6 +207,8 @@ void EffectsLayer::banner(std::uint32_t levelShown)
 
 void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now)
 {
+    if (!m_textsShown)
+        return;
     popup.text.setString(string);
     centre(popup.text, at);
     popup.at = at;
@@ -343,7 +345,7 @@ void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) cons
         visit(m_combo.text, states, &m_combo.sharp);
     if (m_banner.live)
         visit(m_banner.text, states, &m_banner.sharp);
-    if (m_gameOver)
+    if (m_gameOver && m_textsShown)
         visit(m_finalScore, states, &m_finalScoreSharp);
 }
 

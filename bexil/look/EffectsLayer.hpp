@@ -45,6 +45,8 @@ public:
     // window's shape changes.
     void setLayout(const sf::FloatRect& board, const sf::FloatRect& visible,
                    const sf::FloatRect& leftPanel, const sf::FloatRect& rightPanel);
+    // Without texts the layer shows no "+N", combo, banner or final score (a board shown small).
+    void setTextsShown(bool shown) { m_textsShown = shown; }
     // A token consumed in that cell: a flash, particles of its colour and the points rising.
     void burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points);
     // The cue of a run of three or more, shown at the cell of its last token.
@@ -114,7 +116,7 @@ private:
     mutable lib::scn::draw::SharpText m_finalScoreSharp;
     sf::FloatRect m_board, m_visible, m_leftPanel, m_rightPanel;
     std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;
-    bool m_paused = false, m_gameOver = false;
+    bool m_paused = false, m_gameOver = false, m_textsShown = true;
 };
 
 } // namespace bexil::look

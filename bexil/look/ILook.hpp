@@ -54,6 +54,8 @@ public:
         lib::scn::draw::RenderGroup& board; // the pieces' group
         // The first group drawn over the board (GAME OVER): feedback goes just before it.
         std::shared_ptr<lib::scn::draw::RenderGroup> overBoard;
+        // False for a board shown small, whose feedback texts would be too small to read.
+        bool texts = true;
     };
 
     // The score texts, with their strings set: the left group's score and level, the right
@@ -70,6 +72,8 @@ public:
         lib::scn::draw::Renderizable& progress;
         lib::scn::draw::Renderizable& goalLabel;
         lib::scn::draw::Renderizable& goal;
+        // False when the scene hides them: the board then has the whole area.
+        bool shown = true;
     };
 
     virtual ~ILook();

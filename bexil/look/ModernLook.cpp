@@ -113,6 +113,7 @@ ModernLook::~ModernLook() = default;
 
 void ModernLook::begin(const Nodes& nodes)
 {
+    m_effects->setTextsShown(nodes.texts);
     nodes.scene.addRenderGroup(m_effects, nodes.overBoard);
     nodes.board.addRenderGroup(m_laneWarnings);
     m_scene = &nodes.scene;
@@ -164,8 +165,8 @@ sf::FloatRect ModernLook::arrange(const Hud& hud, const sf::FloatRect& visible)
         return std::min(visible.width - 2.f * (Margin + besideWidth),
                         (visible.height - 2.f * (Margin + aboveHeight)) * BoardShape);
     };
-    const float besideWidth = widestBoard(column.x + BoardGap, 0.f);
-    const float aboveWidth = widestBoard(0.f, row.y + BoardGap);
+    const float besideWidth = widestBoard(hud.shown ? column.x + BoardGap : 0.f, 0.f);
+    const float aboveWidth = hud.shown ? widestBoard(0.f, row.y + BoardGap) : 0.f;
     const bool beside = besideWidth >= aboveWidth;
     const float width = std::max(beside ? besideWidth : aboveWidth, 1.f);
     const sf::Vector2f middle(visible.left + visible.width * 0.5f,
@@ -203,6 +204,8 @@ sf::FloatRect ModernLook::arrange(const Hud& hud, const sf::FloatRect& visible)
     };
     fill(hud.left, left, 0);
     fill(hud.right, right, 2);
+    if (!hud.shown)
+        left = right = sf::FloatRect();
     m_effects->setLayout(board, visible, left, right);
     return board;
 }

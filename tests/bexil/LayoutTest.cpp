@@ -1,0 +1,234 @@
+#include "bexil/GameScene.hpp"
+#include "bexil/MenuScene.hpp"
+#include "bexil/computer/DemoScene.hpp"
+#include "lib/Clock.hpp"
+#include "lib/menu/ChooseControl.hpp"
+#include "lib/menu/MenuStep.hpp"
+#include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+#include "support/Printers.hpp"
+#include "support/TempDir.hpp"
+#include "support/TestWindow.hpp"
+
+#include <SFML/Graphics/Text.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace
+{
+
+using bexil::test::capture;
+
+bool dark(sf::Color c)
+{
+    return c.r + c.g + c.b <= 6;
+}
+
+sf::Color pixel(const sf::Image& image, int x, int y)
+{
+    return image.getPixel(static_cast<unsigned int>(x), static_cast<unsigned int>(y));
+}
+
+float fl(int value)
+{
+    return static_cast<float>(value);
+}
+
+// The first and the last of count points along a line that are not black, or (-1, -1).
+template <class At>
+sf::Vector2i litSpan(int count, At at)
+{
+    sf::Vector2i span(-1, -1);
+    for (int i = 0; i < count; ++i)
+        if (!dark(at(i)))
+            span = {span.x < 0 ? i : span.x, i};
+    return span;
+}
+
+// The box of the pixels of exactly that colour, in the rows from top to bottom (the whole
+// image by default).
+sf::IntRect boxOf(const sf::Image& image, sf::Color colour, unsigned int from = 0,
+                  unsigned int to = ~0u)
+{
+    const sf::Vector2u size = image.getSize();
+    int left = static_cast<int>(size.x), top = static_cast<int>(size.y), right = -1, bottom = -1;
+    for (unsigned int y = from; y < std::min(to, size.y); ++y)
+        for (unsigned int x = 0; x < size.x; ++x)
+            if (image.getPixel(x, y) == colour)
+            {
+                left = std::min(left, static_cast<int>(x));
+                top = std::min(top, static_cast<int>(y));
+                right = std::max(right, static_cast<int>(x));
+                bottom = std::max(bottom, static_cast<int>(y));
+            }
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
+// The real menu and game scenes in a window of the size given, in a fresh folder, on the manual
+// time source; frames are drawn without the window's events (other tests' windows take the
+// focus, and a game must not pause for that).
+class LayoutTest : public ::testing::Test
+{
+protected:
+    void open(sf::Vector2u size, std::shared_ptr<bexil::GameScene> scene)
+    {
+        lib::Clock::useManualTime(true);
+        game = std::move(scene);
+        controller = std::make_unique<bexil::test::TestController>(
+            std::vector<std::shared_ptr<lib::scn::Scene>>{menu, game},
+            bexil::test::writeGameResourceList("res.cfg"), false, size);
+        controller->start();
+        frame();
+    }
+    void TearDown() override
+    {
+        controller.reset();
+        lib::Clock::useManualTime(false);
+    }
+    lib::core::Window& window() { return *controller->window(); }
+    sf::Image frame()
+    {
+        for (sf::Event ignored; window().pollEvent(ignored);)
+            continue;
+        window().clear();
+        window().sceneManager()->update();
+        return capture(window());
+    }
+    // A token game at level 1 in the look, past its banner.
+    sf::Image play(int look)
+    {
+        lib::Configuration("config.cfg").valueAsInt("Look", look, true);
+        lib::Configuration(":NextGame").valueAsInt("StartLevel", 0, true);
+        window().sceneManager()->changeScene(game->name());
+        lib::Clock::advanceManualTime(sf::seconds(2.f));
+        return frame();
+    }
+
+    bexil::test::TempDir dir{true};
+    std::shared_ptr<bexil::MenuScene> menu = std::make_shared<bexil::MenuScene>();
+    std::shared_ptr<bexil::GameScene> game;
+    std::unique_ptr<bexil::test::TestController> controller;
+};
+
+// Where the modern board lies in a frame, measured from its pixels: across the window's middle
+// row, then down a column half a cell in from its left edge (clear of the panels).
+sf::IntRect boardIn(const sf::Image& image)
+{
+    const sf::Vector2u size = image.getSize();
+    const sf::Vector2i across = litSpan(static_cast<int>(size.x), [&](int x)
+                                        { return pixel(image, x, static_cast<int>(size.y / 2)); });
+    const int column = across.x + (across.y - across.x) / 36;
+    const sf::Vector2i down =
+        litSpan(static_cast<int>(size.y), [&](int y) { return pixel(image, column, y); });
+    return {across.x, down.x, across.y - across.x + 1, down.y - down.x + 1};
+}
+
+struct Shape
+{
+    sf::Vector2u size;
+    bool panelsBeside; // else above and below the board
+};
+
+void PrintTo(const Shape& shape, std::ostream* out)
+{
+    *out << shape.size.x << " x " << shape.size.y << (shape.panelsBeside ? ", beside" : ", above");
+}
+
+class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Shape>
+{
+};
+
+std::string nameOf(const ::testing::TestParamInfo<Shape>& shape)
+{
+    return std::to_string(shape.param.size.x) + "x" + std::to_string(shape.param.size.y);
+}
+
+TEST_P(WindowShapes, ModernCellsAreSquareClassicStretchesAndTheMenuKeepsItsProportions)
+{
+    const auto [size, beside] = GetParam();
+    open(size, std::make_shared<bexil::GameScene>());
+    const sf::Vector2i window(size);
+
+    // The title's picture reaches every corner; the highlighted line and its cursor keep the
+    // shape they have in the view's units.
+    sf::Image image = frame();
+    for (const sf::Vector2u corner :
+         {sf::Vector2u(0, 0), {size.x - 1, 0}, {0, size.y - 1}, {size.x - 1, size.y - 1}})
+        EXPECT_FALSE(dark(image.getPixel(corner.x, corner.y))) << corner.x << " " << corner.y;
+    // In the band, where the lines stand, away from the red tokens of the logo and the drift.
+    const sf::IntRect red = boxOf(image, sf::Color::Red, size.y * 583 / 2000, size.y * 1333 / 2000);
+    const auto& line = static_cast<lib::menu::ChooseControl&>(*menu->activeStep()->controls()[0]);
+    const sf::FloatRect text = line.options[0].text->getAsText()->getGlobalBounds();
+    const lib::scn::draw::NodeShape& arrow = *line.cursorNode()->getAsNodeShape();
+    const sf::FloatRect cursor = arrow.getTransform().transformRect(arrow.getLocalBounds());
+    const float left = std::min(text.left, cursor.left);
+    const float top = std::min(text.top, cursor.top);
+    const float logical = (text.left + text.width - left) /
+                          (std::max(text.top + text.height, cursor.top + cursor.height) - top);
+    const float drawn = fl(red.width) / fl(red.height);
+    EXPECT_NEAR(logical, drawn, logical * 0.06f) << "the main menu's red line, undistorted";
+
+    for (const int look : {0, 2})
+    {
+        const sf::IntRect board = boardIn(play(look));
+        const sf::Vector2f cell(fl(board.width) / 18.f, fl(board.height) / 12.f);
+        EXPECT_NEAR(cell.x, cell.y, 1.f) << "look " << look << ": square cells";
+        EXPECT_NEAR(board.left, window.x - board.left - board.width, 2) << "centred across";
+        EXPECT_NEAR(board.top, window.y - board.top - board.height, 2) << "centred down";
+        EXPECT_GT(std::max(board.width * 4 / window.x, board.height * 4 / window.y), 2)
+            << "three quarters of the window at least, across or down";
+        // A panel left of the board's top left corner, or above the board's middle.
+        image = capture(this->window());
+        EXPECT_EQ(beside,
+                  !dark(pixel(image, board.left - board.height / 8, board.top + board.height / 8)));
+        EXPECT_EQ(!beside, !dark(pixel(image, window.x / 2, board.top / 2)));
+    }
+
+    // The classic look keeps the view stretched: the centre square, level 1's pink, spans
+    // columns 7 to 10 and rows 4 to 7 of the window divided as the board is.
+    const sf::IntRect pink = boxOf(play(1), sf::Color(255, 70, 200));
+    EXPECT_NEAR(pink.left, window.x * 7 / 18, 2);
+    EXPECT_NEAR(pink.left + pink.width, window.x * 11 / 18, 2);
+    EXPECT_NEAR(pink.top, window.y * 4 / 12, 2);
+    EXPECT_NEAR(pink.top + pink.height, window.y * 8 / 12, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowShapes,
+                         ::testing::Values(Shape{{1024, 768}, false}, Shape{{1280, 800}, false},
+                                           Shape{{1920, 1080}, true}, Shape{{2560, 1080}, true},
+                                           Shape{{3840, 2160}, true}),
+                         nameOf);
+
+TEST_F(LayoutTest, AModernBoardFollowsTheWindowAsItIsResizedWithItsPiecesInTheirCells)
+{
+    // The demo: a game that plays on without the focus, so the window's own events can run.
+    open({1024, 768}, std::make_shared<bexil::computer::DemoScene>());
+    window().sceneManager()->changeScene(bexil::computer::DemoScene::SceneName);
+    game->addNewToken({0, 5}, 2);
+    window().setSize({800, 1000});
+    for (int i = 0; i < 50 && window().getView().getSize().y <= 2000.f; ++i)
+        window().loopStep();
+    window().loopStep(); // the token's glide to its new place
+    const sf::Image image = capture(window());
+    const sf::IntRect board = boardIn(image);
+    EXPECT_NEAR(fl(board.width) / 18.f, fl(board.height) / 12.f, 1.f);
+    EXPECT_NEAR(board.left, 800 - board.left - board.width, 2);
+    EXPECT_NEAR(board.top, 1000 - board.top - board.height, 2);
+    EXPECT_GT(board.width, 700) << "as wide as the window allows";
+    // A point of a cell, as fractions of it.
+    const auto at = [&](int column, int row, float fy)
+    {
+        return pixel(image, board.left + (2 * column + 1) * board.width / 36,
+                     board.top + static_cast<int>((fl(row) + fy) * fl(board.height) / 12.f));
+    };
+    const sf::Color blue = at(0, 5, 0.5f), red = at(7, 4, 0.6f);
+    EXPECT_GT(blue.b, 2 * (blue.r + blue.g)) << "the blue token in its cell";
+    EXPECT_GT(red.r, 2 * (red.g + red.b)) << "the red arrow in its cell";
+}
+
+} // namespace
