@@ -1,6 +1,8 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/look/EffectsLayer.hpp"
+#include "bexil/scores/HighScores.hpp"
 #include "lib/Clock.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuStep.hpp"
@@ -75,13 +77,16 @@ sf::IntRect boxOf(const sf::Image& image, sf::Color colour, unsigned int from = 
 class LayoutTest : public ::testing::Test
 {
 protected:
-    void open(sf::Vector2u size, std::shared_ptr<bexil::GameScene> scene)
+    void open(sf::Vector2u size, std::shared_ptr<bexil::GameScene> scene,
+              std::shared_ptr<lib::scn::Scene> more = nullptr)
     {
         lib::Clock::useManualTime(true);
         game = std::move(scene);
+        std::vector<std::shared_ptr<lib::scn::Scene>> scenes{menu, game};
+        if (more)
+            scenes.push_back(more);
         controller = std::make_unique<bexil::test::TestController>(
-            std::vector<std::shared_ptr<lib::scn::Scene>>{menu, game},
-            bexil::test::writeGameResourceList("res.cfg"), false, size);
+            scenes, bexil::test::writeGameResourceList("res.cfg"), false, size);
         controller->start();
         frame();
     }
@@ -229,6 +234,149 @@ TEST_F(LayoutTest, AModernBoardFollowsTheWindowAsItIsResizedWithItsPiecesInTheir
     const sf::Color blue = at(0, 5, 0.5f), red = at(7, 4, 0.6f);
     EXPECT_GT(blue.b, 2 * (blue.r + blue.g)) << "the blue token in its cell";
     EXPECT_GT(red.r, 2 * (red.g + red.b)) << "the red arrow in its cell";
+}
+
+// Capitals of the Latin alphabets, as the game's catalogues write them.
+bool hasCapital(const sf::String& string)
+{
+    return std::any_of(string.begin(), string.end(),
+                       [](sf::Uint32 c)
+                       { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); });
+}
+
+// What the player reads on the screen now, measured: each visible text with a capital letter is
+// drawn again alone, an "H" of its font, size and style under its transform, as the game draws
+// texts, and its ink's height is read back. Texts whose capitals are under 12 pixels are noted.
+class Capitals
+{
+public:
+    Capitals(lib::core::Window& window, std::string& small)
+        : m_window(window)
+        , m_small(small)
+    {
+    }
+
+    void measure(const lib::scn::draw::RenderGroup& group, const sf::Transform& above,
+                 const std::string& screen)
+    {
+        const sf::Transform transform = above * group.getTransform();
+        if (const auto* effects = dynamic_cast<const bexil::look::EffectsLayer*>(&group))
+        {
+            bexil::look::EffectsLayer::DrawnParts parts;
+            effects->lastFrame(parts);
+            for (const auto& [part, states] : parts)
+                if (const auto* text = dynamic_cast<const sf::Text*>(part))
+                    probe(*text, transform * states.transform, screen);
+        }
+        for (const auto& child : group.children())
+        {
+            if (!child->isVisible())
+                continue;
+            if (const auto* inner = dynamic_cast<const lib::scn::draw::RenderGroup*>(child.get()))
+                measure(*inner, transform, screen);
+            else if (const auto* leaf =
+                         dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
+                     leaf->getAsText() != nullptr)
+                probe(*leaf->getAsText(), transform, screen);
+        }
+    }
+
+private:
+    void probe(const sf::Text& text, const sf::Transform& transform, const std::string& screen)
+    {
+        if (!hasCapital(text.getString()) || text.getFont() == nullptr)
+            return;
+        auto* copy = new sf::Text(text);
+        lib::scn::draw::Renderizable leaf("probe", copy);
+        copy->setString("H");
+        copy->setFillColor(sf::Color::White);
+        copy->setOutlineThickness(0.f);
+        m_window.clear();
+        sf::RenderStates states;
+        states.transform = transform;
+        leaf.draw(&m_window, states);
+        const sf::Image image = capture(m_window);
+        int top = -1, bottom = -1;
+        for (unsigned int y = 0; y < image.getSize().y; ++y)
+            for (unsigned int x = 0; x < image.getSize().x; ++x)
+                if (image.getPixel(x, y).r > 127)
+                {
+                    top = top < 0 ? static_cast<int>(y) : top;
+                    bottom = static_cast<int>(y);
+                    break;
+                }
+        const int height = top < 0 ? 0 : bottom - top + 1;
+        if (height < 12)
+            m_small += screen + ": \"" + text.getString().toAnsiString() + "\" " +
+                       std::to_string(height) + " px\n";
+        ++measured;
+    }
+
+public:
+    int measured = 0;
+
+private:
+    lib::core::Window& m_window;
+    std::string& m_small;
+};
+
+TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
+{
+    bexil::scores::HighScores scores;
+    scores.table(0).add({1240, 3, "2026-12-09", "Ada"});
+    ASSERT_TRUE(scores.save());
+    const auto demo = std::make_shared<bexil::computer::DemoScene>();
+    open({1280, 800}, std::make_shared<bexil::GameScene>(), demo);
+    std::string small;
+    Capitals capitals(window(), small);
+    const auto look = [&](const lib::scn::Scene& scene, const std::string& screen)
+    {
+        frame();
+        capitals.measure(scene, sf::Transform(), screen);
+    };
+    for (const char* page : {"MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu",
+                             "HighScoresMenu", "HowToPlayMenu"})
+    {
+        menu->changeStep(page);
+        look(*menu, page);
+    }
+
+    for (const int lookSetting : {1, 0})
+    {
+        play(lookSetting);
+        lib::Clock::advanceManualTime(sf::seconds(-1.8f)); // the banner back
+        const std::string name = lookSetting == 0 ? "modern " : "classic ";
+        look(*game, name + "game");
+    }
+    // A run of three for the combo, a pause, then game over with a score that enters the table.
+    for (unsigned int x = 4; x <= 6; ++x)
+        game->addNewToken({x, 4}, 0);
+    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Left));
+    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Space));
+    lib::Clock::advanceManualTime(sf::seconds(0.1f));
+    look(*game, "combo");
+    game->switchPause();
+    look(*game, "pause");
+    game->switchPause();
+    const bexil::rules::GameData& data = game->gameData();
+    for (unsigned int y = 0; y < 12; ++y)
+        for (unsigned int x = 0; x < 18; ++x)
+            if (!data.pointInCenter({x, y}) &&
+                (data.pointInCenter({x, 4 + y % 4}) || data.pointInCenter({7 + x % 4, y})))
+                if (!game->board()->getTile({x, y}).lock())
+                    game->addNewToken({x, y}, 1);
+    game->generateNextToken();
+    ASSERT_EQ(bexil::GameScene::GameState::GameOver, game->gameState());
+    look(*game, "game over");
+    lib::Clock::advanceManualTime(sf::seconds(1.1f));
+    look(*game, "name entry");
+    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
+    look(*game, "table");
+
+    window().sceneManager()->changeScene(bexil::computer::DemoScene::SceneName);
+    look(*demo, "demo");
+    EXPECT_GT(capitals.measured, 60);
+    EXPECT_EQ("", small);
 }
 
 } // namespace
