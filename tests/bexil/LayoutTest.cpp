@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace
@@ -139,11 +139,6 @@ struct Shape
     bool panelsBeside; // else above and below the board
 };
 
-void PrintTo(const Shape& shape, std::ostream* out)
-{
-    *out << shape.size.x << " x " << shape.size.y << (shape.panelsBeside ? ", beside" : ", above");
-}
-
 class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Shape>
 {
 };
@@ -236,89 +231,29 @@ TEST_F(LayoutTest, AModernBoardFollowsTheWindowAsItIsResizedWithItsPiecesInTheir
     EXPECT_GT(red.r, 2 * (red.g + red.b)) << "the red arrow in its cell";
 }
 
-// Capitals of the Latin alphabets, as the game's catalogues write them.
-bool hasCapital(const sf::String& string)
+// The height in pixels of an "H" of the text's font, size and style drawn alone under the
+// transform, as the game draws texts, read back from the window.
+int capitalHeight(lib::core::Window& window, const sf::Text& text, const sf::Transform& transform)
 {
-    return std::any_of(string.begin(), string.end(),
-                       [](sf::Uint32 c)
-                       { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); });
+    lib::scn::draw::Renderizable probe("probe", new sf::Text("H", *text.getFont()));
+    sf::Text& copy = *probe.getAsText();
+    copy.setCharacterSize(text.getCharacterSize());
+    copy.setStyle(text.getStyle());
+    sf::RenderStates states(transform * text.getTransform());
+    window.clear();
+    probe.draw(&window, states);
+    const sf::Image image = capture(window);
+    const sf::Vector2u size = image.getSize();
+    const sf::Vector2i rows = litSpan(static_cast<int>(size.y),
+                                      [&](int y)
+                                      {
+                                          for (unsigned int x = 0; x < size.x; ++x)
+                                              if (pixel(image, static_cast<int>(x), y).r > 127)
+                                                  return sf::Color::White;
+                                          return sf::Color::Black;
+                                      });
+    return rows.x < 0 ? 0 : rows.y - rows.x + 1;
 }
-
-// What the player reads on the screen now, measured: each visible text with a capital letter is
-// drawn again alone, an "H" of its font, size and style under its transform, as the game draws
-// texts, and its ink's height is read back. Texts whose capitals are under 12 pixels are noted.
-class Capitals
-{
-public:
-    Capitals(lib::core::Window& window, std::string& small)
-        : m_window(window)
-        , m_small(small)
-    {
-    }
-
-    void measure(const lib::scn::draw::RenderGroup& group, const sf::Transform& above,
-                 const std::string& screen)
-    {
-        const sf::Transform transform = above * group.getTransform();
-        if (const auto* effects = dynamic_cast<const bexil::look::EffectsLayer*>(&group))
-        {
-            bexil::look::EffectsLayer::DrawnParts parts;
-            effects->lastFrame(parts);
-            for (const auto& [part, states] : parts)
-                if (const auto* text = dynamic_cast<const sf::Text*>(part))
-                    probe(*text, transform * states.transform, screen);
-        }
-        for (const auto& child : group.children())
-        {
-            if (!child->isVisible())
-                continue;
-            if (const auto* inner = dynamic_cast<const lib::scn::draw::RenderGroup*>(child.get()))
-                measure(*inner, transform, screen);
-            else if (const auto* leaf =
-                         dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
-                     leaf->getAsText() != nullptr)
-                probe(*leaf->getAsText(), transform, screen);
-        }
-    }
-
-private:
-    void probe(const sf::Text& text, const sf::Transform& transform, const std::string& screen)
-    {
-        if (!hasCapital(text.getString()) || text.getFont() == nullptr)
-            return;
-        auto* copy = new sf::Text(text);
-        lib::scn::draw::Renderizable leaf("probe", copy);
-        copy->setString("H");
-        copy->setFillColor(sf::Color::White);
-        copy->setOutlineThickness(0.f);
-        m_window.clear();
-        sf::RenderStates states;
-        states.transform = transform;
-        leaf.draw(&m_window, states);
-        const sf::Image image = capture(m_window);
-        int top = -1, bottom = -1;
-        for (unsigned int y = 0; y < image.getSize().y; ++y)
-            for (unsigned int x = 0; x < image.getSize().x; ++x)
-                if (image.getPixel(x, y).r > 127)
-                {
-                    top = top < 0 ? static_cast<int>(y) : top;
-                    bottom = static_cast<int>(y);
-                    break;
-                }
-        const int height = top < 0 ? 0 : bottom - top + 1;
-        if (height < 12)
-            m_small += screen + ": \"" + text.getString().toAnsiString() + "\" " +
-                       std::to_string(height) + " px\n";
-        ++measured;
-    }
-
-public:
-    int measured = 0;
-
-private:
-    lib::core::Window& m_window;
-    std::string& m_small;
-};
 
 TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
 {
@@ -327,12 +262,45 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
     ASSERT_TRUE(scores.save());
     const auto demo = std::make_shared<bexil::computer::DemoScene>();
     open({1280, 800}, std::make_shared<bexil::GameScene>(), demo);
+    // Every visible text with a capital of the Latin alphabets, and the effects' texts.
     std::string small;
-    Capitals capitals(window(), small);
-    const auto look = [&](const lib::scn::Scene& scene, const std::string& screen)
+    int measured = 0;
+    std::string screen;
+    const auto probe = [&](const sf::Text& text, const sf::Transform& transform)
+    {
+        const sf::String string = text.getString();
+        if (std::none_of(string.begin(), string.end(),
+                         [](sf::Uint32 c)
+                         { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE); }))
+            return;
+        ++measured;
+        if (const int height = capitalHeight(window(), text, transform); height < 12)
+            small += screen + ": " + string.toAnsiString() + " " + std::to_string(height) + "\n";
+    };
+    std::function<void(const lib::scn::draw::RenderGroup&, sf::Transform)> walk =
+        [&](const lib::scn::draw::RenderGroup& group, sf::Transform transform)
+    {
+        transform *= group.getTransform();
+        bexil::look::EffectsLayer::DrawnParts parts;
+        if (const auto* effects = dynamic_cast<const bexil::look::EffectsLayer*>(&group))
+            effects->lastFrame(parts);
+        for (const auto& [part, states] : parts)
+            if (const auto* text = dynamic_cast<const sf::Text*>(part))
+                probe(*text, transform * states.transform);
+        for (const auto& child : group.children())
+            if (const auto* inner = dynamic_cast<const lib::scn::draw::RenderGroup*>(child.get());
+                inner && inner->isVisible())
+                walk(*inner, transform);
+            else if (const auto* leaf =
+                         dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
+                     leaf && leaf->isVisible() && leaf->getAsText())
+                probe(*leaf->getAsText(), transform);
+    };
+    const auto look = [&](const lib::scn::Scene& scene, const std::string& name)
     {
         frame();
-        capitals.measure(scene, sf::Transform(), screen);
+        screen = name;
+        walk(scene, sf::Transform());
     };
     for (const char* page : {"MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu",
                              "HighScoresMenu", "HowToPlayMenu"})
@@ -340,13 +308,11 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
         menu->changeStep(page);
         look(*menu, page);
     }
-
     for (const int lookSetting : {1, 0})
     {
         play(lookSetting);
         lib::Clock::advanceManualTime(sf::seconds(-1.8f)); // the banner back
-        const std::string name = lookSetting == 0 ? "modern " : "classic ";
-        look(*game, name + "game");
+        look(*game, lookSetting == 0 ? "modern game" : "classic game");
     }
     // A run of three for the combo, a pause, then game over with a score that enters the table.
     for (unsigned int x = 4; x <= 6; ++x)
@@ -358,13 +324,10 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
     game->switchPause();
     look(*game, "pause");
     game->switchPause();
-    const bexil::rules::GameData& data = game->gameData();
-    for (unsigned int y = 0; y < 12; ++y)
+    for (unsigned int y = 0; y < 12; ++y) // every lane full
         for (unsigned int x = 0; x < 18; ++x)
-            if (!data.pointInCenter({x, y}) &&
-                (data.pointInCenter({x, 4 + y % 4}) || data.pointInCenter({7 + x % 4, y})))
-                if (!game->board()->getTile({x, y}).lock())
-                    game->addNewToken({x, y}, 1);
+            if (((y >= 4 && y < 8) != (x >= 7 && x < 11)) && !game->board()->getTile({x, y}).lock())
+                game->addNewToken({x, y}, 1);
     game->generateNextToken();
     ASSERT_EQ(bexil::GameScene::GameState::GameOver, game->gameState());
     look(*game, "game over");
@@ -372,10 +335,9 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
     look(*game, "name entry");
     game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
     look(*game, "table");
-
     window().sceneManager()->changeScene(bexil::computer::DemoScene::SceneName);
     look(*demo, "demo");
-    EXPECT_GT(capitals.measured, 60);
+    EXPECT_GT(measured, 60);
     EXPECT_EQ("", small);
 }
 
