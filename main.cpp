@@ -5,6 +5,7 @@
 #include "lib/Randomizer.hpp"
 #include "lib/core/DisplayLoss.hpp"
 #include "lib/core/Platform.hpp"
+#include "lib/core/ProgramName.hpp"
 #include "lib/core/StopSignals.hpp"
 #include "lib/core/Window.hpp"
 
@@ -16,6 +17,8 @@
 
 int main(int argc, char** argv)
 {
+    // The engine's lines on the error stream begin with it.
+    lib::core::ProgramName::set("bexil");
     const bexil::settings::CommandLine options(argc, argv);
     switch (options.action())
     {
@@ -26,7 +29,8 @@ int main(int argc, char** argv)
         std::cout << bexil::settings::CommandLine::version() << "\n";
         return 0;
     case bexil::settings::CommandLine::Action::Wrong:
-        std::cerr << "bexil: " << options.error() << "\n" << bexil::settings::CommandLine::usage();
+        lib::core::ProgramName::errorLine() << options.error() << "\n"
+                                            << bexil::settings::CommandLine::usage();
         return 2;
     case bexil::settings::CommandLine::Action::Play:
         break;
@@ -44,7 +48,7 @@ int main(int argc, char** argv)
     const std::string missing = lib::core::Platform::missingForWindow();
     if (!missing.empty())
     {
-        std::cerr << "bexil: " << missing << "\n";
+        lib::core::ProgramName::errorLine() << missing << "\n";
         return 1;
     }
 
@@ -61,9 +65,10 @@ int main(int argc, char** argv)
     if (std::getenv("BEXIL_TRACE_STARTUP") != nullptr)
     {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::cerr << "bexil: first frame displayed at steady clock "
-                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
-                  << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "first frame displayed at steady clock "
+            << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
+            << std::endl;
     }
     while (!done && !lib::core::StopSignals::requested())
         done = window.loopStep();

@@ -1,10 +1,12 @@
 #include "lib/SafeSave.hpp"
 
+#include "lib/core/ProgramName.hpp"
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -99,7 +101,8 @@ bool SafeSave::write(const std::string& name, const std::string& contents)
     {
         if (!exists)
             return false;
-        std::cerr << "bexil: no new file can be made beside " << path << "; writing it in place\n";
+        lib::core::ProgramName::errorLine()
+            << "no new file can be made beside " << path << "; writing it in place\n";
         return writeInPlace(path, contents);
     }
     // The new file gets the mode of the file it replaces, or the usual mode of a new file.

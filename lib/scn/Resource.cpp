@@ -1,5 +1,7 @@
 #include "lib/scn/Resource.hpp"
 
+#include "lib/core/ProgramName.hpp"
+
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
@@ -7,7 +9,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <system_error>
 
 namespace lib::scn
@@ -25,8 +27,9 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     std::error_code error;
     const bool regular = loads && std::filesystem::is_regular_file(path, error);
     if (loads && !regular)
-        std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
-                  << name << "\" stays empty" << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "\"" << path << "\" is no file that can be read; the resource \"" << name
+            << "\" stays empty" << std::endl;
     if (kind == FontKind)
     {
         m_font = std::make_unique<sf::Font>();

@@ -1,10 +1,11 @@
 #include "lib/scn/ResourceManager.hpp"
 
+#include "lib/core/ProgramName.hpp"
 #include "lib/scn/Resource.hpp"
 
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <system_error>
 
 namespace lib::scn
@@ -51,9 +52,10 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
         // what went wrong when the game is started from elsewhere.
         std::error_code error;
         const auto folder = std::filesystem::current_path(error);
-        std::cerr << "bexil: cannot read the resource list \"" << listFile << "\" in "
-                  << (error ? std::string("the working folder") : folder.string())
-                  << "; start the game from its own folder" << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "cannot read the resource list \"" << listFile << "\" in "
+            << (error ? std::string("the working folder") : folder.string())
+            << "; start the game from its own folder" << std::endl;
     }
 
     // A name the list does not hold gets an empty picture, but text in the first font that
@@ -96,7 +98,7 @@ const std::shared_ptr<Resource>& ResourceManager::getResource(std::string name) 
 {
     for (const auto& resource : m_resources)
     {
-        if (resource->nameRef() == name)
+        if (resource->name() == name)
             return resource;
     }
     return m_missing;
