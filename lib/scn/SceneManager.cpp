@@ -53,7 +53,7 @@ std::shared_ptr<Scene> SceneManager::getSceneByName(const std::string& name) con
 {
     for (const auto& scene : m_scenes)
     {
-        if (scene->nameRef() == name)
+        if (scene->name() == name)
             return scene;
     }
     return nullptr;

@@ -91,7 +91,7 @@ protected:
     {
         for (const auto& child : scene->children())
             if (auto found = std::dynamic_pointer_cast<lib::scn::draw::RenderGroup>(child);
-                found && found->nameRef() == name)
+                found && found->name() == name)
                 return found;
         return nullptr;
     }
