@@ -4,7 +4,6 @@
 #include "lib/Randomizer.hpp"
 #include "lib/core/Platform.hpp"
 #include "lib/core/ProgramController.hpp"
-#include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 #include <SFML/System/String.hpp>
@@ -136,25 +135,21 @@ bool Window::dispatchEvents()
     sf::Event event;
     while (pollEvent(event))
     {
-        // Events that come before the first scene is active have nobody to go to.
-        const std::shared_ptr<lib::scn::Scene>& scene = m_sceneManager->currentScene();
-        if (event.type == sf::Event::Closed)
-            return true;
-        if (!scene)
-            continue;
         switch (event.type)
         {
+        case sf::Event::Closed:
+            return true;
         case sf::Event::KeyPressed:
-            scene->onKeyPressed(event.key);
+            m_sceneManager->keyPressed(event.key);
             break;
         case sf::Event::KeyReleased:
-            scene->onKeyReleased(event.key);
+            m_sceneManager->keyReleased(event.key);
             break;
         case sf::Event::TextEntered:
-            scene->onTextEntered(event.text.unicode);
+            m_sceneManager->textEntered(event.text.unicode);
             break;
         case sf::Event::LostFocus:
-            scene->onFocusLost();
+            m_sceneManager->focusLost();
             break;
         default:
             break;

@@ -61,7 +61,8 @@ private:
 
     // Counts the frame; once a second the title shows the count of the last second.
     void updateTitle();
-    // Hands the pending keys and focus losses to the active scene. True on a close request.
+    // Hands the pending keys, texts and focus losses to the scene manager for the active scene.
+    // True on a close request.
     bool dispatchEvents();
 
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;

@@ -4,6 +4,7 @@
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
+#include "support/XEvents.hpp"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +60,19 @@ TEST_F(SceneManagerTest, ScenesInitEnterOnTheFirstFrameSwitchAtOnceOrAfterASwitc
     controller.reset();
     EXPECT_EQ((Journal{"Menu.deinit", "Game.deinit", "Over.deinit"}), journal);
     EXPECT_EQ(1, scenes[0].use_count()) << "the manager let go of its scenes";
+}
+
+TEST_F(SceneManagerTest, ASwitchAskedForInAKeyHookIsMadeWhenTheHookReturnsBeforeTheUpdate)
+{
+    open({{"Menu", {2000, 2000}}, {"Game", {2000, 2000}}});
+    happened(1);
+    scenes[0]->onKey = [this]
+    {
+        manager().changeScene("Game");
+        const bool still = manager().currentScene() == scenes[0] && scenes[1]->entered == 0;
+        journal.push_back(still ? "Menu still active" : "Menu already left");
+    };
+    bexil::test::tapKey(controller->window()->getSystemHandle(), "a");
+    EXPECT_EQ((Journal{"Menu.key", "Menu still active", "Menu.exit", "Game.enter", "Game.update"}),
+              happened(1));
 }
