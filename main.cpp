@@ -14,17 +14,30 @@
 #include <memory>
 #include <string>
 
+namespace
+{
+
+// A full disk or a closed standard output is an error, not a silent success.
+int print(const std::string& text)
+{
+    std::cout << text << std::flush;
+    if (std::cout)
+        return 0;
+    std::cerr << "bexil: cannot write to standard output" << std::endl;
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const bexil::settings::CommandLine options(argc, argv);
     switch (options.action())
     {
     case bexil::settings::CommandLine::Action::Help:
-        std::cout << bexil::settings::CommandLine::usage();
-        return 0;
+        return print(bexil::settings::CommandLine::usage());
     case bexil::settings::CommandLine::Action::Version:
-        std::cout << bexil::settings::CommandLine::version() << "\n";
-        return 0;
+        return print(bexil::settings::CommandLine::version() + "\n");
     case bexil::settings::CommandLine::Action::Wrong:
         std::cerr << "bexil: " << options.error() << "\n" << bexil::settings::CommandLine::usage();
         return 2;

@@ -51,6 +51,9 @@ BexilProgramController::BexilProgramController()
 
 BexilProgramController::~BexilProgramController()
 {
+    // The scenes first: a high score whose name was being entered is saved as the game ends,
+    // and the name goes into the settings.
+    stop();
     if (!saveConfig())
         std::cerr << "bexil: could not write " << configName()
                   << "; the settings of this run are lost\n";

@@ -150,6 +150,7 @@ void GameScene::createTexts()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 
