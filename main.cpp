@@ -68,7 +68,8 @@ int main(int argc, char** argv)
         [] { lib::Configuration(bexil::settings::Settings::ConfigFile).saveConfig(); });
     controller->start();
     lib::core::Window& window = *controller->window();
-    bool done = window.loopStep();
+    // A stop request during the start ends the program before its first frame.
+    bool done = lib::core::StopSignals::requested() || window.loopStep();
     // For the start-up benchmark: when the first frame is on screen, a reading of the steady
     // clock, which a benchmark that noted the clock before starting the game can compare.
     if (std::getenv("BEXIL_TRACE_STARTUP") != nullptr)

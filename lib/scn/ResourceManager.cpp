@@ -1,5 +1,6 @@
 #include "lib/scn/ResourceManager.hpp"
 
+#include "lib/core/StopSignals.hpp"
 #include "lib/scn/Resource.hpp"
 
 #include <algorithm>
@@ -41,9 +42,21 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
 {
     if (!listFile.empty() && fileExists(listFile))
     {
-        for (const Entry& entry : listEntries(*this))
+        std::vector<Entry> entries = listEntries(*this);
+        if (entries.size() > MaxEntries)
+        {
+            std::cerr << "bexil: the resource list \"" << listFile << "\" has " << entries.size()
+                      << " entries; only the first " << MaxEntries << " are loaded" << std::endl;
+            entries.resize(MaxEntries);
+        }
+        for (const Entry& entry : entries)
+        {
+            // A stop request (a logout) ends the start here rather than after every file.
+            if (lib::core::StopSignals::requested())
+                break;
             m_resources.push_back(
                 std::make_shared<Resource>(entry.kind, entry.path, entry.name, audible));
+        }
     }
     else if (!listFile.empty())
     {

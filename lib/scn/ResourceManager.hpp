@@ -2,6 +2,7 @@
 
 #include "lib/Configuration.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,7 +29,12 @@ public:
         std::string path;
     };
 
-    // Sounds and tracks are loaded only when `audible` (see Resource).
+    // A game needs a few dozen; a list of more loads only the first ones (in key order), so
+    // that no list can take the memory or the files the rest of the program needs.
+    static constexpr std::size_t MaxEntries = 1000;
+
+    // Sounds and tracks are loaded only when `audible` (see Resource). Loading stops early when
+    // a stop signal has come (StopSignals).
     explicit ResourceManager(const std::string& listFile, bool audible = false);
     ~ResourceManager() override;
 

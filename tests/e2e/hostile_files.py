@@ -4,6 +4,7 @@ XTOOL KEEP_DIR runs every case of hostile/GROUP, as README.md beside this file d
 import itertools
 import lzma
 import os
+import resource
 import shutil
 import subprocess
 
@@ -84,7 +85,13 @@ def run_case(session, case):
         if not take_steps(folder, steps, undo):
             return "skipped: its steps cannot be taken here"
         before, names = what_is(config), set(os.listdir(folder))
-        game = session.start_game(folder, menu=False)
+        limit = resource.getrlimit(resource.RLIMIT_NOFILE)  # "files N": the game's open files
+        files = [int(step[6:]) for step in steps if step.startswith("files ")]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (files[0] if files else limit[0], limit[1]))
+        try:
+            game = session.start_game(folder, menu=False)
+        finally:
+            resource.setrlimit(resource.RLIMIT_NOFILE, limit)
         game.wait_running(60)
         if "accept" in steps:
             game.choose("Options")
@@ -94,6 +101,9 @@ def run_case(session, case):
         for step in steps:  # a line said twice is in the steps twice
             check(not step.startswith("says ") or game.said().count(step[5:]) >= steps.count(step),
                   f"the game did not say {step[5:]!r} as often: {game.said()!r}")
+        for step in steps:
+            check(not step.startswith("gone ") or not os.path.lexists(f"{folder}/{step[5:]}"),
+                  f"{step[5:]} is still there")
         left = {name for name in os.listdir(folder) if not name.endswith(".cfg.lock")}
         check(left <= names | {"config.cfg"}, f"left behind: {left - names}")
         after = what_is(config)
