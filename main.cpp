@@ -1,5 +1,6 @@
 #include "bexil/BexilProgramController.hpp"
 #include "bexil/settings/CommandLine.hpp"
+#include "bexil/settings/Folders.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Randomizer.hpp"
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    if (!bexil::settings::Folders::choose())
+        return 1;
     auto controller = std::make_unique<bexil::BexilProgramController>();
     // A display that goes away (the desktop session ends) ends the program where it stands;
     // the settings of the shared table are written first.

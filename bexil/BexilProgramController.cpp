@@ -3,6 +3,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/settings/Folders.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
@@ -72,7 +73,7 @@ std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVect
 
 std::string BexilProgramController::resourceFile()
 {
-    return settings::Settings::ResourceFile;
+    return settings::Folders::resourceList();
 }
 
 lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams()

@@ -76,6 +76,9 @@ std::string Configuration::value(const std::string& key, const std::string& def,
         const auto found = m_table->find(key);
         if (found != m_table->end())
             return found->second;
+        // A default filled in is no change of this run's: another program's value for the key
+        // wins at the next save.
+        m_saved->emplace(key, def);
     }
     (*m_table)[key] = def;
     return def;

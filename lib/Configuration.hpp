@@ -45,8 +45,9 @@ public:
         const std::function<void(const std::pair<const std::string, std::string>&)>& action) const;
     // Writes the table to the file of this object's name with SafeSave: a failed save keeps the
     // old file intact, and two programs saving at once leave one whole table. The keys this run
-    // changed (since the file was read or last saved) are written onto the file as it is now;
-    // every other key takes the file's value, and one that the file lost keeps the table's.
+    // changed (since the file was read or last saved; a default filled in by value() is no
+    // change) are written onto the file as it is now; every other key takes the file's value,
+    // and one that the file lacks keeps the table's.
     // True when the file holds the merged table, which the table then is; always false for a
     // ":" table.
     bool saveConfig() const;

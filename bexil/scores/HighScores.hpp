@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bexil/scores/HighScoreTable.hpp"
-#include "bexil/settings/Settings.hpp"
+#include "bexil/settings/Folders.hpp"
 #include "lib/Configuration.hpp"
 
 #include <array>
@@ -28,7 +28,7 @@ public:
     // Indexed by the game mode of ":NextGame": 0 token mode, 1 time mode.
     static constexpr std::size_t ModeCount = 2;
 
-    explicit HighScores(const std::string& fileName = settings::Settings::HighScoresFile);
+    explicit HighScores(const std::string& fileName = settings::Folders::highScoresFile());
 
     // Reads both tables again from the shared table of the file.
     void load();

@@ -14,9 +14,11 @@ namespace lib::scn
 class Resource;
 
 // Loads every font, texture and sound that a resource list names, once, and finds them by name.
-// List entries: "resources_directory" gives a prefix put before every path; every other key
-// is kind@name (kind "f"/"F..." a font, "s"/"S..." a sound, "m"/"M..." a music track, anything
-// else a texture) with the path as value.
+// List entries: "resources_directory" gives a prefix put before every path (relative ones start
+// from the list's folder); "system_fonts_directory" a folder whose font of the same file name,
+// where there is one, is loaded instead of the listed one; every other key is kind@name (kind
+// "f"/"F..." a font, "s"/"S..." a sound, "m"/"M..." a music track, anything else a texture)
+// with the path as value.
 class ResourceManager : public lib::Configuration
 {
 public:

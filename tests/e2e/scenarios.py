@@ -129,11 +129,8 @@ def game_over(session):
     game.ends()
 
 
-def high_score(session):
-    """A token game at level 20, fired around until it scores, runs to GAME OVER; then "NEW HIGH
-    SCORE" asks for the name, pre-filled with the login name: Backspace, "m" and Return save
-    "adm" in highscores.cfg at once, and any key shows the main menu; Exit keeps the name."""
-    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
+def new_high_score(game):
+    """A token game at level 20, fired around until it scores, run to "NEW HIGH SCORE"."""
     game.play("token", level=20)
     zero, turns = game.shot("no-score").crop(SCORE_DIGITS), ["Left", "Up", "Right", "Down"]
     # Fired around in one order, the piece and the four lines' first tokens would only pass
@@ -144,6 +141,14 @@ def high_score(session):
     # The gold title over the darkened board: at level 20 yellow tokens alone can pass for gold.
     game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) > 0.1 and
                   shot.share((0, 740, 1024, 28), (0, 0, 0)) > 0.9, 90)
+
+
+def high_score(session):
+    """A token game at level 20 scores and runs to GAME OVER; then "NEW HIGH SCORE" asks for the
+    name, pre-filled with the login name: Backspace, "m" and Return save "adm" in highscores.cfg
+    at once, and any key shows the main menu; Exit keeps the name."""
+    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
+    new_high_score(game)
     game.keys("BackSpace", "m", "Return")
     path = f"{game.folder}/highscores.cfg"
     until("the entry saved", lambda: re.fullmatch(
@@ -154,6 +159,50 @@ def high_score(session):
     game.ends(Look="1", PlayerName="adm")
 
 
+def two_high_scores(session):
+    """Two games in one folder each enter a high score in the token table: one by Return, the
+    other as a logout (SIGHUP) ends it during the name entry, with the name it shows. The file
+    holds both, ranked."""
+    folder = session.folder(settings=CLASSIC)
+    games = [session.start_game(folder, LOGNAME=name) for name in ("ada", "bob")]
+    for game in games:
+        new_high_score(game)
+    games[0].keys("Return")
+    games[1].keys("BackSpace", "x")
+    time.sleep(0.5)
+    games[1].process.send_signal(signal.SIGHUP)
+    check(games[1].wait_exit() == 0, f"the logout ended the game with {games[1].said()}")
+    games[0].close_request()
+    games[0].ends(Look="1", PlayerName="ada")
+    entries = re.findall(rb"^token(\d+)=(\d+) 20 \S+ (\w+)$", read_file(f"{folder}/highscores.cfg"),
+                         re.M)
+    check(sorted(name for _, _, name in entries) == [b"ada", b"box"] and
+          [int(score) for _, score, _ in entries] == sorted(
+              (int(score) for _, score, _ in entries), reverse=True), f"the table is {entries}")
+
+
+def two_games(session):
+    """Two games in one folder, started once; in 20 trials the first accepts a look and the
+    second a sound volume, each written at once: each time the file holds both. The second then
+    redefines its keys and exits last: its keys are kept with the other's look."""
+    folder = session.folder()
+    first, second = session.start_game(folder), session.start_game(folder)
+    look, volume = "Modern", "8"
+    for trial in range(20):
+        for game, label, old, new in ((first, "Look", look, VALUES["Look"][trial % 3]),
+                                      (second, "Sound volume", volume, str(trial % 11))):
+            game.choose("Options")
+            game.set_option(label, new, shown=old)
+            game.choose("Accept")
+        look, volume = VALUES["Look"][trial % 3], str(trial % 11)
+        wanted = [f"Look={trial % 3}\n".encode(), f"SoundVolume={volume}\n".encode()]
+        until(f"trial {trial}: both saved", lambda: all(
+            line in (read_file(f"{folder}/config.cfg") or b"") for line in wanted), 5)
+    second.redefine_keys("a", "d", "w", "s", "j", "p")
+    first.choose("Exit")
+    first.wait_exit()
+    second.close_request()
+    second.ends(Look=str(VALUES["Look"].index(look)), SoundVolume=volume, **REDEFINED)
 def options_accept_cancel(session):
     """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
     "Yes" and Cancel leave the file as it was."""
@@ -198,10 +247,15 @@ def redefine_keys(session):
 
 
 def signals(session):
-    """SIGHUP as soon as the window exists and SIGINT in the menu end the game normally: status
-    0 and config.cfg written, with the keys it does not know."""
-    for number, menu in ((signal.SIGHUP, False), (signal.SIGINT, True)):
-        game = session.start_game(session.folder(f"{number}", "GraphicsLevel=1\nVolume=7\n"), menu)
+    """SIGHUP as soon as the window exists, SIGINT in the menu and SIGTERM while a thousand
+    pictures load end the game normally and at once: status 0 and config.cfg written, with the
+    keys it does not know."""
+    for number, menu in ((signal.SIGHUP, False), (signal.SIGINT, True), (signal.SIGTERM, False)):
+        folder = session.folder(f"{number}", "GraphicsLevel=1\nVolume=7\n")
+        if number == signal.SIGTERM:
+            with open(f"{folder}/res.cfg", "a") as slow:
+                slow.writelines(f"texture@slow{n}=images/background.png\n" for n in range(1000))
+        game = session.start_game(folder, menu)
         game.find_window()
         game.process.send_signal(number)
         game.ends(0, 10, GraphicsLevel="1", Volume="7")

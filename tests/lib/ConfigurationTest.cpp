@@ -33,9 +33,11 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     ASSERT_TRUE(second.saveConfig());
     EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=3\nd=mine\nz=26\n");
     EXPECT_EQ(first.getValue("c"), "3");
-    dir.write("config.cfg", "c=4\n");
+    EXPECT_EQ(first.value("e", "default"), "default");
+    dir.write("config.cfg", "c=4\ne=theirs\n");
     ASSERT_TRUE(first.saveConfig());
-    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=4\nd=mine\nz=26\n") << "all saved before";
+    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=4\nd=mine\ne=theirs\nz=26\n")
+        << "all saved before; a default filled in is no change";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(dir.file("")))
         names.push_back(entry.path().filename());
