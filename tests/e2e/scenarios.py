@@ -8,8 +8,9 @@ import signal
 import time
 
 from hearing import RATE, Recording, now, recorded
-from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    check, main, menu_line, player_cell, read_file, token_cells, until)
+from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, VALUES,
+                    WHITE, Session, check, main, menu_line, player_cell, read_file, token_cells,
+                    until)
 
 # The scenarios that read the board's pixels play in the classic look.
 CLASSIC = "Look=1\n"
@@ -129,18 +130,22 @@ def game_over(session):
     game.ends()
 
 
-def new_high_score(game):
-    """A token game at level 20, fired around until it scores, run to "NEW HIGH SCORE"."""
-    game.play("token", level=20)
-    zero, turns = game.shot("no-score").crop(SCORE_DIGITS), ["Left", "Up", "Right", "Down"]
+def new_high_scores(*games):
+    """Token games at level 20, fired around until each scores, run to "NEW HIGH SCORE"."""
+    for game in games:
+        game.play("token", level=20)
+    zeros = {game: game.shot("no-score").crop(SCORE_DIGITS) for game in games}
+    turns = ["Left", "Up", "Right", "Down"]
     # Fired around in one order, the piece and the four lines' first tokens would only pass
     # their colours round: a new order each time makes it meet its own colour.
-    until("a point scored", lambda: random.shuffle(turns) or game.keys(
-        *(key for turn in turns for key in (turn, "space"))) or
-          game.shot("firing").crop(SCORE_DIGITS) != zero, 60, 0, game)
+    until("a point scored", lambda: [random.shuffle(turns) or game.keys(
+        *(key for turn in turns for key in (turn, "space"))) or game.shot("firing").crop(
+            SCORE_DIGITS) != zeros[game] and zeros.pop(game) for game in list(zeros)] and
+          not zeros, 60, 0, games[0])
     # The gold title over the darkened board: at level 20 yellow tokens alone can pass for gold.
-    game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) > 0.1 and
-                  shot.share((0, 740, 1024, 28), (0, 0, 0)) > 0.9, 90)
+    for game in games:
+        game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) >
+                      0.1 and shot.share((0, 740, 1024, 28), (0, 0, 0)) > 0.9, 90)
 
 
 def high_score(session):
@@ -148,7 +153,7 @@ def high_score(session):
     name, pre-filled with the login name: Backspace, "m" and Return save "adm" in highscores.cfg
     at once, and any key shows the main menu; Exit keeps the name."""
     game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
-    new_high_score(game)
+    new_high_scores(game)
     game.keys("BackSpace", "m", "Return")
     path = f"{game.folder}/highscores.cfg"
     until("the entry saved", lambda: re.fullmatch(
@@ -162,11 +167,18 @@ def high_score(session):
 def two_high_scores(session):
     """Two games in one folder each enter a high score in the token table: one by Return, the
     other as a logout (SIGHUP) ends it during the name entry, with the name it shows. The file
-    holds both, ranked."""
-    folder = session.folder(settings=CLASSIC)
-    games = [session.start_game(folder, LOGNAME=name) for name in ("ada", "bob")]
-    for game in games:
-        new_high_score(game)
+    holds both, ranked. Each game has an X server of its own: shots of a covered window are
+    black."""
+    folder, other = session.folder(settings=CLASSIC), Session(session.run_dir, session.xtool)
+    try:
+        two_high_scores_in(folder, [session.start_game(folder, LOGNAME="ada"),
+                                    other.start_game(folder, LOGNAME="bob")])
+    finally:
+        other.close()
+
+
+def two_high_scores_in(folder, games):
+    new_high_scores(*games)
     games[0].keys("Return")
     games[1].keys("BackSpace", "x")
     time.sleep(0.5)
@@ -185,8 +197,14 @@ def two_games(session):
     """Two games in one folder, started once; in 20 trials the first accepts a look and the
     second a sound volume, each written at once: each time the file holds both. The second then
     redefines its keys and exits last: its keys are kept with the other's look."""
-    folder = session.folder()
-    first, second = session.start_game(folder), session.start_game(folder)
+    folder, other = session.folder(), Session(session.run_dir, session.xtool)
+    try:
+        two_games_in(session.start_game(folder), other.start_game(folder), folder)
+    finally:
+        other.close()
+
+
+def two_games_in(first, second, folder):
     look, volume = "Modern", "8"
     for trial in range(20):
         for game, label, old, new in ((first, "Look", look, VALUES["Look"][trial % 3]),
