@@ -80,7 +80,9 @@ void moveHighScores(const fs::path& from, const fs::path& to)
 bool Folders::choose()
 {
     std::error_code error;
-    if (fs::exists(fs::symlink_status(Settings::ResourceFile, error)))
+    // A folder or a pipe of that name is no list: an installed game started there still finds
+    // its own.
+    if (fs::is_regular_file(Settings::ResourceFile, error))
         return true;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
     const fs::path data = (program.parent_path() / BEXIL_DATA_FROM_PROGRAM).lexically_normal();

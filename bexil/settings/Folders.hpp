@@ -5,7 +5,7 @@
 namespace bexil::settings
 {
 
-// Where the game's files live. Started from a folder that holds a res.cfg (the build's run
+// Where the game's files live. Started from a folder that holds a res.cfg file (the build's run
 // folder, or a copy of it), the game reads and writes everything there, as it always has.
 // Otherwise it is an installed game: its data lies at a fixed place relative to the program's
 // own file (../share/bexil beside its games or bin folder, so a moved installation still works),
