@@ -86,12 +86,10 @@ def run_case(session, case):
             return "skipped: its steps cannot be taken here"
         before, names = what_is(config), set(os.listdir(folder))
         limit = resource.getrlimit(resource.RLIMIT_NOFILE)  # "files N": the game's open files
-        files = [int(step[6:]) for step in steps if step.startswith("files ")]
-        resource.setrlimit(resource.RLIMIT_NOFILE, (files[0] if files else limit[0], limit[1]))
-        try:
-            game = session.start_game(folder, menu=False)
-        finally:
-            resource.setrlimit(resource.RLIMIT_NOFILE, limit)
+        files = [int(step[6:]) for step in steps if step.startswith("files ")] + [limit[0]]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (files[0], limit[1]))
+        game = session.start_game(folder, menu=False)
+        resource.setrlimit(resource.RLIMIT_NOFILE, limit)
         game.wait_running(60)
         if "accept" in steps:
             game.choose("Options")

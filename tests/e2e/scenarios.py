@@ -165,10 +165,8 @@ def high_score(session):
 
 
 def two_high_scores(session):
-    """Two games in one folder each enter a high score in the token table: one by Return, the
-    other as a logout (SIGHUP) ends it during the name entry, with the name it shows. The file
-    holds both, ranked. Each game has an X server of its own: shots of a covered window are
-    black."""
+    """Two games in one folder (an X server each: a covered window's shots are black) enter a
+    high score each: one by Return, one by a logout (SIGHUP) as it shows "box". Both are kept."""
     folder, other = session.folder(settings=CLASSIC), Session(session.run_dir, session.xtool)
     try:
         two_high_scores_in(folder, [session.start_game(folder, LOGNAME="ada"),
@@ -186,17 +184,15 @@ def two_high_scores_in(folder, games):
     check(games[1].wait_exit() == 0, f"the logout ended the game with {games[1].said()}")
     games[0].close_request()
     games[0].ends(Look="1", PlayerName="ada")
-    entries = re.findall(rb"^token(\d+)=(\d+) 20 \S+ (\w+)$", read_file(f"{folder}/highscores.cfg"),
-                         re.M)
-    check(sorted(name for _, _, name in entries) == [b"ada", b"box"] and
-          [int(score) for _, score, _ in entries] == sorted(
-              (int(score) for _, score, _ in entries), reverse=True), f"the table is {entries}")
+    table = re.findall(rb"^token\d+=(\d+) 20 \S+ (\w+)$", read_file(f"{folder}/highscores.cfg"), re.M)
+    scores = [int(score) for score, _ in table]
+    check(sorted(name for _, name in table) == [b"ada", b"box"] and scores == sorted(
+        scores, reverse=True), f"the table is {table}")
 
 
 def two_games(session):
-    """Two games in one folder, started once; in 20 trials the first accepts a look and the
-    second a sound volume, each written at once: each time the file holds both. The second then
-    redefines its keys and exits last: its keys are kept with the other's look."""
+    """Two games in one folder: in 20 trials one accepts a look, the other a sound volume, and
+    the file holds both; the other's keys, redefined, are kept as it exits last."""
     folder, other = session.folder(), Session(session.run_dir, session.xtool)
     try:
         two_games_in(session.start_game(folder), other.start_game(folder), folder)

@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace
 {
@@ -38,12 +36,8 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     ASSERT_TRUE(first.saveConfig());
     EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=4\nd=mine\ne=theirs\nz=26\n")
         << "all saved before; a default filled in is no change";
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.file("")))
-        names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"config.cfg", "config.cfg.lock"}))
-        << "no temporary file is left";
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.file("")), {}))
+        << "no temporary file is left beside the file and its lock";
 
     dir.write("config.cfg", "fresh=1\n");
     Configuration::reload("config.cfg");
