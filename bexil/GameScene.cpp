@@ -146,6 +146,7 @@ void GameScene::createTexts()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 
