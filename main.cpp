@@ -25,7 +25,7 @@ int print(const std::string& text)
     std::cout << text << std::flush;
     if (std::cout)
         return 0;
-    std::cerr << "bexil: cannot write to standard output" << std::endl;
+    lib::core::ProgramName::errorLine() << "cannot write to standard output" << std::endl;
     return 1;
 }
 

@@ -200,6 +200,8 @@ def two_games_in(first, second, folder):
     first.wait_exit()
     second.close_request()
     second.ends(Look=str(VALUES["Look"].index(look)), SoundVolume=volume, **REDEFINED)
+
+
 def options_accept_cancel(session):
     """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
     "Yes" and Cancel leave the file as it was."""
