@@ -158,6 +158,7 @@ void GameScene::onResize()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 
@@ -542,7 +543,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
         m_pauseText->setColor(sf::Color::White);
     }
     else if (dynamic_cast<PositionAnimation*>(animation.get()) != nullptr &&
-             node->nameRef() == look::ILook::ScoreDotName)
+             node->name() == look::ILook::ScoreDotName)
     {
         removeRenderizable(node);
     }

@@ -93,7 +93,7 @@ void MenuScene::onInit()
     { return audio.cue(*resources.getResource(name), voices); };
     sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
                 cue("game_menu.choose", 1), cue("game_menu.key", 1)};
-    m_music = resources.getResource("game_menu.music")->getAsMusic();
+    m_music = resources.getResource("game_menu.music").get();
 
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
@@ -163,7 +163,7 @@ void MenuScene::update()
     if (activeStep())
         activeStep()->update();
     static const std::string demo = computer::DemoScene::SceneName;
-    const bool mainMenu = activeStep() && activeStep()->nameRef() == "MainMenu";
+    const bool mainMenu = activeStep() && activeStep()->name() == "MainMenu";
     m_title->setVisible(mainMenu);
     const float breath = std::sin(lib::Clock::now().asSeconds() / PulseSeconds * 6.2831853f);
     m_pressEnter->setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(190.f + 65.f * breath)));

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-namespace sf
+namespace lib::scn
 {
-class Music;
+class Resource;
 }
 
 namespace lib::scn::draw
@@ -63,7 +63,7 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_title; // shown with the main menu
     std::shared_ptr<lib::scn::draw::Renderizable> m_pressEnter;
     std::shared_ptr<lib::scn::draw::Renderizable> m_version;
-    sf::Music* m_music = nullptr;
+    lib::scn::Resource* m_music = nullptr; // a track of the resources
 };
 
 } // namespace bexil

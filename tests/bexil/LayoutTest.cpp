@@ -143,6 +143,11 @@ class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Sha
 {
 };
 
+void PrintTo(const Shape& shape, std::ostream* out)
+{
+    *out << shape.size.x << " x " << shape.size.y;
+}
+
 std::string nameOf(const ::testing::TestParamInfo<Shape>& shape)
 {
     return std::to_string(shape.param.size.x) + "x" + std::to_string(shape.param.size.y);
