@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
+#include "bexil/Player.hpp"
 #include "bexil/computer/DemoScene.hpp"
 #include "bexil/look/EffectsLayer.hpp"
 #include "bexil/scores/HighScores.hpp"
@@ -121,16 +122,21 @@ protected:
 };
 
 // Where the modern board lies in a frame, measured from its pixels: across the window's middle
-// row, then down a column half a cell in from its left edge (clear of the panels).
+// row, then down a column half a cell in from its left edge (clear of the panels). Its cells
+// must be square, and the board centred.
 sf::IntRect boardIn(const sf::Image& image)
 {
-    const sf::Vector2u size = image.getSize();
-    const sf::Vector2i across = litSpan(static_cast<int>(size.x), [&](int x)
-                                        { return pixel(image, x, static_cast<int>(size.y / 2)); });
+    const sf::Vector2i size(image.getSize());
+    const sf::Vector2i across = litSpan(size.x, [&](int x) { return pixel(image, x, size.y / 2); });
     const int column = across.x + (across.y - across.x) / 36;
-    const sf::Vector2i down =
-        litSpan(static_cast<int>(size.y), [&](int y) { return pixel(image, column, y); });
-    return {across.x, down.x, across.y - across.x + 1, down.y - down.x + 1};
+    const sf::Vector2i down = litSpan(size.y, [&](int y) { return pixel(image, column, y); });
+    const sf::IntRect board(across.x, down.x, across.y - across.x + 1, down.y - down.x + 1);
+    EXPECT_NEAR(fl(board.width) / 18.f, fl(board.height) / 12.f, 1.f) << "square cells";
+    EXPECT_NEAR(board.left, size.x - board.left - board.width, 2) << "centred across";
+    EXPECT_NEAR(board.top, size.y - board.top - board.height, 2) << "centred down";
+    EXPECT_GT(std::max(board.width * 4 / size.x, board.height * 4 / size.y), 2)
+        << "three quarters of the window at least, across or down";
+    return board;
 }
 
 struct Shape
@@ -139,25 +145,25 @@ struct Shape
     bool panelsBeside; // else above and below the board
 };
 
-class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Shape>
-{
-};
-
 void PrintTo(const Shape& shape, std::ostream* out)
 {
     *out << shape.size.x << " x " << shape.size.y;
 }
+
+class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Shape>
+{
+};
 
 std::string nameOf(const ::testing::TestParamInfo<Shape>& shape)
 {
     return std::to_string(shape.param.size.x) + "x" + std::to_string(shape.param.size.y);
 }
 
-TEST_P(WindowShapes, ModernCellsAreSquareClassicStretchesAndTheMenuKeepsItsProportions)
+TEST_P(WindowShapes, ModernCellsStaySquareAsTheWindowChangesClassicStretchesMenusKeepTheirShape)
 {
     const auto [size, beside] = GetParam();
-    open(size, std::make_shared<bexil::GameScene>());
-    const sf::Vector2i window(size);
+    // The demo: a game that plays on without the focus, so the window's own events can run.
+    open(size, std::make_shared<bexil::computer::DemoScene>());
 
     // The title's picture reaches every corner; the highlighted line and its cursor keep the
     // shape they have in the view's units.
@@ -171,36 +177,48 @@ TEST_P(WindowShapes, ModernCellsAreSquareClassicStretchesAndTheMenuKeepsItsPropo
     const sf::FloatRect text = line.options[0].text->getAsText()->getGlobalBounds();
     const lib::scn::draw::NodeShape& arrow = *line.cursorNode()->getAsNodeShape();
     const sf::FloatRect cursor = arrow.getTransform().transformRect(arrow.getLocalBounds());
-    const float left = std::min(text.left, cursor.left);
-    const float top = std::min(text.top, cursor.top);
-    const float logical = (text.left + text.width - left) /
-                          (std::max(text.top + text.height, cursor.top + cursor.height) - top);
-    const float drawn = fl(red.width) / fl(red.height);
-    EXPECT_NEAR(logical, drawn, logical * 0.06f) << "the main menu's red line, undistorted";
-
-    for (const int look : {0, 2})
-    {
-        const sf::IntRect board = boardIn(play(look));
-        const sf::Vector2f cell(fl(board.width) / 18.f, fl(board.height) / 12.f);
-        EXPECT_NEAR(cell.x, cell.y, 1.f) << "look " << look << ": square cells";
-        EXPECT_NEAR(board.left, window.x - board.left - board.width, 2) << "centred across";
-        EXPECT_NEAR(board.top, window.y - board.top - board.height, 2) << "centred down";
-        EXPECT_GT(std::max(board.width * 4 / window.x, board.height * 4 / window.y), 2)
-            << "three quarters of the window at least, across or down";
-        // A panel left of the board's top left corner, or above the board's middle.
-        image = capture(this->window());
-        EXPECT_EQ(beside,
-                  !dark(pixel(image, board.left - board.height / 8, board.top + board.height / 8)));
-        EXPECT_EQ(!beside, !dark(pixel(image, window.x / 2, board.top / 2)));
-    }
+    const float logical = (text.left + text.width - std::min(text.left, cursor.left)) /
+                          (std::max(text.top + text.height, cursor.top + cursor.height) -
+                           std::min(text.top, cursor.top));
+    EXPECT_NEAR(logical, fl(red.width) / fl(red.height), logical * 0.06f) << "undistorted";
 
     // The classic look keeps the view stretched: the centre square, level 1's pink, spans
     // columns 7 to 10 and rows 4 to 7 of the window divided as the board is.
+    const sf::Vector2i window(size);
     const sf::IntRect pink = boxOf(play(1), sf::Color(255, 70, 200));
     EXPECT_NEAR(pink.left, window.x * 7 / 18, 2);
     EXPECT_NEAR(pink.left + pink.width, window.x * 11 / 18, 2);
     EXPECT_NEAR(pink.top, window.y * 4 / 12, 2);
     EXPECT_NEAR(pink.top + pink.height, window.y * 8 / 12, 2);
+
+    for (const int look : {2, 0})
+    {
+        image = play(look);
+        const sf::IntRect board = boardIn(image);
+        // A panel left of the board's top left corner, or above the board's middle.
+        EXPECT_EQ(beside,
+                  !dark(pixel(image, board.left - board.height / 8, board.top + board.height / 8)));
+        EXPECT_EQ(!beside, !dark(pixel(image, window.x / 2, board.top / 2)));
+    }
+
+    // Made a portrait window while it plays, the board follows with its pieces in their cells.
+    game->addNewToken({0, 11}, 2); // a corner no launch or arrival reaches
+    this->window().setSize({size.y * 4 / 5, size.y});
+    for (int i = 0; i < 50 && this->window().getView().getSize().y <= 2000.f; ++i)
+        this->window().loopStep();
+    this->window().loopStep(); // the token's glide to its new place
+    ASSERT_GT(this->window().getView().getSize().y, 2000.f) << "the view follows the window";
+    image = capture(this->window());
+    const sf::IntRect board = boardIn(image);
+    const auto at = [&](sf::Vector2u cell)
+    {
+        const sf::Vector2i c(cell);
+        return pixel(image, board.left + (2 * c.x + 1) * board.width / 36,
+                     board.top + (2 * c.y + 1) * board.height / 24);
+    };
+    const sf::Color blue = at({0, 11}), arrowRed = at(game->player()->boardPosition);
+    EXPECT_GT(blue.b, 2 * (blue.r + blue.g)) << "the blue token in its cell";
+    EXPECT_GT(arrowRed.r, 2 * (arrowRed.g + arrowRed.b)) << "the red arrow in its cell";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, WindowShapes,
@@ -208,33 +226,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, WindowShapes,
                                            Shape{{1920, 1080}, true}, Shape{{2560, 1080}, true},
                                            Shape{{3840, 2160}, true}),
                          nameOf);
-
-TEST_F(LayoutTest, AModernBoardFollowsTheWindowAsItIsResizedWithItsPiecesInTheirCells)
-{
-    // The demo: a game that plays on without the focus, so the window's own events can run.
-    open({1024, 768}, std::make_shared<bexil::computer::DemoScene>());
-    window().sceneManager()->changeScene(bexil::computer::DemoScene::SceneName);
-    game->addNewToken({0, 5}, 2);
-    window().setSize({800, 1000});
-    for (int i = 0; i < 50 && window().getView().getSize().y <= 2000.f; ++i)
-        window().loopStep();
-    window().loopStep(); // the token's glide to its new place
-    const sf::Image image = capture(window());
-    const sf::IntRect board = boardIn(image);
-    EXPECT_NEAR(fl(board.width) / 18.f, fl(board.height) / 12.f, 1.f);
-    EXPECT_NEAR(board.left, 800 - board.left - board.width, 2);
-    EXPECT_NEAR(board.top, 1000 - board.top - board.height, 2);
-    EXPECT_GT(board.width, 700) << "as wide as the window allows";
-    // A point of a cell, as fractions of it.
-    const auto at = [&](int column, int row, float fy)
-    {
-        return pixel(image, board.left + (2 * column + 1) * board.width / 36,
-                     board.top + static_cast<int>((fl(row) + fy) * fl(board.height) / 12.f));
-    };
-    const sf::Color blue = at(0, 5, 0.5f), red = at(7, 4, 0.6f);
-    EXPECT_GT(blue.b, 2 * (blue.r + blue.g)) << "the blue token in its cell";
-    EXPECT_GT(red.r, 2 * (red.g + red.b)) << "the red arrow in its cell";
-}
 
 // The height in pixels of an "H" of the text's font, size and style drawn alone under the
 // transform, as the game draws texts, read back from the window.

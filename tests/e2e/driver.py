@@ -16,10 +16,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(HERE, "first-start.cfg"), "rb") as first_start:
     DEFAULTS = dict(line.split(b"=", 1) for line in first_start.read().splitlines())
 RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
-GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
+GAME_OVER_AREA, PAUSE_AREA = (350, 320, 320, 200), (380, 350, 264, 68)
 COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
-SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
-MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
+SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a classic game
+# The modern looks' label "Score" in their panel above the board, and their colour.
+MODERN_SCORE_LABEL, MODERN_BLUE = (280, 35, 75, 28), (130, 150, 255)
 # The menu pages' lines, top to bottom; the page that choosing a line shows; lines' values.
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
                   "Exit"),
@@ -34,15 +35,18 @@ VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscree
           "Start level: ": [str(level) for level in range(1, 21)],
           "Sound volume": [str(level) for level in range(11)]}
 VALUES["Music volume"] = VALUES["Sound volume"]
-# The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each
-# side of the centre square (columns 7 to 10, rows 4 to 7).
+# The classic board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on
+# each side of the centre square (columns 7 to 10, rows 4 to 7). The modern board's square cells
+# are 48.8 pixels, from (73, 91).
 CENTRE_SQUARE = (int(7 * 1024 / 18), 4 * 64, int(4 * 1024 / 18), 4 * 64)
+MODERN_CENTRE_SQUARE = (415, 286, 195, 195)
 LANE_CELLS = [(x, y) for x in range(18) for y in range(12) if (7 <= x <= 10) != (4 <= y <= 7)]
 
 
 def menu_line(index):
-    """The capitals of main menu line index (0 "Play token mode" to 5 "Exit")."""
-    return 333, 278 + 35 * index, 358, 22
+    """The capitals of main menu line index (0 "Play token mode" to 5 "Exit"): the menu's square
+    units are 768 / 2000 pixels across too."""
+    return 378, 278 + 35 * index, 268, 22
 
 
 class Failure(Exception):
@@ -313,7 +317,8 @@ class Game:
         self.choose(f"Play {mode} mode")
         self.set_option("Start level: ", str(level))
         started = self.choose("Start level: ")
-        labels = lambda shot: max(shot.share(SCORE_LABEL, colour) for colour in (BLUE, MODERN_BLUE))
+        labels = lambda shot: max(shot.share(SCORE_LABEL, BLUE),
+                                  shot.share(MODERN_SCORE_LABEL, MODERN_BLUE))
         self.wait_for("game-board", lambda shot: labels(shot) > 0.1, 10)
         return started
 

@@ -8,9 +8,9 @@ import signal
 import time
 
 from hearing import RATE, Recording, now, recorded
-from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, VALUES,
-                    WHITE, Session, check, main, menu_line, player_cell, read_file, token_cells,
-                    until)
+from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, MODERN_CENTRE_SQUARE,
+                    PAUSE_AREA, RED, VALUES, WHITE, Session, check, main, menu_line, player_cell,
+                    read_file, token_cells, until)
 
 # The scenarios that read the board's pixels play in the classic look.
 CLASSIC = "Look=1\n"
@@ -25,7 +25,7 @@ REDEFINED = dict(key0="0", key1="3", key2="22", key3="18", key_launch4="9", key_
 def wait_menu(game, line, seconds=5):
     """Waits until the main menu shows the line red with the red triangle of the cursor left of
     it, and the other lines blue with none."""
-    cursor = lambda index: (150, 276 + 35 * index, (300, 316, 364, 363, 413, 466)[index] - 150, 26)
+    cursor = lambda index: (240, 276 + 35 * index, (353, 365, 401, 400, 437, 478)[index] - 240, 26)
     game.wait_for(f"main-menu-{line}", lambda shot: all(
         shot.share(menu_line(index), RED) > 0.1 and shot.centroid(cursor(index), RED)
         if index == line else shot.share(menu_line(index), BLUE) > 0.05 and
@@ -319,8 +319,9 @@ def looks(session):
             game.play("token", level)
             time.sleep(1.5)  # the banner gone, tokens coming in
             shot = game.shot(f"{name}-level-{level}")
-            flat = shot.share(CENTRE_SQUARE, centre)
-            soft = shot.share(CENTRE_SQUARE, toned(centre), 12)
+            square = CENTRE_SQUARE if look == 1 else MODERN_CENTRE_SQUARE
+            flat = shot.share(square, centre)
+            soft = shot.share(square, toned(centre), 12)
             check(flat > 0.2 if look == 1 else flat < 0.01 and soft > 0.2,
                   f"{shot.name}: {flat:.2f} of the centre flat, {soft:.2f} toned")
             game.close_request()
