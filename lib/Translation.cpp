@@ -1,7 +1,5 @@
 #include "lib/Translation.hpp"
 
-#include <libintl.h>
-
 #include <array>
 #include <clocale>
 #include <cstdint>
@@ -10,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <libintl.h>
 #include <optional>
 #include <set>
 

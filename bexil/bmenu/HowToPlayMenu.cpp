@@ -132,7 +132,8 @@ void HowToPlayMenu::writeLines()
         Translation::tr("%1$s, %2$s, %3$s, %4$s: turn, and move inside the centre square."),
         {key(0), key(1), key(2), key(3)});
     const std::array<std::string, 7> paragraphs{
-        Translation::tr("Keep the tokens out of the centre."), turn,
+        Translation::tr("Keep the tokens out of the centre."),
+        turn,
         Translation::format(Translation::tr("%s: launch along your line. It consumes the nearest "
                                             "run of your colour, each token in a row worth more; "
                                             "the next token swaps colours with your piece."),
@@ -152,7 +153,8 @@ void HowToPlayMenu::writeLines()
         measure.setCharacterSize(size);
         lines.clear();
         for (const std::string& paragraph : paragraphs)
-            for (const sf::String& line : wrap(Translation::toScreen(paragraph), measure, TextWidth))
+            for (const sf::String& line :
+                 wrap(Translation::toScreen(paragraph), measure, TextWidth))
                 lines.push_back(line);
         const float step = LineSpacing * static_cast<float>(size);
         const float bottom = FirstLine.y + step * static_cast<float>(lines.size() - 1) +

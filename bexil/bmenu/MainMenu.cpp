@@ -40,13 +40,12 @@ void MainMenu::onCreate()
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
     using lib::Translation;
-    addChooseControl("mainmenu_chooseControl", centred,
-                     {option(Translation::mark("Play token mode")),
-                      option(Translation::mark("Play time mode")),
-                      option(Translation::mark("High scores")),
-                      option(Translation::mark("How to play")), option(Translation::mark("Options")),
-                      option(Translation::mark("Exit"))},
-                     [this](unsigned int index) { chooseOption(index); });
+    addChooseControl(
+        "mainmenu_chooseControl", centred,
+        {option(Translation::mark("Play token mode")), option(Translation::mark("Play time mode")),
+         option(Translation::mark("High scores")), option(Translation::mark("How to play")),
+         option(Translation::mark("Options")), option(Translation::mark("Exit"))},
+        [this](unsigned int index) { chooseOption(index); });
 }
 
 void MainMenu::chooseOption(unsigned int index)

@@ -7,7 +7,6 @@
 #include <SFML/Window/VideoMode.hpp>
 
 #include <cstddef>
-
 #include <vector>
 
 namespace bexil::bmenu

@@ -61,8 +61,7 @@ void DemoScene::onInit()
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
-    m_demoText->getAsText()->setString(
-        lib::Translation::toScreen(lib::Translation::tr("DEMO")));
+    m_demoText->getAsText()->setString(lib::Translation::toScreen(lib::Translation::tr("DEMO")));
     m_demoText->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
     m_over = false;
 }

@@ -203,8 +203,8 @@ void EffectsLayer::combo(const sf::FloatRect& cell, std::uint32_t inARow)
 {
     using lib::Translation;
     startPopup(m_combo, {cell.left + cell.width * 0.5f, cell.top - cell.height * 0.3f},
-               Translation::toScreen(Translation::format(Translation::tr("COMBO x%u"),
-                                                         {std::to_string(inARow)})),
+               Translation::toScreen(
+                   Translation::format(Translation::tr("COMBO x%u"), {std::to_string(inARow)})),
                lib::Clock::now());
 }
 
@@ -224,8 +224,7 @@ void EffectsLayer::banner(std::uint32_t levelShown)
                lib::Clock::now());
 }
 
-void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const sf::String& string,
-                              sf::Time now)
+void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now)
 {
     popup.text.setString(string);
     centre(popup.text, at);

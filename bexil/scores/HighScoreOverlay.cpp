@@ -78,7 +78,8 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
                               Translation::mark("Press any key"));
 
     m_saveFailed = addLine(*this, "highScoreSaveFailed", 50, Warning, 1820.f);
-    m_fixedLines.emplace_back(m_saveFailed, Translation::mark("The high scores could not be saved"));
+    m_fixedLines.emplace_back(m_saveFailed,
+                              Translation::mark("The high scores could not be saved"));
     close();
 }
 
