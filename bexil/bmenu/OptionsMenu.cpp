@@ -1,5 +1,6 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/look/LookList.hpp"
 #include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
@@ -109,9 +110,7 @@ void OptionsMenu::onCreate()
                  Translation::mark("Good"), Translation::mark("Best")}),
          option(Translation::mark("Resolution"), std::move(resolutions)),
          option(Translation::mark("Fullscreen"), noYes), option(Translation::mark("VSync"), noYes),
-         option(Translation::mark("Look"),
-                {Translation::mark("Modern"), Translation::mark("Classic"),
-                 Translation::mark("Colour-blind")}),
+         option(Translation::mark("Look"), look::LookList::names()),
          option(Translation::mark("Sound volume"), volumes),
          option(Translation::mark("Music volume"), volumes),
          option(Translation::mark("Language"), std::move(languages)),
