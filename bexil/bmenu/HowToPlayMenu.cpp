@@ -41,7 +41,8 @@ const sf::Vector2f BoardCorner(1230.f, 596.f);
 const sf::Time PressDelay = sf::milliseconds(400);
 const sf::Time FinalBoard = sf::seconds(3.f);
 
-// The paragraph's words in lines no wider than the width, as the text would draw them.
+// The paragraph's words in lines no wider than the width, as the text would draw them. A sign
+// that French sets after a space (" :", " ;") stays with the word before it.
 std::vector<sf::String> wrap(const sf::String& paragraph, sf::Text& measure, float width)
 {
     std::vector<sf::String> lines;
@@ -50,6 +51,9 @@ std::vector<sf::String> wrap(const sf::String& paragraph, sf::Text& measure, flo
     while (start < paragraph.getSize())
     {
         std::size_t end = paragraph.find(" ", start);
+        while (end != sf::String::InvalidPos && end + 1 < paragraph.getSize() &&
+               sf::String(":;!?").find(paragraph[end + 1]) != sf::String::InvalidPos)
+            end = paragraph.find(" ", end + 1);
         if (end == sf::String::InvalidPos)
             end = paragraph.getSize();
         const sf::String word = paragraph.substring(start, end - start);

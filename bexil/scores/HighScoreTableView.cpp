@@ -23,12 +23,13 @@ struct Column
     Alignment alignment;
 };
 
-// A name of twelve of the widest letters still ends before the widest scores.
+// A name of twelve of the widest letters still ends before the widest scores, and the headings
+// of score and level stand apart in every language.
 constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-14.6f, Alignment::Right},
                                                              {-14.0f, Alignment::Left},
                                                              {3.5f, Alignment::Right},
-                                                             {7.3f, Alignment::Right},
-                                                             {8.1f, Alignment::Left}};
+                                                             {7.9f, Alignment::Right},
+                                                             {8.7f, Alignment::Left}};
 constexpr float LineSpacing = 1.25f;
 
 } // namespace
