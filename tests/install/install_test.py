@@ -57,7 +57,7 @@ def play(session, command, data, settings, size=(1024, 768), **env):
 def check_files(prefix):
     """The installed files: the licence of the fonts, a resource list naming the game's fonts,
     pictures, sounds and music, all installed, a valid desktop entry that starts the game, its
-    icons, its manual page and AppStream metadata that appstreamcli accepts."""
+    icons, its manual page, AppStream metadata that appstreamcli accepts and the catalogues."""
     data = f"{prefix}/share/bexil"
     check(os.path.isfile(f"{data}/fonts/LICENSE-DejaVu.txt"), "the fonts' licence is missing")
     listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
@@ -80,6 +80,8 @@ def check_files(prefix):
         f"{prefix}/share/metainfo/org.example.bexil.metainfo.xml")
     manual = read_file(f"{prefix}/share/man/man6/bexil.6") or b""
     check(b".SH OPTIONS" in manual, "no manual page")
+    check(all(os.path.isfile(f"{prefix}/share/locale/{language}/LC_MESSAGES/bexil.mo")
+              for language in ("de", "fr")), "the texts' catalogues are not installed")
 
 
 def files(session):
