@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -51,10 +52,12 @@ TEST(Translation, FormatsArgumentsInOrderOrByNumberAndKeepsWhatItCannotFill)
     EXPECT_EQ("%n %x %9$s %", Translation::format("%n %x %9$s %", {"a"}));
 }
 
-// The machine of the tests has no German or French locale, only C.UTF-8: the texts are
-// translated all the same.
+// As on a fresh system: no locale set, and none but C.UTF-8 to be had (the machine of the tests
+// has no German or French one). The texts are translated all the same.
 TEST(Translation, SwitchesLanguagesWhileRunningAndShowsEnglishWithOneLineForABadCatalogue)
 {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        unsetenv(variable);
     Translation::open("bexil", Catalogues);
     EXPECT_STREQ("Back", Translation::tr("Back"));
     const unsigned int changes = Translation::changes();
