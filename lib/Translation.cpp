@@ -115,15 +115,10 @@ std::optional<std::string> offeredFor(std::string entry, const std::vector<std::
 void Translation::open(const std::string& domain, const std::string& folder)
 {
     State& s = state();
-    for (std::size_t i = 0; i < LocaleVariables.size(); ++i)
-    {
-        // Only the first call notes them: later ones would find the LANGUAGE set here.
-        if (!s.domain.empty())
-            break;
-        const char* value = std::getenv(LocaleVariables[i]);
-        if (value != nullptr)
+    // Only the first call notes them: later ones would find the LANGUAGE that setLanguage set.
+    for (std::size_t i = 0; i < LocaleVariables.size() && s.domain.empty(); ++i)
+        if (const char* value = std::getenv(LocaleVariables[i]))
             s.found[i] = value;
-    }
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
     s.domain = domain;
