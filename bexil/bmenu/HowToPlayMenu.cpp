@@ -22,9 +22,10 @@ namespace bexil::bmenu
 namespace
 {
 
+using lib::Translation;
+
 constexpr const char* BoardName = "HowToPlayBoard";
 constexpr const char* BoardGameTable = ":HowToPlay";
-using lib::Translation;
 
 // The text stands left of the small board and above "Back", in as many lines as it takes at the
 // largest size that fits, each paragraph broken between words.

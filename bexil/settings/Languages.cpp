@@ -19,9 +19,13 @@ const char* const DataFolderKey = "resources_directory";
 
 void Languages::open(const lib::Configuration& resourceList, const lib::Configuration& settings)
 {
-    // "data/" gives "locale", "/usr/share/bexil/" gives "/usr/share/locale".
+    // The list names its files from its own folder, after the prefix: the run folder's "res.cfg"
+    // with "data/" gives "locale", an installation's "/usr/share/bexil/res.cfg" with none
+    // gives "/usr/share/locale".
     const std::filesystem::path data =
-        std::filesystem::path(resourceList.getValue(DataFolderKey)).lexically_normal();
+        (std::filesystem::path(resourceList.configName()).parent_path() /
+         resourceList.getValue(DataFolderKey))
+            .lexically_normal();
     const std::filesystem::path folder =
         (data.has_filename() ? data : data.parent_path()).parent_path() / "locale";
     lib::Translation::open(Domain, folder.string());

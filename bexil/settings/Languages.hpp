@@ -15,8 +15,8 @@ namespace bexil::settings
 // The languages the game's texts come in, and the player's choice among them: "Language" in
 // config.cfg holds the code of one, or "auto" (the default, also for a missing or unknown
 // value) for the one the locale asks for. The catalogues are msgfmt's "bexil.mo" files, in the
-// folder "locale" beside the data folder that the resource list names: the run folder's
-// locale/, or share/locale/ for the data of an installation in share/bexil/.
+// folder "locale" beside the data folder of the resource list: the run folder's locale/, or
+// share/locale/ for the data of an installation in share/bexil/.
 class Languages
 {
 public:
