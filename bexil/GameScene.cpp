@@ -168,6 +168,7 @@ void GameScene::writeTexts()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 
