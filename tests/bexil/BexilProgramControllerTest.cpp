@@ -1,11 +1,9 @@
 #include "bexil/BexilProgramController.hpp"
 
-#include "lib/Translation.hpp"
 #include "support/TempDir.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace
@@ -46,23 +44,6 @@ TEST(BexilProgramController, ReadsTheWindowSettingsAndRepairsUnusableSizesAndDep
         lib::Configuration::reload("config.cfg");
         EXPECT_EQ(c.saved, saved.getValue("ResolutionX") + " " + saved.getValue("ResolutionY") +
                                " " + saved.getValue("bpp"));
-    }
-}
-
-// The catalogues stand beside the data folder that the resource list names.
-TEST(BexilProgramController, ShowsTheTextsInTheLanguageOfTheSettingsOrElseOfTheLocale)
-{
-    setenv("LANGUAGE", "de", 1);
-    for (const std::string stored : {"fr", "auto"})
-    {
-        bexil::test::TempDir dir(true);
-        dir.write("res.cfg", "resources_directory=" BEXIL_RUN_DIR "/data/\n");
-        dir.write("config.cfg", "Language=" + stored + "\n");
-        lib::Configuration::reload("config.cfg");
-        bexil::BexilProgramController controller;
-        controller.start();
-        EXPECT_EQ(stored == "fr" ? "fr" : "de", lib::Translation::language());
-        EXPECT_STREQ(stored == "fr" ? "Retour" : "Zur\u00fcck", lib::Translation::tr("Back"));
     }
 }
 

@@ -28,28 +28,21 @@ TEST(Translation, AsksForTheLanguageOfTheLocaleVariablesInGettextsOrder)
     const std::vector<std::string> offered{"de", "fr"};
     const auto asked = [&offered](std::map<std::string, const char*> set)
     { return Translation::asked(offered, [&set](const char* name) { return set[name]; }); };
-    EXPECT_EQ("en", asked({}));
-    EXPECT_EQ("de", asked({{"LANG", "de_DE.UTF-8"}}));
-    EXPECT_EQ("de", asked({{"LANG", "de@euro"}}));
-    EXPECT_EQ("fr", asked({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_CA"}}));
-    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LC_MESSAGES", "fr_FR"}, {"LC_ALL", "C"}}));
-    EXPECT_EQ("fr", asked({{"LANG", "de_DE"}, {"LC_ALL", "fr_FR"}, {"LANGUAGE", "es:fr_BE:de"}}))
-        << "the first offered entry of LANGUAGE wins over everything";
-    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LANGUAGE", "en_GB:de"}}));
-    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LANGUAGE", "es"}}))
-        << "LANGUAGE set: the locale does not add to its list";
-    EXPECT_EQ("fr", asked({{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "fr"}}))
-        << "empty variables are not set";
     EXPECT_EQ("en", asked({{"LANG", "es_ES.UTF-8"}}));
-    EXPECT_EQ("en", asked({{"LANG", "C.UTF-8"}}));
+    EXPECT_EQ("de", asked({{"LANG", "de_DE.UTF-8@euro"}}));
+    EXPECT_EQ("fr", asked({{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_CA"}}));
+    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LC_MESSAGES", "fr_FR"}, {"LC_ALL", "C.UTF-8"}}));
+    // The first entry of LANGUAGE that is offered wins; its list takes nothing from the locale.
+    EXPECT_EQ("fr", asked({{"LANG", "de_DE"}, {"LC_ALL", "de_DE"}, {"LANGUAGE", "es:fr_BE:de"}}));
+    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LANGUAGE", "en_GB:de"}}));
+    EXPECT_EQ("en", asked({{"LANG", "de_DE"}, {"LANGUAGE", "es"}}));
+    EXPECT_EQ("fr", asked({{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "fr"}}));
 }
 
 TEST(Translation, FormatsArgumentsInOrderOrByNumberAndKeepsWhatItCannotFill)
 {
-    EXPECT_EQ("a, b", Translation::format("%s, %u", {"a", "b"}));
-    EXPECT_EQ("y x y", Translation::format("%2$s %1$d %2$u", {"x", "y"}));
-    EXPECT_EQ("100% a %d", Translation::format("100%% %s %d", {"a"}));
-    EXPECT_EQ("%n %x %9$s %", Translation::format("%n %x %9$s %", {"a"}));
+    EXPECT_EQ("a, b: b a", Translation::format("%s, %u: %2$s %1$d", {"a", "b"}));
+    EXPECT_EQ("100% a %d %n %x %9$s %", Translation::format("100%% %s %d %n %x %9$s %", {"a"}));
 }
 
 // As on a fresh system: no locale set, and none but C.UTF-8 to be had (the machine of the tests
@@ -59,22 +52,18 @@ TEST(Translation, SwitchesLanguagesWhileRunningAndShowsEnglishWithOneLineForABad
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
         unsetenv(variable);
     Translation::open("bexil", Catalogues);
-    EXPECT_STREQ("Back", Translation::tr("Back"));
-    const unsigned int changes = Translation::changes();
     EXPECT_TRUE(Translation::setLanguage("de"));
     EXPECT_STREQ("Zur\u00fcck", Translation::tr("Back"));
     EXPECT_TRUE(Translation::setLanguage("fr"));
     EXPECT_STREQ("Retour", Translation::tr("Back"));
     EXPECT_TRUE(Translation::setLanguage("en"));
     EXPECT_STREQ("Back", Translation::tr("Back"));
-    EXPECT_EQ(changes + 3, Translation::changes());
 
     // German cut short, French with its table of strings pointing past the end.
     bexil::test::TempDir folder;
     std::ostringstream real;
     real << std::ifstream(Catalogues + "/de/LC_MESSAGES/bexil.mo", std::ios::binary).rdbuf();
     std::string bytes = real.str();
-    ASSERT_GT(bytes.size(), 100u);
     for (const std::string language : {"de", "fr"})
         std::filesystem::create_directories(folder.file(language + "/LC_MESSAGES"));
     folder.write("de/LC_MESSAGES/bexil.mo", bytes.substr(0, bytes.size() / 2));
@@ -86,11 +75,10 @@ TEST(Translation, SwitchesLanguagesWhileRunningAndShowsEnglishWithOneLineForABad
     EXPECT_FALSE(Translation::setLanguage("de"));
     EXPECT_FALSE(Translation::setLanguage("fr"));
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ("en", Translation::language());
     EXPECT_STREQ("Back", Translation::tr("Back"));
     EXPECT_EQ(2, std::count(said.begin(), said.end(), '\n')) << said;
-    EXPECT_NE(std::string::npos, said.find("\"de\"")) << said;
-    EXPECT_NE(std::string::npos, said.find("\"fr\"")) << said;
+    EXPECT_TRUE(said.find("\"de\"") < said.find("\"fr\"") && said.find("\"fr\"") != said.npos)
+        << said;
 }
 
 TEST(TranslationDrawing, UmlautsFromTheCatalogueReachTheScreenAsTheirOwnGlyphs)
@@ -112,7 +100,6 @@ TEST(TranslationDrawing, UmlautsFromTheCatalogueReachTheScreenAsTheirOwnGlyphs)
     const sf::String shown = Translation::toScreen(Translation::tr("Back"));
     const std::string pixels = drawn(shown);
     EXPECT_EQ(drawn(L"Zur\u00fcck"), pixels);
-    EXPECT_NE(drawn(L"Zuruck"), pixels);
     EXPECT_NE(drawn(sf::String(std::string(Translation::tr("Back")))), pixels)
         << "read as the C locale would, the two bytes of the u with its dots are two signs";
 }
