@@ -140,12 +140,13 @@ bool Translation::setLanguage(const std::string& code)
     State& s = state();
     const std::string before = s.language;
     s.language = English;
-    bool shown = true;
-    if (code != English)
+    // Before open() there are no catalogues to say anything about: the program asks again then.
+    bool shown = code == English;
+    if (!shown && !s.domain.empty())
     {
         const std::filesystem::path file =
             std::filesystem::path(s.folder) / code / "LC_MESSAGES" / (s.domain + ".mo");
-        shown = !s.domain.empty() && wellFormed(file);
+        shown = wellFormed(file);
         if (shown)
         {
             setenv("LANGUAGE", code.c_str(), 1);

@@ -28,7 +28,8 @@ public:
     static void open(const std::string& domain, const std::string& folder);
     // Every text looked up from now on is in the language of that code ("de"; English is
     // "en"). A catalogue that is missing or damaged leaves English, says so on the error stream
-    // in one line (once per language and run), and gives false.
+    // in one line (once per language and run), and gives false; so does any language but
+    // English before open(), silently.
     static bool setLanguage(const std::string& code);
     // The code of the language shown.
     static const std::string& language();
