@@ -1,5 +1,7 @@
 #include "lib/Translation.hpp"
 
+#include "lib/core/ProgramName.hpp"
+
 #include <array>
 #include <clocale>
 #include <cstdint>
@@ -157,8 +159,9 @@ bool Translation::setLanguage(const std::string& code)
         if (shown)
             s.language = code;
         else if (s.warned.insert(code).second)
-            std::cerr << s.domain << ": the texts of language \"" << code << "\" (" << file.string()
-                      << ") are missing or damaged; they are shown in English" << std::endl;
+            lib::core::ProgramName::errorLine()
+                << "the texts of language \"" << code << "\" (" << file.string()
+                << ") are missing or damaged; they are shown in English" << std::endl;
     }
     if (s.language != before)
         ++s.changes;
