@@ -7,6 +7,7 @@
 #include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -20,6 +21,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
@@ -97,27 +99,45 @@ void GameScene::createTexts()
         return leaf;
     };
     // The look sizes, colours and places the score texts (arrange).
-    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize);
+    m_scoreText = make(*m_scoreGroup, "scoretxt", "", LabelSize);
     m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize);
-    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize);
+    m_levelText = make(*m_scoreGroup, "scoretxt", "", LabelSize);
     m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize);
     m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize);
     m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
     m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize);
     m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
-    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize);
-    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize);
-    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize);
+    m_gameText = make(*m_gameOverScreen, "gameovergame", "", GameOverSize);
+    m_overText = make(*m_gameOverScreen, "gameoverover", "", GameOverSize);
+    m_pauseText = make(*m_pauseGroup, "pausetext", "", PauseSize);
     showScore();
+    writeTexts();
+}
+
+void GameScene::writeTexts()
+{
+    using lib::Translation;
+    const auto write = [](const std::shared_ptr<Renderizable>& leaf, const std::string& text)
+    { textOf(leaf).setString(Translation::toScreen(text)); };
+    write(m_scoreText, Translation::tr("Score: "));
+    write(m_levelText, Translation::tr("Level: "));
+    write(m_currentText,
+          gameMode() == TimeMode ? Translation::tr("Time left: ") : Translation::tr("Tokens: "));
+    write(m_goalText, Translation::tr("Goal: "));
+    write(m_pauseText, Translation::tr("PAUSE"));
+    // TRANSLATORS: shown large on two lines, split where the line break is.
+    const std::string gameOver = Translation::tr("GAME\nOVER");
+    const std::size_t lineBreak = std::min(gameOver.find('\n'), gameOver.size());
+    write(m_gameText, gameOver.substr(0, lineBreak));
+    write(m_overText, gameOver.substr(std::min(lineBreak + 1, gameOver.size())));
 }
 
 void GameScene::layout()
 {
-    m_gameData.placeIn(m_look->arrange({*m_scoreGroup, *m_levelGroup, *m_scoreText, *m_scoreDisplay,
-                                        *m_levelText, *m_levelDisplay, *m_currentText,
-                                        *m_currentDisplay, *m_goalText, *m_goalDisplay,
-                                        m_textsShown},
-                                       visibleArea()));
+    m_gameData.placeIn(m_look->arrange(
+        {*m_scoreGroup, *m_levelGroup, *m_scoreText, *m_scoreDisplay, *m_levelText, *m_levelDisplay,
+         *m_currentText, *m_currentDisplay, *m_goalText, *m_goalDisplay, m_textsShown},
+        visibleArea()));
     const sf::FloatRect& board = m_gameData.area();
     const sf::Vector2f middle(board.left + board.width * 0.5f, board.top + board.height * 0.5f);
     const sf::FloatRect game = m_gameText->getLocalBounds();
@@ -174,10 +194,7 @@ void GameScene::onEnterScene()
     // The menus write 0 or 1; anything else plays the default, token mode. The progress label
     // depends on the mode, and the look lays the texts out as they read.
     m_progress.start(settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode);
-    textOf(m_scoreText).setString("Score: ");
-    textOf(m_levelText).setString("Level: ");
-    textOf(m_currentText).setString(gameMode() == TimeMode ? "Time left: " : "Tokens: ");
-    textOf(m_goalText).setString("Goal: ");
+    writeTexts();
     layout();
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
     createBackgroundTiles();

@@ -155,6 +155,8 @@ private:
 
     void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
     void createTexts();
+    // The labels, PAUSE and GAME OVER in the language shown; layout puts them in their places.
+    void writeTexts();
     // Where the look puts the board and the texts in the part of the view the window shows.
     void layout();
     void createBackgroundTiles();

@@ -37,12 +37,8 @@ using lib::scn::draw::Renderizable;
 // Where the pictures stand in the 2000 × 2000 middle of the view.
 const sf::FloatRect LogoArea(600.f, 100.f, 800.f, 300.f);
 constexpr float BandTop = 480.f, BandHeight = 960.f;
-const sf::Vector2f PressEnterCentre(1000.f, 1480.f);
-constexpr unsigned int PressEnterSize = 70;
 constexpr unsigned int VersionSize = 44;
 constexpr float VersionMargin = 30.f;
-// One slow breath of "Press Enter".
-constexpr float PulseSeconds = 2.4f;
 
 // The whole texture over the area; a picture that did not load is not drawn at all.
 void dressImage(Renderizable& leaf, const sf::Texture& texture, const sf::FloatRect& area)
@@ -105,22 +101,14 @@ void MenuScene::onInit()
     // Last children: drawn over the pages.
     m_logo = createSpriteShape("mainLogo", sf::Vector2f(0.f, 0.f));
     dressImage(*m_logo, *resources.getResource("game_menu.logo")->getAsTexture(), LogoArea);
-    m_title = createNewRenderGroup("title");
-    const sf::Font& font = *resources.getResource("game_menu.mainFont")->getAsFont();
-    const auto text = [this, &font](const char* name, const std::string& string, unsigned int size)
-    {
-        std::shared_ptr<Renderizable> leaf = m_title->createText(name);
-        sf::Text& t = *leaf->getAsText();
-        t.setFont(font);
-        t.setString(string);
-        t.setCharacterSize(size);
-        t.setOutlineColor(sf::Color(14, 10, 30));
-        t.setOutlineThickness(static_cast<float>(size) * 0.06f);
-        return leaf;
-    };
-    m_pressEnter = text("pressEnter", "Press Enter", PressEnterSize);
-    m_version = text("version", "v" + settings::CommandLine::versionNumber(), VersionSize);
-    m_version->setColor(sf::Color(190, 196, 235));
+    m_version = createText("version");
+    sf::Text& version = *m_version->getAsText();
+    version.setFont(*resources.getResource("game_menu.mainFont")->getAsFont());
+    version.setString("v" + settings::CommandLine::versionNumber());
+    version.setCharacterSize(VersionSize);
+    version.setFillColor(sf::Color(190, 196, 235));
+    version.setOutlineColor(sf::Color(14, 10, 30));
+    version.setOutlineThickness(static_cast<float>(VersionSize) * 0.06f);
     layout();
 }
 
@@ -133,7 +121,6 @@ void MenuScene::layout()
     dressImage(*m_band, *resources.getResource("game_menu.band")->getAsTexture(),
                {visible.left, BandTop, visible.width, BandHeight});
     m_tokens->setArea(visible);
-    m_pressEnter->setPositionWithAlignment(PressEnterCentre, Alignment::Center);
     const sf::FloatRect version = m_version->getLocalBounds();
     m_version->setPositionWithAlignment(
         {visible.left + visible.width - VersionMargin - version.left - version.width,
@@ -164,9 +151,7 @@ void MenuScene::update()
         activeStep()->update();
     static const std::string demo = computer::DemoScene::SceneName;
     const bool mainMenu = activeStep() && activeStep()->name() == "MainMenu";
-    m_title->setVisible(mainMenu);
-    const float breath = std::sin(lib::Clock::now().asSeconds() / PulseSeconds * 6.2831853f);
-    m_pressEnter->setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(190.f + 65.f * breath)));
+    m_version->setVisible(mainMenu);
     if (mainMenu && m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
         sceneManager()->changeScene(demo);
 }

@@ -29,7 +29,7 @@ namespace bexil
 // pages ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
 // "HowToPlayMenu"), built once in onInit, with the menus' sounds. Its units stay square: the
 // pages keep their proportions in the middle of any window, and the picture, the tokens and the
-// band reach its edges. With the main menu the title shows "Press Enter" and the version.
+// band reach its edges. With the main menu the title shows the version in a corner.
 // Entering the scene, at start and after every game, shows the main menu and starts the menus'
 // music from its beginning. Each frame steps the active page. After IdleBeforeDemo on the main
 // menu without a key, the demo ("DemoScene") starts.
@@ -60,10 +60,8 @@ private:
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
     std::shared_ptr<lib::scn::draw::Renderizable> m_band;
     std::shared_ptr<bmenu::DriftingTokens> m_tokens;
-    std::shared_ptr<lib::scn::draw::RenderGroup> m_title; // shown with the main menu
-    std::shared_ptr<lib::scn::draw::Renderizable> m_pressEnter;
-    std::shared_ptr<lib::scn::draw::Renderizable> m_version;
-    lib::scn::Resource* m_music = nullptr; // a track of the resources
+    std::shared_ptr<lib::scn::draw::Renderizable> m_version; // shown with the main menu
+    lib::scn::Resource* m_music = nullptr;                   // a track of the resources
 };
 
 } // namespace bexil

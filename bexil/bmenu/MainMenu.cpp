@@ -2,12 +2,18 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/settings/Settings.hpp"
+#include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
 
 #include <cassert>
+#include <cmath>
 
 namespace bexil::bmenu
 {
@@ -26,6 +32,11 @@ enum Option : unsigned int
     Exit
 };
 
+const sf::Vector2f PressEnterCentre(1000.f, 1480.f);
+constexpr unsigned int PressEnterSize = 70;
+// One slow breath of "Press Enter".
+constexpr float PulseSeconds = 2.4f;
+
 } // namespace
 
 MainMenu::MainMenu()
@@ -38,10 +49,33 @@ void MainMenu::onCreate()
     assert(manager().view() != nullptr);
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getCenter().x, 700.f}};
-    addChooseControl("mainmenu_chooseControl", centred,
-                     {option("Play token mode"), option("Play time mode"), option("High scores"),
-                      option("How to play"), option("Options"), option("Exit")},
-                     [this](unsigned int index) { chooseOption(index); });
+    using lib::Translation;
+    addChooseControl(
+        "mainmenu_chooseControl", centred,
+        {option(Translation::mark("Play token mode")), option(Translation::mark("Play time mode")),
+         option(Translation::mark("High scores")), option(Translation::mark("How to play")),
+         option(Translation::mark("Options")), option(Translation::mark("Exit"))},
+        [this](unsigned int index) { chooseOption(index); });
+    m_pressEnter = createText("pressEnter");
+    sf::Text& text = *m_pressEnter->getAsText();
+    text.setFont(menuFont());
+    text.setCharacterSize(PressEnterSize);
+    text.setOutlineColor(sf::Color(14, 10, 30));
+    text.setOutlineThickness(static_cast<float>(PressEnterSize) * 0.06f);
+}
+
+void MainMenu::onShow()
+{
+    MenuPage::onShow();
+    m_pressEnter->getAsText()->setString(
+        lib::Translation::toScreen(lib::Translation::tr("Press Enter")));
+    m_pressEnter->setPositionWithAlignment(PressEnterCentre, lib::scn::draw::Alignment::Center);
+}
+
+void MainMenu::update()
+{
+    const float breath = std::sin(lib::Clock::now().asSeconds() / PulseSeconds * 6.2831853f);
+    m_pressEnter->setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(190.f + 65.f * breath)));
 }
 
 void MainMenu::chooseOption(unsigned int index)

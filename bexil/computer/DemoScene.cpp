@@ -1,6 +1,7 @@
 #include "bexil/computer/DemoScene.hpp"
 
 #include "lib/Configuration.hpp"
+#include "lib/Translation.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -55,7 +56,6 @@ void DemoScene::onInit()
     sf::Text& text = *m_demoText->getAsText();
     text.setFont(
         *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
-    text.setString("DEMO");
     text.setCharacterSize(200);
     text.setFillColor(sf::Color::Yellow);
 }
@@ -63,6 +63,7 @@ void DemoScene::onInit()
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
+    m_demoText->getAsText()->setString(lib::Translation::toScreen(lib::Translation::tr("DEMO")));
     placeDemoText();
     m_over = false;
 }

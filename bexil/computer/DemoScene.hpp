@@ -35,8 +35,8 @@ private:
     // "DEMO" in the board's bottom-left corner, which never holds a token.
     void placeDemoText();
 
-    std::shared_ptr<lib::scn::draw::Renderizable> m_demoText;
     ComputerPlayer m_computer;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_demoText;
     lib::Clock m_sinceGameOver;
     bool m_over = false;
 };
