@@ -22,7 +22,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <string>
 
 namespace bexil
