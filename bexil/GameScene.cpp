@@ -94,7 +94,7 @@ void GameScene::onInit()
     m_highScoreOverlay = std::make_shared<scores::HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
-    m_sounds.bind(*sceneManager());
+    m_sounds.bind(*sceneManager(), m_gameData.size().x);
 }
 
 void GameScene::createTexts()
@@ -262,10 +262,19 @@ void GameScene::generateNextToken()
     addNewToken(arrival.cell, colour);
     m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
     m_look->lanesChanged(m_gameData, *m_boardModel);
-    m_sounds.arrive();
+    m_sounds.arrive(arrival.cell);
     // The lane's next arrival would push this token into the centre.
     if (gameState() == GameState::Playing && !m_boardModel->tileEmpty(arrival.lineStart))
-        m_sounds.warning();
+        m_sounds.warning(arrival.cell, lanesAtTheEnd());
+}
+
+std::uint32_t GameScene::lanesAtTheEnd() const
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t side = 0; side < 4; ++side)
+        for (std::uint32_t lane = 0; lane < m_gameData.tokenZone(side).lanes; ++lane)
+            count += m_boardModel->tileEmpty(m_gameData.arrival(side, lane).lineStart) ? 0u : 1u;
+    return count;
 }
 
 bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
@@ -397,13 +406,13 @@ void GameScene::movePlayer(Direction direction)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
-        m_sounds.move();
+        m_sounds.move(target);
     }
     else
     {
         m_player->placeInCell(m_gameData.board2Scene(position));
         if (turns)
-            m_sounds.turn();
+            m_sounds.turn(position);
     }
 }
 
@@ -411,7 +420,7 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
-    m_sounds.launch();
+    m_sounds.launch(m_player->boardPosition);
     LaunchState launch{m_player->data, 0};
     m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
                                  [this, &launch](const sf::Vector2u& p, const Direction&)
@@ -438,7 +447,7 @@ bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
 void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
 {
     ++launch.inARow;
-    m_sounds.pop(launch.inARow);
+    m_sounds.pop(cell, launch.inARow);
     const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
     increaseScore(points);
     ++m_consumedTokens;
@@ -458,7 +467,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour);
     m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
-    m_sounds.swap();
+    m_sounds.swap(cell);
 }
 
 void GameScene::increaseScore(std::uint32_t points)

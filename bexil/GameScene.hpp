@@ -154,6 +154,8 @@ private:
     void placeDisplays();
 
     bool pushToken(const sf::Vector2u& cell, const Direction& walking);
+    // The lanes whose next arrival pushes a token into the centre square.
+    std::uint32_t lanesAtTheEnd() const;
     bool playerInItsCell() const;
     bool launchStep(const sf::Vector2u& cell, LaunchState& launch);
     void consumeToken(const sf::Vector2u& cell, LaunchState& launch);

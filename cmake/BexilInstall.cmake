@@ -31,7 +31,7 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/images" DESTINATION "${BEXIL_INSTA
         FILES_MATCHING PATTERN "*.png")
 # The sounds are made at build time (tools/soundgen) and installed from the run folder.
 install(DIRECTORY "${BEXIL_RUN_DIR}/data/sounds" DESTINATION "${BEXIL_INSTALL_DATADIR}"
-        FILES_MATCHING PATTERN "*.wav")
+        FILES_MATCHING PATTERN "*.wav" PATTERN "*.ogg")
 
 install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")

@@ -11,6 +11,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 
 namespace lib::scn
@@ -22,6 +23,15 @@ namespace
 float percent(int level)
 {
     return static_cast<float>(std::clamp(level, 0, 10)) * 10.f;
+}
+
+// OpenAL pans a mono source by its direction from the listener: straight ahead sounds in the
+// middle, and a radian (57°) to one side on that side's speaker alone. The source stays at unit
+// distance, where the distance model leaves its volume as it is.
+void place(sf::Sound& player, float pan)
+{
+    const float angle = std::clamp(pan, -1.f, 1.f);
+    player.setPosition(std::sin(angle), 0.f, -std::cos(angle));
 }
 
 } // namespace
@@ -56,6 +66,8 @@ Audio::Audio(bool enabled)
     m_tellsLoss = alcIsExtensionPresent(m_device, "ALC_EXT_disconnect") == ALC_TRUE;
     m_players.resize(PoolSize);
     m_started.resize(PoolSize, 0);
+    for (sf::Sound& player : m_players)
+        player.setRelativeToListener(true);
 }
 
 Audio::~Audio()
@@ -94,7 +106,7 @@ Audio::Cue Audio::cue(const Resource& sound, std::size_t voices)
     return samples != nullptr ? cue(*samples, voices) : Cue{};
 }
 
-void Audio::play(const Cue& cue, float pitch)
+void Audio::play(const Cue& cue, float pitch, float pan)
 {
     if (!m_audible || m_soundVolume == 0 || cue.count == 0)
         return;
@@ -112,21 +124,30 @@ void Audio::play(const Cue& cue, float pitch)
     sf::Sound& player = m_players[chosen];
     player.stop();
     player.setPitch(pitch);
+    place(player, pan);
     player.setVolume(percent(m_soundVolume));
     player.play();
     m_started[chosen] = ++m_plays;
 }
 
-void Audio::play(const Cue& cue, float pitch, sf::Time after)
+void Audio::play(const Cue& cue, float pitch, float pan, sf::Time after)
 {
     if (!m_audible || m_soundVolume == 0 || cue.count == 0)
         return;
     for (Waiting& waiting : m_waiting)
         if (waiting.cue.count == 0)
         {
-            waiting = {cue, pitch, lib::Clock::now() + after};
+            waiting = {cue, pitch, pan, lib::Clock::now() + after};
             return;
         }
+}
+
+sf::Time Audio::duration(const Cue& cue) const
+{
+    if (cue.count == 0)
+        return sf::Time::Zero;
+    const sf::SoundBuffer* samples = m_players[cue.first].getBuffer();
+    return samples != nullptr ? samples->getDuration() : sf::Time::Zero;
 }
 
 void Audio::stopEffects()
@@ -148,7 +169,7 @@ void Audio::playMusic(sf::Music* track)
     if (!m_audible || m_track == nullptr)
         return;
     m_track->setLoop(true);
-    m_track->setVolume(percent(m_musicVolume));
+    applyMusicVolume();
     m_track->stop();
     m_track->play();
 }
@@ -165,6 +186,18 @@ void Audio::resumeMusic()
         m_track->play();
 }
 
+void Audio::duck(sf::Time length)
+{
+    if (m_audible && m_soundVolume > 0)
+        m_duckUntil = std::max(m_duckUntil, lib::Clock::now() + length);
+}
+
+void Audio::applyMusicVolume()
+{
+    if (m_track != nullptr)
+        m_track->setVolume(percent(m_musicVolume) * m_duck);
+}
+
 void Audio::setSoundVolume(int level)
 {
     m_soundVolume = std::clamp(level, 0, 10);
@@ -175,8 +208,7 @@ void Audio::setSoundVolume(int level)
 void Audio::setMusicVolume(int level)
 {
     m_musicVolume = std::clamp(level, 0, 10);
-    if (m_track != nullptr)
-        m_track->setVolume(percent(m_musicVolume));
+    applyMusicVolume();
 }
 
 void Audio::update()
@@ -187,9 +219,19 @@ void Audio::update()
     for (Waiting& waiting : m_waiting)
         if (waiting.cue.count != 0 && waiting.due <= now)
         {
-            play(waiting.cue, waiting.pitch);
+            play(waiting.cue, waiting.pitch, waiting.pan);
             waiting.cue = {};
         }
+    // Straight lines down and up, a step each frame: the same path at any frame rate.
+    const float step = (now - m_lastUpdate).asSeconds() * (1.f - DuckedGain);
+    m_lastUpdate = now;
+    const float duck = now < m_duckUntil ? std::max(DuckedGain, m_duck - step / DuckFallSeconds)
+                                         : std::min(1.f, m_duck + step / DuckRiseSeconds);
+    if (duck != m_duck)
+    {
+        m_duck = duck;
+        applyMusicVolume();
+    }
     if (m_sinceCheck.getElapsedTime() < sf::seconds(1.f))
         return;
     m_sinceCheck.restart();
