@@ -55,7 +55,7 @@ std::vector<Sound> effects()
 {
     std::vector<Sound> all;
     // The menus: light and high, over before the next key.
-    all.push_back(make("menu_move.wav", 0.07, -15.0,
+    all.push_back(make("menu_move.wav", 0.07, -14.0,
                        [](Wave& w)
                        {
                            Tick.play(w, 0.0, 0.01, 0.5);
@@ -109,13 +109,13 @@ std::vector<Sound> effects()
                      {{1.0, 1.0}, {2.41, 0.5, 60.0}, {3.93, 0.25, 90.0}}, 0.0005, 0.045, 0.01};
                  wood.play(w, {0.0, 0.14, 380.0, 1.0, 300.0});
              }));
-    all.push_back(make("turn.wav", 0.07, -15.0,
+    all.push_back(make("turn.wav", 0.07, -14.0,
                        [](Wave& w)
                        {
                            Tick.play(w, 0.0, 0.01, 0.4);
                            Blip.play(w, {0.0, 0.06, 700.0, 1.0, 1000.0});
                        }));
-    all.push_back(make("move.wav", 0.09, -15.0,
+    all.push_back(make("move.wav", 0.09, -14.0,
                        [](Wave& w)
                        {
                            Swish.play(w, 0.0, 0.08, 0.5);

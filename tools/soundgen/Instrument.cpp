@@ -31,20 +31,24 @@ double envelope(double t, double seconds, double attack, double decay, double re
 
 // sin(2π·cycles) from a table: the generator's voices call it millions of times, and its error
 // (below 10⁻⁷) lies far under the 16-bit samples it ends in.
+constexpr std::size_t SineSize = 1 << 14;
+const std::vector<double> SineTable = []
+{
+    std::vector<double> values(SineSize + 1);
+    for (std::size_t i = 0; i <= SineSize; ++i)
+        values[i] = std::sin(2.0 * Pi * static_cast<double>(i) / SineSize);
+    return values;
+}();
+
 double sine(double cycles)
 {
-    constexpr std::size_t Size = 1 << 14;
-    static const std::vector<double> table = []
-    {
-        std::vector<double> values(Size + 1);
-        for (std::size_t i = 0; i <= Size; ++i)
-            values[i] = std::sin(2.0 * Pi * static_cast<double>(i) / Size);
-        return values;
-    }();
-    const double at = (cycles - std::floor(cycles)) * Size;
+    double fraction = cycles - static_cast<double>(static_cast<long long>(cycles));
+    if (fraction < 0.0)
+        fraction += 1.0;
+    const double at = fraction * SineSize;
     const auto index = static_cast<std::size_t>(at);
-    const double fraction = at - static_cast<double>(index);
-    return table[index] + fraction * (table[index + 1] - table[index]);
+    return SineTable[index] +
+           (at - static_cast<double>(index)) * (SineTable[index + 1] - SineTable[index]);
 }
 
 std::size_t sampleAt(double seconds)
