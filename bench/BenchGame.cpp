@@ -5,6 +5,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/Player.hpp"
+#include "bexil/look/ILook.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
@@ -261,7 +262,7 @@ std::unique_ptr<BareFrame> BenchGame::makeBareFrame() const
     for (const auto& child : scene.children())
     {
         const auto* dot = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
-        if (dot == nullptr || dot->nameRef() != bexil::GameScene::ScoreDotName)
+        if (dot == nullptr || dot->nameRef() != bexil::look::ILook::ScoreDotName)
             continue;
         const sf::Vector2f start = (dot->getPosition() - target * progress) / (1.f - progress);
         frame->addPositionTween(dot, start, target, 600);

@@ -3,6 +3,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/MenuScene.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/look/LookList.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
@@ -85,7 +86,7 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     params.fullscreen = settings::Settings::Fullscreen.read(*this) != 0;
     // Not the window's, but read here with the rest: a number that names no look plays as the
     // modern one, and the file gets 0 back at exit.
-    if (const int look = settings::Settings::Look.read(*this); look < 0 || look > 2)
+    if (!look::LookList::contains(settings::Settings::Look.read(*this)))
         settings::Settings::Look.reset(*this);
 
     // A size that no window can have (a zero size is an X error) is repaired to the default. A

@@ -2,7 +2,8 @@
 
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
-#include "bexil/look/GameLook.hpp"
+#include "bexil/look/ILook.hpp"
+#include "bexil/look/LookList.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/core/Window.hpp"
@@ -38,9 +39,6 @@ constexpr unsigned int PauseSize = 180;
 const sf::Vector2f ScoreGroupPosition(50.f, 50.f);
 const sf::Vector2f LevelGroupPosition(1250.f, 50.f);
 constexpr float SecondLineY = 200.f;
-const sf::Vector2f ScoreDotSize(15.f, 15.f);
-const sf::Vector2f ScoreDotTarget(450.f, 100.f);
-const sf::Vector2f BackgroundDotSize(10.f, 10.f);
 constexpr int ScoreDigits = 5;
 // After game over, keys are not taken for this long: a key tapped as the last token lands
 // would otherwise skip the final screen.
@@ -88,9 +86,6 @@ void GameScene::onInit()
     m_pauseGroup = createNewRenderGroup("pause");
     createTexts();
     const lib::scn::ResourceManager& resources = *sceneManager()->resourceManager();
-    m_look = std::make_unique<look::GameLook>(
-        resources.getResource("game_scene.look")->getAsTexture(),
-        *resources.getResource("game_scene.scoreFont")->getAsFont());
     m_highScoreOverlay = std::make_shared<scores::HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
@@ -156,8 +151,10 @@ void GameScene::onDeinit()
 void GameScene::onEnterScene()
 {
     m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
-    m_look->begin(look::lookOf(settings::Settings::Look.peek(*this)), *this, *m_mainBoard,
-                  m_gameOverScreen, *m_scoreGroup, *m_levelGroup, windowSizeOf(*sceneManager()));
+    m_look = look::LookList::make(settings::Settings::Look.peek(*this),
+                                  *sceneManager()->resourceManager());
+    m_look->begin({*this, *m_mainBoard, m_gameOverScreen, *m_scoreGroup, *m_levelGroup,
+                   windowSizeOf(*sceneManager())});
     for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
         label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
@@ -205,7 +202,7 @@ void GameScene::onExitScene()
         m_backgroundTilesGroup.reset();
     }
     m_backgroundTiles.clear();
-    m_look->end(*this);
+    m_look->end();
 }
 
 void GameScene::createBackgroundTiles()
@@ -222,11 +219,7 @@ void GameScene::createBackgroundTiles()
             const sf::Vector2f corner = m_gameData.board2Scene({x, y});
             row.push_back(m_backgroundTilesGroup->createSpriteShape("backgroundTile", cell));
             row.back()->setPositionWithAlignment(corner, Alignment::Left);
-            if (m_look->isModern())
-                continue; // bevelled tiles, no dots
-            const std::shared_ptr<Renderizable> dot =
-                m_backgroundTilesGroup->createShape("backgroundTilePoint", BackgroundDotSize);
-            dot->setPositionWithAlignment(corner + cell * 0.5f, Alignment::Center);
+            m_look->decorateCell(*m_backgroundTilesGroup, {corner, cell});
         }
     }
 }
@@ -304,7 +297,7 @@ void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
 {
     assert(m_boardModel && m_boardModel->contains(position));
     const auto tile = std::make_shared<Tile>(colour, m_gameData.tileSize());
-    m_look->skin().dress(*tile);
+    m_look->dress(*tile);
     tile->setPositionWithAlignment(m_gameData.board2Scene(position), Alignment::Left);
     m_mainBoard->addRenderizable(tile);
     m_boardModel->setTile(position, tile);
@@ -381,7 +374,7 @@ void GameScene::addPlayer()
     assert(m_boardModel);
     const sf::Vector2u start(m_gameData.centerRect().left, m_gameData.centerRect().top);
     m_player = std::make_shared<Player>(start, m_gameData.tileSize());
-    m_look->skin().dress(*m_player);
+    m_look->dress(*m_player);
     m_mainBoard->addRenderizable(m_player);
     m_boardModel->setTile(start, m_player);
 }
@@ -451,14 +444,8 @@ void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
     const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
     increaseScore(points);
     ++m_consumedTokens;
-    const sf::Vector2f from = m_gameData.board2Scene(cell);
     m_boardModel->deleteTile(cell);
     m_look->tokenConsumed(m_gameData, cell, launch.colour, points, launch.inARow);
-    if (m_look->isModern())
-        return; // a burst rather than a dot flying to the score
-    const std::shared_ptr<Renderizable> dot = createShape(ScoreDotName, ScoreDotSize);
-    dot->setPositionWithAlignment(from, Alignment::Left);
-    addAnimation(lib::scn::draw::anim::createPositionAnimation(from, ScoreDotTarget, dot));
 }
 
 void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
@@ -504,8 +491,8 @@ void GameScene::recolourBackground()
         for (std::uint32_t x = 0; x < m_backgroundTiles[y].size(); ++x)
         {
             const bool center = m_gameData.pointInCenter({x, y});
-            m_look->skin().dressCell(*m_backgroundTiles[y][x],
-                                     m_levelProperties.getBackgroundTileColor(x, y, center));
+            m_look->dressCell(*m_backgroundTiles[y][x],
+                              m_levelProperties.getBackgroundTileColor(x, y, center));
         }
     }
 }
@@ -583,7 +570,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
         m_pauseText->setColor(sf::Color::White);
     }
     else if (dynamic_cast<PositionAnimation*>(animation.get()) != nullptr &&
-             node->nameRef() == ScoreDotName)
+             node->nameRef() == look::ILook::ScoreDotName)
     {
         removeRenderizable(node);
     }
@@ -621,9 +608,9 @@ void GameScene::tileChanged(const sf::Vector2u&, lib::board::WeakTile tile, cons
 {
     const lib::board::SharedTile changed = tile.lock();
     if (const auto token = std::dynamic_pointer_cast<Tile>(changed))
-        m_look->skin().dress(*token);
+        m_look->dress(*token);
     else if (const auto player = std::dynamic_pointer_cast<Player>(changed))
-        m_look->skin().dress(*player);
+        m_look->dress(*player);
 }
 
 sf::Vector2f GameScene::getDefaultSizeView()

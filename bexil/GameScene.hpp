@@ -29,7 +29,7 @@ class Renderizable;
 
 namespace bexil::look
 {
-class GameLook;
+class ILook;
 }
 
 namespace bexil::scores
@@ -57,7 +57,7 @@ class Player;
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
-// How the pieces, the cells and the feedback look is GameLook's, told at those points.
+// How the pieces, the cells and the feedback look is the look's (ILook), told at those points.
 class GameScene : public lib::scn::Scene,
                   public lib::board::ITilesController,
                   public lib::Configuration
@@ -126,9 +126,6 @@ public:
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
 
-    // The name of the score dots that fly to the score.
-    static constexpr const char* ScoreDotName = "pointIncrementScore";
-
 private:
     // What one launch carries along its line.
     struct LaunchState
@@ -188,7 +185,7 @@ private:
     LevelProperties m_levelProperties;
     sound::GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
-    std::unique_ptr<look::GameLook> m_look;
+    std::unique_ptr<look::ILook> m_look;
     // Indexed by key code + 1, so that Unknown (-1) has a place too.
     std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
 

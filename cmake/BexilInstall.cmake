@@ -27,9 +27,10 @@ file(WRITE "${PROJECT_BINARY_DIR}/install/res.cfg" "${bexil_res_list}")
 
 install(FILES "${PROJECT_BINARY_DIR}/install/res.cfg" DESTINATION "${BEXIL_INSTALL_DATADIR}")
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/fonts" DESTINATION "${BEXIL_INSTALL_DATADIR}")
-install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/images" DESTINATION "${BEXIL_INSTALL_DATADIR}"
+# The pictures and the sounds are made at build time (tools/artgen, tools/soundgen) and
+# installed from the run folder.
+install(DIRECTORY "${BEXIL_RUN_DIR}/data/images" DESTINATION "${BEXIL_INSTALL_DATADIR}"
         FILES_MATCHING PATTERN "*.png")
-# The sounds are made at build time (tools/soundgen) and installed from the run folder.
 install(DIRECTORY "${BEXIL_RUN_DIR}/data/sounds" DESTINATION "${BEXIL_INSTALL_DATADIR}"
         FILES_MATCHING PATTERN "*.wav" PATTERN "*.ogg")
 
@@ -40,7 +41,7 @@ install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.6" DESTINATION "${CMAKE_INSTALL_
 install(FILES "${PROJECT_SOURCE_DIR}/data/bexil.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo" RENAME org.example.bexil.metainfo.xml)
 foreach(size 64 256)
-    install(FILES "${PROJECT_SOURCE_DIR}/data/icons/bexil-${size}.png"
+    install(FILES "${BEXIL_RUN_DIR}/data/icons/bexil-${size}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
             RENAME bexil.png)
 endforeach()

@@ -1,5 +1,6 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/look/LookList.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/menu/ChooseControl.hpp"
@@ -93,9 +94,9 @@ void OptionsMenu::onCreate()
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
-                      option("Look", {"Modern", "Classic", "Colour-blind"}),
-                      option("Sound volume", volumes), option("Music volume", volumes),
-                      option("Redefine keyboard"), option("Cancel"), option("Accept")},
+                      option("Look", look::LookList::names()), option("Sound volume", volumes),
+                      option("Music volume", volumes), option("Redefine keyboard"),
+                      option("Cancel"), option("Accept")},
                      [this](unsigned int index) { chooseOption(index); });
     // The volumes are heard as they change: the music at once, and for the effects a sample
     // at the new volume instead of the usual click.

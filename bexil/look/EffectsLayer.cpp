@@ -243,18 +243,6 @@ void EffectsLayer::showGameOver(std::uint32_t score, std::uint32_t levelShown)
     m_gameOver = true;
 }
 
-void EffectsLayer::clear()
-{
-    for (Particle& particle : m_particles)
-        particle.live = false;
-    for (Flash& flash : m_flashes)
-        flash.live = false;
-    for (Popup& popup : m_popups)
-        popup.live = false;
-    m_combo.live = m_banner.live = false;
-    m_paused = m_gameOver = false;
-}
-
 std::size_t EffectsLayer::liveParticles() const
 {
     const sf::Time now = lib::Clock::now();

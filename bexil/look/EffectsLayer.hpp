@@ -24,10 +24,10 @@ namespace bexil::look
 
 // What the modern looks draw over the board: the score panels, the bursts of consumed tokens
 // with their "+N", the combo cue, the swap flash, the level banner, the pause dimming and the
-// game over screen. The game scene places it under its texts and tells
-// it what happened; every effect takes a slot of a fixed pool and is timed by lib::Clock, so
-// frames allocate nothing. The atlas and the font are borrowed: they must outlive the layer.
-// Coordinates are the game view's (2000 × 2000).
+// game over screen. ModernLook puts it into the game scene under its texts, one layer per game,
+// and tells it what happened; every effect takes a slot of a fixed pool and is timed by
+// lib::Clock, so frames allocate nothing. The atlas and the font are borrowed: they must outlive
+// the layer. Coordinates are the game view's (2000 × 2000).
 class EffectsLayer : public lib::scn::draw::RenderGroup
 {
 public:
@@ -54,8 +54,6 @@ public:
     void setPaused(bool paused);
     // Darkens the board and shows the final score and level under "GAME OVER".
     void showGameOver(std::uint32_t score, std::uint32_t levelShown);
-    // Back to a quiet board for a new game.
-    void clear();
 
     // What is showing now, for tests and the benchmark.
     std::size_t liveParticles() const;

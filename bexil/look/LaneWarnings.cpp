@@ -22,12 +22,6 @@ void LaneWarnings::warn(std::size_t lane, const sf::FloatRect& area, bool warned
     m_lanes[lane] = {area, warned};
 }
 
-void LaneWarnings::clear()
-{
-    for (Lane& lane : m_lanes)
-        lane.warned = false;
-}
-
 void LaneWarnings::lastFrame(DrawnParts& parts) const
 {
     if (m_vertices.getVertexCount() == 0)

@@ -33,7 +33,6 @@ public:
     // Lanes are counted zone by zone (left, top, right, bottom), each from its edge corner.
     void warn(std::size_t lane, const sf::FloatRect& area, bool warned);
     bool warned(std::size_t lane) const { return m_lanes[lane].warned; }
-    void clear();
 
     // What the last frame drew (nothing, or one vertex array), as EffectsLayer::lastFrame.
     using DrawnParts = std::vector<std::pair<const sf::Drawable*, sf::RenderStates>>;

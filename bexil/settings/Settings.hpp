@@ -43,7 +43,7 @@ public:
     static constexpr Setting BitsPerPixel{"bpp", 32};
     static constexpr Setting Fullscreen{"Fullscreen", 0};
     static constexpr Setting VSync{"VSync", 0};
-    // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (bexil::Look).
+    // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (the order of look::LookList).
     static constexpr Setting Look{"Look", 0};
 
     // config.cfg: the name last entered for a high score; absent until then.

@@ -27,10 +27,10 @@ openTestWindow(std::vector<std::shared_ptr<lib::scn::Scene>> scenes,
 }
 
 // Writes, under that file name, a resource list naming the game's own resources in the folder
-// (by default the source tree's fonts and pictures; the run folder's data has the sounds too),
-// and returns the name.
+// (by default the run folder's data, where the build puts the fonts, the pictures and the
+// sounds), and returns the name.
 inline std::string writeGameResourceList(const std::string& fileName,
-                                         const std::string& folder = BEXIL_DATA_DIR)
+                                         const std::string& folder = BEXIL_RUN_DIR "/data/")
 {
     std::ifstream in(BEXIL_DATA_DIR "res.cfg");
     std::ofstream list(fileName);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,13 +57,19 @@ protected:
     void SetUp() override { lib::Clock::useManualTime(true); }
     void TearDown() override { lib::Clock::useManualTime(false); }
 
-    void open(int look, int startLevel)
+    // With withAtlas false, the resource list lacks the looks' atlas.
+    void open(int look, int startLevel, bool withAtlas = true)
     {
         dir.write("config.cfg", "Look=" + std::to_string(look) + "\n");
         lib::Configuration(":NextGame").valueAsInt("StartLevel", startLevel, true);
         scene = std::make_shared<bexil::GameScene>();
-        controller = bexil::test::openTestWindow({scene, menu},
-                                                 bexil::test::writeGameResourceList("res.cfg"));
+        std::istringstream list(dir.read(bexil::test::writeGameResourceList("res.cfg")));
+        std::string kept;
+        for (std::string line; std::getline(list, line);)
+            kept +=
+                withAtlas || line.find("game_scene.look") == std::string::npos ? line + "\n" : "";
+        dir.write("res.cfg", kept);
+        controller = bexil::test::openTestWindow({scene, menu}, "res.cfg");
         frame();
     }
     void restart(int startLevel)
@@ -252,6 +259,16 @@ TEST_F(LookTest, TheColourBlindLookMarksEachColourWithItsOwnShape)
             EXPECT_GT(differ, 40) << "marks " << a << " and " << b;
         }
     }
+}
+
+TEST_F(LookTest, AModernGameWhoseAtlasDidNotLoadIsDrawnFlatSoThatThePiecesKeepTheirColours)
+{
+    open(0, 0, false);
+    scene->addNewToken({2, 9}, 2);
+    frame();
+    capture();
+    EXPECT_EQ(sf::Color::Blue, pixel({2, 9}, 0.5f, 0.5f));
+    EXPECT_EQ(sf::Color::Red, pixel({7, 4}, 0.5f, 0.6f)) << "the player";
 }
 
 } // namespace

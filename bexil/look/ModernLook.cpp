@@ -1,0 +1,177 @@
+#include "bexil/look/ModernLook.hpp"
+
+#include "bexil/GameBaseTile.hpp"
+#include "bexil/Player.hpp"
+#include "bexil/Tile.hpp"
+#include "bexil/look/EffectsLayer.hpp"
+#include "bexil/look/LaneWarnings.hpp"
+#include "bexil/rules/GameData.hpp"
+#include "lib/board/BoardModel.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/RenderGroup.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <algorithm>
+
+namespace bexil::look
+{
+
+namespace
+{
+
+constexpr unsigned int EllipsePoints = 30;
+
+sf::FloatRect cellRect(const rules::GameData& data, const sf::Vector2u& cell)
+{
+    return {data.board2Scene(cell), data.tileSize()};
+}
+
+// Colours the atlas has frames for; a piece of any other value keeps the red frame, which
+// never happens in play.
+int frameColour(std::int32_t value)
+{
+    return value >= 0 && value < 5 ? static_cast<int>(value) : 0;
+}
+
+void texture(lib::scn::draw::NodeShape& shape, const sf::Texture& atlas, const AtlasFrame& frame)
+{
+    shape.setTexture(&atlas);
+    shape.setTextureRect({frame.left, frame.top, frame.width, frame.height});
+    shape.setFillColor(sf::Color::White);
+}
+
+} // namespace
+
+ModernLook::ModernLook(const sf::Texture& atlas, const sf::Font& font)
+    : m_atlas(atlas)
+    , m_effects(std::make_shared<EffectsLayer>(atlas, font))
+    , m_laneWarnings(std::make_shared<LaneWarnings>(atlas))
+{
+}
+
+ModernLook::~ModernLook() = default;
+
+void ModernLook::begin(const Nodes& nodes)
+{
+    m_aspect = static_cast<float>(nodes.windowSize.x) / static_cast<float>(nodes.windowSize.y);
+    m_effects->setPanelGroups(&nodes.leftTexts, &nodes.rightTexts);
+    nodes.scene.addRenderGroup(m_effects, nodes.overBoard);
+    nodes.board.addRenderGroup(m_laneWarnings);
+    m_scene = &nodes.scene;
+}
+
+void ModernLook::end()
+{
+    if (m_scene != nullptr)
+        m_scene->removeRenderizable(m_effects);
+    m_scene = nullptr;
+}
+
+void ModernLook::dress(Tile& token) const
+{
+    texture(token.shape(), m_atlas, tokenFrame(frameColour(token.data)));
+}
+
+void ModernLook::dress(Player& player) const
+{
+    player.turnAspect = m_aspect;
+    // The arrow keeps inside the ellipse that the tokens use, not the classic triangle.
+    if (player.shape().getPointCount() != EllipsePoints)
+        player.shape().setPointCount(EllipsePoints);
+    texture(player.shape(), m_atlas, arrowFrame(frameColour(player.data)));
+}
+
+void ModernLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const
+{
+    lib::scn::draw::NodeShape& shape = *cell.getAsNodeShape();
+    if (shape.getTexture() != &m_atlas)
+        texture(shape, m_atlas, LookAtlas::tile());
+    cell.setColor(toneDown(levelColour));
+}
+
+sf::Color ModernLook::labelColour() const
+{
+    // Lighter than the classic blue, on the dark panels.
+    return {130, 150, 255};
+}
+
+AtlasFrame ModernLook::tokenFrame(int colour) const
+{
+    return LookAtlas::token(colour);
+}
+
+AtlasFrame ModernLook::arrowFrame(int colour) const
+{
+    return LookAtlas::arrow(colour);
+}
+
+void ModernLook::tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell,
+                               std::int32_t colour, std::uint32_t points, std::uint32_t inARow)
+{
+    m_effects->burst(cellRect(data, cell), GameBaseTile::colorOf(colour), points);
+    if (inARow >= 3)
+        m_effects->combo(cellRect(data, cell), inARow);
+}
+
+void ModernLook::piecesSwapped(const rules::GameData& data, const sf::Vector2u& player,
+                               const sf::Vector2u& token)
+{
+    m_effects->flash(cellRect(data, player));
+    m_effects->flash(cellRect(data, token));
+}
+
+void ModernLook::levelBegan(std::uint32_t levelShown)
+{
+    m_effects->banner(levelShown);
+}
+
+void ModernLook::paused(bool paused)
+{
+    m_effects->setPaused(paused);
+}
+
+void ModernLook::gameOver(std::uint32_t score, std::uint32_t levelShown)
+{
+    m_effects->showGameOver(score, levelShown);
+}
+
+void ModernLook::lanesChanged(const rules::GameData& data, const lib::board::BoardModel& board)
+{
+    std::size_t lane = 0;
+    for (std::uint32_t side = 0; side < 4; ++side)
+        for (std::uint32_t i = 0; i < data.tokenZone(side).lanes; ++i, ++lane)
+        {
+            const rules::GameData::Arrival arrival = data.arrival(side, i);
+            // The lane runs from the arrival cell to the cell next to the centre square.
+            const sf::FloatRect a = cellRect(data, arrival.cell);
+            const sf::FloatRect b = cellRect(data, arrival.lineStart);
+            const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+            // A little wider than the lane, so that the glow shows beside its tokens.
+            const sf::FloatRect area(left - a.width * 0.2f, top - a.height * 0.2f,
+                                     std::max(a.left, b.left) + a.width * 1.4f - left,
+                                     std::max(a.top, b.top) + a.height * 1.4f - top);
+            // The next arrival on this side pushes that token into the centre.
+            m_laneWarnings->warn(lane, area, !board.tileEmpty(arrival.lineStart));
+        }
+}
+
+sf::Color ModernLook::toneDown(const sf::Color& colour)
+{
+    // Chosen by measure: CIEDE2000 between each token's body and the tile's face in the toned
+    // colour, over every cell colour of every level (the random ones over their whole cube),
+    // is at least 12 (blue on a toned teal) where the flat drawing went down to 0.3.
+    constexpr float Keep = 0.4f, Saturation = 0.6f;
+    constexpr float Night[3] = {20.f, 18.f, 48.f};
+    const float c[3] = {static_cast<float>(colour.r), static_cast<float>(colour.g),
+                        static_cast<float>(colour.b)};
+    const float grey = 0.299f * c[0] + 0.587f * c[1] + 0.114f * c[2];
+    sf::Uint8 out[3];
+    for (int i = 0; i < 3; ++i)
+    {
+        const float desaturated = grey + Saturation * (c[i] - grey);
+        out[i] = static_cast<sf::Uint8>(Night[i] + Keep * (desaturated - Night[i]) + 0.5f);
+    }
+    return {out[0], out[1], out[2]};
+}
+
+} // namespace bexil::look

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "bexil/look/ILook.hpp"
+#include "bexil/look/LookAtlas.hpp"
+
+namespace sf
+{
+class Font;
+class Texture;
+} // namespace sf
+
+namespace bexil::look
+{
+
+class EffectsLayer;
+class LaneWarnings;
+
+// The game drawn from the atlas: glossy tokens, the player's arrow, bevelled cells in the level's
+// colours toned down, lighter labels on panels, and feedback: bursts and "+N" for consumed
+// tokens, a combo cue, swap flashes, a level banner, the board dimmed in pause and darkened at
+// game over with the final score, and a glow under each lane whose next push ends the game. The
+// atlas and the font are borrowed: they must outlive the look and every node it dressed.
+class ModernLook : public ILook
+{
+public:
+    ModernLook(const sf::Texture& atlas, const sf::Font& font);
+    ~ModernLook() override;
+
+    // The effects go into the scene just before the groups over the board, the lane warnings
+    // first into the board, under the pieces.
+    void begin(const Nodes& nodes) override;
+    void end() override;
+
+    void dress(Tile& token) const override;
+    void dress(Player& player) const override;
+    void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const override;
+    sf::Color labelColour() const override;
+
+    void tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell, std::int32_t colour,
+                       std::uint32_t points, std::uint32_t inARow) override;
+    void piecesSwapped(const rules::GameData& data, const sf::Vector2u& player,
+                       const sf::Vector2u& token) override;
+    void levelBegan(std::uint32_t levelShown) override;
+    void paused(bool paused) override;
+    void gameOver(std::uint32_t score, std::uint32_t levelShown) override;
+    void lanesChanged(const rules::GameData& data, const lib::board::BoardModel& board) override;
+
+    // The cell colour of a level colour: desaturated and taken most of the way toward the
+    // title screen's night blue, so that every token colour stands out on it.
+    static sf::Color toneDown(const sf::Color& colour);
+
+protected:
+    // The atlas frames of a token and of the arrow of a colour (0 red to 4 magenta).
+    virtual AtlasFrame tokenFrame(int colour) const;
+    virtual AtlasFrame arrowFrame(int colour) const;
+
+private:
+    const sf::Texture& m_atlas;
+    std::shared_ptr<EffectsLayer> m_effects;
+    std::shared_ptr<LaneWarnings> m_laneWarnings;
+    // The scene the effects were put into, until end.
+    lib::scn::draw::RenderGroup* m_scene = nullptr;
+    // The window's width to height over the view's, which is square: the arrow keeps its shape
+    // on screen when it turns.
+    float m_aspect = 1.f;
+};
+
+} // namespace bexil::look
