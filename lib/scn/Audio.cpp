@@ -65,7 +65,7 @@ Audio::Audio(bool enabled)
     m_audible = true;
     m_tellsLoss = alcIsExtensionPresent(m_device, "ALC_EXT_disconnect") == ALC_TRUE;
     m_players.resize(PoolSize);
-    m_started.resize(PoolSize, 0);
+    m_started.resize(PoolSize);
     for (sf::Sound& player : m_players)
         player.setRelativeToListener(true);
 }
@@ -110,15 +110,27 @@ void Audio::play(const Cue& cue, float pitch, float pan)
 {
     if (!m_audible || m_soundVolume == 0 || cue.count == 0)
         return;
+    const sf::Time now = lib::Clock::now();
     std::size_t chosen = cue.first;
+    bool free = false;
     for (std::size_t i = cue.first; i < cue.first + cue.count; ++i)
     {
-        if (m_players[i].getStatus() != sf::SoundSource::Playing)
+        const bool playing = m_players[i].getStatus() == sf::SoundSource::Playing;
+        // One effect started twice at one pitch a moment apart (two keys handled in one frame)
+        // would only be the same sound twice as loud, up to clipping: the second start restarts
+        // the first instead.
+        if (playing && now - m_started[i] < sf::milliseconds(DoublingMilliseconds) &&
+            m_players[i].getPitch() == pitch)
         {
             chosen = i;
             break;
         }
-        if (m_started[i] < m_started[chosen])
+        if (!playing && !free)
+        {
+            chosen = i;
+            free = true;
+        }
+        else if (!free && m_started[i] < m_started[chosen])
             chosen = i;
     }
     sf::Sound& player = m_players[chosen];
@@ -127,7 +139,7 @@ void Audio::play(const Cue& cue, float pitch, float pan)
     place(player, pan);
     player.setVolume(percent(m_soundVolume));
     player.play();
-    m_started[chosen] = ++m_plays;
+    m_started[chosen] = now;
 }
 
 void Audio::play(const Cue& cue, float pitch, float pan, sf::Time after)

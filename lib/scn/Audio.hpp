@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -41,6 +40,8 @@ public:
     static constexpr float DuckedGain = 0.4f;
     static constexpr float DuckFallSeconds = 0.05f;
     static constexpr float DuckRiseSeconds = 0.4f;
+    // Starts of one effect closer than this are one start.
+    static constexpr sf::Int32 DoublingMilliseconds = 30;
 
     // Players of the pool bound to one effect's samples for good: playing never rebinds a
     // player, which would allocate. An empty cue plays nothing.
@@ -68,7 +69,8 @@ public:
     // The same for a sound of the resources; an empty cue for any other resource.
     Cue cue(const Resource& sound, std::size_t voices);
     // Plays the cue at the sound volume on a player of its own that is not playing, or else on the
-    // one that started longest ago. `pitch` 1 plays the samples as they are, 2 an octave up; `pan`
+    // one that started longest ago; a start of the cue at the same pitch a moment before is
+    // restarted instead. `pitch` 1 plays the samples as they are, 2 an octave up; `pan`
     // places it from −1 (the left speaker alone) through 0 (the middle) to 1 (the right alone).
     void play(const Cue& cue, float pitch = 1.f, float pan = 0.f);
     // The same, `after` from now: the pops of a run, one after another. At most ScheduleSize plays
@@ -117,10 +119,9 @@ private:
     // Keeps SFML's device open as long as this object, whatever else comes and goes.
     std::unique_ptr<sf::SoundBuffer> m_keeper;
     std::vector<sf::Sound> m_players;
-    std::vector<std::uint64_t> m_started;
+    std::vector<sf::Time> m_started;
     std::array<Waiting, ScheduleSize> m_waiting;
     std::size_t m_bound = 0;
-    std::uint64_t m_plays = 0;
     sf::Music* m_track = nullptr;
     int m_soundVolume = 10;
     int m_musicVolume = 10;

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -68,6 +71,49 @@ TEST(AudioTest, SamplesBoundAgainShareTheirPlayersAndLeaveThePoolToOthers)
     for (std::size_t scene = 0; scene < lib::scn::Audio::PoolSize; ++scene)
         ASSERT_EQ(first.first, audio.cue(game, 3).first);
     EXPECT_EQ(3u, audio.cue(other, 3).count);
+}
+
+// A recording of OpenAL's file backend: its loudest sample in each of two halves.
+std::pair<int, int> halvesPeaks(const std::string& bytes)
+{
+    std::vector<int> peaks(2, 0);
+    const std::size_t start = bytes.find("data") + 8, frames = (bytes.size() - start) / 4;
+    for (std::size_t i = 0; i < frames * 2; ++i)
+    {
+        const auto low = static_cast<unsigned char>(bytes[start + 2 * i]);
+        const int sample = static_cast<std::int16_t>(low | bytes[start + 2 * i + 1] << 8);
+        int& peak = peaks[i < frames ? 0 : 1];
+        peak = std::max(peak, std::abs(sample));
+    }
+    return {peaks[0], peaks[1]};
+}
+
+TEST(AudioTest, AnEffectStartedTwiceAtOnceSoundsOnceAndNoLouder)
+{
+    const bexil::test::TempDir dir;
+    dir.write("alsoft.conf",
+              "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n[wave]\nfile=" +
+                  dir.file("heard.wav") + "\n");
+    setenv("ALSOFT_CONF", dir.file("alsoft.conf").c_str(), 1);
+    {
+        lib::scn::Audio audio(true);
+        ASSERT_TRUE(audio.audible());
+        std::vector<sf::Int16> tone(4410);
+        for (std::size_t i = 0; i < tone.size(); ++i)
+            tone[i] = static_cast<sf::Int16>(i % 20 < 10 ? 8000 : -8000);
+        sf::SoundBuffer samples;
+        samples.loadFromSamples(tone.data(), tone.size(), 1, 44100);
+        const lib::scn::Audio::Cue cue = audio.cue(samples, 2);
+        // Two keys in one frame, then a single one.
+        audio.play(cue);
+        audio.play(cue);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        audio.play(cue);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    }
+    const auto [twice, once] = halvesPeaks(dir.read("heard.wav"));
+    EXPECT_GT(once, 1000);
+    EXPECT_LT(twice, once * 11 / 10);
 }
 
 TEST(AudioTest, TheMusicStepsBackWhileAnEffectThatMattersPlaysAndComesBackAfter)
