@@ -46,7 +46,7 @@ double sine(double cycles)
     if (fraction < 0.0)
         fraction += 1.0;
     const double at = fraction * SineSize;
-    const auto index = static_cast<std::size_t>(at);
+    const auto index = std::min(static_cast<std::size_t>(at), SineSize - 1);
     return SineTable[index] +
            (at - static_cast<double>(index)) * (SineTable[index + 1] - SineTable[index]);
 }
