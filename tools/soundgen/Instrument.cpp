@@ -14,21 +14,6 @@ namespace soundgen
 namespace
 {
 
-// The note's loudness at `t` seconds: raised-cosine rise, hold or exponential fall, and a
-// raised-cosine fade over the last `release` seconds.
-double envelope(double t, double seconds, double attack, double decay, double release)
-{
-    double level = 1.0;
-    if (t < attack)
-        level = 0.5 - 0.5 * std::cos(Pi * t / attack);
-    else if (decay > 0.0)
-        level = std::exp(-(t - attack) / decay);
-    const double fadeFrom = seconds - release;
-    if (t > fadeFrom && release > 0.0)
-        level *= 0.5 + 0.5 * std::cos(Pi * std::min(1.0, (t - fadeFrom) / release));
-    return level;
-}
-
 // sin(2π·cycles) from a table: the generator's voices call it millions of times, and its error
 // (below 10⁻⁷) lies far under the 16-bit samples it ends in.
 constexpr std::size_t SineSize = 1 << 14;
@@ -49,6 +34,27 @@ double sine(double cycles)
     const auto index = std::min(static_cast<std::size_t>(at), SineSize - 1);
     return SineTable[index] +
            (at - static_cast<double>(index)) * (SineTable[index + 1] - SineTable[index]);
+}
+
+// cos(π·halfTurns), from the same table.
+double cosine(double halfTurns)
+{
+    return sine(0.25 + halfTurns / 2.0);
+}
+
+// The note's loudness at `t` seconds: raised-cosine rise, hold or exponential fall, and a
+// raised-cosine fade over the last `release` seconds.
+double envelope(double t, double seconds, double attack, double decay, double release)
+{
+    double level = 1.0;
+    if (t < attack)
+        level = 0.5 - 0.5 * cosine(t / attack);
+    else if (decay > 0.0)
+        level = std::exp(-(t - attack) / decay);
+    const double fadeFrom = seconds - release;
+    if (t > fadeFrom && release > 0.0)
+        level *= 0.5 + 0.5 * cosine(std::min(1.0, (t - fadeFrom) / release));
+    return level;
 }
 
 std::size_t sampleAt(double seconds)

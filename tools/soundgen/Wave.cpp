@@ -290,16 +290,19 @@ void Wave::limit(double ceiling)
     // body of a short sound after its attack alone.
     const double release = 1.0 - std::exp(-1.0 / (0.03 * SampleRate));
     const auto span = static_cast<std::size_t>(ahead + 1);
+    const auto gainAt = [&sums, span](std::size_t i)
+    { return (sums[i + span] - sums[i]) / static_cast<double>(span); };
     double held = 1.0;
-    for (int round = 0; round < (m_looped ? 2 : 1); ++round)
-        for (std::size_t i = 0; i < size(); ++i)
-        {
-            const double gain = (sums[i + span] - sums[i]) / static_cast<double>(span);
-            held = std::min(gain, held + (1.0 - held) * release);
-            if (round == (m_looped ? 1 : 0))
-                for (std::vector<double>& channel : m_channels)
-                    channel[i] *= held;
-        }
+    // A loop's last second first, as in run.
+    for (std::size_t i = m_looped ? size() - std::min(size(), std::size_t{SampleRate}) : size();
+         i < size(); ++i)
+        held = std::min(gainAt(i), held + (1.0 - held) * release);
+    for (std::size_t i = 0; i < size(); ++i)
+    {
+        held = std::min(gainAt(i), held + (1.0 - held) * release);
+        for (std::vector<double>& channel : m_channels)
+            channel[i] *= held;
+    }
 }
 
 std::vector<short> Wave::interleaved() const

@@ -2,6 +2,7 @@
 
 #include "tools/soundgen/Biquad.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -87,16 +88,19 @@ public:
     bool writeOgg(const std::string& path) const;
 
 private:
-    // Runs `step` along the channel, in place; around a loop twice, so the second round starts
-    // from the state the end left, as it does when the game plays the loop again.
+    // Runs `step` along the channel, in place. A loop's last seconds go through it first, so that
+    // the round starts from the state the end leaves, as it does when the game plays the loop
+    // again; every filter here has forgotten what came more than a few seconds before.
     template <typename Step>
     void run(std::vector<double>& channel, Step step)
     {
-        const std::vector<double> input = channel;
-        for (int round = 0; round < (m_looped ? 2 : 1); ++round)
-            for (std::size_t i = 0; i < input.size(); ++i)
-                channel[i] = step(input[i]);
+        const std::size_t warmUp = m_looped ? std::min(channel.size(), WarmUp) : 0;
+        for (std::size_t i = channel.size() - warmUp; i < channel.size(); ++i)
+            step(channel[i]);
+        for (double& sample : channel)
+            sample = step(sample);
     }
+    static constexpr std::size_t WarmUp = 5 * SampleRate;
     std::vector<short> interleaved() const;
     double peak() const;
 

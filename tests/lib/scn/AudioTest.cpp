@@ -81,7 +81,8 @@ std::pair<int, int> halvesPeaks(const std::string& bytes)
     for (std::size_t i = 0; i < frames * 2; ++i)
     {
         const auto low = static_cast<unsigned char>(bytes[start + 2 * i]);
-        const int sample = static_cast<std::int16_t>(low | bytes[start + 2 * i + 1] << 8);
+        const auto high = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
         int& peak = peaks[i < frames ? 0 : 1];
         peak = std::max(peak, std::abs(sample));
     }
