@@ -47,6 +47,17 @@ class Recording:
         """The loudest 10 ms from the frame first on, as (its RMS, its first frame)."""
         return max((self.rms(at, WINDOW), at) for at in range(first, first + count, WINDOW))
 
+    def sounds(self, first, quiet=RATE // 5):
+        """Where each sound from the frame first on begins: 10 ms above a whisper after at least
+        quiet frames below it."""
+        starts, still = [], quiet
+        for at in range(first, self.frames - WINDOW, WINDOW):
+            heard = self.rms(at, WINDOW) > 0.003
+            if heard and still >= quiet:
+                starts.append(at)
+            still = 0 if heard else still + WINDOW
+        return starts
+
     def balance(self, first, count):
         """How much louder the left side is than the right, in dB."""
         left, right = (max(self.rms(first, count, (side,)), 1e-9) for side in ("left", "right"))

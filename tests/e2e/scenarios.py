@@ -290,16 +290,20 @@ def hearing(session):
     check(Recording(wav).rms(now(wav) - RATE // 5, RATE // 5) == 0, "the music is still heard")
     game.choose("Accept")
     game.play("token")
-    mark = now(wav) + RATE // 2  # the choice's chime has faded
-    for count, side, heard_as in ((1, "left", lambda dB: dB > 6), (2, "top", lambda dB: abs(dB) < 6),
-                                  (3, "right", lambda dB: dB < -6)):
-        game.wait_for(f"token-{count}", lambda shot: len(token_cells(shot)) >= count, 8, 0.05)
+    mark = now(wav) + RATE  # the choice's chime has faded
+    # The sides take turns, left, top, right: the sounds after the choice are the arrivals, and
+    # a launch fired between the first two.
+    for count, sides in ((1, ("left",)), (3, ("top", "right"))):
+        game.wait_for(f"tokens-{count}", lambda shot: len(token_cells(shot)) >= count, 8, 0.05)
         time.sleep(0.3)  # the mixer's buffers reach the file
         heard = Recording(wav)
-        _, at = heard.loudest(mark, heard.frames - mark)
-        balance = heard.balance(at, RATE // 10)
-        check(heard_as(balance), f"a token from the {side}: left {balance:+.1f} dB over right")
-        mark = heard.frames if count > 1 else launch_heard(game, wav)
+        arrivals = heard.sounds(mark)
+        check(len(arrivals) >= len(sides), f"{len(arrivals)} sounds for {len(sides)} arrivals")
+        for side, at in zip(sides, arrivals):
+            balance = heard.balance(at, RATE // 10)
+            check({"left": balance > 6, "top": abs(balance) < 6, "right": balance < -6}[side],
+                  f"a token from the {side}: left {balance:+.1f} dB over right")
+        mark = launch_heard(game, wav) if count == 1 else None
     check(heard.peak() < 32767 / 32768, "a sample clipped")
     game.close_request()
     game.ends(Look="1", MusicVolume="0")
