@@ -48,7 +48,7 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager, std::uint32_t column
     m_pause = cue("game_scene.pause", 1);
     m_resume = cue("game_scene.resume", 1);
     m_gameOver = cue("game_scene.gameOver", 1);
-    m_music = resources.getResource("game_scene.music")->getAsMusic();
+    m_music = resources.getResource("game_scene.music").get();
     for (std::size_t i = 0; i < PopSteps.size(); ++i)
         m_popPitches[i] = semitones(PopSteps[i]);
     for (std::size_t i = 0; i < WarningSteps.size(); ++i)
@@ -83,12 +83,12 @@ void GameSounds::arrive(const sf::Vector2u& cell)
     play(m_arrive, cell);
 }
 
-void GameSounds::warning(const sf::Vector2u& cell, std::uint32_t lanesAtTheEnd)
+void GameSounds::warning(const sf::Vector2u& cell, std::uint32_t lanesThatWarn)
 {
-    if (m_audio == nullptr || lanesAtTheEnd == 0)
+    if (m_audio == nullptr || lanesThatWarn == 0)
         return;
     const float pitch =
-        m_warningPitches[std::min<std::size_t>(lanesAtTheEnd, m_warningPitches.size()) - 1];
+        m_warningPitches[std::min<std::size_t>(lanesThatWarn, m_warningPitches.size()) - 1];
     m_audio->play(m_warning, pitch, pan(cell));
     m_audio->duck(m_audio->duration(m_warning) / pitch);
 }

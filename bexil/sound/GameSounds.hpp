@@ -9,15 +9,11 @@
 #include <array>
 #include <cstdint>
 
-namespace sf
-{
-class Music;
-}
-
 namespace lib::scn
 {
+class Resource;
 class SceneManager;
-}
+} // namespace lib::scn
 
 namespace bexil::sound
 {
@@ -40,7 +36,7 @@ public:
     void arrive(const sf::Vector2u& cell);
     // A lane whose next token ends the game; the more lanes stand there, the higher and quicker
     // the call.
-    void warning(const sf::Vector2u& cell, std::uint32_t lanesAtTheEnd);
+    void warning(const sf::Vector2u& cell, std::uint32_t lanesThatWarn);
     void turn(const sf::Vector2u& cell);
     void move(const sf::Vector2u& cell);
     void launch(const sf::Vector2u& cell);
@@ -70,7 +66,7 @@ private:
 
     lib::scn::Audio* m_audio = nullptr;
     std::uint32_t m_columns = 1;
-    sf::Music* m_music = nullptr;
+    lib::scn::Resource* m_music = nullptr; // a track of the resources
     Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_pop, m_swap, m_level, m_pause, m_resume,
         m_gameOver;
     std::array<float, 11> m_popPitches{};

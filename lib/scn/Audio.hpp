@@ -79,9 +79,10 @@ public:
     // How long the cue's samples last at pitch 1; zero for an empty cue.
     sf::Time duration(const Cue& cue) const;
 
-    // Plays the track, which must outlive this object or be replaced first, from its start and
-    // looping; the track that played before stops. Null stops the music.
-    void playMusic(sf::Music* track);
+    // Plays the track (a music resource, which must outlive this object or be replaced first)
+    // from its start and looping; the track that played before stops and is closed. Null stops
+    // the music.
+    void playMusic(Resource* track);
     // Pauses and resumes the current track where it was.
     void pauseMusic();
     void resumeMusic();
@@ -110,6 +111,8 @@ private:
     };
 
     void lose();
+    // The open player of the current track, if any.
+    sf::Music* playing() const;
     // The track's volume: the music volume times the ducking.
     void applyMusicVolume();
     // Stops every effect, also those still waiting.
@@ -122,7 +125,7 @@ private:
     std::vector<sf::Time> m_started;
     std::array<Waiting, ScheduleSize> m_waiting;
     std::size_t m_bound = 0;
-    sf::Music* m_track = nullptr;
+    Resource* m_track = nullptr;
     int m_soundVolume = 10;
     int m_musicVolume = 10;
     float m_duck = 1.f;

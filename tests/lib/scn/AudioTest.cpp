@@ -1,5 +1,6 @@
 #include "lib/scn/Audio.hpp"
 
+#include "lib/scn/Resource.hpp"
 #include "support/TempDir.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -130,15 +131,15 @@ TEST(AudioTest, TheMusicStepsBackWhileAnEffectThatMattersPlaysAndComesBackAfter)
     }
     lib::scn::Audio audio(true);
     ASSERT_TRUE(audio.audible());
-    sf::Music track;
-    ASSERT_TRUE(track.openFromFile(dir.file("track.wav")));
+    lib::scn::Resource track(lib::scn::Resource::MusicKind, dir.file("track.wav"), "track", true);
     audio.setMusicVolume(6);
     audio.playMusic(&track);
+    ASSERT_NE(track.getAsMusic(), nullptr);
     const auto volumeAfter = [&audio, &track](int milliseconds)
     {
         lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
         audio.update();
-        return track.getVolume();
+        return track.getAsMusic()->getVolume();
     };
     const float full = volumeAfter(20), ducked = full * lib::scn::Audio::DuckedGain;
     EXPECT_FLOAT_EQ(full, 60.f);
@@ -151,7 +152,7 @@ TEST(AudioTest, TheMusicStepsBackWhileAnEffectThatMattersPlaysAndComesBackAfter)
     audio.duck(sf::milliseconds(500));
     EXPECT_FLOAT_EQ(volumeAfter(450), ducked);
     audio.setMusicVolume(10);
-    EXPECT_FLOAT_EQ(track.getVolume(), 100.f * lib::scn::Audio::DuckedGain);
+    EXPECT_FLOAT_EQ(track.getAsMusic()->getVolume(), 100.f * lib::scn::Audio::DuckedGain);
     const float rising = volumeAfter(150);
     EXPECT_GT(rising, 100.f * lib::scn::Audio::DuckedGain);
     EXPECT_LT(rising, 100.f);
