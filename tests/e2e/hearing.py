@@ -49,8 +49,8 @@ class Recording:
 
     def sounds(self, first, quiet=RATE // 5):
         """Where each sound from the frame first on begins: 10 ms above a whisper after at least
-        quiet frames below it."""
-        starts, still = [], quiet
+        quiet frames below it (so not one still sounding at first)."""
+        starts, still = [], 0
         for at in range(first, self.frames - WINDOW, WINDOW):
             heard = self.rms(at, WINDOW) > 0.003
             if heard and still >= quiet:

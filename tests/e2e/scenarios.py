@@ -358,12 +358,12 @@ def hearing(session):
     check(Recording(wav).rms(now(wav) - RATE // 5, RATE // 5) == 0, "the music is still heard")
     game.choose("Accept")
     game.play("token")
-    mark = now(wav) + RATE  # the choice's chime has faded
-    # The sides take turns, left, top, right: the sounds after the choice are the arrivals, and
-    # a launch fired between the first two.
+    mark = now(wav)
+    # The sides take turns, left, top, right: the sounds after the choice's chime are the
+    # arrivals, and a launch fired between the first two.
     for count, sides in ((1, ("left",)), (3, ("top", "right"))):
         game.wait_for(f"tokens-{count}", lambda shot: len(token_cells(shot)) >= count, 8, 0.05)
-        time.sleep(0.3)  # the mixer's buffers reach the file
+        time.sleep(0.3 * SLOWDOWN)  # the mixer's buffers reach the file
         heard = Recording(wav)
         arrivals = heard.sounds(mark)
         check(len(arrivals) >= len(sides), f"{len(arrivals)} sounds for {len(sides)} arrivals")

@@ -25,7 +25,7 @@ const std::vector<double> SineTable = []
     return values;
 }();
 
-double sine(double cycles)
+inline double sine(double cycles)
 {
     double fraction = cycles - static_cast<double>(static_cast<long long>(cycles));
     if (fraction < 0.0)
@@ -112,29 +112,32 @@ void Instrument::play(Wave& wave, const Note& note) const
     const std::size_t first = sampleAt(note.start);
     const std::size_t count = sampleAt(note.seconds);
     const Wave::Place place = Wave::place(note.pan);
-    const double nyquist = 0.45 * SampleRate;
     // Glides and fades as a factor a sample: a product instead of a power at every sample.
     const double slide = note.glideTo > 0.0 ? std::log(note.glideTo / note.frequency) : 0.0;
     const double glideStep = std::exp(slide / std::max(1.0, static_cast<double>(count)));
-    std::vector<double> fades, levels;
+    // The partials that stay below the Nyquist limit all along the note.
+    const double highest = std::max(note.frequency, note.glideTo) * (1.0 + vibrato);
+    std::vector<double> multiples, fades, levels;
     for (const Partial& partial : partials)
-    {
-        fades.push_back(std::exp(-partial.fade / SampleRate));
-        levels.push_back(partial.level);
-    }
+        if (partial.multiple * highest < 0.45 * SampleRate)
+        {
+            multiples.push_back(partial.multiple);
+            fades.push_back(std::exp(-partial.fade / SampleRate));
+            levels.push_back(partial.level);
+        }
     double glide = note.frequency;
     double phase = 0.0; // in cycles of the fundamental
     for (std::size_t i = 0; i < count; ++i)
     {
         const double t = static_cast<double>(i) / SampleRate;
+        double frequency = glide;
         // Vibrato comes in after the attack, as a player's would.
-        const double vibratoIn = std::min(1.0, t / 0.4);
-        const double frequency = glide * (1.0 + vibrato * vibratoIn * sine(5.0 * t));
+        if (vibrato > 0.0)
+            frequency *= 1.0 + vibrato * std::min(1.0, t / 0.4) * sine(5.0 * t);
         double sum = 0.0;
-        for (std::size_t k = 0; k < partials.size(); ++k)
+        for (std::size_t k = 0; k < multiples.size(); ++k)
         {
-            if (partials[k].multiple * frequency < nyquist)
-                sum += levels[k] * sine(partials[k].multiple * phase);
+            sum += levels[k] * sine(multiples[k] * phase);
             levels[k] *= fades[k];
         }
         wave.add(first + i, note.level * envelope(t, note.seconds, attack, decay, release) * sum,
