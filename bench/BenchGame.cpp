@@ -109,13 +109,14 @@ const char* caseName(FrameCase frameCase)
     return "";
 }
 
-BenchGame::BenchGame()
+BenchGame::BenchGame(sf::Vector2u windowSize)
     : m_menu(std::make_shared<bexil::MenuScene>())
     , m_game(std::make_shared<bexil::GameScene>())
 {
     lib::Clock::useManualTime(true);
     m_controller = std::make_unique<bexil::test::TestController>(
-        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList(), true);
+        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList(), true,
+        windowSize);
     m_controller->start();
     // The first frame enters the menu.
     loopStep();

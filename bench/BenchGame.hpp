@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Time.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -55,13 +56,13 @@ struct FrameCost
     std::uint64_t drawCalls = 0; // vertex arrays handed to SFML
 };
 
-// The real game, its menu scene and game scene, in a real 1024 × 768 window with the game's
-// fonts and pictures, on the manual time source: time moves only when advanced, so a case's
-// frames are all alike. Needs a display.
+// The real game, its menu scene and game scene, in a real window of the given size with the
+// game's fonts and pictures, on the manual time source: time moves only when advanced, so a
+// case's frames are all alike. Needs a display.
 class BenchGame
 {
 public:
-    BenchGame();
+    explicit BenchGame(sf::Vector2u windowSize);
     ~BenchGame();
 
     BenchGame(const BenchGame&) = delete;

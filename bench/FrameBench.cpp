@@ -2,8 +2,9 @@
 // against the same frame drawn by plain SFML, their CPU time, heap allocations and draw calls.
 // Needs a display (a virtual X server will do).
 //
-//   bexil_bench [--frames=N] [Google Benchmark flags]   the figures, N frames a case (200)
-//   bexil_bench --check-allocations                     fails when a steady frame allocates
+//   bexil_bench [--frames=N] [--size=WxH] [Google Benchmark flags]
+//       the figures, N frames a case (200), in a window of W × H pixels (1024 × 768)
+//   bexil_bench --check-allocations      fails when a steady frame allocates
 
 #include "bench/AllocationCounter.hpp"
 #include "bench/BareFrame.hpp"
@@ -20,6 +21,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -218,9 +220,21 @@ int main(int argc, char** argv)
     }
     const bool check = argc > 1 && std::strcmp(argv[1], "--check-allocations") == 0;
     int frames = 200;
-    if (argc > 1 && std::strncmp(argv[1], "--frames=", 9) == 0)
+    sf::Vector2u size(1024, 768);
+    // Our own options come first; the rest are Google Benchmark's.
+    while (argc > 1)
     {
-        frames = std::max(1, std::atoi(argv[1] + 9));
+        if (std::strncmp(argv[1], "--frames=", 9) == 0)
+            frames = std::max(1, std::atoi(argv[1] + 9));
+        else if (std::strncmp(argv[1], "--size=", 7) != 0)
+            break;
+        else if (std::sscanf(argv[1] + 7, "%ux%u", &size.x, &size.y) != 2 || size.x == 0 ||
+                 size.y == 0)
+        {
+            std::cerr << "bexil_bench: --size wants WIDTHxHEIGHT, e.g. --size=3840x2160\n";
+            return 1;
+        }
+        // The option taken out, the program's name moves up in its place.
         argv[1] = argv[0];
         --argc;
         ++argv;
@@ -232,7 +246,7 @@ int main(int argc, char** argv)
             return 1;
     }
 
-    auto shared = std::make_unique<BenchGame>();
+    auto shared = std::make_unique<BenchGame>(size);
     game = shared.get();
     int status = 0;
     if (check)
@@ -243,7 +257,8 @@ int main(int argc, char** argv)
     {
         for (const FrameCase frameCase : MeasuredCases)
         {
-            const std::string name = std::string("Frame/") + bench::caseName(frameCase);
+            const std::string name = std::string("Frame/") + bench::caseName(frameCase) + "/" +
+                                     std::to_string(size.x) + "x" + std::to_string(size.y);
             benchmark::RegisterBenchmark(name.c_str(), BM_Frame, frameCase)
                 ->UseManualTime()
                 ->Iterations(frames)
