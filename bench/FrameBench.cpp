@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -76,58 +77,67 @@ Difference difference(const sf::Image& a, const sf::Image& b)
     return found;
 }
 
-// One iteration is one engine frame and one bare frame of the same picture, in alternating
-// order, so that both see the same machine; the benchmark's time is the engine's update and
-// drawing, CPU time of the main thread.
+// One iteration is one frame of each way of drawing the same picture, in turns, so that all
+// see the same machine: the engine's update and drawing; the bare loop, its SFML objects one by
+// one; the arrays that the engine handed to SFML, drawn again ready made, which is what SFML and
+// the driver alone cost for the engine's draw calls. The benchmark's time is the engine's, CPU
+// time of the main thread.
 void BM_Frame(benchmark::State& state, FrameCase frameCase)
 {
     game->enter(frameCase);
     const std::unique_ptr<bench::BareFrame> bare = game->makeBareFrame();
-    const Difference differing =
-        difference(game->captureEngineFrame(), game->captureBareFrame(*bare));
+    const BenchGame::DrawnArrays arrays = game->recordArrays();
+    const sf::Image engineImage = game->captureEngineFrame();
+    const Difference differing = difference(engineImage, game->captureBareFrame(*bare));
+    const Difference arraysDiffering = difference(engineImage, game->captureArraysFrame(arrays));
 
-    std::vector<double> engineTimes;
-    std::vector<double> bareTimes;
-    engineTimes.reserve(static_cast<std::size_t>(state.max_iterations));
-    bareTimes.reserve(static_cast<std::size_t>(state.max_iterations));
-    std::size_t engineAllocations = 0;
-    std::size_t bareAllocations = 0;
-    FrameCost engine;
-    FrameCost plain;
-    bool engineFirst = true;
+    enum Way
+    {
+        Engine,
+        Bare,
+        Arrays,
+        WayCount
+    };
+    const std::function<FrameCost()> ways[WayCount] = {
+        [] { return game->engineFrame(); }, [&bare] { return game->bareFrame(*bare); },
+        [&arrays] { return game->arraysFrame(arrays); }};
+    std::vector<double> times[WayCount];
+    for (std::vector<double>& list : times)
+        list.reserve(static_cast<std::size_t>(state.max_iterations));
+    std::size_t allocationCount[WayCount] = {};
+    FrameCost last[WayCount];
+    std::size_t first = 0;
     for (auto _ : state)
     {
-        if (engineFirst)
+        for (std::size_t turn = 0; turn < WayCount; ++turn)
         {
-            engine = game->engineFrame();
-            plain = game->bareFrame(*bare);
+            const std::size_t way = (first + turn) % WayCount;
+            last[way] = ways[way]();
+            times[way].push_back(last[way].cpuSeconds);
+            allocationCount[way] += last[way].allocations;
         }
-        else
-        {
-            plain = game->bareFrame(*bare);
-            engine = game->engineFrame();
-        }
-        engineFirst = !engineFirst;
-        state.SetIterationTime(engine.cpuSeconds);
-        engineTimes.push_back(engine.cpuSeconds);
-        bareTimes.push_back(plain.cpuSeconds);
-        engineAllocations += engine.allocations;
-        bareAllocations += plain.allocations;
+        first = (first + 1) % WayCount;
+        state.SetIterationTime(last[Engine].cpuSeconds);
     }
 
-    const double engineMedian = median(engineTimes);
-    const double bareMedian = median(bareTimes);
+    const double engineMedian = median(times[Engine]);
+    const double bareMedian = median(times[Bare]);
+    const double arraysMedian = median(times[Arrays]);
     const auto perFrame = [](std::size_t total)
     { return benchmark::Counter(static_cast<double>(total), benchmark::Counter::kAvgIterations); };
     state.counters["engine_us"] = engineMedian * 1e6;
     state.counters["bare_us"] = bareMedian * 1e6;
+    state.counters["arrays_us"] = arraysMedian * 1e6;
     state.counters["ratio"] = bareMedian > 0.0 ? engineMedian / bareMedian : 0.0;
-    state.counters["draws"] = static_cast<double>(engine.drawCalls);
-    state.counters["bare_draws"] = static_cast<double>(plain.drawCalls);
-    state.counters["allocs"] = perFrame(engineAllocations);
-    state.counters["bare_allocs"] = perFrame(bareAllocations);
+    state.counters["arrays_ratio"] = arraysMedian > 0.0 ? engineMedian / arraysMedian : 0.0;
+    state.counters["draws"] = static_cast<double>(last[Engine].drawCalls);
+    state.counters["bare_draws"] = static_cast<double>(last[Bare].drawCalls);
+    state.counters["allocs"] = perFrame(allocationCount[Engine]);
+    state.counters["bare_allocs"] = perFrame(allocationCount[Bare]);
     state.counters["pixels_differ"] = static_cast<double>(differing.pixels);
     state.counters["most_differ"] = differing.most;
+    // None when the arrays hold the whole frame.
+    state.counters["arrays_differ"] = static_cast<double>(arraysDiffering.pixels);
 }
 
 // The window's title as the X server holds it, read through a connection of our own.

@@ -200,6 +200,12 @@ void Window::draw(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveTy
     m_private->batch.drawNow(vertices, count, type, states);
 }
 
+void Window::setView(const sf::View& view)
+{
+    m_private->batch.flush();
+    sf::RenderWindow::setView(view);
+}
+
 std::uint64_t Window::drawCalls() const
 {
     return m_private->batch.drawCalls();

@@ -60,6 +60,8 @@ public:
               const sf::RenderStates& states = sf::RenderStates::Default);
     void draw(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type,
               const sf::RenderStates& states = sf::RenderStates::Default);
+    // What the batch has gathered is drawn in the view it was gathered in.
+    void setView(const sf::View& view);
     // The draw calls handed to SFML since the last reset (see DrawBatch::drawCalls). Counted
     // for the benchmarks.
     std::uint64_t drawCalls() const;

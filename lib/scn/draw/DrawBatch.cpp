@@ -127,9 +127,11 @@ void DrawBatch::flush()
 {
     if (m_vertices.empty())
         return;
-    m_target.draw(m_vertices.data(), m_vertices.size(), sf::Triangles,
-                  sf::RenderStates(m_blendMode, sf::Transform::Identity, m_texture, m_shader));
+    const sf::RenderStates states(m_blendMode, sf::Transform::Identity, m_texture, m_shader);
+    m_target.draw(m_vertices.data(), m_vertices.size(), sf::Triangles, states);
     ++m_drawCalls;
+    if (m_record != nullptr)
+        m_record->push_back({m_vertices, states});
     m_vertices.clear();
 }
 

@@ -59,6 +59,15 @@ public:
     std::uint64_t drawCalls() const { return m_drawCalls; }
     void resetDrawCalls() { m_drawCalls = 0; }
 
+    // An array as the batch drew it: for the benchmarks, which draw a frame's arrays again.
+    struct Drawn
+    {
+        std::vector<sf::Vertex> vertices;
+        sf::RenderStates states;
+    };
+    // From now on each array drawn is also copied there (null: no longer).
+    void recordInto(std::vector<Drawn>* record) { m_record = record; }
+
 private:
     // Makes way for vertices drawn with these states: flushes when they differ from the
     // gathered ones.
@@ -73,6 +82,7 @@ private:
     const sf::Shader* m_shader = nullptr;
     unsigned int m_walks = 0;
     std::uint64_t m_drawCalls = 0;
+    std::vector<Drawn>* m_record = nullptr;
 };
 
 } // namespace lib::scn::draw
