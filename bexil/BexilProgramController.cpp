@@ -4,9 +4,12 @@
 #include "bexil/MenuScene.hpp"
 #include "bexil/computer/DemoScene.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/settings/Folders.hpp"
+#include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -52,6 +55,9 @@ BexilProgramController::BexilProgramController()
 
 BexilProgramController::~BexilProgramController()
 {
+    // The scenes first: a high score whose name was being entered is saved as the game ends,
+    // and the name goes into the settings.
+    stop();
     if (!saveConfig())
         std::cerr << "bexil: could not write " << configName()
                   << "; the settings of this run are lost\n";
@@ -60,6 +66,9 @@ BexilProgramController::~BexilProgramController()
 void BexilProgramController::onInit()
 {
     sound::GameSounds::applyVolumes(window()->sceneManager()->audio(), *this);
+    // Before the first frame, which shows every text; the scenes wrote theirs in English and
+    // write them again when they are shown.
+    settings::Languages::open(*window()->sceneManager()->resourceManager(), *this);
 }
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
@@ -70,7 +79,7 @@ std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVect
 
 std::string BexilProgramController::resourceFile()
 {
-    return settings::Settings::ResourceFile;
+    return settings::Folders::resourceList();
 }
 
 lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams()

@@ -4,8 +4,10 @@
 #include "bexil/Tile.hpp"
 #include "bexil/look/ILook.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -19,6 +21,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
@@ -113,26 +116,46 @@ void GameScene::createTexts()
     const sf::Color& label = sf::Color::Blue;
     const sf::Color& value = sf::Color::White;
 
-    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize, label, tall);
+    m_scoreText = make(*m_scoreGroup, "scoretxt", "", LabelSize, label, tall);
     m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize, value, tall);
-    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize, label, plain);
+    m_levelText = make(*m_scoreGroup, "scoretxt", "", LabelSize, label, plain);
     m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize, value, plain);
     m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
     m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
     m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
     m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
-    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize, value, plain);
-    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize, value, plain);
-    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize, value, plain);
-    increaseScore(0);
-
+    m_gameText = make(*m_gameOverScreen, "gameovergame", "", GameOverSize, value, plain);
+    m_overText = make(*m_gameOverScreen, "gameoverover", "", GameOverSize, value, plain);
+    m_pauseText = make(*m_pauseGroup, "pausetext", "", PauseSize, value, plain);
+    showScore();
     m_scoreGroup->setPosition(ScoreGroupPosition);
+    m_levelGroup->setPosition(LevelGroupPosition);
+    writeTexts();
+}
+
+void GameScene::writeTexts()
+{
+    using lib::Translation;
+    const auto write = [](const std::shared_ptr<Renderizable>& leaf, const std::string& text)
+    { textOf(leaf).setString(Translation::toScreen(text)); };
+    write(m_scoreText, Translation::tr("Score: "));
+    write(m_levelText, Translation::tr("Level: "));
+    write(m_currentText,
+          gameMode() == TimeMode ? Translation::tr("Time: ") : Translation::tr("Tokens: "));
+    write(m_goalText, Translation::tr("Goal: "));
+    write(m_pauseText, Translation::tr("PAUSE"));
+    // TRANSLATORS: shown large on two lines, split where the line break is.
+    const std::string gameOver = Translation::tr("GAME\nOVER");
+    const std::size_t lineBreak = std::min(gameOver.find('\n'), gameOver.size());
+    write(m_gameText, gameOver.substr(0, lineBreak));
+    write(m_overText, gameOver.substr(std::min(lineBreak + 1, gameOver.size())));
+
     m_scoreText->setPositionWithAlignment({0.f, 0.f}, Alignment::Left);
     m_scoreDisplay->setPositionWithAlignment({widthOf(m_scoreText), 0.f}, Alignment::Left);
     m_levelText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
     m_levelDisplay->setPositionWithAlignment({widthOf(m_levelText), SecondLineY}, Alignment::Left);
-    m_levelGroup->setPosition(LevelGroupPosition);
     m_goalText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
+    placeDisplays();
 
     const sf::Vector2f half = view()->getSize() * 0.5f;
     const sf::FloatRect game = m_gameText->getLocalBounds();
@@ -145,6 +168,7 @@ void GameScene::createTexts()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 
@@ -162,11 +186,9 @@ void GameScene::onEnterScene()
     addPlayer();
 
     // The menus write 0 or 1; anything else plays the default, token mode.
-    m_gameMode =
-        settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode ? TimeMode : TokenMode;
-    m_score = 0;
-    increaseScore(0);
-    m_nextTokenPart = 0;
+    m_progress.start(settings::Settings::GameMode.peek(m_nextGameConfig) == TimeMode);
+    showScore();
+    m_arrivals.restart();
     const int startLevel = settings::Settings::StartLevel.peek(m_nextGameConfig);
     setLevel(startLevel > 0 ? static_cast<std::uint32_t>(startLevel) : 0u);
 
@@ -175,9 +197,7 @@ void GameScene::onEnterScene()
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
-    textOf(m_currentText).setString(m_gameMode == TimeMode ? "Time: " : "Tokens: ");
-    textOf(m_goalText).setString("Goal: ");
-    placeDisplays();
+    writeTexts();
 
     m_heldKeys.reset();
     setGameState(GameState::Playing);
@@ -230,10 +250,9 @@ void GameScene::update()
         m_highScoreOverlay->open();
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
-    if (m_gameMode == TimeMode)
+    if (gameMode() == TimeMode)
         updateGoals();
-    const std::int64_t elapsed = m_gameClock.getElapsedTime().asMilliseconds();
-    if (elapsed > static_cast<std::int64_t>(m_levelProperties.millisBetweenTokens()))
+    if (m_progress.tokenDue(m_gameClock.getElapsedTime()))
     {
         generateNextToken();
         m_gameClock.restart();
@@ -243,34 +262,17 @@ void GameScene::update()
 void GameScene::generateNextToken()
 {
     assert(m_boardModel);
-    const rules::GameData::TokenZone& zone = m_gameData.tokenZone(m_nextTokenPart);
     // The colour is drawn before the lane.
-    const auto colour = static_cast<std::int32_t>(getRandomNumber(5));
-    const rules::GameData::Arrival arrival =
-        m_gameData.arrival(m_nextTokenPart, getRandomNumber(zone.lanes));
-    // From the centre outward, so every token moves into the cell its neighbour just left.
-    m_gameData.forEachTileInLine(arrival.lineStart, zone.direction.negate(),
-                                 [this](const sf::Vector2u& p, const Direction& d)
-                                 { return pushToken(p, d); });
-    addNewToken(arrival.cell, colour);
-    m_nextTokenPart = static_cast<std::uint8_t>((m_nextTokenPart + 1) % 4);
+    const auto colour = static_cast<std::int32_t>(getRandomNumber(rules::Arrivals::Colours));
+    const rules::Arrivals::Pushed pushed =
+        m_arrivals.push(*m_boardModel, getRandomNumber(m_arrivals.lanes()));
+    if (pushed.endsGame)
+        gameOver();
+    addNewToken(pushed.cell, colour);
     m_look->lanesChanged(m_gameData, *m_boardModel);
     m_sounds.arrive();
-    // The lane's next arrival would push this token into the centre.
-    if (gameState() == GameState::Playing && !m_boardModel->tileEmpty(arrival.lineStart))
+    if (pushed.warns && gameState() == GameState::Playing)
         m_sounds.warning();
-}
-
-bool GameScene::pushToken(const sf::Vector2u& cell, const Direction& walking)
-{
-    if (m_boardModel->tileEmpty(cell))
-        return true;
-    const sf::Vector2u destination = walking.negate().step(cell);
-    m_boardModel->moveTile(cell, destination);
-    if (m_gameData.pointInCenter(destination))
-        gameOver();
-    // The rest of the lane still moves, even after the push that ends the game.
-    return true;
 }
 
 void GameScene::gameOver()
@@ -278,9 +280,9 @@ void GameScene::gameOver()
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
-    m_look->gameOver(m_score, m_levelProperties.level() + 1);
+    m_look->gameOver(score(), level() + 1);
     if (m_playedBy == PlayedBy::Person)
-        m_highScoreOverlay->gameEnded(m_gameMode, m_score, m_levelProperties.level() + 1);
+        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1);
     m_sounds.gameOver();
 }
 
@@ -385,8 +387,8 @@ void GameScene::movePlayer(Direction direction)
     const bool turns = m_player->currentDirection != direction;
     m_player->currentDirection = direction;
     const sf::Vector2u position = m_player->boardPosition;
-    const sf::Vector2u target = direction.step(position);
-    if (m_gameData.pointInCenter(target))
+    const sf::Vector2u target = m_gameData.playerMove(position, direction);
+    if (target != position)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
@@ -405,73 +407,73 @@ void GameScene::launchPlayer()
     if (!playerInItsCell())
         return;
     m_sounds.launch();
-    LaunchState launch{m_player->data, 0};
+    rules::Launch launch(m_player->data);
     m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
                                  [this, &launch](const sf::Vector2u& p, const Direction&)
                                  { return launchStep(p, launch); });
-    if (m_gameMode == TokenMode)
+    if (gameMode() == TokenMode)
         updateGoals();
     m_look->lanesChanged(m_gameData, *m_boardModel);
 }
 
-bool GameScene::launchStep(const sf::Vector2u& cell, LaunchState& launch)
+bool GameScene::launchStep(const sf::Vector2u& cell, rules::Launch& launch)
 {
-    if (m_boardModel->tileEmpty(cell) || m_gameData.pointInCenter(cell))
-        return true;
-    const lib::board::SharedTile token = m_boardModel->getTile(cell).lock();
-    if (token->data != launch.colour)
+    // The walk passes over the centre square, the player's own cell among it.
+    const lib::board::SharedTile token =
+        m_gameData.pointInCenter(cell) ? nullptr : m_boardModel->getTile(cell).lock();
+    switch (launch.next(token ? token->data : rules::Launch::Empty))
     {
+    case rules::Launch::Step::Pass:
+        return true;
+    case rules::Launch::Step::Consume:
+        consumeToken(cell, launch);
+        return true;
+    case rules::Launch::Step::Swap:
         swapColours(cell, token->data, launch);
-        return false;
+        break;
     }
-    consumeToken(cell, launch);
-    return true;
+    return false;
 }
 
-void GameScene::consumeToken(const sf::Vector2u& cell, LaunchState& launch)
+void GameScene::consumeToken(const sf::Vector2u& cell, const rules::Launch& launch)
 {
-    ++launch.inARow;
-    m_sounds.pop(launch.inARow);
-    const std::uint32_t points = launch.inARow * m_levelProperties.baseScore();
-    increaseScore(points);
-    ++m_consumedTokens;
+    m_sounds.pop(launch.inARow());
+    const std::uint32_t points = m_progress.consume(launch.inARow());
+    showScore();
     m_boardModel->deleteTile(cell);
-    m_look->tokenConsumed(m_gameData, cell, launch.colour, points, launch.inARow);
+    m_look->tokenConsumed(m_gameData, cell, launch.colour(), points, launch.inARow());
 }
 
 void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
-                            const LaunchState& launch)
+                            const rules::Launch& launch)
 {
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
-    m_boardModel->changeTileData(cell, launch.colour);
+    m_boardModel->changeTileData(cell, launch.colour());
     m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
     m_sounds.swap();
 }
 
-void GameScene::increaseScore(std::uint32_t points)
+void GameScene::showScore()
 {
-    m_score += points;
     char digits[16];
-    std::snprintf(digits, sizeof digits, "%0*u", ScoreDigits, static_cast<unsigned int>(m_score));
+    std::snprintf(digits, sizeof digits, "%0*u", ScoreDigits, static_cast<unsigned int>(score()));
     textOf(m_scoreDisplay).setString(digits);
 }
 
 void GameScene::setLevel(std::uint32_t level)
 {
-    m_levelProperties.setLevel(level);
+    m_progress.setLevel(level);
     m_levelClock.restart();
-    m_consumedTokens = 0;
     recolourBackground();
-    showNumber(*m_levelDisplay, m_levelProperties.level() + 1);
-    showNumber(*m_goalDisplay, m_gameMode == TimeMode ? m_levelProperties.stayTime()
-                                                      : m_levelProperties.stayTokens());
+    showNumber(*m_levelDisplay, level + 1);
+    showNumber(*m_goalDisplay, m_progress.goal());
     updateGoals();
-    m_look->levelBegan(m_levelProperties.level() + 1);
+    m_look->levelBegan(level + 1);
 }
 
 void GameScene::nextLevel()
 {
-    setLevel(m_levelProperties.level() + 1);
+    setLevel(level() + 1);
     m_sounds.level();
 }
 
@@ -483,26 +485,17 @@ void GameScene::recolourBackground()
         {
             const bool center = m_gameData.pointInCenter({x, y});
             m_look->dressCell(*m_backgroundTiles[y][x],
-                              m_levelProperties.getBackgroundTileColor(x, y, center));
+                              m_progress.levelProperties().getBackgroundTileColor(x, y, center));
         }
     }
 }
 
 void GameScene::updateGoals()
 {
-    if (m_gameMode == TimeMode)
-    {
-        const float seconds = m_levelClock.getElapsedTime().asSeconds();
-        showProgress(static_cast<std::uint16_t>(static_cast<std::uint32_t>(seconds)));
-        if (seconds >= static_cast<float>(m_levelProperties.stayTime()))
-            nextLevel();
-    }
-    else
-    {
-        showProgress(m_consumedTokens);
-        if (m_consumedTokens >= m_levelProperties.stayTokens())
-            nextLevel();
-    }
+    const sf::Time inLevel = m_levelClock.getElapsedTime();
+    showProgress(m_progress.progress(inLevel));
+    if (m_progress.goalReached(inLevel))
+        nextLevel();
 }
 
 void GameScene::showProgress(std::uint32_t value)
@@ -561,7 +554,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
         m_pauseText->setColor(sf::Color::White);
     }
     else if (dynamic_cast<PositionAnimation*>(animation.get()) != nullptr &&
-             node->nameRef() == look::ILook::ScoreDotName)
+             node->name() == look::ILook::ScoreDotName)
     {
         removeRenderizable(node);
     }
@@ -585,7 +578,7 @@ void GameScene::tileMoved(const sf::Vector2u&, const sf::Vector2u& destination,
     const lib::board::SharedTile moved = tile.lock();
     if (const auto token = std::dynamic_pointer_cast<Tile>(moved))
     {
-        const auto glide = static_cast<int>(m_levelProperties.millisBetweenTokens() / 2);
+        const auto glide = static_cast<int>(m_progress.levelProperties().millisBetweenTokens() / 2);
         addAnimation(lib::scn::draw::anim::createMoveAnimation(
             glide, m_gameData.board2Scene(destination), token));
     }

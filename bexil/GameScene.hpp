@@ -2,8 +2,9 @@
 
 #include "bexil/Direction.hpp"
 #include "bexil/KeyMapping.hpp"
-#include "bexil/LevelProperties.hpp"
+#include "bexil/rules/Arrivals.hpp"
 #include "bexil/rules/GameData.hpp"
+#include "bexil/rules/Progress.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/Clock.hpp"
@@ -32,6 +33,11 @@ namespace bexil::look
 class ILook;
 }
 
+namespace bexil::rules
+{
+class Launch;
+}
+
 namespace bexil::scores
 {
 class HighScoreOverlay;
@@ -52,8 +58,12 @@ class Player;
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new key press, once the final screen has been up a second,
 // switches to "MenuScene". In a game a person plays, a score that enters the mode's high score
-// table first asks for the player's name and shows the table (HighScoreOverlay). The board's
-// arithmetic lives in GameData.
+// table first asks for the player's name and shows the table (HighScoreOverlay).
+//
+// The rules are bexil::rules's, which need no window: the board's arithmetic in GameData, the
+// arrivals and their push in Arrivals, the launch's walk in Launch, the score and the levels in
+// Progress, how near a lane is to ending the game in Lane. The scene brings them the keys and
+// the clocks, and turns what they do into nodes, sounds and looks.
 //
 // Where the game's events happen, for sounds, effects or high scores: generateNextToken (a
 // token arrives), consumeToken, swapColours, setLevel (a level begins), switchPause, gameOver.
@@ -119,21 +129,14 @@ public:
     void addNewToken(const sf::Vector2u& position, std::int32_t colour);
 
     GameState gameState() const { return static_cast<GameState>(sceneState()); }
-    std::uint32_t score() const { return m_score; }
+    std::uint32_t score() const { return m_progress.score(); }
     // The current level, counted from 0 (shown as 1).
-    std::uint32_t level() const { return m_levelProperties.level(); }
+    std::uint32_t level() const { return m_progress.levelProperties().level(); }
     const rules::GameData& gameData() const { return m_gameData; }
     const std::shared_ptr<lib::board::BoardModel>& board() const { return m_boardModel; }
     const std::shared_ptr<Player>& player() const { return m_player; }
 
 private:
-    // What one launch carries along its line.
-    struct LaunchState
-    {
-        std::int32_t colour;  // the player's colour when the launch began
-        std::uint32_t inARow; // tokens consumed so far by this launch
-    };
-
     // The board and the animations reach these through their own interfaces.
     void onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnimation> animation,
                              std::shared_ptr<lib::scn::draw::Renderizable> node) override;
@@ -146,18 +149,21 @@ private:
 
     void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
     void createTexts();
+    // The labels, PAUSE and GAME OVER in the language shown, each in its place.
+    void writeTexts();
     void createBackgroundTiles();
     void addPlayer();
     void placeDisplays();
 
-    bool pushToken(const sf::Vector2u& cell, const Direction& walking);
     bool playerInItsCell() const;
-    bool launchStep(const sf::Vector2u& cell, LaunchState& launch);
-    void consumeToken(const sf::Vector2u& cell, LaunchState& launch);
-    void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour, const LaunchState& launch);
+    bool launchStep(const sf::Vector2u& cell, rules::Launch& launch);
+    void consumeToken(const sf::Vector2u& cell, const rules::Launch& launch);
+    void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
+                     const rules::Launch& launch);
     void gameOver();
+    GameMode gameMode() const { return m_progress.timeMode() ? TimeMode : TokenMode; }
 
-    void increaseScore(std::uint32_t points);
+    void showScore();
     void setLevel(std::uint32_t level);
     void nextLevel();
     void recolourBackground();
@@ -176,11 +182,8 @@ private:
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended
     std::shared_ptr<lib::board::BoardModel> m_boardModel;
-    std::uint32_t m_consumedTokens = 0;
-    std::uint8_t m_gameMode = TokenMode;
-    std::uint32_t m_score = 0;
-    std::uint8_t m_nextTokenPart = 0;
-    LevelProperties m_levelProperties;
+    rules::Arrivals m_arrivals{m_gameData};
+    rules::Progress m_progress;
     sound::GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
     std::unique_ptr<look::ILook> m_look;

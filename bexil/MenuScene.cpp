@@ -57,7 +57,7 @@ void MenuScene::onInit()
     { return audio.cue(*resources.getResource(name), voices); };
     sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
                 cue("game_menu.choose", 1), cue("game_menu.key", 1)};
-    m_music = resources.getResource("game_menu.music")->getAsMusic();
+    m_music = resources.getResource("game_menu.music").get();
 
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
@@ -93,7 +93,7 @@ void MenuScene::update()
     if (activeStep())
         activeStep()->update();
     static const std::string demo = computer::DemoScene::SceneName;
-    if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
+    if (activeStep() && activeStep()->name() == "MainMenu" &&
         m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
         sceneManager()->changeScene(demo);
 }

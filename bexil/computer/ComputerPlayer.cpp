@@ -2,10 +2,6 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/Player.hpp"
-#include "bexil/rules/GameData.hpp"
-#include "lib/board/BoardModel.hpp"
-
-#include <cassert>
 
 namespace bexil::computer
 {
@@ -37,21 +33,14 @@ ComputerPlayer::ComputerPlayer(GameScene& game, sf::Time delay)
     , m_delay(delay)
 {
     const rules::GameData& data = game.gameData();
-    for (std::uint32_t zone = 0; zone < 4; ++zone)
-    {
-        const rules::GameData::TokenZone& tokens = data.tokenZone(zone);
-        for (std::uint32_t lane = 0; lane < tokens.lanes; ++lane)
+    std::size_t i = 0;
+    for (std::uint32_t zone = 0; zone < rules::GameData::ZoneCount; ++zone)
+        for (std::uint32_t lane = 0; lane < data.tokenZone(zone).lanes; ++lane, ++i)
         {
-            Lane& l = m_lanes[zone * 4 + lane];
-            l.launch = tokens.direction.negate();
-            sf::Vector2u cell = data.arrival(zone, lane).lineStart;
-            l.line = l.launch.isHorizontal() ? cell.y : cell.x;
-            l.length = 0;
-            for (; cell.x < data.size().x && cell.y < data.size().y && l.length < MaxLaneLength;
-                 cell = l.launch.step(cell))
-                l.cells[l.length++] = cell;
+            const Direction launch = data.tokenZone(zone).direction.negate();
+            const sf::Vector2u start = data.arrival(zone, lane).lineStart;
+            m_aims[i] = {zone, lane, launch, launch.isHorizontal() ? start.y : start.x};
         }
-    }
 }
 
 void ComputerPlayer::update()
@@ -87,81 +76,49 @@ void ComputerPlayer::act(Action action)
     }
 }
 
-void ComputerPlayer::readBoard(std::array<LaneColours, LaneCount>& lanes) const
+void ComputerPlayer::readBoard(Lanes& lanes) const
 {
-    const lib::board::BoardModel& board = *m_game.board();
     for (std::size_t i = 0; i < LaneCount; ++i)
-    {
-        lanes[i].fill(Empty);
-        for (std::size_t k = 0; k < m_lanes[i].length; ++k)
-        {
-            if (const lib::board::SharedTile token = board.getTile(m_lanes[i].cells[k]).lock())
-                lanes[i][k] = token->data;
-        }
-    }
+        lanes[i] = rules::Lane(m_game.gameData(), *m_game.board(), m_aims[i].zone, m_aims[i].lane);
 }
 
-double ComputerPlayer::danger(const LaneColours& lane, std::size_t length)
+double ComputerPlayer::danger(const rules::Lane& lane)
 {
-    for (std::size_t k = 0; k < length; ++k)
-    {
-        if (lane[k] != Empty)
-            return 1.0 / static_cast<double>((k + 1) * (k + 1));
-    }
-    return 0.0;
+    const std::uint32_t pushes = lane.pushesToCentre();
+    return pushes == 0 ? 0.0 : 1.0 / static_cast<double>(pushes * pushes);
 }
 
-ComputerPlayer::Outcome ComputerPlayer::launchAlong(LaneColours& lane, std::size_t length,
-                                                    std::int32_t colour) const
+ComputerPlayer::Outcome ComputerPlayer::launchAlong(rules::Lane& lane, std::int32_t colour)
 {
-    // As the game does: every token of the player's colour up to the first of another colour
-    // goes, gaps and all; that one swaps colours with the player.
-    const double before = danger(lane, length);
-    Outcome outcome{0, colour, 0.0};
-    for (std::size_t k = 0; k < length; ++k)
-    {
-        if (lane[k] == Empty)
-            continue;
-        if (lane[k] != colour)
-        {
-            outcome.colour = lane[k];
-            lane[k] = colour;
-            break;
-        }
-        lane[k] = Empty;
-        ++outcome.consumed;
-    }
-    outcome.gain = (before - danger(lane, length)) * DangerWeight +
-                   static_cast<double>(outcome.consumed) * ConsumedWeight;
-    return outcome;
+    const double before = danger(lane);
+    const rules::Lane::Launched launched = lane.launch(colour);
+    const double gain = (before - danger(lane)) * DangerWeight +
+                        static_cast<double>(launched.consumed) * ConsumedWeight;
+    return {launched.consumed, launched.colour, gain};
 }
 
-std::uint32_t ComputerPlayer::pressesTo(const Lane& lane, Stand& stand) const
+std::uint32_t ComputerPlayer::pressesTo(const Aim& aim, Stand& stand) const
 {
-    const sf::Rect<unsigned int>& centre = m_game.gameData().centerRect();
-    std::uint32_t& along = lane.launch.isHorizontal() ? stand.cell.y : stand.cell.x;
-    const std::uint32_t steps = distance(along, lane.line);
-    if (steps == 0 && stand.facing == lane.launch)
+    std::uint32_t& along = aim.launch.isHorizontal() ? stand.cell.y : stand.cell.x;
+    const std::uint32_t steps = distance(along, aim.line);
+    if (steps == 0 && stand.facing == aim.launch)
         return 0;
-    along = lane.line;
-    // The press that turns also moves one cell, where the centre square allows.
-    const sf::Vector2u next = lane.launch.step(stand.cell);
-    if (next.x >= centre.left && next.x < centre.left + centre.width && next.y >= centre.top &&
-        next.y < centre.top + centre.height)
-        stand.cell = next;
-    stand.facing = lane.launch;
+    along = aim.line;
+    // The press that turns also moves, as the game's keys do.
+    stand.cell = m_game.gameData().playerMove(stand.cell, aim.launch);
+    stand.facing = aim.launch;
     return steps + 1;
 }
 
-ComputerPlayer::Action ComputerPlayer::firstPressTo(const Lane& lane, const Stand& stand) const
+ComputerPlayer::Action ComputerPlayer::firstPressTo(const Aim& aim, const Stand& stand)
 {
-    const std::uint32_t along = lane.launch.isHorizontal() ? stand.cell.y : stand.cell.x;
-    if (along < lane.line)
-        return lane.launch.isHorizontal() ? Action::Down : Action::Right;
-    if (along > lane.line)
-        return lane.launch.isHorizontal() ? Action::Up : Action::Left;
-    if (stand.facing != lane.launch)
-        return static_cast<Action>(static_cast<int>(Action::Left) + lane.launch.data());
+    const std::uint32_t along = aim.launch.isHorizontal() ? stand.cell.y : stand.cell.x;
+    if (along < aim.line)
+        return aim.launch.isHorizontal() ? Action::Down : Action::Right;
+    if (along > aim.line)
+        return aim.launch.isHorizontal() ? Action::Up : Action::Left;
+    if (stand.facing != aim.launch)
+        return static_cast<Action>(static_cast<int>(Action::Left) + aim.launch.data());
     return Action::Launch;
 }
 
@@ -169,7 +126,7 @@ ComputerPlayer::Action ComputerPlayer::nextAction()
 {
     if (m_game.gameState() != GameScene::GameState::Playing || !m_game.player())
         return Action::Wait;
-    std::array<LaneColours, LaneCount> lanes;
+    Lanes lanes;
     readBoard(lanes);
     const Stand here{m_game.player()->boardPosition, m_game.player()->currentDirection};
     const std::int32_t colour = m_game.player()->data;
@@ -179,17 +136,17 @@ ComputerPlayer::Action ComputerPlayer::nextAction()
     for (std::size_t i = 0; i < LaneCount; ++i)
     {
         Stand first = here;
-        const std::uint32_t firstPresses = pressesTo(m_lanes[i], first) + 1;
-        LaneColours afterFirst = lanes[i];
-        const Outcome one = launchAlong(afterFirst, m_lanes[i].length, colour);
+        const std::uint32_t firstPresses = pressesTo(m_aims[i], first) + 1;
+        rules::Lane afterFirst = lanes[i];
+        const Outcome one = launchAlong(afterFirst, colour);
         // The best second launch, or none.
         double second = 0.0;
         for (std::size_t j = 0; j < LaneCount; ++j)
         {
             Stand then = first;
-            const std::uint32_t presses = pressesTo(m_lanes[j], then) + 1;
-            LaneColours lane = i == j ? afterFirst : lanes[j];
-            const Outcome two = launchAlong(lane, m_lanes[j].length, one.colour);
+            const std::uint32_t presses = pressesTo(m_aims[j], then) + 1;
+            rules::Lane lane = i == j ? afterFirst : lanes[j];
+            const Outcome two = launchAlong(lane, one.colour);
             const double value = two.gain * SecondLaunchWeight - presses * PressCost;
             if (value > second)
                 second = value;
@@ -206,7 +163,7 @@ ComputerPlayer::Action ComputerPlayer::nextAction()
     m_target = bestLane;
     if (bestLane == LaneCount)
         return Action::Wait;
-    return firstPressTo(m_lanes[bestLane], here);
+    return firstPressTo(m_aims[bestLane], here);
 }
 
 } // namespace bexil::computer

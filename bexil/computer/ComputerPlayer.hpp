@@ -1,6 +1,8 @@
 #pragma once
 
 #include "bexil/Direction.hpp"
+#include "bexil/rules/GameData.hpp"
+#include "bexil/rules/Lane.hpp"
 #include "lib/Clock.hpp"
 
 #include <SFML/System/Time.hpp>
@@ -24,9 +26,9 @@ namespace bexil::computer
 // what the board shows, never what will arrive next.
 //
 // Before every action it plans again: of the launches it can reach it prefers the one that
-// consumes the most, with the lanes whose innermost token is closest to the centre first, and it
-// looks one launch further, so that a launch that only swaps is worth the run its new colour
-// opens. The game scene must outlive the player.
+// consumes the most, with the lanes nearest to ending the game first, and it looks one launch
+// further, so that a launch that only swaps is worth the run its new colour opens. It plans
+// with the game's own rules on copies of the lanes. The game scene must outlive the player.
 class ComputerPlayer
 {
 public:
@@ -52,17 +54,14 @@ public:
     void act(Action action);
 
 private:
-    static constexpr std::size_t LaneCount = 16;
-    static constexpr std::size_t MaxLaneLength = 7;
-    // Colours of one lane from the centre outward; Empty for a free cell.
-    using LaneColours = std::array<std::int32_t, MaxLaneLength>;
-    static constexpr std::int32_t Empty = -1;
+    static constexpr std::size_t LaneCount = rules::GameData::LaneCount;
+    using Lanes = std::array<rules::Lane, LaneCount>;
 
     // One lane as the player reaches it: the line it launches along and where it must stand.
-    struct Lane
+    struct Aim
     {
-        std::array<sf::Vector2u, MaxLaneLength> cells; // from the centre outward
-        std::size_t length;
+        std::uint32_t zone;
+        std::uint32_t lane;
         Direction launch;   // the way the player faces to launch along it
         std::uint32_t line; // the row (horizontal lanes) or column the player must stand in
     };
@@ -82,20 +81,20 @@ private:
         double gain;
     };
 
-    void readBoard(std::array<LaneColours, LaneCount>& lanes) const;
-    // Launches along the lane in the model: changes the lane and tells what it did.
-    Outcome launchAlong(LaneColours& lane, std::size_t length, std::int32_t colour) const;
+    void readBoard(Lanes& lanes) const;
+    // Launches along the lane in the plan: changes the lane and tells what it did.
+    static Outcome launchAlong(rules::Lane& lane, std::int32_t colour);
     // The presses that bring the player from its stand to launch along the lane, and the stand
     // reached (the launch not counted).
-    std::uint32_t pressesTo(const Lane& lane, Stand& stand) const;
+    std::uint32_t pressesTo(const Aim& aim, Stand& stand) const;
     // The first press toward launching along the lane.
-    Action firstPressTo(const Lane& lane, const Stand& stand) const;
-    static double danger(const LaneColours& lane, std::size_t length);
+    static Action firstPressTo(const Aim& aim, const Stand& stand);
+    static double danger(const rules::Lane& lane);
 
     GameScene& m_game;
     sf::Time m_delay;
     lib::Clock m_sinceAction;
-    std::array<Lane, LaneCount> m_lanes{};
+    std::array<Aim, LaneCount> m_aims{};
     // The lane the last plan started with: kept on a tie, so the player does not dither.
     std::size_t m_target = LaneCount;
 };

@@ -18,10 +18,10 @@ class Texture;
 namespace bexil::look
 {
 
-// The modern looks' warning under the tokens: a lane whose token nearest the centre will be
-// pushed into it by the next arrival on its side glows red, pulsing. Drawn between the cells
-// and the pieces, so that the tokens keep their own colours. The atlas is borrowed and must
-// outlive the group. Frames allocate nothing.
+// The modern looks' warning under the tokens: a lane that warns (rules::Lane: its next arrival
+// pushes a token into the centre) glows red, pulsing. Drawn between the cells and the pieces,
+// so that the tokens keep their own colours. The atlas is borrowed and must outlive the group.
+// Frames allocate nothing.
 class LaneWarnings : public lib::scn::draw::RenderGroup
 {
 public:

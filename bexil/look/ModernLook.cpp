@@ -6,6 +6,7 @@
 #include "bexil/look/EffectsLayer.hpp"
 #include "bexil/look/LaneWarnings.hpp"
 #include "bexil/rules/GameData.hpp"
+#include "bexil/rules/Lane.hpp"
 #include "lib/board/BoardModel.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/RenderGroup.hpp"
@@ -150,8 +151,7 @@ void ModernLook::lanesChanged(const rules::GameData& data, const lib::board::Boa
             const sf::FloatRect area(left - a.width * 0.2f, top - a.height * 0.2f,
                                      std::max(a.left, b.left) + a.width * 1.4f - left,
                                      std::max(a.top, b.top) + a.height * 1.4f - top);
-            // The next arrival on this side pushes that token into the centre.
-            m_laneWarnings->warn(lane, area, !board.tileEmpty(arrival.lineStart));
+            m_laneWarnings->warn(lane, area, rules::Lane(data, board, side, i).warns());
         }
 }
 

@@ -40,6 +40,12 @@ bool GameData::pointInCenter(const sf::Vector2u& position) const
            position.y >= c.top && position.y < c.top + c.height;
 }
 
+sf::Vector2u GameData::playerMove(const sf::Vector2u& from, Direction direction) const
+{
+    const sf::Vector2u target = direction.step(from);
+    return pointInCenter(target) ? target : from;
+}
+
 GameData::Arrival GameData::arrival(std::uint32_t zone, std::uint32_t lane) const
 {
     const TokenZone& z = tokenZone(zone);

@@ -39,6 +39,10 @@ public:
     // Called with each cell of a line and the walking direction; false stops the walk.
     using LineAction = std::function<bool(const sf::Vector2u&, const Direction&)>;
 
+    // The sides that tokens come from, and their lanes together.
+    static constexpr std::uint32_t ZoneCount = 4;
+    static constexpr std::uint32_t LaneCount = 16;
+
     // The board as it is laid out in a view of that size.
     explicit GameData(const sf::Vector2f& viewSize);
 
@@ -49,6 +53,9 @@ public:
 
     // True for a cell on the board inside the centre square.
     bool pointInCenter(const sf::Vector2u& position) const;
+    // Where a direction key takes the player from that cell: one cell on when that cell lies in
+    // the centre square, else nowhere (the key only turns it).
+    sf::Vector2u playerMove(const sf::Vector2u& from, Direction direction) const;
     // Lane 0 is the zone's lane through its edge corner; lane must be below the zone's lanes.
     Arrival arrival(std::uint32_t zone, std::uint32_t lane) const;
     // Calls the action for start, then for each next cell in the direction, until the action
@@ -67,7 +74,7 @@ private:
     sf::Vector2f m_viewSize;
     sf::Vector2u m_size;
     sf::Rect<unsigned int> m_centerRect;
-    std::array<TokenZone, 4> m_tokenZones;
+    std::array<TokenZone, ZoneCount> m_tokenZones;
 };
 
 } // namespace bexil::rules

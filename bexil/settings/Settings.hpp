@@ -33,7 +33,7 @@ class Settings
 public:
     static constexpr const char* ConfigFile = "config.cfg";
     static constexpr const char* ResourceFile = "res.cfg";
-    // The two high score tables, beside config.cfg.
+    // The two high score tables; Folders says in which folder each file is.
     static constexpr const char* HighScoresFile = "highscores.cfg";
 
     // config.cfg: the window.
@@ -45,6 +45,10 @@ public:
     static constexpr Setting VSync{"VSync", 0};
     // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (the order of look::LookList).
     static constexpr Setting Look{"Look", 0};
+
+    // config.cfg: the language of the texts, a code of Languages or "auto"; absent until the
+    // player chooses one, which is the same as "auto".
+    static constexpr const char* Language = "Language";
 
     // config.cfg: the name last entered for a high score; absent until then.
     static constexpr const char* PlayerName = "PlayerName";

@@ -13,8 +13,8 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-with open(os.path.join(HERE, "first-start.cfg")) as first_start:
-    DEFAULTS = dict(line.split("=", 1) for line in first_start.read().splitlines())
+with open(os.path.join(HERE, "first-start.cfg"), "rb") as first_start:
+    DEFAULTS = dict(line.split(b"=", 1) for line in first_start.read().splitlines())
 RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
 GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
 COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
@@ -24,7 +24,7 @@ MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
                   "Exit"),
          "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
-                     "Music volume", "Redefine keyboard", "Cancel", "Accept"),
+                     "Music volume", "Language", "Redefine keyboard", "Cancel", "Accept"),
          "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores", "How to play": "howto", "Redefine keyboard": "keys",
@@ -79,10 +79,17 @@ def read_file(path):  # None when it cannot be read
         return None
 
 
+def first_start_with(changes):
+    """config.cfg as a first start leaves it, with the changes (bytes for bytes) made: the game
+    writes one key=value line per key, sorted byte by byte."""
+    return b"".join(key + b"=" + value + b"\n" for key, value in
+                    sorted({**DEFAULTS, **changes}.items()))
+
+
 def check_settings(folder, **changes):
-    wanted = "".join(f"{key}={value}\n" for key, value in sorted({**DEFAULTS, **changes}.items()))
+    wanted = first_start_with({key.encode(): value.encode() for key, value in changes.items()})
     text = read_file(os.path.join(folder, "config.cfg"))
-    check(text == wanted.encode(), f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
+    check(text == wanted, f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
 
 
 class Shot:
@@ -193,11 +200,12 @@ class Session:
 
     def start_game(self, folder, menu=True, command="./bexil", **env):
         """The game, started in the folder; env changes its environment (None removes). Its sound
-        goes to OpenAL's device that plays nothing, unless env says otherwise."""
+        goes to OpenAL's device that plays nothing, and its texts are English, unless env says
+        otherwise."""
         if not self.x:
             self.start_x()
         env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1",
-               "ALSOFT_DRIVERS": "null", **env}
+               "ALSOFT_DRIVERS": "null", "LANGUAGE": "en", **env}
         self.games.append(Game(self, folder, command, {key: value for key, value in env.items()
                                                        if value is not None}))
         if menu:

@@ -4,10 +4,11 @@ XTOOL KEEP_DIR runs every case of hostile/GROUP, as README.md beside this file d
 import itertools
 import lzma
 import os
+import resource
 import shutil
 import subprocess
 
-from driver import HERE, Failure, check, main, read_file
+from driver import HERE, Failure, check, first_start_with, main, read_file
 
 
 def run(*command):
@@ -68,7 +69,7 @@ def contents(path):
 def run_case(session, case):
     folder = session.folder(os.path.basename(case))
     for root, _, files in os.walk(case):
-        for name in set(files) - {"steps", "expected.cfg", "expected.cfg.xz"}:
+        for name in set(files) - {"steps", "changes.cfg", "changes.cfg.xz"}:
             source = os.path.join(root, name).removesuffix(".xz")
             target = os.path.join(folder, os.path.relpath(source, case))
             os.makedirs(os.path.dirname(target), exist_ok=True)
@@ -78,13 +79,19 @@ def run_case(session, case):
                 with open(target, "wb") as out:
                     out.write(contents(source))
     steps = (read_file(os.path.join(case, "steps")) or b"").decode().splitlines()
-    expected = contents(os.path.join(case, "expected.cfg"))
+    changes = contents(os.path.join(case, "changes.cfg"))
+    expected = changes is not None and first_start_with(
+        dict(line.split(b"=", 1) for line in changes.split(b"\n") if line))
     config, undo = os.path.join(folder, "config.cfg"), []
     try:
         if not take_steps(folder, steps, undo):
             return "skipped: its steps cannot be taken here"
         before, names = what_is(config), set(os.listdir(folder))
+        limit = resource.getrlimit(resource.RLIMIT_NOFILE)  # "files N": the game's open files
+        files = [int(step[6:]) for step in steps if step.startswith("files ")] + [limit[0]]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (files[0], limit[1]))
         game = session.start_game(folder, menu=False)
+        resource.setrlimit(resource.RLIMIT_NOFILE, limit)
         game.wait_running(60)
         if "accept" in steps:
             game.choose("Options")
@@ -94,15 +101,20 @@ def run_case(session, case):
         for step in steps:  # a line said twice is in the steps twice
             check(not step.startswith("says ") or game.said().count(step[5:]) >= steps.count(step),
                   f"the game did not say {step[5:]!r} as often: {game.said()!r}")
-        check(set(os.listdir(folder)) <= names | {"config.cfg"},
-              f"left behind: {set(os.listdir(folder)) - names}")
+        for step in steps:
+            check(not step.startswith("gone ") or not os.path.lexists(f"{folder}/{step[5:]}"),
+                  f"{step[5:]} is still there")
+        left = {name for name in os.listdir(folder) if not name.endswith(".cfg.lock")}
+        check(left <= names | {"config.cfg"}, f"left behind: {left - names}")
         after = what_is(config)
         check(after == before or expected and not isinstance(before, str),
               f"config.cfg was {before!r:.200}, it is {after!r:.200}")
         text = (expected and read_file(config)) or b""
-        check(not expected or text == expected, "config.cfg is not expected.cfg; it differs at " +
-              next((f"{got!r:.99} for {wanted!r:.99}" for got, wanted in itertools.zip_longest(
-                  text.splitlines(), (expected or b"").splitlines()) if got != wanted), "its end"))
+        check(not expected or text == expected, "config.cfg is not the first start's with "
+              "changes.cfg; it differs at " + next((
+                  f"{got!r:.99} for {wanted!r:.99}" for got, wanted in itertools.zip_longest(
+                      text.split(b"\n"), (expected or b"").split(b"\n")) if got != wanted),
+                  "its end"))
     finally:
         for command in reversed(undo):
             run(*command)

@@ -58,6 +58,9 @@ TEST(GameDataTest, TheCentreIsColumnsSevenToTenRowsFourToSevenOfTheBoard)
     for (const sf::Vector2u cell : {sf::Vector2u(7, 4), {10, 7}, {6, 5}, {11, 5}, {8, 3}, {8, 8}})
         EXPECT_EQ(cell.x > 6 && cell.x < 11 && cell.y > 3 && cell.y < 8, data.pointInCenter(cell));
     EXPECT_FALSE(data.pointInCenter({~0u, 5}));
+    // The player moves only inside it; a key that would take it out only turns it.
+    EXPECT_EQ(sf::Vector2u(8, 4), data.playerMove({7, 4}, Direction::Right));
+    EXPECT_EQ(sf::Vector2u(7, 4), data.playerMove({7, 4}, Direction::Up));
 }
 
 } // namespace
