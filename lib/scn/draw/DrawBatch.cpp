@@ -49,9 +49,11 @@ void DrawBatch::draw(const sf::Vertex* vertices, std::size_t count, sf::Primitiv
     const float* m = states.transform.getMatrix();
     const auto moved = [m](const sf::Vertex& v)
     {
-        return sf::Vertex({m[0] * v.position.x + m[4] * v.position.y + m[12],
-                           m[1] * v.position.x + m[5] * v.position.y + m[13]},
-                          v.color, v.texCoords);
+        // A copy, then the new place: SFML's constructors are not inline.
+        sf::Vertex out = v;
+        out.position = {m[0] * v.position.x + m[4] * v.position.y + m[12],
+                        m[1] * v.position.x + m[5] * v.position.y + m[13]};
+        return out;
     };
     if (type == sf::Triangles)
     {
