@@ -1,5 +1,6 @@
 // The game's frames measured in a real window: the scene update and drawing of the engine
-// against the same frame drawn by plain SFML, their CPU time, heap allocations and draw calls.
+// against the same frame drawn by plain SFML and against the engine's own vertex arrays drawn
+// again, their CPU time, heap allocations and draw calls.
 // Needs a display (a virtual X server will do).
 //
 //   bexil_bench [--frames=N] [--size=WxH] [Google Benchmark flags]
