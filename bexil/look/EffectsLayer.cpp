@@ -4,6 +4,7 @@
 #include "lib/Clock.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -340,26 +341,26 @@ void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) cons
     sf::RenderStates local = states;
     local.texture = &m_atlas;
     if (m_shaded.getVertexCount() > 0)
-        visit(m_shaded, local, nullptr);
+        visit(m_shaded, local);
     local.blendMode = sf::BlendAdd;
     if (m_glowing.getVertexCount() > 0)
-        visit(m_glowing, local, nullptr);
+        visit(m_glowing, local);
     for (const Popup& popup : m_popups)
         if (popup.live)
-            visit(popup.text, states, &popup.sharp);
+            visit(popup.text, states, popup.sharp);
     if (m_combo.live)
-        visit(m_combo.text, states, &m_combo.sharp);
+        visit(m_combo.text, states, m_combo.sharp);
     if (m_banner.live)
-        visit(m_banner.text, states, &m_banner.sharp);
+        visit(m_banner.text, states, m_banner.sharp);
     if (m_gameOver && m_textsShown)
-        visit(m_finalScore, states, &m_finalScoreSharp);
+        visit(m_finalScore, states, m_finalScoreSharp);
 }
 
 void EffectsLayer::lastFrame(DrawnParts& parts) const
 {
     forEachPart(sf::RenderStates::Default,
-                [&parts](const sf::Drawable& part, const sf::RenderStates& states,
-                         lib::scn::draw::SharpText*) { parts.emplace_back(&part, states); });
+                [&parts](const sf::Drawable& part, const sf::RenderStates& states, auto&...)
+                { parts.emplace_back(&part, states); });
 }
 
 unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& states)
@@ -370,18 +371,18 @@ unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& sta
     build(now);
     moveTexts(now);
     unsigned int drawn = 0;
-    forEachPart(states,
-                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates,
-                                 lib::scn::draw::SharpText* sharp)
-                {
-                    // Texts have an outline: two vertex arrays.
-                    if (sharp != nullptr)
-                        sharp->draw(*window, static_cast<const sf::Text&>(part), partStates);
-                    else
-                        window->draw(part, partStates);
-                    drawn += sharp != nullptr ? 2u : 1u;
-                });
-    window->countDrawCalls(drawn);
+    lib::scn::draw::DrawBatch& batch = window->batch();
+    forEachPart(
+        states,
+        [&batch, window, &drawn](const auto& part, const sf::RenderStates& partStates,
+                                 auto&... sharp)
+        {
+            if constexpr (sizeof...(sharp) == 0)
+                batch.draw(part, partStates);
+            else
+                (sharp.draw(batch, *window, part, partStates), ...);
+            ++drawn;
+        });
     return drawn;
 }
 

@@ -92,14 +92,17 @@ private:
         sf::Time born;
         sf::Vector2f at;
         sf::Text text;
-        mutable lib::scn::draw::SharpText sharp; // how the text is drawn, kept between frames
+        // How the text is drawn, its glyphs as the batch last drew them; a cache, so drawing
+        // may renew it.
+        mutable lib::scn::draw::SharpText sharp;
         bool live = false;
     };
 
     void build(sf::Time now);
     // The pop-ups rise and fade; those past their time end.
     void moveTexts(sf::Time now);
-    // The vertex arrays and texts to draw now, in order, each with its states.
+    // The vertex arrays and texts to draw now, in order, each with its states (and a text with
+    // how it is drawn).
     template <class Visit>
     void forEachPart(const sf::RenderStates& states, Visit visit) const;
     void startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now);

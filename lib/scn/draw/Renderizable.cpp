@@ -1,6 +1,7 @@
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/SharpText.hpp"
 
@@ -42,31 +43,12 @@ unsigned int Renderizable::draw(lib::core::Window* window, sf::RenderStates& sta
     if (!isVisible() || !m_object)
         return 0;
     assert(window != nullptr);
-    if (m_sharpText)
-        m_sharpText->draw(*window, *getAsText(), states);
+    DrawBatch& batch = window->batch();
+    if (m_type == RenderizableType::Text)
+        m_sharpText->draw(batch, *window, *getAsText(), states);
     else
-        window->draw(*m_object, states);
-    window->countDrawCalls(drawCallCount());
+        getAsNodeShape()->drawInto(batch, states);
     return 1;
-}
-
-unsigned int Renderizable::drawCallCount() const
-{
-    switch (m_type)
-    {
-    case RenderizableType::Text:
-    {
-        // A text without a font draws nothing; an outlined one draws its outline first.
-        const sf::Text& text = *getAsText();
-        if (text.getFont() == nullptr)
-            return 0;
-        return text.getOutlineThickness() != 0.f ? 2 : 1;
-    }
-    case RenderizableType::Shape:
-        return getAsNodeShape()->drawCallCount();
-    default:
-        return 0;
-    }
 }
 
 sf::Text* Renderizable::getAsText() const

@@ -48,11 +48,9 @@ public:
     Renderizable(const Renderizable&) = delete;
     Renderizable& operator=(const Renderizable&) = delete;
 
-    // Draws the owned object and adds its draw calls to the window's count; a text at the size
-    // it has on screen (SharpText).
+    // Hands the owned object to the window's batch; a text at the size it has on screen
+    // (SharpText).
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
-    // The vertex arrays that drawing the owned object hands to SFML.
-    unsigned int drawCallCount() const;
 
     RenderizableType type() const { return m_type; }
     // Valid only when type() is Text; null otherwise.
@@ -74,7 +72,8 @@ public:
 
 private:
     std::unique_ptr<sf::Drawable> m_object;
-    std::unique_ptr<SharpText> m_sharpText; // for a text only
+    // How a text is drawn, its glyphs as last laid out for the batch; null for other kinds.
+    std::unique_ptr<SharpText> m_sharpText;
     sf::Transformable* m_transformable = nullptr;
     RenderizableType m_type = RenderizableType::None;
 };

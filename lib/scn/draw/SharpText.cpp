@@ -1,5 +1,7 @@
 #include "lib/scn/draw/SharpText.hpp"
 
+#include "lib/scn/draw/DrawBatch.hpp"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/View.hpp>
 
@@ -32,10 +34,7 @@ const sf::Text& SharpText::follow(const sf::Text& text, const sf::RenderTarget& 
     const float along = std::hypot(m[4] * perUnit.x, m[5] * perUnit.y);
     const float onScreen = static_cast<float>(size) * along;
     if (size == 0 || text.getFont() == nullptr || !(onScreen > 0.f))
-    {
-        states.transform = transform;
         return text;
-    }
     const float sharpSize = std::clamp(std::round(onScreen), 1.f, LargestSize);
     const float factor = static_cast<float>(size) / sharpSize;
     transform.scale(factor, factor);
@@ -61,11 +60,13 @@ const sf::Text& SharpText::follow(const sf::Text& text, const sf::RenderTarget& 
     return m_copy;
 }
 
-void SharpText::draw(sf::RenderTarget& target, const sf::Text& text, sf::RenderStates states)
+void SharpText::draw(DrawBatch& batch, const sf::RenderTarget& target, const sf::Text& text,
+                     sf::RenderStates states)
 {
     if (text.getFont() == nullptr)
         return;
-    target.draw(follow(text, target, states), states);
+    const sf::Text& shown = follow(text, target, states);
+    batch.draw(shown, states, m_geometry);
 }
 
 } // namespace lib::scn::draw
