@@ -372,17 +372,16 @@ unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& sta
     moveTexts(now);
     unsigned int drawn = 0;
     lib::scn::draw::DrawBatch& batch = window->batch();
-    forEachPart(
-        states,
-        [&batch, window, &drawn](const auto& part, const sf::RenderStates& partStates,
-                                 auto&... sharp)
-        {
-            if constexpr (sizeof...(sharp) == 0)
-                batch.draw(part, partStates);
-            else
-                (sharp.draw(batch, *window, part, partStates), ...);
-            ++drawn;
-        });
+    forEachPart(states,
+                [&batch, window, &drawn](const auto& part, const sf::RenderStates& partStates,
+                                         auto&... sharp)
+                {
+                    if constexpr (sizeof...(sharp) == 0)
+                        batch.draw(part, partStates);
+                    else
+                        (sharp.draw(batch, *window, part, partStates), ...);
+                    ++drawn;
+                });
     return drawn;
 }
 

@@ -81,8 +81,8 @@ TEST(DrawBatch, ATreeGoesToSfmlInOneArrayPerRunOfStatesAndLooksAsSfmlDrawsItsObj
         object.setPosition(at);
         // A text as the tree shows it: at the size it has on screen.
         direct.push_back(
-            [&group, &object, &window, sharp = std::make_shared<draw::SharpText>()](
-                const sf::Transform& t)
+            [&group, &object, &window,
+             sharp = std::make_shared<draw::SharpText>()](const sf::Transform& t)
             {
                 sf::RenderStates states(t * group.getTransform());
                 const sf::Text& shown = sharp->follow(object, window, states);
