@@ -100,13 +100,15 @@ void GameScene::createTexts()
         return leaf;
     };
     // The look sizes, colours and places the score texts (arrange).
+    // Labels before values: where the look gives them sizes of their own, each size is then one
+    // run of the batch.
     m_scoreText = make(*m_scoreGroup, "scoretxt", "", LabelSize);
-    m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize);
     m_levelText = make(*m_scoreGroup, "scoretxt", "", LabelSize);
+    m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize);
     m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize);
     m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize);
-    m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
     m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize);
+    m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
     m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize);
     m_gameText = make(*m_gameOverScreen, "gameovergame", "", GameOverSize);
     m_overText = make(*m_gameOverScreen, "gameoverover", "", GameOverSize);
