@@ -109,7 +109,7 @@ protected:
     // Score, level, tokens or seconds, goal.
     Texts shown()
     {
-        return {text("score", 1), text("score", 3), text("level", 1), text("level", 3)};
+        return {text("score", 2), text("score", 3), text("level", 2), text("level", 3)};
     }
     sf::Color background(unsigned int x, unsigned int y) // a rectangle and a dot per cell
     {
