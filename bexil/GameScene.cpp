@@ -4,6 +4,7 @@
 #include "bexil/Tile.hpp"
 #include "bexil/look/ILook.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/rules/Lane.hpp"
 #include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
@@ -155,7 +156,7 @@ void GameScene::onEnterScene()
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
     m_look->begin({*this, *m_mainBoard, m_gameOverScreen, *m_scoreGroup, *m_levelGroup,
-                   windowSizeOf(*sceneManager())});
+                   windowSizeOf(*sceneManager()), m_gameData});
     for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
         label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
@@ -226,7 +227,11 @@ void GameScene::createBackgroundTiles()
 void GameScene::update()
 {
     if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+    {
         m_highScoreOverlay->open();
+        // GAME OVER has had its moment: the name and the table come alone.
+        m_gameOverScreen->setVisible(!m_highScoreOverlay->isVisible());
+    }
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
     if (gameMode() == TimeMode)
@@ -251,7 +256,7 @@ void GameScene::generateNextToken()
     m_look->lanesChanged(m_gameData, *m_boardModel);
     m_sounds.arrive();
     if (pushed.warns && gameState() == GameState::Playing)
-        m_sounds.warning();
+        m_sounds.warning(rules::Lane::warningLanes(m_gameData, *m_boardModel));
 }
 
 void GameScene::gameOver()
@@ -386,10 +391,22 @@ void GameScene::launchPlayer()
     if (!playerInItsCell())
         return;
     m_sounds.launch();
-    rules::Launch launch(m_player->data);
-    m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
-                                 [this, &launch](const sf::Vector2u& p, const Direction&)
-                                 { return launchStep(p, launch); });
+    const sf::Vector2u from = m_player->boardPosition;
+    // Captured as one reference: a bigger capture would make the line's action allocate.
+    struct
+    {
+        rules::Launch launch;
+        sf::Vector2u stop;
+    } walk{rules::Launch(m_player->data), from};
+    m_gameData.forEachTileInLine(from, m_player->currentDirection,
+                                 [this, &walk](const sf::Vector2u& p, const Direction&)
+                                 {
+                                     walk.stop = p;
+                                     return launchStep(p, walk.launch);
+                                 });
+    m_look->launched(m_gameData, from, walk.stop, walk.launch.colour(), walk.launch.end());
+    if (walk.launch.end() == rules::Launch::End::Nothing)
+        m_sounds.miss();
     if (gameMode() == TokenMode)
         updateGoals();
     m_look->lanesChanged(m_gameData, *m_boardModel);
@@ -428,7 +445,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
 {
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour());
-    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
+    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell, launch.colour(), tokenColour);
     m_sounds.swap();
 }
 
@@ -464,7 +481,8 @@ void GameScene::recolourBackground()
         {
             const bool center = m_gameData.pointInCenter({x, y});
             m_look->dressCell(*m_backgroundTiles[y][x],
-                              m_progress.levelProperties().getBackgroundTileColor(x, y, center));
+                              m_progress.levelProperties().getBackgroundTileColor(x, y, center),
+                              center);
         }
     }
 }

@@ -19,6 +19,13 @@ namespace
 // long the run.
 constexpr std::array<int, 11> PopSteps = {0, 2, 4, 7, 9, 12, 14, 16, 19, 21, 24};
 const sf::Time PopSpacing = sf::milliseconds(60);
+// A whole tone higher, and so quicker, for each further lane one arrival from the end.
+constexpr std::array<int, 5> WarningSteps = {0, 2, 4, 6, 8};
+
+float semitones(int steps)
+{
+    return static_cast<float>(std::pow(2.0, steps / 12.0));
+}
 
 } // namespace
 
@@ -34,6 +41,7 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager)
     m_turn = cue("game_scene.turn", 2);
     m_move = cue("game_scene.move", 2);
     m_launch = cue("game_scene.launch", 2);
+    m_miss = cue("game_scene.miss", 2);
     m_pop = cue("game_scene.pop", 6);
     m_swap = cue("game_scene.swap", 2);
     m_level = cue("game_scene.level", 1);
@@ -42,7 +50,9 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager)
     m_gameOver = cue("game_scene.gameOver", 1);
     m_music = resources.getResource("game_scene.music")->getAsMusic();
     for (std::size_t i = 0; i < PopSteps.size(); ++i)
-        m_popPitches[i] = static_cast<float>(std::pow(2.0, PopSteps[i] / 12.0));
+        m_popPitches[i] = semitones(PopSteps[i]);
+    for (std::size_t i = 0; i < WarningSteps.size(); ++i)
+        m_warningPitches[i] = semitones(WarningSteps[i]);
 }
 
 void GameSounds::play(const Cue& cue) const
@@ -62,9 +72,12 @@ void GameSounds::arrive()
     play(m_arrive);
 }
 
-void GameSounds::warning()
+void GameSounds::warning(std::uint32_t lanesNear)
 {
-    play(m_warning);
+    if (m_audio == nullptr || lanesNear == 0)
+        return;
+    m_audio->play(m_warning,
+                  m_warningPitches[std::min<std::size_t>(lanesNear, m_warningPitches.size()) - 1]);
 }
 
 void GameSounds::turn()
@@ -80,6 +93,11 @@ void GameSounds::move()
 void GameSounds::launch()
 {
     play(m_launch);
+}
+
+void GameSounds::miss()
+{
+    play(m_miss);
 }
 
 void GameSounds::pop(std::uint32_t place)

@@ -33,11 +33,14 @@ public:
     // The game's track, from its start.
     void startMusic();
     void arrive();
-    // A lane whose next token ends the game.
-    void warning();
+    // A lane whose next token ends the game; the more lanes stand there, the higher and quicker
+    // the call.
+    void warning(std::uint32_t lanesNear);
     void turn();
     void move();
     void launch();
+    // A launch that met no token.
+    void miss();
     // The token at `place` (1 for the first) of a run: each a little later and higher than the
     // one before, up a pentatonic scale.
     void pop(std::uint32_t place);
@@ -60,9 +63,10 @@ private:
 
     lib::scn::Audio* m_audio = nullptr;
     sf::Music* m_music = nullptr;
-    Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_pop, m_swap, m_level, m_pause, m_resume,
-        m_gameOver;
+    Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_miss, m_pop, m_swap, m_level, m_pause,
+        m_resume, m_gameOver;
     std::array<float, 11> m_popPitches{};
+    std::array<float, 5> m_warningPitches{};
 };
 
 } // namespace bexil::sound

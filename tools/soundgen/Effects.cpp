@@ -134,6 +134,14 @@ std::vector<Sound> effects()
                            held.play(w, {0.6, 1.6, pitch("C4"), 1.0});
                            held.play(w, {0.6, 1.6, pitch("C3"), 0.5});
                        }));
+    // A launch that met nothing: a dull, falling whump, low where the launch is bright.
+    all.push_back(
+        make("miss.wav", 0.24, 0.4,
+             [](Wave& w)
+             {
+                 const Instrument dull{{{1.0, 1.0}, {3.0, 0.15, 20.0}}, 0.003, 0.08, 0.04};
+                 dull.play(w, {0.0, 0.24, 240.0, 1.0, 110.0});
+             }));
     // Two short calls, clear over the music but not shrill.
     all.push_back(make("warning.wav", 0.27, 0.3,
                        [](Wave& w)
