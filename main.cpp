@@ -1,5 +1,6 @@
 #include "bexil/BexilProgramController.hpp"
 #include "bexil/settings/CommandLine.hpp"
+#include "bexil/settings/Folders.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Randomizer.hpp"
@@ -14,17 +15,30 @@
 #include <memory>
 #include <string>
 
+namespace
+{
+
+// A full disk or a closed standard output is an error, not a silent success.
+int print(const std::string& text)
+{
+    std::cout << text << std::flush;
+    if (std::cout)
+        return 0;
+    std::cerr << "bexil: cannot write to standard output" << std::endl;
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const bexil::settings::CommandLine options(argc, argv);
     switch (options.action())
     {
     case bexil::settings::CommandLine::Action::Help:
-        std::cout << bexil::settings::CommandLine::usage();
-        return 0;
+        return print(bexil::settings::CommandLine::usage());
     case bexil::settings::CommandLine::Action::Version:
-        std::cout << bexil::settings::CommandLine::version() << "\n";
-        return 0;
+        return print(bexil::settings::CommandLine::version() + "\n");
     case bexil::settings::CommandLine::Action::Wrong:
         std::cerr << "bexil: " << options.error() << "\n" << bexil::settings::CommandLine::usage();
         return 2;
@@ -48,6 +62,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    if (!bexil::settings::Folders::choose())
+        return 1;
     auto controller = std::make_unique<bexil::BexilProgramController>();
     // A display that goes away (the desktop session ends) ends the program where it stands;
     // the settings of the shared table are written first.
@@ -55,7 +71,8 @@ int main(int argc, char** argv)
         [] { lib::Configuration(bexil::settings::Settings::ConfigFile).saveConfig(); });
     controller->start();
     lib::core::Window& window = *controller->window();
-    bool done = window.loopStep();
+    // A stop request during the start ends the program before its first frame.
+    bool done = lib::core::StopSignals::requested() || window.loopStep();
     // For the start-up benchmark: when the first frame is on screen, a reading of the steady
     // clock, which a benchmark that noted the clock before starting the game can compare.
     if (std::getenv("BEXIL_TRACE_STARTUP") != nullptr)

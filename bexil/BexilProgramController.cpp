@@ -4,6 +4,7 @@
 #include "bexil/MenuScene.hpp"
 #include "bexil/computer/DemoScene.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/settings/Folders.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
@@ -52,6 +53,9 @@ BexilProgramController::BexilProgramController()
 
 BexilProgramController::~BexilProgramController()
 {
+    // The scenes first: a high score whose name was being entered is saved as the game ends,
+    // and the name goes into the settings.
+    stop();
     if (!saveConfig())
         std::cerr << "bexil: could not write " << configName()
                   << "; the settings of this run are lost\n";
@@ -70,7 +74,7 @@ std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVect
 
 std::string BexilProgramController::resourceFile()
 {
-    return settings::Settings::ResourceFile;
+    return settings::Folders::resourceList();
 }
 
 lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams()

@@ -147,6 +147,7 @@ void GameScene::createTexts()
 
 void GameScene::onDeinit()
 {
+    m_highScoreOverlay->finish();
     removeAllChildren();
 }
 

@@ -57,7 +57,7 @@ void MenuScene::onInit()
     { return audio.cue(*resources.getResource(name), voices); };
     sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
                 cue("game_menu.choose", 1), cue("game_menu.key", 1)};
-    m_music = resources.getResource("game_menu.music")->getAsMusic();
+    m_music = resources.getResource("game_menu.music").get();
 
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());

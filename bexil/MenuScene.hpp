@@ -6,9 +6,9 @@
 
 #include <memory>
 
-namespace sf
+namespace lib::scn
 {
-class Music;
+class Resource;
 }
 
 namespace lib::scn::draw
@@ -45,7 +45,7 @@ private:
     lib::Clock m_sinceKey;
     std::shared_ptr<lib::scn::draw::Renderizable> m_logo;
     std::shared_ptr<lib::scn::draw::Renderizable> m_background;
-    sf::Music* m_music = nullptr;
+    lib::scn::Resource* m_music = nullptr; // a track of the resources
 };
 
 } // namespace bexil

@@ -2,6 +2,7 @@
 # is the one SFML builds itself with, plus -Wpedantic.
 option(BEXIL_WERROR "Treat compiler warnings as errors (CI turns this on)" OFF)
 include(BexilSanitizers)
+include(BexilHardening)
 
 set(BEXIL_WARNING_FLAGS
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual -Wcast-align
@@ -17,4 +18,5 @@ function(bexil_set_warnings target)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
     bexil_set_sanitizers(${target})
+    bexil_harden(${target})
 endfunction()

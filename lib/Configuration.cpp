@@ -5,6 +5,8 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <system_error>
 
 namespace lib
@@ -13,11 +15,17 @@ namespace lib
 namespace
 {
 
+struct Stored
+{
+    Configuration::Table table;
+    Configuration::Table saved;
+};
+
 // Every table of the run, by name. Entries are never erased, and std::map never moves its
 // elements, so the table pointers handed to objects stay valid until exit.
-std::map<std::string, Configuration::Table>& registry()
+std::map<std::string, Stored>& registry()
 {
-    static std::map<std::string, Configuration::Table> tables;
+    static std::map<std::string, Stored> tables;
     return tables;
 }
 
@@ -44,16 +52,19 @@ bool isBlank(char c)
 Configuration::Configuration(const std::string& name)
     : m_name(name)
     , m_table(nullptr)
+    , m_saved(nullptr)
 {
     auto& tables = registry();
     auto found = tables.find(name);
     if (found == tables.end())
     {
-        Table table;
-        load(name, table);
-        found = tables.emplace(name, std::move(table)).first;
+        Stored stored;
+        load(name, stored.table);
+        stored.saved = stored.table;
+        found = tables.emplace(name, std::move(stored)).first;
     }
-    m_table = &found->second;
+    m_table = &found->second.table;
+    m_saved = &found->second.saved;
 }
 
 Configuration::~Configuration() = default;
@@ -65,6 +76,9 @@ std::string Configuration::value(const std::string& key, const std::string& def,
         const auto found = m_table->find(key);
         if (found != m_table->end())
             return found->second;
+        // A default filled in is no change of this run's: another program's value for the key
+        // wins at the next save.
+        m_saved->emplace(key, def);
     }
     (*m_table)[key] = def;
     return def;
@@ -107,15 +121,37 @@ bool Configuration::saveConfig() const
 {
     if (m_name.empty() || isMemoryOnly(m_name))
         return false;
-    std::string contents;
-    for (const auto& [key, text] : *m_table)
+    Table merged;
+    const auto merge = [this, &merged](const std::optional<std::string>& current)
     {
-        contents += key;
-        contents += '=';
-        contents += text;
-        contents += '\n';
-    }
-    return SafeSave::write(m_name, contents);
+        merged = *m_table;
+        if (current)
+        {
+            for (auto& [key, text] : parseText(*current))
+            {
+                const auto saved = m_saved->find(key);
+                const auto mine = m_table->find(key);
+                const bool changed = mine != m_table->end() &&
+                                     (saved == m_saved->end() || saved->second != mine->second);
+                if (!changed)
+                    merged[key] = std::move(text);
+            }
+        }
+        std::string contents;
+        for (const auto& [key, text] : merged)
+        {
+            contents += key;
+            contents += '=';
+            contents += text;
+            contents += '\n';
+        }
+        return contents;
+    };
+    if (!SafeSave::update(m_name, merge))
+        return false;
+    *m_table = merged;
+    *m_saved = std::move(merged);
+    return true;
 }
 
 bool Configuration::fileExists(const std::string& name)
@@ -128,9 +164,18 @@ bool Configuration::fileExists(const std::string& name)
 
 void Configuration::reload(const std::string& name)
 {
-    Table& table = registry()[name];
-    table.clear();
-    load(name, table);
+    Stored& stored = registry()[name];
+    stored.table.clear();
+    load(name, stored.table);
+    stored.saved = stored.table;
+}
+
+Configuration::Table Configuration::parseText(const std::string& text)
+{
+    std::istringstream in(text);
+    Table table;
+    parse(in, table);
+    return table;
 }
 
 std::pair<std::string, std::string> Configuration::parseLine(const std::string& line)
@@ -178,6 +223,11 @@ void Configuration::load(const std::string& name, Table& table)
     if (name.empty() || isMemoryOnly(name) || !isRegularFile(name))
         return;
     std::ifstream in(name);
+    parse(in, table);
+}
+
+void Configuration::parse(std::istream& in, Table& table)
+{
     std::string line;
     while (std::getline(in, line))
     {

@@ -1,11 +1,17 @@
 #include "lib/SafeSave.hpp"
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace lib
@@ -60,6 +66,84 @@ bool reserve(int fd, off_t oldSize, off_t size)
     return false;
 }
 
+// Held for one save: the lock ends when its descriptor closes, also when the process dies.
+class SaveLock
+{
+public:
+    explicit SaveLock(const std::string& path)
+    {
+        const std::string name = path + ".lock";
+        m_fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
+        {
+            if (errno != EINTR &&
+                (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline))
+            {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (m_fd < 0)
+            std::cerr << "bexil: " << name << " cannot be locked; saving " << path
+                      << " without the lock\n";
+    }
+    ~SaveLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+// The temporaries of saves whose program is gone: PATH.PID-N.tmp with no process PID. Those of
+// running programs (this one too) are theirs to finish.
+void removeStaleTemporaries(const std::filesystem::path& path)
+{
+    namespace fs = std::filesystem;
+    const std::string prefix = path.filename().string() + ".";
+    std::error_code error;
+    for (fs::directory_iterator it(path.parent_path().empty() ? "." : path.parent_path(), error),
+         end;
+         !error && it != end; it.increment(error))
+    {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - 4, 4, ".tmp") != 0)
+            continue;
+        const std::string middle = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+        const auto dash = middle.find('-');
+        if (dash == 0 || dash == std::string::npos || dash > 9 ||
+            middle.find_first_not_of("0123456789", 0) != dash ||
+            middle.find_first_not_of("0123456789", dash + 1) != std::string::npos)
+            continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(middle.substr(0, dash)));
+        struct stat file = {};
+        if (::kill(pid, 0) != 0 && errno == ESRCH && ::lstat(it->path().c_str(), &file) == 0 &&
+            S_ISREG(file.st_mode))
+            ::unlink(it->path().c_str());
+    }
+}
+
+// What the file holds; none when it cannot be read.
+std::optional<std::string> readWhole(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return contents.str();
+}
+
 bool writeInPlace(const std::string& path, const std::string& contents)
 {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
@@ -77,6 +161,11 @@ bool writeInPlace(const std::string& path, const std::string& contents)
 
 bool SafeSave::write(const std::string& name, const std::string& contents)
 {
+    return update(name, [&contents](const std::optional<std::string>&) { return contents; });
+}
+
+bool SafeSave::update(const std::string& name, const Merge& merge)
+{
     namespace fs = std::filesystem;
     std::error_code error;
     // A working link is written where it points, so the link stays. A broken link is replaced
@@ -89,9 +178,21 @@ bool SafeSave::write(const std::string& name, const std::string& contents)
             path = resolved.string();
     }
     struct stat target = {};
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && (!S_ISREG(target.st_mode) || ::access(path.c_str(), W_OK) != 0))
+    const auto refused = [&path, &target]
+    {
+        return ::stat(path.c_str(), &target) == 0 &&
+               (!S_ISREG(target.st_mode) || ::access(path.c_str(), W_OK) != 0);
+    };
+    // Checked before the lock, so that no lock file is left beside what is never replaced, and
+    // again under it: another program may have made the file meanwhile.
+    if (refused())
         return false;
+    const SaveLock lock(path);
+    if (refused())
+        return false;
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    removeStaleTemporaries(path);
+    const std::string contents = merge(exists ? readWhole(path) : std::nullopt);
 
     std::string temporary;
     const int fd = createTemporary(path, temporary);

@@ -9,7 +9,9 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <ctime>
+#include <optional>
 
 namespace bexil::scores
 {
@@ -162,12 +164,25 @@ void HighScoreOverlay::close()
     setVisible(false);
 }
 
+void HighScoreOverlay::finish()
+{
+    if (m_step == Step::Waiting || m_step == Step::Naming)
+        confirm(m_nameEntry.name().empty() ? m_startName : m_nameEntry.name());
+}
+
 void HighScoreOverlay::confirm(const std::string& name)
 {
     m_entry.name = name;
     HighScoreTable& table = m_highScores.table(m_gameMode);
-    const auto rank = table.add(m_entry);
+    table.add(m_entry);
     m_saveFailed->setVisible(!m_highScores.save());
+    // Another game may have saved entries meanwhile: the line is where the merged table has it
+    // (a twin of it ranks above it).
+    const auto& entries = table.entries();
+    const auto found = std::find(entries.rbegin(), entries.rend(), m_entry);
+    const auto rank = found == entries.rend()
+                          ? std::nullopt
+                          : std::optional(static_cast<std::size_t>(entries.rend() - found - 1));
     m_settings.value(settings::Settings::PlayerName, name, true);
     m_table->show(table, rank);
     m_naming->setVisible(false);

@@ -68,6 +68,9 @@ public:
     void onTextEntered(sf::Uint32 character);
     // Hidden and ready for the next game.
     void close();
+    // The program ends (a logout, the close button): a game that entered and has no name yet
+    // is saved with the name the field shows, as Return would, so the score is not lost.
+    void finish();
 
     Step step() const { return m_step; }
     const HighScoreTableView& tableView() const { return *m_table; }

@@ -4,9 +4,11 @@
 #include "lib/Configuration.hpp"
 #include "lib/SafeSave.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <iostream>
 #include <limits>
+#include <vector>
 
 namespace bexil::scores
 {
@@ -60,39 +62,72 @@ HighScores::HighScores(const std::string& fileName)
 
 void HighScores::load()
 {
-    const lib::Configuration file(m_fileName);
+    lib::Configuration::Table lines;
+    lib::Configuration(m_fileName).forEach([&lines](const auto& line) { lines.insert(line); });
+    m_tables = read(lines);
+}
+
+HighScores::Tables HighScores::read(const lib::Configuration::Table& lines)
+{
+    Tables tables;
     for (std::size_t mode = 0; mode < ModeCount; ++mode)
     {
-        m_tables[mode].clear();
         // Best first, so that an entry meets the ones ranked above it and a tie keeps the order
         // of the file.
         for (std::size_t rank = 0; rank < HighScoreTable::Size; ++rank)
         {
-            if (auto entry = parseEntry(file.getValue(key(mode, rank))))
-                m_tables[mode].add(std::move(*entry));
+            const auto line = lines.find(key(mode, rank));
+            if (line == lines.end())
+                continue;
+            if (auto entry = parseEntry(line->second))
+                tables[mode].add(std::move(*entry));
         }
     }
+    return tables;
 }
 
-bool HighScores::save() const
+bool HighScores::save()
 {
+    const auto merge = [this](const std::optional<std::string>& current)
+    {
+        if (current)
+        {
+            Tables merged = read(lib::Configuration::parseText(*current));
+            for (std::size_t mode = 0; mode < ModeCount; ++mode)
+            {
+                std::vector<HighScoreEntry> theirs = merged[mode].entries();
+                for (const HighScoreEntry& entry : m_tables[mode].entries())
+                {
+                    const auto found = std::find(theirs.begin(), theirs.end(), entry);
+                    if (found != theirs.end())
+                        theirs.erase(found);
+                    else
+                        merged[mode].add(entry);
+                }
+            }
+            m_tables = std::move(merged);
+        }
+        std::string contents;
+        for (std::size_t mode = 0; mode < ModeCount; ++mode)
+        {
+            const auto& entries = m_tables[mode].entries();
+            for (std::size_t rank = 0; rank < entries.size(); ++rank)
+                contents += key(mode, rank) + '=' + formatEntry(entries[rank]) + '\n';
+        }
+        return contents;
+    };
+    const bool saved = lib::SafeSave::update(m_fileName, merge);
     // The shared table gets every rank, an empty value where a table is short, so the run's
-    // other readers see exactly these tables; the file gets the entries alone, in rank order.
+    // other readers see exactly these tables.
     lib::Configuration file(m_fileName);
-    std::string contents;
     for (std::size_t mode = 0; mode < ModeCount; ++mode)
     {
         const auto& entries = m_tables[mode].entries();
         for (std::size_t rank = 0; rank < HighScoreTable::Size; ++rank)
-        {
-            const std::string name = key(mode, rank);
-            const std::string value = rank < entries.size() ? formatEntry(entries[rank]) : "";
-            file.value(name, value, true);
-            if (!value.empty())
-                contents += name + '=' + value + '\n';
-        }
+            file.value(key(mode, rank), rank < entries.size() ? formatEntry(entries[rank]) : "",
+                       true);
     }
-    if (lib::SafeSave::write(m_fileName, contents))
+    if (saved)
         return true;
     std::cerr << "bexil: cannot write the high scores to " << m_fileName
               << "; it keeps its old contents\n";

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "bexil/scores/HighScoreTable.hpp"
-#include "bexil/settings/Settings.hpp"
+#include "bexil/settings/Folders.hpp"
+#include "lib/Configuration.hpp"
 
 #include <array>
 #include <cstddef>
@@ -19,20 +20,23 @@ namespace bexil::scores
 //
 // The file is read through the shared settings table of its name, once per run; every
 // HighScores on the same file sees what the others saved, even when the file could not be
-// written.
+// written. Another program may save the file meanwhile (a second game of the same player): a
+// save puts this run's entries into the tables as the file holds them then.
 class HighScores
 {
 public:
     // Indexed by the game mode of ":NextGame": 0 token mode, 1 time mode.
     static constexpr std::size_t ModeCount = 2;
 
-    explicit HighScores(const std::string& fileName = settings::Settings::HighScoresFile);
+    explicit HighScores(const std::string& fileName = settings::Folders::highScoresFile());
 
     // Reads both tables again from the shared table of the file.
     void load();
-    // Writes both tables. False, with one line on the error stream, when the file could not be
-    // replaced; it then keeps its old contents.
-    bool save() const;
+    // Writes both tables: the entries of the file as it is now, with every entry of these
+    // tables that it lacks put in its place; these tables are then the merged ones. False, with
+    // one line on the error stream, when the file could not be replaced; it then keeps its old
+    // contents.
+    bool save();
 
     HighScoreTable& table(std::size_t gameMode);
     const HighScoreTable& table(std::size_t gameMode) const;
@@ -44,8 +48,13 @@ public:
     static std::string formatEntry(const HighScoreEntry& entry);
 
 private:
+    using Tables = std::array<HighScoreTable, ModeCount>;
+
+    // The tables that the lines of a file give.
+    static Tables read(const lib::Configuration::Table& lines);
+
     std::string m_fileName;
-    std::array<HighScoreTable, ModeCount> m_tables;
+    Tables m_tables;
 };
 
 } // namespace bexil::scores

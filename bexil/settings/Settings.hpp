@@ -33,7 +33,7 @@ class Settings
 public:
     static constexpr const char* ConfigFile = "config.cfg";
     static constexpr const char* ResourceFile = "res.cfg";
-    // The two high score tables, beside config.cfg.
+    // The two high score tables; Folders says in which folder each file is.
     static constexpr const char* HighScoresFile = "highscores.cfg";
 
     // config.cfg: the window.

@@ -48,7 +48,7 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager)
     m_pause = cue("game_scene.pause", 1);
     m_resume = cue("game_scene.resume", 1);
     m_gameOver = cue("game_scene.gameOver", 1);
-    m_music = resources.getResource("game_scene.music")->getAsMusic();
+    m_music = resources.getResource("game_scene.music").get();
     for (std::size_t i = 0; i < PopSteps.size(); ++i)
         m_popPitches[i] = semitones(PopSteps[i]);
     for (std::size_t i = 0; i < WarningSteps.size(); ++i)

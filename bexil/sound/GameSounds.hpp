@@ -7,15 +7,11 @@
 #include <array>
 #include <cstdint>
 
-namespace sf
-{
-class Music;
-}
-
 namespace lib::scn
 {
+class Resource;
 class SceneManager;
-}
+} // namespace lib::scn
 
 namespace bexil::sound
 {
@@ -62,7 +58,7 @@ private:
     void play(const Cue& cue) const;
 
     lib::scn::Audio* m_audio = nullptr;
-    sf::Music* m_music = nullptr;
+    lib::scn::Resource* m_music = nullptr; // a track of the resources
     Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_miss, m_pop, m_swap, m_level, m_pause,
         m_resume, m_gameOver;
     std::array<float, 11> m_popPitches{};

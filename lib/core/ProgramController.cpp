@@ -14,4 +14,9 @@ void ProgramController::start()
     onInit();
 }
 
+void ProgramController::stop()
+{
+    m_window.reset();
+}
+
 } // namespace lib::core

@@ -29,6 +29,10 @@ public:
 
     // Opens the window (which loads the resources and registers the scenes), then onInit().
     void start();
+    // Releases the window, its scenes (each one's onDeinit runs) and the resources, so that a
+    // game can write its settings after the scenes had their last word. The destructor does it
+    // otherwise.
+    void stop();
 
     // Called once at the end of start(), when window, resources and scenes exist.
     virtual void onInit() = 0;

@@ -62,7 +62,7 @@ Audio::~Audio()
 {
     // The players and the track let go of their sources before the device can close.
     if (m_track != nullptr)
-        m_track->stop();
+        m_track->closeTrack();
     m_players.clear();
 }
 
@@ -136,33 +136,40 @@ void Audio::stopEffects()
         player.stop();
 }
 
-void Audio::playMusic(sf::Music* track)
+void Audio::playMusic(Resource* track)
 {
     // A silent audio leaves the tracks alone: they may be another's (a board in a menu page
     // shares the game's resources).
     if (!m_audible && m_track == nullptr)
         return;
     if (m_track != nullptr && m_track != track)
-        m_track->stop();
+        m_track->closeTrack();
     m_track = track;
-    if (!m_audible || m_track == nullptr)
+    if (!m_audible || m_track == nullptr || !m_track->openTrack())
         return;
-    m_track->setLoop(true);
-    m_track->setVolume(percent(m_musicVolume));
-    m_track->stop();
-    m_track->play();
+    sf::Music& music = *m_track->getAsMusic();
+    music.setLoop(true);
+    music.setVolume(percent(m_musicVolume));
+    music.stop();
+    music.play();
 }
 
 void Audio::pauseMusic()
 {
-    if (m_track != nullptr && m_track->getStatus() == sf::SoundSource::Playing)
-        m_track->pause();
+    if (sf::Music* music = playing(); music && music->getStatus() == sf::SoundSource::Playing)
+        music->pause();
 }
 
 void Audio::resumeMusic()
 {
-    if (m_audible && m_track != nullptr && m_track->getStatus() == sf::SoundSource::Paused)
-        m_track->play();
+    if (sf::Music* music = playing();
+        m_audible && music && music->getStatus() == sf::SoundSource::Paused)
+        music->play();
+}
+
+sf::Music* Audio::playing() const
+{
+    return m_track != nullptr ? m_track->getAsMusic() : nullptr;
 }
 
 void Audio::setSoundVolume(int level)
@@ -175,8 +182,8 @@ void Audio::setSoundVolume(int level)
 void Audio::setMusicVolume(int level)
 {
     m_musicVolume = std::clamp(level, 0, 10);
-    if (m_track != nullptr)
-        m_track->setVolume(percent(m_musicVolume));
+    if (sf::Music* music = playing())
+        music->setVolume(percent(m_musicVolume));
 }
 
 void Audio::update()
@@ -204,8 +211,8 @@ void Audio::lose()
 {
     m_audible = false;
     stopEffects();
-    if (m_track != nullptr)
-        m_track->stop();
+    if (sf::Music* music = playing())
+        music->stop();
     std::cerr << "bexil: the audio device is gone; the game plays on without sound" << std::endl;
 }
 

@@ -68,9 +68,10 @@ public:
     // wait at once; more are dropped.
     void play(const Cue& cue, float pitch, sf::Time after);
 
-    // Plays the track, which must outlive this object or be replaced first, from its start and
-    // looping; the track that played before stops. Null stops the music.
-    void playMusic(sf::Music* track);
+    // Plays the track (a music resource, which must outlive this object or be replaced first)
+    // from its start and looping; the track that played before stops and is closed. Null stops
+    // the music.
+    void playMusic(Resource* track);
     // Pauses and resumes the current track where it was.
     void pauseMusic();
     void resumeMusic();
@@ -94,6 +95,8 @@ private:
     };
 
     void lose();
+    // The open player of the current track, if any.
+    sf::Music* playing() const;
     // Stops every effect, also those still waiting.
     void stopEffects();
 
@@ -105,7 +108,7 @@ private:
     std::array<Waiting, ScheduleSize> m_waiting;
     std::size_t m_bound = 0;
     std::uint64_t m_plays = 0;
-    sf::Music* m_track = nullptr;
+    Resource* m_track = nullptr;
     int m_soundVolume = 10;
     int m_musicVolume = 10;
     ALCdevice_struct* m_device = nullptr;

@@ -1,5 +1,7 @@
 #include "lib/scn/Resource.hpp"
 
+#include "lib/scn/SoundFileCheck.hpp"
+
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
@@ -12,6 +14,14 @@
 
 namespace lib::scn
 {
+
+namespace
+{
+
+// The memory that the sounds loaded whole take now, all resources together.
+std::uint64_t soundBytes = 0;
+
+} // namespace
 
 Resource::Resource(std::int32_t kind, const std::string& path, const std::string& name,
                    bool audible)
@@ -39,21 +49,53 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
         // Pictures are drawn scaled to the window; smoothing keeps their edges clean.
         m_texture->setSmooth(true);
     }
-    else if (kind == SoundKind && loads)
+    else if ((kind == SoundKind || kind == MusicKind) && regular)
     {
-        m_sound = std::make_unique<sf::SoundBuffer>();
-        m_loaded = regular && m_sound->loadFromFile(path);
-        if (!m_loaded)
-            m_sound.reset();
+        SoundFileCheck::Result checked = SoundFileCheck::check(path, kind == SoundKind);
+        if (checked.problem.empty() && kind == SoundKind &&
+            soundBytes + checked.decodedBytes > SoundBudget)
+            checked.problem = "would pass the memory that all sounds together may take";
+        if (!checked.problem.empty())
+        {
+            std::cerr << "bexil: the sound file \"" << path << "\" " << checked.problem
+                      << "; the resource \"" << name << "\" stays silent" << std::endl;
+            return;
+        }
+        if (kind == SoundKind)
+        {
+            m_sound = std::make_unique<sf::SoundBuffer>();
+            m_loaded = m_sound->loadFromFile(path);
+            if (!m_loaded)
+                m_sound.reset();
+            m_soundBytes = m_loaded ? checked.decodedBytes : 0;
+            soundBytes += m_soundBytes;
+        }
+        else
+        {
+            // Tried once now: a track that failed to open would complain on every play.
+            m_path = path;
+            m_loaded = sf::Music().openFromFile(path);
+        }
     }
-    else if (kind == MusicKind && loads)
+}
+
+bool Resource::openTrack()
+{
+    // The file may have changed since it was checked.
+    if (!m_music && m_kind == MusicKind && m_loaded &&
+        SoundFileCheck::check(m_path, false).problem.empty())
     {
         m_music = std::make_unique<sf::Music>();
-        m_loaded = regular && m_music->openFromFile(path);
-        // A track that failed to open would complain on every play.
-        if (!m_loaded)
+        if (!m_music->openFromFile(m_path))
             m_music.reset();
     }
+    return m_music != nullptr;
+}
+
+void Resource::closeTrack()
+{
+    // The player stops its stream and lets go of the file as it goes.
+    m_music.reset();
 }
 
 Resource::Resource(const sf::Font* font)
@@ -64,7 +106,10 @@ Resource::Resource(const sf::Font* font)
         m_font = std::make_unique<sf::Font>(*font);
 }
 
-Resource::~Resource() = default;
+Resource::~Resource()
+{
+    soundBytes -= m_soundBytes;
+}
 
 sf::Font* Resource::getAsFont() const
 {

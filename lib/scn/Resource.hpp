@@ -18,8 +18,10 @@ namespace lib::scn
 {
 
 // A font, a texture, a sound or a music track, found by its name ("game_menu.mainFont"). Fonts,
-// textures and sounds are loaded whole from their files; a track is only opened, and streamed
-// from its file while it plays.
+// textures and sounds are loaded whole from their files; a track's file is only checked, and
+// opened and streamed while it plays, so that a list of many tracks holds no file open. Sound
+// files whose header SoundFileCheck refuses stay silent, and so do sounds beyond the memory
+// that all sounds together may take.
 class Resource : public lib::core::HasName
 {
 public:
@@ -48,9 +50,16 @@ public:
     sf::Font* getAsFont() const;
     // Never null. A resource of another kind answers with an empty texture.
     sf::Texture* getAsTexture() const;
-    // Null unless a sound or a track was loaded.
+    // Null unless a sound was loaded, or a track is open.
     const sf::SoundBuffer* getAsSoundBuffer() const { return m_sound.get(); }
     sf::Music* getAsMusic() const { return m_music.get(); }
+    // A track is opened to play it and closed when another plays (each open player holds a file
+    // and a source of the sound device). False when it cannot be opened.
+    bool openTrack();
+    void closeTrack();
+
+    // What all sounds loaded whole may take together.
+    static constexpr std::uint64_t SoundBudget = 256u << 20;
 
 private:
     std::int32_t m_kind;
@@ -59,6 +68,8 @@ private:
     mutable std::unique_ptr<sf::Texture> m_texture;
     std::unique_ptr<sf::SoundBuffer> m_sound;
     std::unique_ptr<sf::Music> m_music;
+    std::string m_path;
+    std::uint64_t m_soundBytes = 0;
 };
 
 } // namespace lib::scn

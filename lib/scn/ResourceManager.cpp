@@ -1,5 +1,6 @@
 #include "lib/scn/ResourceManager.hpp"
 
+#include "lib/core/StopSignals.hpp"
 #include "lib/scn/Resource.hpp"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace
 {
 
 const std::string directoryKey = "resources_directory";
+const std::string systemFontsKey = "system_fonts_directory";
 
 // By the first letter of the kind alone, as the list has always been read.
 std::int32_t kindOf(char letter)
@@ -41,9 +43,21 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
 {
     if (!listFile.empty() && fileExists(listFile))
     {
-        for (const Entry& entry : listEntries(*this))
+        std::vector<Entry> entries = listEntries(*this);
+        if (entries.size() > MaxEntries)
+        {
+            std::cerr << "bexil: the resource list \"" << listFile << "\" has " << entries.size()
+                      << " entries; only the first " << MaxEntries << " are loaded" << std::endl;
+            entries.resize(MaxEntries);
+        }
+        for (const Entry& entry : entries)
+        {
+            // A stop request (a logout) ends the start here rather than after every file.
+            if (lib::core::StopSignals::requested())
+                break;
             m_resources.push_back(
                 std::make_shared<Resource>(entry.kind, entry.path, entry.name, audible));
+        }
     }
     else if (!listFile.empty())
     {
@@ -69,9 +83,14 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
 std::vector<ResourceManager::Entry> ResourceManager::listEntries(const lib::Configuration& list)
 {
     std::vector<Entry> entries;
+    // Relative paths start from the list's own folder (the working folder for a bare name).
+    const std::string& listName = list.configName();
+    const std::string folder = listName.substr(0, listName.rfind('/') + 1);
     const std::string prefix = list.getValue(directoryKey);
+    const std::string systemFonts = list.getValue(systemFontsKey);
     list.forEach(
-        [&entries, &prefix](const std::pair<const std::string, std::string>& item)
+        [&entries, &folder, &prefix,
+         &systemFonts](const std::pair<const std::string, std::string>& item)
         {
             const std::string& key = item.first;
             if (key == directoryKey)
@@ -84,8 +103,18 @@ std::vector<ResourceManager::Entry> ResourceManager::listEntries(const lib::Conf
                 key.substr(at + 1, nameEnd == std::string::npos ? nameEnd : nameEnd - at - 1);
             if (name.empty())
                 return;
-            entries.push_back(
-                {kindOf(at > 0 ? key[0] : '@'), std::move(name), prefix + item.second});
+            const std::int32_t kind = kindOf(at > 0 ? key[0] : '@');
+            std::string path = prefix + item.second;
+            if (path.empty() || path[0] != '/')
+                path.insert(0, folder);
+            // The system's copy of a font wins over the one that comes with the game.
+            std::error_code error;
+            const std::string system =
+                systemFonts + std::filesystem::path(item.second).filename().string();
+            if (kind == Resource::FontKind && !systemFonts.empty() &&
+                std::filesystem::is_regular_file(system, error))
+                path = system;
+            entries.push_back({kind, std::move(name), std::move(path)});
         });
     return entries;
 }

@@ -2,6 +2,7 @@
 
 #include "lib/Configuration.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,9 +14,11 @@ namespace lib::scn
 class Resource;
 
 // Loads every font, texture and sound that a resource list names, once, and finds them by name.
-// List entries: "resources_directory" gives a prefix put before every path; every other key
-// is kind@name (kind "f"/"F..." a font, "s"/"S..." a sound, "m"/"M..." a music track, anything
-// else a texture) with the path as value.
+// List entries: "resources_directory" gives a prefix put before every path (relative ones start
+// from the list's folder); "system_fonts_directory" a folder whose font of the same file name,
+// where there is one, is loaded instead of the listed one; every other key is kind@name (kind
+// "f"/"F..." a font, "s"/"S..." a sound, "m"/"M..." a music track, anything else a texture)
+// with the path as value.
 class ResourceManager : public lib::Configuration
 {
 public:
@@ -28,7 +31,12 @@ public:
         std::string path;
     };
 
-    // Sounds and tracks are loaded only when `audible` (see Resource).
+    // A game needs a few dozen; a list of more loads only the first ones (in key order), so
+    // that no list can take the memory or the files the rest of the program needs.
+    static constexpr std::size_t MaxEntries = 1000;
+
+    // Sounds and tracks are loaded only when `audible` (see Resource). Loading stops early when
+    // a stop signal has come (StopSignals).
     explicit ResourceManager(const std::string& listFile, bool audible = false);
     ~ResourceManager() override;
 

@@ -4,6 +4,7 @@ XTOOL KEEP_DIR runs every case of hostile/GROUP, as README.md beside this file d
 import itertools
 import lzma
 import os
+import resource
 import shutil
 import subprocess
 
@@ -84,7 +85,11 @@ def run_case(session, case):
         if not take_steps(folder, steps, undo):
             return "skipped: its steps cannot be taken here"
         before, names = what_is(config), set(os.listdir(folder))
+        limit = resource.getrlimit(resource.RLIMIT_NOFILE)  # "files N": the game's open files
+        files = [int(step[6:]) for step in steps if step.startswith("files ")] + [limit[0]]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (files[0], limit[1]))
         game = session.start_game(folder, menu=False)
+        resource.setrlimit(resource.RLIMIT_NOFILE, limit)
         game.wait_running(60)
         if "accept" in steps:
             game.choose("Options")
@@ -94,8 +99,11 @@ def run_case(session, case):
         for step in steps:  # a line said twice is in the steps twice
             check(not step.startswith("says ") or game.said().count(step[5:]) >= steps.count(step),
                   f"the game did not say {step[5:]!r} as often: {game.said()!r}")
-        check(set(os.listdir(folder)) <= names | {"config.cfg"},
-              f"left behind: {set(os.listdir(folder)) - names}")
+        for step in steps:
+            check(not step.startswith("gone ") or not os.path.lexists(f"{folder}/{step[5:]}"),
+                  f"{step[5:]} is still there")
+        left = {name for name in os.listdir(folder) if not name.endswith(".cfg.lock")}
+        check(left <= names | {"config.cfg"}, f"left behind: {left - names}")
         after = what_is(config)
         check(after == before or expected and not isinstance(before, str),
               f"config.cfg was {before!r:.200}, it is {after!r:.200}")

@@ -8,8 +8,9 @@ import signal
 import time
 
 from hearing import RATE, Recording, now, recorded
-from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, WHITE,
-                    check, main, menu_line, player_cell, read_file, token_cells, until)
+from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, VALUES,
+                    WHITE, Session, check, main, menu_line, player_cell, read_file, token_cells,
+                    until)
 
 # The scenarios that read the board's pixels play in the classic look.
 CLASSIC = "Look=1\n"
@@ -129,21 +130,30 @@ def game_over(session):
     game.ends()
 
 
-def high_score(session):
-    """A token game at level 20, fired around until it scores, runs to GAME OVER; then "NEW HIGH
-    SCORE" asks for the name, pre-filled with the login name: Backspace, "m" and Return save
-    "adm" in highscores.cfg at once, and any key shows the main menu; Exit keeps the name."""
-    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
-    game.play("token", level=20)
-    zero, turns = game.shot("no-score").crop(SCORE_DIGITS), ["Left", "Up", "Right", "Down"]
+def new_high_scores(*games):
+    """Token games at level 20, fired around until each scores, run to "NEW HIGH SCORE"."""
+    for game in games:
+        game.play("token", level=20)
+    zeros = {game: game.shot("no-score").crop(SCORE_DIGITS) for game in games}
+    turns = ["Left", "Up", "Right", "Down"]
     # Fired around in one order, the piece and the four lines' first tokens would only pass
     # their colours round: a new order each time makes it meet its own colour.
-    until("a point scored", lambda: random.shuffle(turns) or game.keys(
-        *(key for turn in turns for key in (turn, "space"))) or
-          game.shot("firing").crop(SCORE_DIGITS) != zero, 60, 0, game)
+    until("a point scored", lambda: [random.shuffle(turns) or game.keys(
+        *(key for turn in turns for key in (turn, "space"))) or game.shot("firing").crop(
+            SCORE_DIGITS) != zeros[game] and zeros.pop(game) for game in list(zeros)] and
+          not zeros, 60, 0, games[0])
     # The gold title over the darkened board: at level 20 yellow tokens alone can pass for gold.
-    game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) > 0.1 and
-                  shot.share((0, 740, 1024, 28), (0, 0, 0)) > 0.9, 90)
+    for game in games:
+        game.wait_for("new-high-score", lambda shot: shot.share((150, 118, 730, 62), GOLD) >
+                      0.1 and shot.share((0, 740, 1024, 28), (0, 0, 0)) > 0.9, 90)
+
+
+def high_score(session):
+    """A token game at level 20 scores and runs to GAME OVER; then "NEW HIGH SCORE" asks for the
+    name, pre-filled with the login name: Backspace, "m" and Return save "adm" in highscores.cfg
+    at once, and any key shows the main menu; Exit keeps the name."""
+    game = session.start_game(session.folder(settings=CLASSIC), LOGNAME="ada")
+    new_high_scores(game)
     game.keys("BackSpace", "m", "Return")
     path = f"{game.folder}/highscores.cfg"
     until("the entry saved", lambda: re.fullmatch(
@@ -154,6 +164,59 @@ def high_score(session):
     game.ends(Look="1", PlayerName="adm")
 
 
+def two_high_scores(session):
+    """Two games in one folder (an X server each: a covered window's shots are black) enter a
+    high score each: one by Return, one by a logout (SIGHUP) as it shows "box". Both are kept."""
+    folder, other = session.folder(settings=CLASSIC), Session(session.run_dir, session.xtool)
+    try:
+        two_high_scores_in(folder, [session.start_game(folder, LOGNAME="ada"),
+                                    other.start_game(folder, LOGNAME="bob")])
+    finally:
+        other.close()
+
+
+def two_high_scores_in(folder, games):
+    new_high_scores(*games)
+    games[0].keys("Return")
+    games[1].keys("BackSpace", "x")
+    time.sleep(0.5)
+    games[1].process.send_signal(signal.SIGHUP)
+    check(games[1].wait_exit() == 0, f"the logout ended the game with {games[1].said()}")
+    games[0].close_request()
+    games[0].ends(Look="1", PlayerName="ada")
+    table = re.findall(rb"^token\d+=(\d+) 20 \S+ (\w+)$", read_file(f"{folder}/highscores.cfg"), re.M)
+    scores = [int(score) for score, _ in table]
+    check(sorted(name for _, name in table) == [b"ada", b"box"] and scores == sorted(
+        scores, reverse=True), f"the table is {table}")
+
+
+def two_games(session):
+    """Two games in one folder: in 20 trials one accepts a look, the other a sound volume, and
+    the file holds both; the other's keys, redefined, are kept as it exits last."""
+    folder, other = session.folder(), Session(session.run_dir, session.xtool)
+    try:
+        two_games_in(session.start_game(folder), other.start_game(folder), folder)
+    finally:
+        other.close()
+
+
+def two_games_in(first, second, folder):
+    look, volume = "Modern", "8"
+    for trial in range(20):
+        for game, label, old, new in ((first, "Look", look, VALUES["Look"][trial % 3]),
+                                      (second, "Sound volume", volume, str(trial % 11))):
+            game.choose("Options")
+            game.set_option(label, new, shown=old)
+            game.choose("Accept")
+        look, volume = VALUES["Look"][trial % 3], str(trial % 11)
+        wanted = [f"Look={trial % 3}\n".encode(), f"SoundVolume={volume}\n".encode()]
+        until(f"trial {trial}: both saved", lambda: all(
+            line in (read_file(f"{folder}/config.cfg") or b"") for line in wanted), 5)
+    second.redefine_keys("a", "d", "w", "s", "j", "p")
+    first.choose("Exit")
+    first.wait_exit()
+    second.close_request()
+    second.ends(Look=str(VALUES["Look"].index(look)), SoundVolume=volume, **REDEFINED)
 def options_accept_cancel(session):
     """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
     "Yes" and Cancel leave the file as it was."""
@@ -198,10 +261,15 @@ def redefine_keys(session):
 
 
 def signals(session):
-    """SIGHUP as soon as the window exists and SIGINT in the menu end the game normally: status
-    0 and config.cfg written, with the keys it does not know."""
-    for number, menu in ((signal.SIGHUP, False), (signal.SIGINT, True)):
-        game = session.start_game(session.folder(f"{number}", "GraphicsLevel=1\nVolume=7\n"), menu)
+    """SIGHUP as soon as the window exists, SIGINT in the menu and SIGTERM while a thousand
+    pictures load end the game normally and at once: status 0 and config.cfg written, with the
+    keys it does not know."""
+    for number, menu in ((signal.SIGHUP, False), (signal.SIGINT, True), (signal.SIGTERM, False)):
+        folder = session.folder(f"{number}", "GraphicsLevel=1\nVolume=7\n")
+        if number == signal.SIGTERM:
+            with open(f"{folder}/res.cfg", "a") as slow:
+                slow.writelines(f"texture@slow{n}=images/background.png\n" for n in range(1000))
+        game = session.start_game(folder, menu)
         game.find_window()
         game.process.send_signal(number)
         game.ends(0, 10, GraphicsLevel="1", Volume="7")

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
@@ -19,15 +20,24 @@ TEST(ConfigurationTest, ObjectsOnOneNameShareATableReadOnce)
     bexil::test::TempDir dir(true);
     dir.write("config.cfg", "b=2\na=1\n");
     Configuration first("config.cfg");
-    dir.write("config.cfg", "a=changed on disk\n");
+    // Another program saves meanwhile: its keys stay, except those this run changed; a key it
+    // lost keeps this run's value.
+    dir.write("config.cfg", "a=changed on disk\nc=3\nd=theirs\n");
     Configuration second("config.cfg");
     EXPECT_EQ(first.value("a", "9", true), "9");
     EXPECT_EQ(second.value("z", "26"), "26");
     EXPECT_EQ(second.value("a", "ignored"), "9");
+    EXPECT_EQ(second.value("d", "mine", true), "mine");
     ASSERT_TRUE(second.saveConfig());
-    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nz=26\n");
-    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.file("")), {}))
-        << "no temporary file is left";
+    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=3\nd=mine\nz=26\n");
+    EXPECT_EQ(first.getValue("c"), "3");
+    EXPECT_EQ(first.value("e", "default"), "default");
+    dir.write("config.cfg", "c=4\ne=theirs\n");
+    ASSERT_TRUE(first.saveConfig());
+    EXPECT_EQ(dir.read("config.cfg"), "a=9\nb=2\nc=4\nd=mine\ne=theirs\nz=26\n")
+        << "all saved before; a default filled in is no change";
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(dir.file("")), {}))
+        << "no temporary file is left beside the file and its lock";
 
     dir.write("config.cfg", "fresh=1\n");
     Configuration::reload("config.cfg");
@@ -109,6 +119,43 @@ TEST(ConfigurationTest, TwoProgramsSavingAtOnceLeaveOneWholeTable)
         const std::string saved = dir.read("config.cfg");
         EXPECT_TRUE(saved == tables[0] || saved == tables[1]) << "trial " << trial << ": a mix";
     }
+}
+
+// A program killed while it saves, over and over: the file is the old one or the new one, the
+// lock is gone with it, and the next save removes the temporary file it left.
+TEST(ConfigurationTest, AProgramKilledInMidSaveLeavesAWholeFileAndNothingInTheWay)
+{
+    bexil::test::TempDir dir(true);
+    const std::string old = "a=old\n", saved = "a=" + std::string(4'000'000, 'n') + "\n";
+    int leftovers = 0;
+    for (int trial = 0; trial < 10; ++trial)
+    {
+        dir.write("config.cfg", old);
+        const pid_t saver = fork();
+        if (saver == 0)
+        {
+            Configuration config("config.cfg");
+            config.value("a", saved.substr(2, saved.size() - 3), true);
+            while (config.saveConfig())
+            {
+            }
+            _exit(1);
+        }
+        usleep(static_cast<useconds_t>(20'000 + 7'000 * trial));
+        kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const std::string file = dir.read("config.cfg");
+        EXPECT_TRUE(file == old || file == saved) << "trial " << trial << ": a mix";
+        for (const auto& entry : std::filesystem::directory_iterator(dir.file("")))
+            leftovers += entry.path().extension() == ".tmp";
+        Configuration::reload("config.cfg");
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(Configuration("config.cfg").saveConfig());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "trial " << trial;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.file("")))
+            EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+    }
+    EXPECT_GT(leftovers, 0) << "no kill came in the middle of a save";
 }
 
 } // namespace

@@ -58,7 +58,10 @@ TEST(DemoScene, PlaysTheGamesMusicWhereTheHowToPlayBoardLeavesTheMenusOn)
     game.start();
     const lib::scn::SceneManager& scenes = *game.window()->sceneManager();
     const auto music = [&scenes](const char* name)
-    { return scenes.resourceManager()->getResource(name)->getAsMusic()->getStatus(); };
+    {
+        const sf::Music* track = scenes.resourceManager()->getResource(name)->getAsMusic();
+        return track ? track->getStatus() : sf::Music::Stopped; // a track is open only to play
+    };
     menu->changeStep("HowToPlayMenu");
     for (int frame = 0; frame < 360; ++frame, lib::Clock::advanceManualTime(sf::seconds(0.1f)))
     {

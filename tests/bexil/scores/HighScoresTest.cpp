@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -63,6 +65,37 @@ TEST(HighScores, AFolderOrPipeInPlaceReadsEmptyAndAFailedSaveSaysSoInOneLine)
     }
     EXPECT_TRUE(std::filesystem::is_directory("highscores.cfg"));
     EXPECT_TRUE(std::filesystem::is_fifo("pipe.cfg"));
+}
+
+// Two games that enter a score in the same table at the same moment, released together, in
+// many trials: each save puts its entry into the table as the other left it.
+TEST(HighScores, TwoProgramsSavingAtOnceKeepBothEntriesRanked)
+{
+    TempDir dir(true);
+    for (int trial = 0; trial < 20; ++trial)
+    {
+        dir.write("highscores.cfg", "token1=50 2 2026-01-01 Old\n");
+        lib::Configuration::reload("highscores.cfg");
+        int release[2];
+        ASSERT_EQ(0, pipe(release));
+        for (const std::uint32_t score : {70u, 30u})
+            if (fork() == 0)
+            {
+                HighScores scores;
+                scores.table(0).add({score, 1, "2026-01-02", "P" + std::to_string(score)});
+                close(release[1]);
+                char go = 0;
+                _exit(read(release[0], &go, 1) == 0 && scores.save() ? 0 : 1);
+            }
+        close(release[0]);
+        close(release[1]);
+        for (int status = 0; wait(&status) > 0;)
+            EXPECT_EQ(0, status) << "trial " << trial << ": a save failed";
+        EXPECT_EQ(dir.read("highscores.cfg"), "token1=70 1 2026-01-02 P70\n"
+                                              "token2=50 2 2026-01-01 Old\n"
+                                              "token3=30 1 2026-01-02 P30\n")
+            << "trial " << trial;
+    }
 }
 
 } // namespace
