@@ -231,7 +231,8 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
     const auto& overlay =
         dynamic_cast<bexil::scores::HighScoreOverlay&>(*group("highScoreOverlay"));
     // Pixels of the letters of OVER across their lower half, where no line of the high scores
-    // falls; and whether a lane cell shows the panel's own colour, nothing of the game.
+    // falls; and whether a lane cell shows the panel's own colour and a corner the backdrop's,
+    // nothing of the game.
     const auto overShown = [this]
     {
         const sf::Image shot = bexil::test::capture(window());
@@ -241,7 +242,11 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
         return white;
     };
     const auto onPanel = [this]
-    { return bexil::test::capture(window()).getPixel(100, 600) == sf::Color(20, 19, 46); };
+    {
+        const sf::Image shot = bexil::test::capture(window());
+        return shot.getPixel(100, 600) == sf::Color(20, 19, 46) &&
+               shot.getPixel(20, 740) == sf::Color(6, 6, 16);
+    };
     const auto scoreThenEnd = [&](const char* rank)
     {
         press({Key::Up});

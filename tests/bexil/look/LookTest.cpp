@@ -344,20 +344,20 @@ TEST_F(LookTest, ComboStandsBesideItsRunWhereNoRisingPointsReach)
 TEST_F(LookTest, ALaneOneArrivalFromTheEndPulsesQuickerTheMoreLanesAreThere)
 {
     open(0, 0);
-    step(2.f);
-    // Pulses seen in 1.6 s on an empty cell of the left side's first lane.
+    // Pulses seen in 1.6 s on an empty cell of the right side's first lane, which no arrival
+    // reaches in the first 7.8 s of a game.
     const auto pulses = [this](unsigned int lanes)
     {
         for (unsigned int y = 4; y < 4 + lanes; ++y)
-            if (scene->board()->tileEmpty({6, y}))
-                scene->addNewToken({6, y}, 3);
+            if (scene->board()->tileEmpty({11, y}))
+                scene->addNewToken({11, y}, 3);
         scene->launchPlayer(); // the warnings follow each launch
         std::vector<int> red;
         for (int i = 0; i < 40; ++i)
         {
             step(0.04f);
             capture();
-            red.push_back(pixel({3, 4}, 0.5f, 0.5f).r);
+            red.push_back(pixel({14, 4}, 0.5f, 0.5f).r);
         }
         const int middle = (*std::min_element(red.begin(), red.end()) +
                             *std::max_element(red.begin(), red.end())) /
