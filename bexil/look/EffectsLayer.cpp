@@ -326,7 +326,10 @@ std::size_t EffectsLayer::liveParticles() const
     const sf::Time now = lib::Clock::now();
     std::size_t count = 0;
     for (const Particle& particle : m_particles)
-        count += particle.live && secondsSince(particle.born, now) < BurstSeconds ? 1u : 0u;
+    {
+        const float t = secondsSince(particle.born, now);
+        count += particle.live && t >= 0.f && t < BurstSeconds ? 1u : 0u;
+    }
     return count;
 }
 
