@@ -6,6 +6,7 @@
 #include "lib/Randomizer.hpp"
 #include "lib/core/DisplayLoss.hpp"
 #include "lib/core/Platform.hpp"
+#include "lib/core/ProgramName.hpp"
 #include "lib/core/StopSignals.hpp"
 #include "lib/core/Window.hpp"
 
@@ -24,7 +25,7 @@ int print(const std::string& text)
     std::cout << text << std::flush;
     if (std::cout)
         return 0;
-    std::cerr << "bexil: cannot write to standard output" << std::endl;
+    lib::core::ProgramName::errorLine() << "cannot write to standard output" << std::endl;
     return 1;
 }
 
@@ -32,6 +33,8 @@ int print(const std::string& text)
 
 int main(int argc, char** argv)
 {
+    // The engine's lines on the error stream begin with it.
+    lib::core::ProgramName::set("bexil");
     const bexil::settings::CommandLine options(argc, argv);
     switch (options.action())
     {
@@ -40,7 +43,8 @@ int main(int argc, char** argv)
     case bexil::settings::CommandLine::Action::Version:
         return print(bexil::settings::CommandLine::version() + "\n");
     case bexil::settings::CommandLine::Action::Wrong:
-        std::cerr << "bexil: " << options.error() << "\n" << bexil::settings::CommandLine::usage();
+        lib::core::ProgramName::errorLine() << options.error() << "\n"
+                                            << bexil::settings::CommandLine::usage();
         return 2;
     case bexil::settings::CommandLine::Action::Play:
         break;
@@ -58,7 +62,7 @@ int main(int argc, char** argv)
     const std::string missing = lib::core::Platform::missingForWindow();
     if (!missing.empty())
     {
-        std::cerr << "bexil: " << missing << "\n";
+        lib::core::ProgramName::errorLine() << missing << "\n";
         return 1;
     }
 
@@ -78,9 +82,10 @@ int main(int argc, char** argv)
     if (std::getenv("BEXIL_TRACE_STARTUP") != nullptr)
     {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::cerr << "bexil: first frame displayed at steady clock "
-                  << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
-                  << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "first frame displayed at steady clock "
+            << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << " ns"
+            << std::endl;
     }
     while (!done && !lib::core::StopSignals::requested())
         done = window.loopStep();

@@ -75,7 +75,7 @@ const lib::scn::draw::Renderizable* findLeaf(const lib::scn::draw::RenderGroup& 
     {
         if (const auto* leaf = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get()))
         {
-            if (leaf->nameRef() == name)
+            if (leaf->name() == name)
                 return leaf;
         }
         else if (const auto* inner = dynamic_cast<const lib::scn::draw::RenderGroup*>(child.get()))
@@ -262,7 +262,7 @@ std::unique_ptr<BareFrame> BenchGame::makeBareFrame() const
     for (const auto& child : scene.children())
     {
         const auto* dot = dynamic_cast<const lib::scn::draw::Renderizable*>(child.get());
-        if (dot == nullptr || dot->nameRef() != bexil::look::ILook::ScoreDotName)
+        if (dot == nullptr || dot->name() != bexil::look::ILook::ScoreDotName)
             continue;
         const sf::Vector2f start = (dot->getPosition() - target * progress) / (1.f - progress);
         frame->addPositionTween(dot, start, target, 600);

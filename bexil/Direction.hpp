@@ -36,7 +36,6 @@ public:
     // The cell one step from the given one (unsigned wrap-around, as above).
     sf::Vector2u step(const sf::Vector2u& cell) const;
     bool isHorizontal() const { return m_data == Left || m_data == Right; }
-    bool isVertical() const { return m_data == Up || m_data == Down; }
 
     constexpr DirectionData data() const { return m_data; }
     // Compares, switches and indexes like the plain value.

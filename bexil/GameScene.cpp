@@ -552,7 +552,7 @@ void GameScene::onAnimationFinished(std::shared_ptr<lib::scn::draw::anim::IAnima
         m_pauseText->setColor(sf::Color::White);
     }
     else if (dynamic_cast<PositionAnimation*>(animation.get()) != nullptr &&
-             node->nameRef() == look::ILook::ScoreDotName)
+             node->name() == look::ILook::ScoreDotName)
     {
         removeRenderizable(node);
     }

@@ -77,12 +77,6 @@ void KeyMapping::storeKeys()
         settings::Settings::Keys[i].store(*this, m_keys[i]);
 }
 
-std::string KeyMapping::settingsKey(std::size_t index)
-{
-    assert(index < KeyCount);
-    return settings::Settings::Keys[index].key;
-}
-
 std::string KeyMapping::keyName(std::int32_t code)
 {
     if (code >= sf::Keyboard::A && code <= sf::Keyboard::Z)

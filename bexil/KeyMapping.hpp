@@ -40,8 +40,6 @@ public:
     void readKeys();
     void storeKeys();
 
-    // "key0".."key3", "key_launch4", "key_pause5".
-    static std::string settingsKey(std::size_t index);
     // The name a player knows the key by ("Space", "Left", "F5"); "key N" for a code that
     // names no key.
     static std::string keyName(std::int32_t code);

@@ -26,7 +26,6 @@ public:
 
     void setLevel(std::uint32_t level);
 
-    std::uint32_t maxLevel() const { return m_maxLevel; }
     std::uint32_t level() const { return m_level; }
     std::uint32_t millisBetweenTokens() const { return m_millisBetweenTokens; }
     std::uint32_t baseScore() const { return m_baseScore; }

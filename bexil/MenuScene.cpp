@@ -93,7 +93,7 @@ void MenuScene::update()
     if (activeStep())
         activeStep()->update();
     static const std::string demo = computer::DemoScene::SceneName;
-    if (activeStep() && activeStep()->nameRef() == "MainMenu" &&
+    if (activeStep() && activeStep()->name() == "MainMenu" &&
         m_sinceKey.getElapsedTime() >= sf::seconds(IdleBeforeDemo))
         sceneManager()->changeScene(demo);
 }

@@ -14,9 +14,6 @@ class Tile : public GameBaseTile
 public:
     Tile(std::int32_t value, const sf::Vector2f& size);
 
-    // How many tokens the program has made so far (the number in the next token's name).
-    static std::uint32_t madeCount() { return s_count; }
-
 private:
     static std::uint32_t s_count;
 };

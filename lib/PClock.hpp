@@ -20,7 +20,6 @@ public:
     sf::Time getElapsedTime() const;
     // Returns getElapsedTime(), then starts again running, with nothing paused.
     sf::Time restart();
-    bool isPaused() const { return m_paused; }
 
 private:
     bool m_paused = false;

@@ -1,5 +1,7 @@
 #include "lib/SafeSave.hpp"
 
+#include "lib/core/ProgramName.hpp"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -7,7 +9,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
+#include <ostream>
 #include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -87,8 +89,8 @@ public:
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         if (m_fd < 0)
-            std::cerr << "bexil: " << name << " cannot be locked; saving " << path
-                      << " without the lock\n";
+            lib::core::ProgramName::errorLine()
+                << name << " cannot be locked; saving " << path << " without the lock\n";
     }
     ~SaveLock()
     {
@@ -200,7 +202,8 @@ bool SafeSave::update(const std::string& name, const Merge& merge)
     {
         if (!exists)
             return false;
-        std::cerr << "bexil: no new file can be made beside " << path << "; writing it in place\n";
+        lib::core::ProgramName::errorLine()
+            << "no new file can be made beside " << path << "; writing it in place\n";
         return writeInPlace(path, contents);
     }
     // The new file gets the mode of the file it replaces, or the usual mode of a new file.

@@ -57,8 +57,9 @@ void HowToPlayMenu::onCreate()
     lib::Configuration game(BoardGameTable);
     settings::Settings::GameMode.store(game, GameScene::TokenMode);
     settings::Settings::StartLevel.store(game, 0);
-    m_boardManager =
-        std::make_unique<lib::scn::SceneManager>(manager().sceneManager()->resourceManager());
+    // Drawn as a child of this page, which steps its animations too.
+    m_boardManager = std::make_unique<lib::scn::SceneManager>(
+        manager().sceneManager()->resourceManager(), lib::scn::SceneManager::DrawnBy::AnotherTree);
     m_board = std::make_shared<GameScene>(BoardName, BoardGameTable, GameScene::PlayedBy::Computer);
     m_boardManager->addScenes({m_board});
     m_board->setScale(BoardScale, BoardScale);

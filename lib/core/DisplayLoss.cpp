@@ -1,9 +1,11 @@
 #include "lib/core/DisplayLoss.hpp"
 
 #include "lib/core/Platform.hpp"
+#include "lib/core/ProgramName.hpp"
 
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 #include <utility>
 
 namespace lib::core
@@ -33,7 +35,7 @@ void DisplayLoss::displayLost()
     if (!running)
     {
         running = true;
-        std::fputs("bexil: the connection to the display was lost; ending\n", stderr);
+        ProgramName::errorLine() << "the connection to the display was lost; ending\n";
         if (lossAction())
             lossAction()();
     }

@@ -16,9 +16,7 @@ public:
     }
     virtual ~HasName() = default;
 
-    virtual std::string name() const { return m_name; }
-    // The name without a copy, for lookups on the per-frame path.
-    const std::string& nameRef() const { return m_name; }
+    const std::string& name() const { return m_name; }
 
 private:
     std::string m_name;

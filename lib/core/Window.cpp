@@ -4,7 +4,6 @@
 #include "lib/Randomizer.hpp"
 #include "lib/core/Platform.hpp"
 #include "lib/core/ProgramController.hpp"
-#include "lib/scn/Scene.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 #include <SFML/System/String.hpp>
@@ -53,20 +52,18 @@ struct Window::Private
 
 Window::Window(ProgramController* controller, const WindowCreationParams& params)
     : m_private(std::make_unique<Private>())
-    , m_controller(controller)
-    , m_title(params.title)
 {
     const sf::Uint32 style =
         params.fullscreen ? sf::Style::Fullscreen : (sf::Style::Titlebar | sf::Style::Close);
     const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
-    create(sf::VideoMode(params.width, params.height, params.bitsPerPixel), sf::String(m_title),
-           style, settings);
+    create(sf::VideoMode(params.width, params.height, params.bitsPerPixel),
+           sf::String(params.title), style, settings);
     Platform::identifyWindow(getSystemHandle());
     setVerticalSyncEnabled(params.vsync);
     if (setActive(true))
         m_private->contextLock = std::make_unique<HeldContextLock>();
 
-    const std::string fpsPrefix = m_title + " FPS:";
+    const std::string fpsPrefix = params.title + " FPS:";
     m_private->fpsTitle =
         sf::String(fpsPrefix + std::to_string(std::numeric_limits<std::uint32_t>::max()));
     m_private->fpsPrefixLength = sf::String(fpsPrefix).getSize();
@@ -80,9 +77,9 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
         setPosition({centre(desktop.width, params.width), centre(desktop.height, params.height)});
     }
 
-    m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, m_controller->resourceFile(),
-                                                              m_controller->usesSound());
-    m_sceneManager->addScenes(m_controller->scenesVector());
+    m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, controller->resourceFile(),
+                                                              controller->usesSound());
+    m_sceneManager->addScenes(controller->scenesVector());
     // Frames are counted from the end of construction: loading the resources on a busy machine
     // can outlast the first counting period, whose title would then show no frame at all.
     m_private->clock.restart();
@@ -92,7 +89,6 @@ Window::~Window()
 {
     // The scenes may still hold textures and fonts: release them while the window's
     // context exists, before the sf::RenderWindow part goes.
-    m_title.clear();
     m_private.reset();
     m_sceneManager.reset();
 }
@@ -139,25 +135,21 @@ bool Window::dispatchEvents()
     sf::Event event;
     while (pollEvent(event))
     {
-        // Events that come before the first scene is active have nobody to go to.
-        const std::shared_ptr<lib::scn::Scene>& scene = m_sceneManager->currentScene();
-        if (event.type == sf::Event::Closed)
-            return true;
-        if (!scene)
-            continue;
         switch (event.type)
         {
+        case sf::Event::Closed:
+            return true;
         case sf::Event::KeyPressed:
-            scene->onKeyPressed(event.key);
+            m_sceneManager->keyPressed(event.key);
             break;
         case sf::Event::KeyReleased:
-            scene->onKeyReleased(event.key);
+            m_sceneManager->keyReleased(event.key);
             break;
         case sf::Event::TextEntered:
-            scene->onTextEntered(event.text.unicode);
+            m_sceneManager->textEntered(event.text.unicode);
             break;
         case sf::Event::LostFocus:
-            scene->onFocusLost();
+            m_sceneManager->focusLost();
             break;
         default:
             break;

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 namespace lib
 {
@@ -42,7 +41,7 @@ public:
     void exitProgram() { m_exitRequested = true; }
     // Closes the native window. Use this rather than close(): it first lets go of the SFML
     // context lock the window holds while open, so textures freed later still get a context.
-    virtual void closeWindow();
+    void closeWindow();
 
     const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
     lib::Randomizer& randomizer();
@@ -62,14 +61,13 @@ private:
 
     // Counts the frame; once a second the title shows the count of the last second.
     void updateTitle();
-    // Hands the pending keys and focus losses to the active scene. True on a close request.
+    // Hands the pending keys, texts and focus losses to the scene manager for the active scene.
+    // True on a close request.
     bool dispatchEvents();
 
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;
     std::unique_ptr<Private> m_private;
-    ProgramController* m_controller; // not owned; used during construction
     bool m_exitRequested = false;
-    std::string m_title;
     std::uint64_t m_drawCalls = 0;
 };
 

@@ -15,7 +15,7 @@ class IMenuControl : public lib::scn::draw::RenderGroup
 {
 public:
     explicit IMenuControl(const std::string& name)
-        : RenderGroup(name, nullptr)
+        : RenderGroup(name)
     {
     }
     ~IMenuControl() override = default;

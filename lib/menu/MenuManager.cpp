@@ -28,7 +28,7 @@ void MenuManager::changeStep(const std::string& name)
     // The walk goes on past a match on purpose: of two pages with one name, the later wins.
     for (std::size_t i = 0; i < m_steps.size(); ++i)
     {
-        if (m_steps[i]->nameRef() == name)
+        if (m_steps[i]->name() == name)
             setActiveStep(m_steps[i]);
     }
 }

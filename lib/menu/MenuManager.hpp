@@ -24,7 +24,7 @@ public:
     explicit MenuManager(const std::string& name);
     ~MenuManager() override;
 
-    // The page becomes the last child (and its parent is this manager), then builds itself.
+    // The page becomes the last child and knows this manager as its own, then builds itself.
     void addMenuStep(const std::shared_ptr<MenuStep>& step);
     // Shows the page of that name and hides the others; when two pages bear the name the one
     // added later wins. An unknown name changes nothing.

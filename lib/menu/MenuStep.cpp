@@ -12,7 +12,7 @@ namespace lib::menu
 {
 
 MenuStep::MenuStep(const std::string& name)
-    : RenderGroup(name, nullptr)
+    : RenderGroup(name)
 {
 }
 

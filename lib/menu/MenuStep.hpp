@@ -16,8 +16,8 @@ class IMenuControl;
 class MenuManager;
 
 // One page of a menu. It builds its nodes and controls once, in onCreate, which the menu
-// manager calls when the page is added; from then on the page's parent is its manager, which
-// outlives it. A page hands every key to all of its controls, in the order they were added.
+// manager calls when the page is added; from then on the page knows its manager, which outlives
+// it. A page hands every key to all of its controls, in the order they were added.
 class MenuStep : public lib::scn::draw::RenderGroup
 {
 public:

@@ -1,6 +1,7 @@
 #include "lib/scn/Audio.hpp"
 
 #include "lib/core/Platform.hpp"
+#include "lib/core/ProgramName.hpp"
 #include "lib/scn/Resource.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -11,7 +12,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <algorithm>
-#include <iostream>
+#include <ostream>
 
 namespace lib::scn
 {
@@ -49,7 +50,8 @@ Audio::Audio(bool enabled)
     sf::err().rdbuf(sfmlErrors);
     if (m_device == nullptr)
     {
-        std::cerr << "bexil: no audio device; the game plays without sound" << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "no audio device; the game plays without sound" << std::endl;
         return;
     }
     m_audible = true;
@@ -213,7 +215,8 @@ void Audio::lose()
     stopEffects();
     if (sf::Music* music = playing())
         music->stop();
-    std::cerr << "bexil: the audio device is gone; the game plays on without sound" << std::endl;
+    lib::core::ProgramName::errorLine()
+        << "the audio device is gone; the game plays on without sound" << std::endl;
 }
 
 } // namespace lib::scn

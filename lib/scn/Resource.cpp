@@ -1,5 +1,6 @@
 #include "lib/scn/Resource.hpp"
 
+#include "lib/core/ProgramName.hpp"
 #include "lib/scn/SoundFileCheck.hpp"
 
 #include <SFML/Audio/Music.hpp>
@@ -9,7 +10,7 @@
 #include <SFML/Graphics/Texture.hpp>
 
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <system_error>
 
 namespace lib::scn
@@ -35,8 +36,9 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
     std::error_code error;
     const bool regular = loads && std::filesystem::is_regular_file(path, error);
     if (loads && !regular)
-        std::cerr << "bexil: \"" << path << "\" is no file that can be read; the resource \""
-                  << name << "\" stays empty" << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "\"" << path << "\" is no file that can be read; the resource \"" << name
+            << "\" stays empty" << std::endl;
     if (kind == FontKind)
     {
         m_font = std::make_unique<sf::Font>();
@@ -57,8 +59,9 @@ Resource::Resource(std::int32_t kind, const std::string& path, const std::string
             checked.problem = "would pass the memory that all sounds together may take";
         if (!checked.problem.empty())
         {
-            std::cerr << "bexil: the sound file \"" << path << "\" " << checked.problem
-                      << "; the resource \"" << name << "\" stays silent" << std::endl;
+            lib::core::ProgramName::errorLine()
+                << "the sound file \"" << path << "\" " << checked.problem << "; the resource \""
+                << name << "\" stays silent" << std::endl;
             return;
         }
         if (kind == SoundKind)

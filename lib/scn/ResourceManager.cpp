@@ -1,11 +1,12 @@
 #include "lib/scn/ResourceManager.hpp"
 
+#include "lib/core/ProgramName.hpp"
 #include "lib/core/StopSignals.hpp"
 #include "lib/scn/Resource.hpp"
 
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <system_error>
 
 namespace lib::scn
@@ -46,8 +47,9 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
         std::vector<Entry> entries = listEntries(*this);
         if (entries.size() > MaxEntries)
         {
-            std::cerr << "bexil: the resource list \"" << listFile << "\" has " << entries.size()
-                      << " entries; only the first " << MaxEntries << " are loaded" << std::endl;
+            lib::core::ProgramName::errorLine()
+                << "the resource list \"" << listFile << "\" has " << entries.size()
+                << " entries; only the first " << MaxEntries << " are loaded" << std::endl;
             entries.resize(MaxEntries);
         }
         for (const Entry& entry : entries)
@@ -65,9 +67,10 @@ ResourceManager::ResourceManager(const std::string& listFile, bool audible)
         // what went wrong when the game is started from elsewhere.
         std::error_code error;
         const auto folder = std::filesystem::current_path(error);
-        std::cerr << "bexil: cannot read the resource list \"" << listFile << "\" in "
-                  << (error ? std::string("the working folder") : folder.string())
-                  << "; start the game from its own folder" << std::endl;
+        lib::core::ProgramName::errorLine()
+            << "cannot read the resource list \"" << listFile << "\" in "
+            << (error ? std::string("the working folder") : folder.string())
+            << "; start the game from its own folder" << std::endl;
     }
 
     // A name the list does not hold gets an empty picture, but text in the first font that
@@ -125,7 +128,7 @@ const std::shared_ptr<Resource>& ResourceManager::getResource(std::string name) 
 {
     for (const auto& resource : m_resources)
     {
-        if (resource->nameRef() == name)
+        if (resource->name() == name)
             return resource;
     }
     return m_missing;

@@ -7,7 +7,7 @@ namespace lib::scn
 {
 
 Scene::Scene(const std::string& name)
-    : draw::RenderGroup(name, nullptr)
+    : draw::RenderGroup(name)
 {
 }
 

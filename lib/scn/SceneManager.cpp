@@ -18,8 +18,9 @@ SceneManager::SceneManager(lib::core::Window* window, const std::string& resourc
 {
 }
 
-SceneManager::SceneManager(std::shared_ptr<ResourceManager> resources)
-    : m_window(nullptr)
+SceneManager::SceneManager(std::shared_ptr<ResourceManager> resources, DrawnBy drawnBy)
+    : m_drawnBy(drawnBy)
+    , m_window(nullptr)
     , m_audio(std::make_unique<Audio>(false))
     , m_resourceManager(std::move(resources))
     , m_ownRandomizer(std::make_unique<lib::Randomizer>())
@@ -33,6 +34,7 @@ SceneManager::~SceneManager()
     m_scenes.clear();
     m_audio.reset();
     m_resourceManager.reset();
+    m_requestedScene.reset();
     m_pendingScene.reset();
     m_activeScene.reset();
 }
@@ -53,7 +55,7 @@ std::shared_ptr<Scene> SceneManager::getSceneByName(const std::string& name) con
 {
     for (const auto& scene : m_scenes)
     {
-        if (scene->nameRef() == name)
+        if (scene->name() == name)
             return scene;
     }
     return nullptr;
@@ -71,9 +73,33 @@ void SceneManager::changeScene(const std::string& name)
         m_pendingScene = scene;
         return;
     }
-    m_switching = true;
-    setScene(scene);
-    m_switching = false;
+    if (m_hooksRunning > 0)
+    {
+        // The scene that asks goes on with its hook as the active scene; it is left after.
+        m_requestedScene = scene;
+        return;
+    }
+    switchTo(scene);
+}
+
+void SceneManager::keyPressed(sf::Event::KeyEvent key)
+{
+    runHook([key](Scene& scene) { scene.onKeyPressed(key); });
+}
+
+void SceneManager::keyReleased(sf::Event::KeyEvent key)
+{
+    runHook([key](Scene& scene) { scene.onKeyReleased(key); });
+}
+
+void SceneManager::textEntered(sf::Uint32 character)
+{
+    runHook([character](Scene& scene) { scene.onTextEntered(character); });
+}
+
+void SceneManager::focusLost()
+{
+    runHook([](Scene& scene) { scene.onFocusLost(); });
 }
 
 void SceneManager::update()
@@ -81,18 +107,18 @@ void SceneManager::update()
     if (!m_activeScene)
     {
         if (!m_scenes.empty())
-            setScene(m_scenes.front());
+            switchTo(m_scenes.front());
     }
     else if (m_pendingScene)
     {
         // Taken out of the slot first: entering the scene may ask for another switch.
         std::shared_ptr<Scene> pending = std::move(m_pendingScene);
         m_pendingScene.reset();
-        setScene(pending);
+        switchTo(pending);
     }
     else
     {
-        m_activeScene->update();
+        runHook([](Scene& scene) { scene.update(); });
     }
 
     m_audio->update();
@@ -101,7 +127,7 @@ void SceneManager::update()
         sf::RenderStates states;
         m_activeScene->draw(m_window, states);
     }
-    else if (m_activeScene)
+    else if (m_activeScene && m_drawnBy == DrawnBy::Nobody)
     {
         m_activeScene->updateAnimations();
     }
@@ -110,6 +136,29 @@ void SceneManager::update()
 lib::Randomizer& SceneManager::randomizer()
 {
     return m_window ? m_window->randomizer() : *m_ownRandomizer;
+}
+
+template <typename Hook>
+void SceneManager::runHook(Hook hook)
+{
+    if (!m_activeScene)
+        return;
+    ++m_hooksRunning;
+    hook(*m_activeScene);
+    --m_hooksRunning;
+    if (m_hooksRunning == 0 && m_requestedScene)
+    {
+        std::shared_ptr<Scene> requested = std::move(m_requestedScene);
+        m_requestedScene.reset();
+        switchTo(requested);
+    }
+}
+
+void SceneManager::switchTo(const std::shared_ptr<Scene>& scene)
+{
+    m_switching = true;
+    setScene(scene);
+    m_switching = false;
 }
 
 void SceneManager::setScene(const std::shared_ptr<Scene>& scene)

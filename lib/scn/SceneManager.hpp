@@ -1,5 +1,8 @@
 #pragma once
 
+#include <SFML/Config.hpp>
+#include <SFML/Window/Event.hpp>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +25,9 @@ class ResourceManager;
 class Scene;
 
 // Owns the scenes, the resources and the sound, keeps one scene active, and forwards the frame's
-// update and drawing to it. Scenes switch by name; a switch requested while a switch is running
+// events, update and drawing to it. Scenes switch by name. A scene never switches away under
+// its own hook: a switch asked for in an event hook or in update is made when the hook has
+// returned, and one asked for while a switch is running (from onExitScene or onEnterScene)
 // waits for the next frame. The window must outlive the manager (it owns it).
 class SceneManager
 {
@@ -30,10 +35,17 @@ public:
     // With `sound`, the sound device is opened first, and the list's sounds are loaded if there
     // is one; without, everything stays silent.
     SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound = false);
-    // Without a window: nothing is shown or drawn here, update steps the active scene and its
-    // animations, the scenes are silent and draw from a random source of the manager's own. A
-    // page can show such a scene inside its own tree; a benchmark can play without a window.
-    explicit SceneManager(std::shared_ptr<ResourceManager> resources);
+    // Who draws the scenes of a manager without a window, and so steps their animations.
+    enum class DrawnBy
+    {
+        Nobody,     // update steps the active scene's animations itself
+        AnotherTree // a tree that holds the scene draws it, and its drawing steps them
+    };
+    // Without a window: nothing is shown or drawn here, update steps the active scene, the
+    // scenes are silent and draw from a random source of the manager's own. A page can show
+    // such a scene inside its own tree; a benchmark can play without a window.
+    explicit SceneManager(std::shared_ptr<ResourceManager> resources,
+                          DrawnBy drawnBy = DrawnBy::Nobody);
     virtual ~SceneManager();
 
     SceneManager(const SceneManager&) = delete;
@@ -43,8 +55,13 @@ public:
     void addScenes(const std::vector<std::shared_ptr<Scene>>& scenes);
     // The first scene with exactly that name; empty when none.
     std::shared_ptr<Scene> getSceneByName(const std::string& name) const;
-    // Unknown names are ignored.
+    // Unknown names are ignored. Outside the scenes' hooks the switch is made at once.
     void changeScene(const std::string& name);
+    // The window's events for the active scene; dropped while no scene is active.
+    void keyPressed(sf::Event::KeyEvent key);
+    void keyReleased(sf::Event::KeyEvent key);
+    void textEntered(sf::Uint32 character);
+    void focusLost();
     // The per-frame step: activate, switch or update, then draw the active scene; the sound's
     // own step too.
     void update();
@@ -58,13 +75,21 @@ public:
     const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
 
 private:
+    // Runs hook(scene) on the active scene, then makes the switch it asked for, if any.
+    template <typename Hook>
+    void runHook(Hook hook);
+    // Exits the active scene and enters this one; switches asked for meanwhile wait.
+    void switchTo(const std::shared_ptr<Scene>& scene);
     void setScene(const std::shared_ptr<Scene>& scene);
     void applyView(Scene& scene);
 
     std::vector<std::shared_ptr<Scene>> m_scenes;
     std::shared_ptr<Scene> m_activeScene;
     bool m_switching = false;
-    std::shared_ptr<Scene> m_pendingScene;
+    std::shared_ptr<Scene> m_pendingScene; // for the next frame
+    int m_hooksRunning = 0;
+    std::shared_ptr<Scene> m_requestedScene; // for when the running hook returns
+    DrawnBy m_drawnBy = DrawnBy::Nobody;
     lib::core::Window* m_window;
     // Before the resources: it decides whether they load sounds, and goes first, as it plays
     // their tracks.

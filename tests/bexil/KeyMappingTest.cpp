@@ -40,8 +40,10 @@ TEST(KeyMapping, ReadsTheSettingsWithDefaultsWhenAskedAndStoresThemOnlyWhenAsked
         keys.setKey(i, codes[i]);
     EXPECT_EQ("58", table.getValue("key_launch4")) << "nothing stored before storeKeys";
     keys.storeKeys();
+    const char* const names[KeyMapping::KeyCount] = {"key0", "key1",        "key2",
+                                                     "key3", "key_launch4", "key_pause5"};
     for (std::size_t i = 0; i < KeyMapping::KeyCount; ++i)
-        EXPECT_EQ(std::to_string(codes[i]), table.getValue(KeyMapping::settingsKey(i)));
+        EXPECT_EQ(std::to_string(codes[i]), table.getValue(names[i]));
     EXPECT_EQ(file, dir.read("config.cfg")) << "the file is not written";
 }
 

@@ -13,8 +13,8 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-with open(os.path.join(HERE, "first-start.cfg")) as first_start:
-    DEFAULTS = dict(line.split("=", 1) for line in first_start.read().splitlines())
+with open(os.path.join(HERE, "first-start.cfg"), "rb") as first_start:
+    DEFAULTS = dict(line.split(b"=", 1) for line in first_start.read().splitlines())
 RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
 GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
 COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
@@ -79,10 +79,17 @@ def read_file(path):  # None when it cannot be read
         return None
 
 
+def first_start_with(changes):
+    """config.cfg as a first start leaves it, with the changes (bytes for bytes) made: the game
+    writes one key=value line per key, sorted byte by byte."""
+    return b"".join(key + b"=" + value + b"\n" for key, value in
+                    sorted({**DEFAULTS, **changes}.items()))
+
+
 def check_settings(folder, **changes):
-    wanted = "".join(f"{key}={value}\n" for key, value in sorted({**DEFAULTS, **changes}.items()))
+    wanted = first_start_with({key.encode(): value.encode() for key, value in changes.items()})
     text = read_file(os.path.join(folder, "config.cfg"))
-    check(text == wanted.encode(), f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
+    check(text == wanted, f"config.cfg after exit:\n{text!r}\nexpected:\n{wanted!r}")
 
 
 class Shot:

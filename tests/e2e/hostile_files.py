@@ -8,7 +8,7 @@ import resource
 import shutil
 import subprocess
 
-from driver import HERE, Failure, check, main, read_file
+from driver import HERE, Failure, check, first_start_with, main, read_file
 
 
 def run(*command):
@@ -69,7 +69,7 @@ def contents(path):
 def run_case(session, case):
     folder = session.folder(os.path.basename(case))
     for root, _, files in os.walk(case):
-        for name in set(files) - {"steps", "expected.cfg", "expected.cfg.xz"}:
+        for name in set(files) - {"steps", "changes.cfg", "changes.cfg.xz"}:
             source = os.path.join(root, name).removesuffix(".xz")
             target = os.path.join(folder, os.path.relpath(source, case))
             os.makedirs(os.path.dirname(target), exist_ok=True)
@@ -79,7 +79,9 @@ def run_case(session, case):
                 with open(target, "wb") as out:
                     out.write(contents(source))
     steps = (read_file(os.path.join(case, "steps")) or b"").decode().splitlines()
-    expected = contents(os.path.join(case, "expected.cfg"))
+    changes = contents(os.path.join(case, "changes.cfg"))
+    expected = changes is not None and first_start_with(
+        dict(line.split(b"=", 1) for line in changes.split(b"\n") if line))
     config, undo = os.path.join(folder, "config.cfg"), []
     try:
         if not take_steps(folder, steps, undo):
@@ -108,9 +110,11 @@ def run_case(session, case):
         check(after == before or expected and not isinstance(before, str),
               f"config.cfg was {before!r:.200}, it is {after!r:.200}")
         text = (expected and read_file(config)) or b""
-        check(not expected or text == expected, "config.cfg is not expected.cfg; it differs at " +
-              next((f"{got!r:.99} for {wanted!r:.99}" for got, wanted in itertools.zip_longest(
-                  text.splitlines(), (expected or b"").splitlines()) if got != wanted), "its end"))
+        check(not expected or text == expected, "config.cfg is not the first start's with "
+              "changes.cfg; it differs at " + next((
+                  f"{got!r:.99} for {wanted!r:.99}" for got, wanted in itertools.zip_longest(
+                      text.split(b"\n"), (expected or b"").split(b"\n")) if got != wanted),
+                  "its end"))
     finally:
         for command in reversed(undo):
             run(*command)

@@ -61,40 +61,24 @@ def first_start(session):
 
 
 def token_game(session):
-    """A token game at level 1: its colours and the player's place, no token before 2.6 s and
-    then one on the left, a counter that stands still; a pause keeps the tokens and "PAUSE" on
-    screen, and play goes on after it; SIGTERM in a second pause ends the game normally."""
+    """A token game at level 1: its colours and the player's place, the first token on the left,
+    a counter that stands still while more tokens come; a pause shows "PAUSE", and play goes on
+    after it; SIGTERM in a second pause ends the game normally."""
     game = session.start_game(session.folder(settings=CLASSIC))
-    started = game.play("token")
+    game.play("token")
     board = session.shots[-1]
-    # A shot finished 2.3 s after the key that started the game shows a moment before 2.6 s.
-    early = [board] if time.monotonic() - started < 2.3 else []
-    while time.monotonic() - started < 2.0:
-        taken = game.shot("before-first-token")
-        if time.monotonic() - started < 2.3:
-            early.append(taken)
-        time.sleep(0.1)
-    check(early, "no shot could be taken in the first 2.3 s of the game")
-    for taken in early:
-        check(not token_cells(taken), f"{taken.name}: tokens before 2.6 s: {token_cells(taken)}")
+    check_level_one(board)
     first = game.wait_for("first-token", token_cells, 6, interval=0.05)
     check(len(token_cells(first)) == 1 and all(x == 0 and 4 <= y <= 7 for x, y in
                                                  token_cells(first)),
           f"the first tokens are not one in column 0, rows 4 to 7: {token_cells(first)}")
-    check_level_one(board)
-    time.sleep(2.2)
-    check(game.shot("counter-later").crop(COUNTER_AREA) == first.crop(COUNTER_AREA),
+    # The game has played on when the next token comes: only then is a still counter evidence.
+    later = game.wait_for("second-token", lambda shot: len(token_cells(shot)) > 1, 6)
+    check(later.crop(COUNTER_AREA) == first.crop(COUNTER_AREA),
           "token mode: the counter changed without launches")
 
     game.keys("Escape")
-    paused = game.wait_pause()
-    time.sleep(1.2)  # the fade of "PAUSE" has ended
-    held = token_cells(game.shot("paused"))
-    time.sleep(3.0)  # longer than the level's time between arrivals
-    still = game.shot("paused-3s-later")
-    check(token_cells(still) == held, "tokens arrived while the game was paused")
-    check(still.share(PAUSE_AREA, WHITE) >= paused.share(PAUSE_AREA, WHITE) - 0.01,
-          "PAUSE faded away while paused")
+    held = token_cells(game.wait_pause())
     game.keys("Escape")
     game.wait_for("resumed", lambda shot: shot.share(PAUSE_AREA, WHITE) < 0.02, 2)
     game.wait_for("arrivals-go-on", lambda shot: token_cells(shot) != held, 6)
@@ -111,9 +95,8 @@ def time_game(session):
     game.play("time")
     board = session.shots[-1]
     check_level_one(board)
-    time.sleep(2.2)
-    check(game.shot("time-later").crop(COUNTER_AREA) != board.crop(COUNTER_AREA),
-          "time mode: the time counter did not move in two seconds")
+    game.wait_for("time-counted", lambda shot: shot.crop(COUNTER_AREA) != board.crop(COUNTER_AREA),
+                  5)
     game.close_request()
     game.ends(0, 5, Look="1")
 
@@ -217,6 +200,8 @@ def two_games_in(first, second, folder):
     first.wait_exit()
     second.close_request()
     second.ends(Look=str(VALUES["Look"].index(look)), SoundVolume=volume, **REDEFINED)
+
+
 def options_accept_cancel(session):
     """Antialiasing set to "Normal" and Accept write GraphicsLevel=2 at once; Fullscreen set to
     "Yes" and Cancel leave the file as it was."""
@@ -232,8 +217,7 @@ def options_accept_cancel(session):
     game.choose("Options")
     game.set_option("Fullscreen", "Yes")
     game.choose("Cancel")
-    wait_menu(game, 4)
-    time.sleep(0.5)
+    wait_menu(game, 4)  # Cancel is done: it shows the main menu where it writes, if it does
     check(read_file(config) == accepted, "Cancel changed config.cfg")
     game.choose("Exit")
     # 1024 x 768 is no full-screen mode of the test's 1280 x 1024 screen: the options offer it
@@ -249,11 +233,11 @@ def redefine_keys(session):
     game.choose("Accept")
     wait_menu(game, 4)
     game.play("token")
-    game.keys("Right")
-    time.sleep(0.8)
-    check(player_cell(game.shot("arrow-ignored")) == (7, 4), "the Right arrow still moves")
-    game.keys("d")
-    game.wait_for("moved-with-d", lambda shot: player_cell(shot) == (8, 4), 5)
+    # Keys are taken in order: once "d" has moved the piece, the Down arrow before it has been
+    # seen, and a Down that still moved would show in the row.
+    game.keys("Down", "d")
+    moved = game.wait_for("moved-with-d", lambda shot: player_cell(shot) != (7, 4), 5)
+    check(player_cell(moved) == (8, 4), f"the Down arrow still moves: {player_cell(moved)}")
     game.keys("p")
     game.wait_pause()
     game.close_request()

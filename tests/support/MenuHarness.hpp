@@ -47,7 +47,7 @@ public:
     void press(const std::vector<sf::Keyboard::Key>& keys)
     {
         for (sf::Keyboard::Key key : keys)
-            controller->window()->sceneManager()->currentScene()->onKeyPressed(keyEvent(key));
+            controller->window()->sceneManager()->keyPressed(keyEvent(key));
     }
 
     std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }

@@ -32,7 +32,7 @@ public:
     NodeShape(const sf::Vector2f& size, unsigned int pointCount, NodeShapeType type);
     ~NodeShape() override = default;
 
-    virtual sf::Vector2f getPoint(unsigned int index) const;
+    sf::Vector2f getPoint(unsigned int index) const;
 
     // Rebuilds the vertices, texture coordinates, outline and bounds from the points.
     void update();

@@ -12,9 +12,8 @@
 namespace lib::scn::draw
 {
 
-RenderGroup::RenderGroup(std::string name, RenderGroup* parent)
+RenderGroup::RenderGroup(std::string name)
     : HasName(std::move(name))
-    , m_parent(parent)
 {
 }
 
@@ -87,7 +86,7 @@ std::shared_ptr<RenderGroup>
 RenderGroup::createNewRenderGroup(const std::string& name,
                                   const std::shared_ptr<IDrawable>& positionNode)
 {
-    auto group = std::make_shared<RenderGroup>(name, this);
+    auto group = std::make_shared<RenderGroup>(name);
     addRenderGroup(group, positionNode);
     return group;
 }
@@ -101,7 +100,6 @@ void RenderGroup::addRenderGroup(const std::shared_ptr<RenderGroup>& group,
     if (positionNode != nullptr)
         position = std::find(m_children.begin(), m_children.end(), positionNode);
     m_children.insert(position, group);
-    group->m_parent = this;
 }
 
 } // namespace lib::scn::draw

@@ -18,15 +18,14 @@ class Renderizable;
 
 // An inner node of the render tree: an ordered list of children drawn first to last (later
 // ones on top), a transform applied to all of them, and the animations it steps when drawn.
-// Children are shared with whoever else holds them; the parent pointer is a plain back
-// reference, valid while the parent holds this group.
+// Children are shared with whoever else holds them.
 class RenderGroup : public lib::core::HasName,
                     public IDrawable,
                     public anim::AnimationManager,
                     public sf::Transformable
 {
 public:
-    explicit RenderGroup(std::string name, RenderGroup* parent = nullptr);
+    explicit RenderGroup(std::string name);
     ~RenderGroup() override;
 
     // Hidden: 0, nothing stepped or drawn. Otherwise steps the animations, then draws the
@@ -45,21 +44,18 @@ public:
     bool removeRenderizable(const std::shared_ptr<IDrawable>& node);
     // Removes every child.
     void removeAllChildren();
-    // A new group whose parent is this one, inserted before positionNode (or appended).
+    // A new group, inserted before positionNode (or appended).
     std::shared_ptr<RenderGroup>
     createNewRenderGroup(const std::string& name,
                          const std::shared_ptr<IDrawable>& positionNode = nullptr);
-    // Inserts the group just before positionNode when that is a child, else appends it; the
-    // group's parent becomes this group.
+    // Inserts the group just before positionNode when that is a child, else appends it.
     void addRenderGroup(const std::shared_ptr<RenderGroup>& group,
                         const std::shared_ptr<IDrawable>& positionNode = nullptr);
 
-    RenderGroup* parent() const { return m_parent; }
     const std::vector<std::shared_ptr<IDrawable>>& children() const { return m_children; }
 
 private:
     std::vector<std::shared_ptr<IDrawable>> m_children;
-    RenderGroup* m_parent;
 };
 
 } // namespace lib::scn::draw

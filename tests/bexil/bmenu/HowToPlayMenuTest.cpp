@@ -3,7 +3,9 @@
 #include "bexil/MenuScene.hpp"
 #include "lib/Randomizer.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
+#include "lib/scn/draw/anim/IAnimation.hpp"
 #include "support/HeadlessGame.hpp"
+#include "support/MenuHarness.hpp"
 #include "support/TempDir.hpp"
 
 #include <SFML/Graphics/Text.hpp>
@@ -39,6 +41,39 @@ TEST(HowToPlayMenu, NamesThePlayersKeysAsBoundAndPlaysItsSmallBoardAgainAfterEac
     run.run(sf::seconds(2));
     EXPECT_EQ(page.board()->gameState(), bexil::GameScene::GameState::Playing) << "a new game";
     EXPECT_EQ(page.board()->score(), 0u);
+}
+
+// A 160 ms animation that counts its steps.
+struct Probe : lib::scn::draw::anim::IAnimation
+{
+    Probe()
+        : IAnimation(160, std::make_shared<lib::scn::draw::Renderizable>("probe"))
+    {
+    }
+    std::string animationType() const override { return "Probe"; }
+    bool animate() override
+    {
+        ++steps;
+        return IAnimation::animate();
+    }
+    int steps = 0;
+};
+
+TEST(HowToPlayMenu, ItsBoardInTheMenusWindowStepsAnAnimationOnceAFrameThroughItsDuration)
+{
+    bexil::test::MenuHarness menus;
+    menus.open();
+    menus.menu->changeStep("HowToPlayMenu");
+    const auto probe = std::make_shared<Probe>();
+    auto& page = dynamic_cast<bexil::bmenu::HowToPlayMenu&>(*menus.menu->activeStep());
+    page.board()->addAnimation(probe);
+    for (int frame = 0; frame < 20; ++frame)
+    {
+        lib::Clock::advanceManualTime(sf::milliseconds(16));
+        menus.frame();
+    }
+    // Running at 16, 32, ... 160 ms; the frame at 176 ms, the first past its 160 ms, ends it.
+    EXPECT_EQ(11, probe->steps);
 }
 
 } // namespace

@@ -117,7 +117,7 @@ protected:
     {
         for (const auto& child : scene->children())
             if (const auto tiles = std::dynamic_pointer_cast<lib::scn::draw::RenderGroup>(child);
-                tiles && tiles->nameRef() == "backgroundTiles")
+                tiles && tiles->name() == "backgroundTiles")
                 return std::dynamic_pointer_cast<lib::scn::draw::Renderizable>(
                            tiles->children()[y * 18 + x])
                     ->getAsNodeShape()

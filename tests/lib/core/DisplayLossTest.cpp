@@ -1,5 +1,6 @@
 #include "lib/core/DisplayLoss.hpp"
 
+#include "lib/core/ProgramName.hpp"
 #include "support/TempDir.hpp"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ namespace
 TEST(DisplayLoss, RunsTheActionOnceThenEndsWithStatusOneAndOneLine)
 {
     bexil::test::TempDir dir(true);
+    lib::core::ProgramName::set("probe");
     EXPECT_EXIT(
         {
             lib::core::DisplayLoss::setAction(
@@ -23,7 +25,7 @@ TEST(DisplayLoss, RunsTheActionOnceThenEndsWithStatusOneAndOneLine)
                 });
             lib::core::DisplayLoss::displayLost();
         },
-        ::testing::ExitedWithCode(1), "^bexil: the connection to the display was lost; ending\n$");
+        ::testing::ExitedWithCode(1), "^probe: the connection to the display was lost; ending\n$");
     EXPECT_EQ("saved\n", dir.read("saved.cfg"));
 }
 

@@ -1,5 +1,6 @@
 #include "lib/scn/Audio.hpp"
 
+#include "lib/core/ProgramName.hpp"
 #include "support/TempDir.hpp"
 
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -13,13 +14,14 @@
 namespace
 {
 
-TEST(AudioTest, WithoutADeviceSaysSoInOneLineAndStaysSilent)
+TEST(AudioTest, WithoutADeviceSaysSoInOneLineUnderTheProgramsNameAndStaysSilent)
 {
     setenv("ALSOFT_DRIVERS", "none", 1);
+    lib::core::ProgramName::set("probe");
     testing::internal::CaptureStderr();
     const lib::scn::Audio audio(true);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "bexil: no audio device; the game plays without sound\n");
+              "probe: no audio device; the game plays without sound\n");
     EXPECT_FALSE(audio.audible());
 }
 
@@ -49,7 +51,8 @@ TEST(AudioTest, ADeviceLostWhilePlayingEndsInSilenceWithOneLine)
         audio.play(cue);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "bexil: the audio device is gone; the game plays on without sound\n");
+              "the audio device is gone; the game plays on without sound\n")
+        << "no name handed over, none written";
 }
 
 TEST(AudioTest, SamplesBoundAgainShareTheirPlayersAndLeaveThePoolToOthers)

@@ -65,8 +65,8 @@ TEST(ResourceManagerTest, AMissingListIsReportedOnceAndLeavesEveryNameEmpty)
         EXPECT_EQ(manager.getResource("game_menu.mainFont")->getAsFont()->getInfo().family, "");
         EXPECT_EQ(captured.str(), name.empty()
                                       ? ""
-                                      : "bexil: cannot read the resource list \"" + name +
-                                            "\" in " + std::filesystem::current_path().string() +
+                                      : "cannot read the resource list \"" + name + "\" in " +
+                                            std::filesystem::current_path().string() +
                                             "; start the game from its own folder\n");
     }
 }

@@ -4,6 +4,7 @@
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
+#include "support/XEvents.hpp"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(SceneManagerTest, ScenesInitEnterOnTheFirstFrameSwitchAtOnceOrAfterASwitchAndDeinit)
+TEST_F(SceneManagerTest, ScenesInitEnterOnTheFirstFrameSwitchAfterTheirHookOrASwitchAndDeinit)
 {
     open({{"Menu", {2000, 2000}}, {"Game", {400, 100}}, {"Over", {2000, 2000}}});
     EXPECT_EQ((Journal{"Menu.init", "Game.init", "Over.init", "Menu.enter", "Menu.update"}),
@@ -55,6 +56,15 @@ TEST_F(SceneManagerTest, ScenesInitEnterOnTheFirstFrameSwitchAtOnceOrAfterASwitc
     EXPECT_EQ(sf::Vector2f(200, 50), view.getCenter());
     EXPECT_EQ((Journal{"Game.exit", "Over.enter"}), happened(1)) << "no scene updates that frame";
     EXPECT_EQ((Journal{"Over.update"}), happened(1));
+    // From a key hook, the switch waits until the hook has returned and comes before the update.
+    scenes[2]->onKey = [this]
+    {
+        manager().changeScene("Menu");
+        journal.push_back(manager().currentScene() == scenes[2] ? "Over active" : "Over left");
+    };
+    bexil::test::tapKey(controller->window()->getSystemHandle(), "a");
+    EXPECT_EQ((Journal{"Over.key", "Over active", "Over.exit", "Menu.enter", "Menu.update"}),
+              happened(1));
 
     controller.reset();
     EXPECT_EQ((Journal{"Menu.deinit", "Game.deinit", "Over.deinit"}), journal);

@@ -49,20 +49,11 @@ void AnimationManager::updateAnimations()
     }
     m_finished.clear();
 
-    // Additions from the hooks, in the order they were made; a started hook that adds again
-    // queues behind them.
-    for (std::size_t i = 0; i < m_addedWhileStepping.size(); ++i)
-    {
-        std::shared_ptr<IAnimation> animation = std::move(m_addedWhileStepping[i]);
+    // Additions from the hooks, in the order they were made.
+    for (std::shared_ptr<IAnimation>& animation : m_addedWhileStepping)
         insert(std::move(animation));
-    }
     m_addedWhileStepping.clear();
     m_stepping = false;
-}
-
-void AnimationManager::onAnimationStarted(std::shared_ptr<IAnimation>,
-                                          std::shared_ptr<Renderizable>)
-{
 }
 
 void AnimationManager::onAnimationFinished(std::shared_ptr<IAnimation>,
@@ -80,8 +71,7 @@ void AnimationManager::insert(std::shared_ptr<IAnimation> animation)
     const auto replaced = std::find_if(m_running.begin(), m_running.end(), sameTarget);
     if (replaced != m_running.end())
         m_running.erase(replaced);
-    m_running.push_back(animation);
-    onAnimationStarted(animation, animation->node());
+    m_running.push_back(std::move(animation));
 }
 
 } // namespace lib::scn::draw::anim

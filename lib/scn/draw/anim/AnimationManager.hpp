@@ -25,8 +25,8 @@ public:
     AnimationManager& operator=(const AnimationManager&) = delete;
 
     // Replaces a running animation of the same type on the same node (dropped without any
-    // hook), appends the new one and calls onAnimationStarted. Called during a step (from a
-    // hook), the addition takes effect when the step is over.
+    // hook) and appends the new one. Called during a step (from a hook), the addition takes
+    // effect when the step is over.
     void addAnimation(std::shared_ptr<IAnimation> animation);
     // Steps every running animation once, in order; those that end get onAnimationFinished
     // and are dropped after the loop.
@@ -34,8 +34,6 @@ public:
 
     std::size_t runningAnimations() const { return m_running.size(); }
 
-    virtual void onAnimationStarted(std::shared_ptr<IAnimation> animation,
-                                    std::shared_ptr<Renderizable> node);
     virtual void onAnimationFinished(std::shared_ptr<IAnimation> animation,
                                      std::shared_ptr<Renderizable> node);
 

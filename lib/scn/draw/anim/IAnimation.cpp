@@ -15,11 +15,11 @@ IAnimation::IAnimation(std::int32_t duration, std::shared_ptr<Renderizable> node
 
 bool IAnimation::animate()
 {
-    m_currentTime = m_clock.getElapsedTime().asMilliseconds();
+    const std::int32_t currentTime = m_clock.getElapsedTime().asMilliseconds();
     // An animation without length has nothing to run through: it ends at its first step.
-    if (m_duration > 0 && m_currentTime <= m_duration)
+    if (m_duration > 0 && currentTime <= m_duration)
     {
-        m_delta = static_cast<float>(m_currentTime) / static_cast<float>(m_duration);
+        m_delta = static_cast<float>(currentTime) / static_cast<float>(m_duration);
         return true;
     }
     m_delta = 1.f;

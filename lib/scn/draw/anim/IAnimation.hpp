@@ -30,11 +30,8 @@ public:
 
     const std::shared_ptr<Renderizable>& node() const { return m_node; }
     std::int32_t duration() const { return m_duration; }
-    std::int32_t currentTime() const { return m_currentTime; }
-    float delta() const { return m_delta; }
 
 protected:
-    std::int32_t m_currentTime = 0;
     std::int32_t m_duration;
     float m_delta = 0.f;
     std::shared_ptr<Renderizable> m_node; // kept alive while the animation exists

@@ -20,9 +20,6 @@ public:
     {
     }
 
-    const T& startValue() const { return m_startValue; }
-    const T& endValue() const { return m_endValue; }
-
 protected:
     T m_startValue;
     T m_endValue;
