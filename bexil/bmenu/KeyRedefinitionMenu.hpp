@@ -25,6 +25,8 @@ public:
     ~KeyRedefinitionMenu() override;
 
     void onCreate() override;
+    // Asks again in the language shown.
+    void onShow() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
     void onKeyReleased(sf::Event::KeyEvent key) override;
 

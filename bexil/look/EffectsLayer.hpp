@@ -124,7 +124,7 @@ private:
     // The vertex arrays and texts to draw now, in order, each with its states.
     template <class Visit>
     void forEachPart(const sf::RenderStates& states, Visit visit) const;
-    void startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now);
+    void startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now);
     void flash(const sf::FloatRect& cell, const sf::Color& colour, bool star, sf::Time from);
     void particles(sf::Vector2f from, const sf::Color& colour, std::size_t count, float speed,
                    sf::Time born);
