@@ -93,7 +93,7 @@ void GameScene::onInit()
     m_highScoreOverlay = std::make_shared<scores::HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
-    m_sounds.bind(*sceneManager());
+    m_sounds.bind(*sceneManager(), m_gameData.size().x);
 }
 
 void GameScene::createTexts()
@@ -275,9 +275,9 @@ void GameScene::generateNextToken()
         gameOver();
     addNewToken(pushed.cell, colour);
     m_look->lanesChanged(m_gameData, *m_boardModel);
-    m_sounds.arrive();
+    m_sounds.arrive(pushed.cell);
     if (pushed.warns && gameState() == GameState::Playing)
-        m_sounds.warning(rules::Lane::warningLanes(m_gameData, *m_boardModel));
+        m_sounds.warning(pushed.cell, rules::Lane::warningLanes(m_gameData, *m_boardModel));
 }
 
 void GameScene::gameOver()
@@ -397,13 +397,13 @@ void GameScene::movePlayer(Direction direction)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
-        m_sounds.move();
+        m_sounds.move(target);
     }
     else
     {
         m_player->placeInCell(m_gameData.board2Scene(position));
         if (turns)
-            m_sounds.turn();
+            m_sounds.turn(position);
     }
 }
 
@@ -411,8 +411,8 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
-    m_sounds.launch();
     const sf::Vector2u from = m_player->boardPosition;
+    m_sounds.launch(from);
     // Captured as one reference: a bigger capture would make the line's action allocate.
     struct
     {
@@ -427,7 +427,7 @@ void GameScene::launchPlayer()
                                  });
     m_look->launched(m_gameData, from, walk.stop, walk.launch.colour(), walk.launch.end());
     if (walk.launch.end() == rules::Launch::End::Nothing)
-        m_sounds.miss();
+        m_sounds.miss(walk.stop);
     if (gameMode() == TokenMode)
         updateGoals();
     m_look->lanesChanged(m_gameData, *m_boardModel);
@@ -454,7 +454,7 @@ bool GameScene::launchStep(const sf::Vector2u& cell, rules::Launch& launch)
 
 void GameScene::consumeToken(const sf::Vector2u& cell, const rules::Launch& launch)
 {
-    m_sounds.pop(launch.inARow());
+    m_sounds.pop(cell, launch.inARow());
     const std::uint32_t points = m_progress.consume(launch.inARow());
     showScore();
     m_boardModel->deleteTile(cell);
@@ -467,7 +467,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour());
     m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell, launch.colour(), tokenColour);
-    m_sounds.swap();
+    m_sounds.swap(cell);
 }
 
 void GameScene::showScore()
