@@ -205,7 +205,7 @@ std::vector<Sound> effects()
     // A launch that met nothing: a puff of air and a dull, falling whump, low where the launch
     // is bright.
     all.push_back(
-        make("miss.wav", 0.26, -15.0,
+        make("miss.wav", 0.26, -12.0,
              [](Wave& w)
              {
                  Swish.play(w, 0.0, 0.06, 0.3);
