@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bexil/rules/Launch.hpp"
 #include "lib/scn/Scene.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -54,6 +55,8 @@ public:
         lib::scn::draw::RenderGroup& board; // the pieces' group
         // The first group drawn over the board (GAME OVER): feedback goes just before it.
         std::shared_ptr<lib::scn::draw::RenderGroup> overBoard;
+        // The board's cells and lanes in the scene, placed where arrange puts the board.
+        const rules::GameData& data;
         // False for a board shown small, whose feedback texts would be too small to read.
         bool texts = true;
     };
@@ -96,9 +99,10 @@ public:
     // A piece on creation and after each change of its colour.
     virtual void dress(Tile& token) const = 0;
     virtual void dress(Player& player) const = 0;
-    // A background cell, at each level, in that level's colour for it.
-    virtual void dressCell(lib::scn::draw::Renderizable& cell,
-                           const sf::Color& levelColour) const = 0;
+    // A background cell, at each level, in that level's colour for it; centre tells whether it
+    // lies in the centre square.
+    virtual void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour,
+                           bool centre) const = 0;
     // Once per game and cell, just after its tile: what the look draws on the cell besides,
     // into the cells' group.
     virtual void decorateCell(lib::scn::draw::RenderGroup& cells, const sf::FloatRect& cell) const;
@@ -107,12 +111,20 @@ public:
     // scene.
     virtual void tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell,
                                std::int32_t colour, std::uint32_t points, std::uint32_t inARow);
+    // A launch of a player of that colour from its cell along its line, to the cell where the
+    // walk stopped (the token it swapped with, else the last cell before the board's edge), told
+    // after what it consumed and swapped.
+    virtual void launched(const rules::GameData& data, const sf::Vector2u& from,
+                          const sf::Vector2u& to, std::int32_t colour, rules::Launch::End end);
+    // The colours are the pieces' before the swap.
     virtual void piecesSwapped(const rules::GameData& data, const sf::Vector2u& player,
-                               const sf::Vector2u& token);
+                               const sf::Vector2u& token, std::int32_t playerColour,
+                               std::int32_t tokenColour);
     virtual void levelBegan(std::uint32_t levelShown);
     virtual void paused(bool paused);
     virtual void gameOver(std::uint32_t score, std::uint32_t levelShown);
-    // After arrivals and launches, for a look that shows which lanes are in danger.
+    // At the start of a game, after arrivals and launches and when the board moved, for a look
+    // that shows which lanes are in danger.
     virtual void lanesChanged(const rules::GameData& data, const lib::board::BoardModel& board);
 };
 

@@ -32,8 +32,9 @@ namespace bexil::scores
 
 class HighScoreTableView;
 
-// What follows GAME OVER when the game's score enters its mode's high score table: "NEW HIGH
-// SCORE" with the rank and a name field, then the table with the new line highlighted. The
+// What follows GAME OVER when the game's score enters its mode's high score table, on a panel
+// that hides the game: "NEW HIGH SCORE" with the rank and a name field, then the table with the
+// new line highlighted. The
 // field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
 // first time; Return keeps what was typed, Escape the name the field started with. The entry is
 // saved as soon as the name is confirmed.
@@ -69,6 +70,9 @@ public:
     void onTextEntered(sf::Uint32 character);
     // Hidden and ready for the next game.
     void close();
+    // The backdrop covers that part of the view, all the window shows; the panel stays in the
+    // middle of the view.
+    void cover(const sf::FloatRect& visible);
     // The program ends (a logout, the close button): a game that entered and has no name yet
     // is saved with the name the field shows, as Return would, so the score is not lost.
     void finish();
@@ -88,6 +92,7 @@ private:
     void writeFixedLines();
 
     const sf::Font& m_font;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_backdrop;
     float m_middle;
     HighScores m_highScores;
     lib::Configuration m_settings;
