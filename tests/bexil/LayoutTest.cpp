@@ -145,11 +145,6 @@ struct Shape
     bool panelsBeside; // else above and below the board
 };
 
-void PrintTo(const Shape& shape, std::ostream* out)
-{
-    *out << shape.size.x << " x " << shape.size.y;
-}
-
 class WindowShapes : public LayoutTest, public ::testing::WithParamInterface<Shape>
 {
 };
@@ -186,10 +181,11 @@ TEST_P(WindowShapes, ModernCellsStaySquareAsTheWindowChangesClassicStretchesMenu
     // columns 7 to 10 and rows 4 to 7 of the window divided as the board is.
     const sf::Vector2i window(size);
     const sf::IntRect pink = boxOf(play(1), sf::Color(255, 70, 200));
-    EXPECT_NEAR(pink.left, window.x * 7 / 18, 2);
-    EXPECT_NEAR(pink.left + pink.width, window.x * 11 / 18, 2);
-    EXPECT_NEAR(pink.top, window.y * 4 / 12, 2);
-    EXPECT_NEAR(pink.top + pink.height, window.y * 8 / 12, 2);
+    for (const auto& [at, wanted] : {std::pair(pink.left, window.x * 7 / 18),
+                                     {pink.left + pink.width, window.x * 11 / 18},
+                                     {pink.top, window.y * 4 / 12},
+                                     {pink.top + pink.height, window.y * 8 / 12}})
+        EXPECT_NEAR(at, wanted, 2);
 
     for (const int look : {2, 0})
     {
@@ -239,16 +235,16 @@ int capitalHeight(lib::core::Window& window, const sf::Text& text, const sf::Tra
     window.clear();
     probe.draw(&window, states);
     const sf::Image image = capture(window);
-    const sf::Vector2u size = image.getSize();
-    const sf::Vector2i rows = litSpan(static_cast<int>(size.y),
-                                      [&](int y)
-                                      {
-                                          for (unsigned int x = 0; x < size.x; ++x)
-                                              if (pixel(image, static_cast<int>(x), y).r > 127)
-                                                  return sf::Color::White;
-                                          return sf::Color::Black;
-                                      });
-    return rows.x < 0 ? 0 : rows.y - rows.x + 1;
+    int top = -1, bottom = -1;
+    for (unsigned int y = 0; y < image.getSize().y; ++y)
+        for (unsigned int x = 0; x < image.getSize().x; ++x)
+            if (image.getPixel(x, y).r > 127)
+            {
+                top = top < 0 ? static_cast<int>(y) : top;
+                bottom = static_cast<int>(y);
+                break;
+            }
+    return top < 0 ? 0 : bottom - top + 1;
 }
 
 TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
@@ -259,9 +255,8 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
     const auto demo = std::make_shared<bexil::computer::DemoScene>();
     open({1280, 800}, std::make_shared<bexil::GameScene>(), demo);
     // Every visible text with a capital of the Latin alphabets, and the effects' texts.
-    std::string small;
+    std::string small, screen;
     int measured = 0;
-    std::string screen;
     const auto probe = [&](const sf::Text& text, const sf::Transform& transform)
     {
         const sf::String string = text.getString();
