@@ -21,6 +21,8 @@ void Scene::onTextEntered(sf::Uint32) {}
 
 void Scene::onFocusLost() {}
 
+void Scene::onResize() {}
+
 std::uint32_t Scene::getRandomNumber(std::uint32_t max)
 {
     return m_sceneManager->randomizer().getUInt(max);

@@ -37,6 +37,8 @@ public:
     virtual void onTextEntered(sf::Uint32 character);
     // The window lost the keyboard focus (another window came on top, or it was hidden).
     virtual void onFocusLost();
+    // The window changed its size while the scene was active; the view is set on it already.
+    virtual void onResize();
     // The logical size the scene draws in.
     virtual sf::Vector2f getDefaultSizeView() = 0;
 
