@@ -47,8 +47,8 @@ std::vector<long> cardinals(::Display* display, ::Window window, const char* nam
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, property, 0, 64, False, AnyPropertyType, &type,
-                           &format, &count, &remaining, &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 64, False, AnyPropertyType, &type, &format,
+                           &count, &remaining, &data) == Success &&
         data != nullptr && format == 32)
     {
         // Xlib hands 32-bit items over as longs.
