@@ -6,6 +6,7 @@
 #include <SFML/Graphics/Text.hpp>
 
 #include <array>
+#include <string>
 
 namespace bexil::bmenu
 {
@@ -13,7 +14,20 @@ namespace bexil::bmenu
 namespace
 {
 
-const sf::Vector2f PromptCentre(1000.f, 1000.f);
+using lib::scn::draw::Alignment;
+using lib::scn::draw::Renderizable;
+
+// On the background's light band, the prompt at its top, the refusal at its foot.
+const sf::Vector2f PromptCentre(1000.f, 650.f);
+constexpr float FirstRowY = 740.f;
+constexpr float RowStep = 74.f;
+constexpr float RoleRightX = 960.f;
+constexpr float KeyLeftX = 1040.f;
+const sf::Vector2f RefusalCentre(1000.f, 1250.f);
+constexpr unsigned int PromptSize = 80;
+constexpr unsigned int RowSize = 60;
+constexpr unsigned int RefusalSize = 50;
+const sf::Color Refused(170, 0, 0);
 
 const std::array<const char*, KeyMapping::KeyCount> RoleNames = {"Left", "Right",  "Up",
                                                                  "Down", "Launch", "Pause"};
@@ -29,14 +43,36 @@ KeyRedefinitionMenu::~KeyRedefinitionMenu() = default;
 
 void KeyRedefinitionMenu::onCreate()
 {
-    m_prompt = createText("pressKey");
-    sf::Text* text = m_prompt->getAsText();
-    text->setFont(menuFont());
-    text->setCharacterSize(90);
-    text->setString(" ");
-    text->setFillColor(sf::Color::Blue);
-    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+    const auto text = [this](const char* name, unsigned int size, const sf::Color& colour)
+    {
+        std::shared_ptr<Renderizable> leaf = createText(name);
+        sf::Text* shown = leaf->getAsText();
+        shown->setFont(menuFont());
+        shown->setCharacterSize(size);
+        shown->setFillColor(colour);
+        return leaf;
+    };
+    m_prompt = text("pressKey", PromptSize, sf::Color::Blue);
+    for (std::size_t role = 0; role < KeyMapping::KeyCount; ++role)
+    {
+        const float y = FirstRowY + RowStep * static_cast<float>(role);
+        m_roles[role] = text("keyRole", RowSize, sf::Color::Blue);
+        m_roles[role]->getAsText()->setString(sf::String(RoleNames[role]));
+        m_roles[role]->transformable()->setPosition(0.f, y);
+        m_roles[role]->setPositionX(RoleRightX, Alignment::Right);
+        m_keys[role] = text("keyBound", RowSize, sf::Color::Blue);
+        m_keys[role]->setPositionWithAlignment({KeyLeftX, y}, Alignment::Left);
+    }
+    m_refusal = text("keyRefused", RefusalSize, Refused);
+    m_refusal->setVisible(false);
     m_count = 0;
+    showPrompt();
+}
+
+void KeyRedefinitionMenu::onShow()
+{
+    if (m_count == 0)
+        m_mapping.readKeys();
     showPrompt();
 }
 
@@ -44,7 +80,15 @@ void KeyRedefinitionMenu::showPrompt()
 {
     m_prompt->getAsText()->setString(
         sf::String(std::string("Press key for ") + RoleNames[m_count]));
-    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+    m_prompt->setPositionWithAlignment(PromptCentre, Alignment::Center);
+    for (std::size_t role = 0; role < KeyMapping::KeyCount; ++role)
+    {
+        const sf::Color colour = role == m_count ? sf::Color::Red : sf::Color::Blue;
+        m_roles[role]->setColor(colour);
+        m_keys[role]->setColor(colour);
+        m_keys[role]->getAsText()->setString(
+            sf::String(KeyMapping::keyName(m_mapping.getKey(role))));
+    }
 }
 
 void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
@@ -57,9 +101,16 @@ void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
     for (std::uint32_t i = 0; i < m_count; ++i)
     {
         if (m_mapping.getKey(i) == code)
+        {
+            m_refusal->getAsText()->setString(
+                sf::String(KeyMapping::keyName(code) + " is already the key for " + RoleNames[i]));
+            m_refusal->setPositionWithAlignment(RefusalCentre, Alignment::Center);
+            m_refusal->setVisible(true);
             return;
+        }
     }
 
+    m_refusal->setVisible(false);
     m_mapping.setKey(m_count, code);
     manager().sounds().play(manager().sounds().accept);
     ++m_count;
