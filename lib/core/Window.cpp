@@ -66,6 +66,9 @@ struct Window::Private
     bool applyRequested = false;
     // Opened again in place of another, and without the focus since.
     bool reopened = false;
+    // The size the window had when last a window (resized by the player, perhaps), which it
+    // gets back when full screen ends.
+    sf::Vector2u windowed;
 };
 
 Window::Window(ProgramController* controller, const WindowCreationParams& params)
@@ -76,7 +79,7 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     m_private->fpsTitle =
         sf::String(fpsPrefix + std::to_string(std::numeric_limits<std::uint32_t>::max()));
     m_private->fpsPrefixLength = sf::String(fpsPrefix).getSize();
-    open(params);
+    open(params, windowedSize(params));
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, controller->resourceFile(),
                                                               controller->usesSound());
@@ -86,7 +89,7 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     m_private->clock.restart();
 }
 
-void Window::open(const WindowCreationParams& params)
+void Window::open(const WindowCreationParams& params, const sf::Vector2u& windowed)
 {
     Private& p = *m_private;
     // Taken in the context that is about to go; see HeldContextLock.
@@ -95,7 +98,7 @@ void Window::open(const WindowCreationParams& params)
     p.params = params;
     sf::VideoMode mode(params.width, params.height, params.bitsPerPixel);
     if (!params.fullscreen)
-        mode = sf::VideoMode(windowedSize(params).x, windowedSize(params).y, params.bitsPerPixel);
+        mode = sf::VideoMode(windowed.x, windowed.y, params.bitsPerPixel);
     else if (!mode.isValid())
         // Full screen in a size the display has no mode for (F11 from any window size) covers
         // the screen as it is, rather than the first mode the windowing library would pick.
@@ -108,7 +111,10 @@ void Window::open(const WindowCreationParams& params)
     if (setActive(true))
         p.contextLock = std::make_unique<HeldContextLock>();
     if (!params.fullscreen)
-        centre({mode.width, mode.height});
+    {
+        p.windowed = windowed;
+        centre(windowed);
+    }
 }
 
 void Window::centre(const sf::Vector2u& size)
@@ -140,10 +146,9 @@ void Window::makeRequestedChanges()
         changeSettings();
     if (p.toggleRequested)
     {
-
         WindowCreationParams params = p.params;
         params.fullscreen = !params.fullscreen;
-        open(params);
+        open(params, p.windowed.x > 0 ? p.windowed : windowedSize(params));
         p.controller->fullscreenChanged(params.fullscreen);
     }
     p.toggleRequested = p.applyRequested = false;
@@ -154,23 +159,26 @@ void Window::makeRequestedChanges()
 
 void Window::changeSettings()
 {
-    WindowCreationParams next = m_private->controller->getWindowCreationParams();
-    const WindowCreationParams now = m_private->params;
+    Private& p = *m_private;
+    WindowCreationParams next = p.controller->getWindowCreationParams();
+    const WindowCreationParams now = p.params;
     next.title = now.title;
     const bool sizeChanged = next.width != now.width || next.height != now.height;
     if (next.fullscreen != now.fullscreen || next.antialiasing != now.antialiasing ||
         (next.fullscreen && (sizeChanged || next.bitsPerPixel != now.bitsPerPixel)))
     {
-        // A new context or a new video mode: only a new native window has them.
-        open(next);
+        // A new context or a new video mode: only a new native window has them. The window keeps
+        // the size the player gave it unless another is asked for.
+        open(next, sizeChanged || p.windowed.x == 0 ? windowedSize(next) : p.windowed);
     }
     else
     {
-        m_private->params = next;
+        p.params = next;
         if (sizeChanged)
         {
-            setSize(windowedSize(next));
-            centre(windowedSize(next));
+            p.windowed = windowedSize(next);
+            setSize(p.windowed);
+            centre(p.windowed);
         }
         if (next.vsync != now.vsync)
             setVerticalSyncEnabled(next.vsync);
@@ -260,6 +268,8 @@ bool Window::dispatchEvents()
             m_private->reopened = false;
             break;
         case sf::Event::Resized:
+            if (!m_private->params.fullscreen)
+                m_private->windowed = {event.size.width, event.size.height};
             m_sceneManager->windowResized();
             break;
         default:

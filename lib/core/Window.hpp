@@ -54,7 +54,8 @@ public:
     // show stay as they are. Both changes are made after the frame's events, before its drawing
     // (asked for later in a frame, in the next one), and the active scene hears of the size.
     void applySettings();
-    // The parameters the window has now (its size as asked, before any fitting).
+    // The parameters the window was last asked for (its size as asked, before any fitting or
+    // resizing).
     const WindowCreationParams& params() const;
 
     const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
@@ -76,8 +77,9 @@ public:
 private:
     struct Private;
 
-    // Opens the native window for the parameters, or opens it again in their place.
-    void open(const WindowCreationParams& params);
+    // Opens the native window for the parameters (at the size given when it is no full-screen
+    // window), or opens it again in their place.
+    void open(const WindowCreationParams& params, const sf::Vector2u& windowed);
     void centre(const sf::Vector2u& size);
     void makeRequestedChanges();
     void changeSettings();

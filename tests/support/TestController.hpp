@@ -10,8 +10,9 @@
 namespace bexil::test
 {
 
-// A program controller for tests and benchmarks: the scenes and resource list it is given, a
-// plain 1024 × 768 window titled "Bexil", and sound only when asked.
+// A program controller for tests and benchmarks: the scenes and resource list it is given, the
+// window of params (a plain 1024 × 768 window titled "Bexil", unless a test changes them), and
+// sound only when asked. It notes the full screen last heard of.
 class TestController : public lib::core::ProgramController
 {
 public:
@@ -27,10 +28,11 @@ public:
     std::vector<std::shared_ptr<lib::scn::Scene>> scenesVector() override { return m_scenes; }
     std::string resourceFile() override { return m_resourceFile; }
     bool usesSound() override { return m_sound; }
-    lib::core::WindowCreationParams getWindowCreationParams() override
-    {
-        return {"Bexil", 1024, 768};
-    }
+    lib::core::WindowCreationParams getWindowCreationParams() override { return params; }
+    void fullscreenChanged(bool fullscreen) override { heardFullscreen = fullscreen; }
+
+    lib::core::WindowCreationParams params{"Bexil", 1024, 768};
+    bool heardFullscreen = false;
 
 private:
     std::vector<std::shared_ptr<lib::scn::Scene>> m_scenes;
