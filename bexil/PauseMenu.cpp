@@ -1,5 +1,6 @@
 #include "bexil/PauseMenu.hpp"
 
+#include "lib/Translation.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/OptionDescriptor.hpp"
@@ -60,7 +61,9 @@ PauseMenu::PauseMenu(const sf::Font& font, const sf::Vector2f& viewSize,
     cursor->color = Highlight;
     m_lines = std::make_shared<lib::menu::ChooseControl>(
         "pauseLines", Line, Highlight, Alignment::Center, LineSize, LineGap,
-        std::vector{line("Resume"), line("Restart"), line("Quit to menu")}, font,
+        std::vector{line(lib::Translation::mark("Resume")), line(lib::Translation::mark("Restart")),
+                    line(lib::Translation::mark("Quit to menu"))},
+        font,
         [onChosen = std::move(onChosen)](unsigned int index, lib::menu::ChooseControl&)
         { onChosen(static_cast<Choice>(index)); },
         cursor);
@@ -80,6 +83,7 @@ PauseMenu::~PauseMenu() = default;
 
 void PauseMenu::open(const sf::String& hint)
 {
+    m_lines->retranslate();
     m_lines->selectOption(static_cast<unsigned int>(Choice::Resume));
     m_hint->getAsText()->setString(hint);
     m_hint->setPositionX(m_middle, Alignment::Center);

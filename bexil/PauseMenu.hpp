@@ -53,7 +53,7 @@ public:
 
     // Where the PAUSE title goes: at the top of the panel.
     sf::Vector2f titleCentre() const { return m_titleCentre; }
-    // A new pause: "Resume" highlighted, and the hint as given.
+    // A new pause: "Resume" highlighted, the lines in the language shown, and the hint as given.
     void open(const sf::String& hint);
     void command(Command command);
 

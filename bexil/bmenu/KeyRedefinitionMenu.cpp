@@ -1,12 +1,12 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
+#include "lib/Translation.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
 #include <array>
-#include <string>
 
 namespace bexil::bmenu
 {
@@ -29,8 +29,23 @@ constexpr unsigned int RowSize = 60;
 constexpr unsigned int RefusalSize = 50;
 const sf::Color Refused(170, 0, 0);
 
-const std::array<const char*, KeyMapping::KeyCount> RoleNames = {"Left", "Right",  "Up",
-                                                                 "Down", "Launch", "Pause"};
+const std::array<const char*, KeyMapping::KeyCount> Prompts = {
+    lib::Translation::mark("Press key for Left"),   lib::Translation::mark("Press key for Right"),
+    lib::Translation::mark("Press key for Up"),     lib::Translation::mark("Press key for Down"),
+    lib::Translation::mark("Press key for Launch"), lib::Translation::mark("Press key for Pause")};
+// The roles' own words: "Left" alone is the name of a key.
+const std::array<const char*, KeyMapping::KeyCount> Roles = {
+    lib::Translation::mark("Left:"),   lib::Translation::mark("Right:"),
+    lib::Translation::mark("Up:"),     lib::Translation::mark("Down:"),
+    lib::Translation::mark("Launch:"), lib::Translation::mark("Pause:")};
+// TRANSLATORS: the name of a key pressed on the key page that another role already has.
+const std::array<const char*, KeyMapping::KeyCount> Refusals = {
+    lib::Translation::mark("%s is already the key for Left"),
+    lib::Translation::mark("%s is already the key for Right"),
+    lib::Translation::mark("%s is already the key for Up"),
+    lib::Translation::mark("%s is already the key for Down"),
+    lib::Translation::mark("%s is already the key for Launch"),
+    lib::Translation::mark("%s is already the key for Pause")};
 
 } // namespace
 
@@ -57,9 +72,7 @@ void KeyRedefinitionMenu::onCreate()
     {
         const float y = FirstRowY + RowStep * static_cast<float>(role);
         m_roles[role] = text("keyRole", RowSize, sf::Color::Blue);
-        m_roles[role]->getAsText()->setString(sf::String(RoleNames[role]));
         m_roles[role]->transformable()->setPosition(0.f, y);
-        m_roles[role]->setPositionX(RoleRightX, Alignment::Right);
         m_keys[role] = text("keyBound", RowSize, sf::Color::Blue);
         m_keys[role]->setPositionWithAlignment({KeyLeftX, y}, Alignment::Left);
     }
@@ -71,6 +84,7 @@ void KeyRedefinitionMenu::onCreate()
 
 void KeyRedefinitionMenu::onShow()
 {
+    MenuPage::onShow();
     if (m_count == 0)
         m_mapping.readKeys();
     showPrompt();
@@ -79,15 +93,18 @@ void KeyRedefinitionMenu::onShow()
 void KeyRedefinitionMenu::showPrompt()
 {
     m_prompt->getAsText()->setString(
-        sf::String(std::string("Press key for ") + RoleNames[m_count]));
+        lib::Translation::toScreen(lib::Translation::tr(Prompts[m_count])));
     m_prompt->setPositionWithAlignment(PromptCentre, Alignment::Center);
     for (std::size_t role = 0; role < KeyMapping::KeyCount; ++role)
     {
         const sf::Color colour = role == m_count ? sf::Color::Red : sf::Color::Blue;
+        m_roles[role]->getAsText()->setString(
+            lib::Translation::toScreen(lib::Translation::tr(Roles[role])));
+        m_roles[role]->setPositionX(RoleRightX, Alignment::Right);
         m_roles[role]->setColor(colour);
         m_keys[role]->setColor(colour);
         m_keys[role]->getAsText()->setString(
-            sf::String(KeyMapping::keyName(m_mapping.getKey(role))));
+            lib::Translation::toScreen(KeyMapping::keyName(m_mapping.getKey(role))));
     }
 }
 
@@ -102,8 +119,8 @@ void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
     {
         if (m_mapping.getKey(i) == code)
         {
-            m_refusal->getAsText()->setString(
-                sf::String(KeyMapping::keyName(code) + " is already the key for " + RoleNames[i]));
+            m_refusal->getAsText()->setString(lib::Translation::toScreen(lib::Translation::format(
+                lib::Translation::tr(Refusals[i]), {KeyMapping::keyName(code)})));
             m_refusal->setPositionWithAlignment(RefusalCentre, Alignment::Center);
             m_refusal->setVisible(true);
             return;

@@ -28,7 +28,7 @@ public:
     ~KeyRedefinitionMenu() override;
 
     void onCreate() override;
-    // Each visit starts from the keys of the settings table.
+    // Each visit starts from the keys of the settings table and asks in the language shown.
     void onShow() override;
     void onKeyPressed(sf::Event::KeyEvent key) override;
     void onKeyReleased(sf::Event::KeyEvent key) override;

@@ -2,8 +2,10 @@
 
 #include "bexil/bmenu/LookPreview.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
@@ -36,9 +38,13 @@ enum Option : unsigned int
     Look = 4,
     SoundVolume = 5,
     MusicVolume = 6,
-    RedefineKeyboard = 7,
-    Cancel = 8
+    Language = 7,
+    RedefineKeyboard = 8,
+    Cancel = 9
 };
+
+using lib::Translation;
+using settings::Languages;
 
 // In the control's coordinates (the values end at 1800): the middle of the view.
 constexpr float PreviewCentreX = 900.f;
@@ -137,20 +143,32 @@ void OptionsMenu::onCreate()
         return line;
     };
 
-    // Ten lines: the list starts higher than on the other pages, so that its last
-    // line stays on the background's band.
+    // The language names read the same in every language.
+    std::vector<std::string> languages{Translation::mark("Auto")};
+    for (const Languages::Language& language : Languages::Offered)
+        languages.emplace_back(language.name);
+    const std::vector<std::string> noYes{Translation::mark("No"), Translation::mark("Yes")};
+
+    // Eleven lines: smaller and closer than on the other pages, from higher up, so that all of
+    // them stand on the background's light band.
     Layout list = SideList;
-    list.position.y -= 85.f;
-    addChooseControl("optionsmenu_chooseControl", list,
-                     {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
-                      option("Resolution", std::move(resolutions)),
-                      option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
-                      option("Look", look::LookList::names()), volume("Sound volume"),
-                      volume("Music volume"), option("Redefine keyboard"), option("Cancel"),
-                      option("Accept")},
-                     [this](unsigned int index) { chooseOption(index); });
+    list.characterSize = 61;
+    list.position.y -= 90.f;
+    addChooseControl(
+        "optionsmenu_chooseControl", list,
+        {option(Translation::mark("Antialiasing"),
+                {Translation::mark("Worst"), Translation::mark("Bad"), Translation::mark("Normal"),
+                 Translation::mark("Good"), Translation::mark("Best")}),
+         option(Translation::mark("Resolution"), std::move(resolutions)),
+         option(Translation::mark("Fullscreen"), noYes), option(Translation::mark("VSync"), noYes),
+         option(Translation::mark("Look"), look::LookList::names()),
+         volume(Translation::mark("Sound volume")), volume(Translation::mark("Music volume")),
+         option(Translation::mark("Language"), std::move(languages)),
+         option(Translation::mark("Redefine keyboard")), option(Translation::mark("Cancel")),
+         option(Translation::mark("Accept"))},
+        [this](unsigned int index) { chooseOption(index); });
     // The volumes are heard as they change: the music at once, and for the effects a sample
-    // at the new volume instead of the usual click.
+    // at the new volume instead of the usual click. The language shows at once.
     lib::scn::Audio& audio = manager().sceneManager()->audio();
     chooseControl()->options[SoundVolume].changeSound =
         audio.cue(*manager().sceneManager()->resourceManager()->getResource("game_menu.sample"), 1);
@@ -164,6 +182,8 @@ void OptionsMenu::onCreate()
                 audio.setMusicVolume(level);
             else if (index == Look)
                 m_lookPreview->show(level);
+            else if (index == Language)
+                showLanguage(static_cast<std::size_t>(level));
         });
     addLookPreview();
     if (const lib::core::Window* window = manager().sceneManager()->window())
@@ -188,6 +208,7 @@ void OptionsMenu::addLookPreview()
 
 void OptionsMenu::onShow()
 {
+    MenuPage::onShow();
     followWindow();
 }
 
@@ -231,7 +252,16 @@ void OptionsMenu::updateOptionsFromConfig()
     sound::GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
     showValue(control, SoundVolume, settings::Settings::SoundVolume.peek(*this));
     showValue(control, MusicVolume, settings::Settings::MusicVolume.peek(*this));
+    const std::size_t language = Languages::stored(*this);
+    showValue(control, Language, static_cast<int>(language));
+    showLanguage(language);
     m_keysAtOpening.readKeys();
+}
+
+void OptionsMenu::showLanguage(std::size_t choice)
+{
+    Languages::apply(choice);
+    chooseControl()->retranslate();
 }
 
 void OptionsMenu::chooseOption(unsigned int index)
@@ -250,8 +280,9 @@ void OptionsMenu::chooseOption(unsigned int index)
         break;
     case Cancel:
         m_keysAtOpening.storeKeys();
-        manager().changeStep("MainMenu");
+        // First, so that the main menu shows in the stored language.
         updateOptionsFromConfig();
+        manager().changeStep("MainMenu");
         break;
     default:
     {
@@ -270,6 +301,7 @@ void OptionsMenu::chooseOption(unsigned int index)
             *this, static_cast<int>(options[SoundVolume].selectedSubOption));
         settings::Settings::MusicVolume.store(
             *this, static_cast<int>(options[MusicVolume].selectedSubOption));
+        Languages::store(*this, options[Language].selectedSubOption);
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

@@ -6,6 +6,7 @@
 
 #include <SFML/Window/VideoMode.hpp>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -16,11 +17,12 @@ class LookPreview;
 
 // The window's settings: antialiasing, resolution (each size of the display once, and the
 // stored size where the display lacks it), full screen (which follows F11 too) and vertical
-// sync; the look of the game, with a glimpse of it; the sound and music volumes (0 to 10); and
-// the way to the key redefinition page. Values change on screen only, except the volumes, which
-// are heard at once; "Accept" writes them to config.cfg and applies them at once (the window's
-// to the running window, the look from the next game on), "Cancel" shows and plays what
-// config.cfg holds again and gives back the keys the page was opened with.
+// sync; the look of the game, with a glimpse of it; the sound and music volumes (0 to 10); the
+// language of the texts; and the way to the key redefinition page. Values change on screen
+// only, except the volumes, which are heard at once, and the language, in which every page and
+// the next game show at once; "Accept" writes them to config.cfg and applies them at once (the
+// window's to the running window, the look from the next game on), "Cancel" shows and plays
+// what config.cfg holds again and gives back the keys the page was opened with.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -32,9 +34,10 @@ public:
     void update() override;
     // What Space or Return on the option of that index does.
     void chooseOption(unsigned int index);
-    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look" and volumes,
-    // sets the volumes, and takes the stored keys as the ones "Cancel" gives back. A stored value
-    // that is not one of its option's values shows the option's first value.
+    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look", volumes and
+    // "Language", sets the volumes and the language, and takes the stored keys as the ones
+    // "Cancel" gives back. A stored value that is not one of its option's values shows the
+    // option's first value.
     void updateOptionsFromConfig();
 
     const std::shared_ptr<LookPreview>& lookPreview() const { return m_lookPreview; }
@@ -49,6 +52,8 @@ private:
     std::vector<sf::VideoMode> offeredModes() const;
     void addLookPreview();
     void followWindow();
+    // The texts in the language of that choice of the line "Language", this page's at once.
+    void showLanguage(std::size_t choice);
 
     // The values of "Resolution", in order.
     std::vector<sf::VideoMode> m_modes;

@@ -1,6 +1,7 @@
 #include "bexil/computer/DemoScene.hpp"
 
 #include "lib/Configuration.hpp"
+#include "lib/Translation.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -52,15 +53,16 @@ void DemoScene::onInit()
     sf::Text& text = *demo->getAsText();
     text.setFont(
         *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
-    text.setString("DEMO");
     text.setCharacterSize(200);
     text.setFillColor(sf::Color::Yellow);
-    demo->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
+    m_demoText = demo;
 }
 
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
+    m_demoText->getAsText()->setString(lib::Translation::toScreen(lib::Translation::tr("DEMO")));
+    m_demoText->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
     m_over = false;
 }
 

@@ -32,6 +32,7 @@ public:
 
 private:
     ComputerPlayer m_computer;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_demoText;
     lib::Clock m_sinceGameOver;
     bool m_over = false;
 };

@@ -23,17 +23,6 @@ protected:
     bexil::test::MenuHarness menus;
 };
 
-TEST_F(MenuSceneTest, StartsOnTheMainMenuBetweenBackgroundAndLogo)
-{
-    std::string tree;
-    for (const auto& child : menus.menu->children())
-        tree +=
-            dynamic_cast<lib::core::HasName&>(*child).name() + (child->isVisible() ? " " : "- ");
-    EXPECT_EQ("background MainMenu OptionsMenu- KeyRedefinitionMenu- StartLevelMenu- "
-              "HighScoresMenu- HowToPlayMenu- mainLogo ",
-              tree);
-}
-
 TEST_F(MenuSceneTest, KeysWrapAndTheCursorSlidesIn120Ms)
 {
     const lib::menu::ChooseControl& main = menus.control("MainMenu");

@@ -34,11 +34,14 @@ public:
         lib::Clock::useManualTime(false);
     }
 
-    void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>())
+    // With a game scene, that one instead of the stub.
+    void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>(),
+              std::shared_ptr<lib::scn::Scene> realGame = nullptr)
     {
         menu = std::move(scene);
         game->onKey = [stub = game.get()] { stub->sceneManager()->changeScene("MenuScene"); };
-        controller = openTestWindow({menu, game}, writeGameResourceList("res.cfg"));
+        controller =
+            openTestWindow({menu, realGame ? realGame : game}, writeGameResourceList("res.cfg"));
         frame();
     }
     // One frame; true when the program is to end.
