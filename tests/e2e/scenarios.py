@@ -209,6 +209,7 @@ def options_accept_cancel(session):
     game.choose("Options")
     game.set_option("Antialiasing", "Normal")
     game.choose("Accept")
+    game.new_window()  # antialiasing at once
     config = f"{game.folder}/config.cfg"
     until("Accept writing GraphicsLevel=2",
           lambda: b"GraphicsLevel=2\n" in (read_file(config) or b""), 5)
@@ -289,11 +290,11 @@ def unusable_displays(session):
 
 
 def small_screen(session):
-    """A stored size larger than the 1280 x 1024 screen: this run's window has the default size,
-    and config.cfg keeps the stored size for a bigger screen."""
+    """A stored size larger than the 1280 x 1024 screen: this run's window is as large as the
+    screen holds, and config.cfg keeps the stored size for a bigger screen."""
     game = session.start_game(session.folder(settings="ResolutionX=1600\nResolutionY=1200\n"))
-    shot = game.shot("default-size")
-    check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
+    shot = game.shot("screen-size")
+    check((shot.width, shot.height) == (1280, 1024), f"the window is {shot.width} x {shot.height}")
     game.close_request()
     game.ends(0, 10, ResolutionX="1600", ResolutionY="1200")
 
