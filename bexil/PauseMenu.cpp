@@ -29,10 +29,12 @@ constexpr unsigned int LineSize = 90;
 constexpr float LineGap = 24.f;
 constexpr unsigned int HintSize = 42;
 // From the middle of the view: the panel, the title's centre, the first line's top, the hint's.
-const sf::Vector2f PanelSize(1560.f, 800.f);
+constexpr float PanelWidth = 1560.f;
+const sf::Vector2f PanelSize(PanelWidth, 800.f);
 constexpr float TitleY = -320.f;
 constexpr float FirstLineY = -150.f;
 constexpr float HintY = 260.f;
+constexpr float HintWidth = PanelWidth - 120.f;
 
 std::shared_ptr<lib::menu::OptionDescriptor> line(const char* text)
 {
@@ -85,7 +87,14 @@ void PauseMenu::open(const sf::String& hint)
 {
     m_lines->retranslate();
     m_lines->selectOption(static_cast<unsigned int>(Choice::Resume));
-    m_hint->getAsText()->setString(hint);
+    sf::Text& text = *m_hint->getAsText();
+    text.setString(hint);
+    // Long key names in a long language still end inside the panel.
+    text.setCharacterSize(HintSize);
+    const float width = text.getLocalBounds().width;
+    if (width > HintWidth)
+        text.setCharacterSize(
+            static_cast<unsigned int>(static_cast<float>(HintSize) * HintWidth / width));
     m_hint->setPositionX(m_middle, Alignment::Center);
 }
 

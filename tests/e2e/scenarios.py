@@ -88,6 +88,22 @@ def token_game(session):
     game.ends(0, 10, Look="1")
 
 
+def pause_menu(session):
+    """In the modern look a pause hides the board, and its lines take the real keys: Down twice
+    and Return quit to the main menu at once, where a score of nothing asks for no name."""
+    below = (0, 600, 1024, 160)  # under the pause menu's panel: cells while playing
+    game = session.start_game(session.folder())
+    game.play("token")
+    game.wait_for("cells", lambda shot: shot.share(below, (0, 0, 0), 12) < 0.9, 3)
+    game.keys("Escape")
+    check(game.wait_pause().share(below, (0, 0, 0), 12) > 0.98, "the board shows in the pause")
+    game.keys("Down", "Down", "Return")
+    game.page = "main"
+    wait_menu(game, 0)
+    game.choose("Exit")
+    game.ends()
+
+
 def time_game(session):
     """A time game at level 1: its colours, a counter that moves; the close button ends it at
     once, with the settings saved."""
