@@ -2,6 +2,8 @@
 
 #include "lib/core/ProgramController.hpp"
 
+#include <SFML/System/Vector2.hpp>
+
 #include <memory>
 #include <string>
 #include <utility>
@@ -11,17 +13,19 @@ namespace bexil::test
 {
 
 // A program controller for tests and benchmarks: the scenes and resource list it is given, the
-// window of params (a plain 1024 × 768 window titled "Bexil", unless a test changes them), and
-// sound only when asked. It notes the full screen last heard of.
+// window of params (a plain window titled "Bexil", 1024 × 768 unless asked, as a test may change
+// them), and sound only when asked. It notes the full screen last heard of.
 class TestController : public lib::core::ProgramController
 {
 public:
     TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resourceFile,
-                   bool sound = false)
+                   bool sound = false, sf::Vector2u size = {1024, 768})
         : m_scenes(std::move(scenes))
         , m_resourceFile(std::move(resourceFile))
         , m_sound(sound)
     {
+        params.width = size.x;
+        params.height = size.y;
     }
 
     void onInit() override {}

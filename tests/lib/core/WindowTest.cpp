@@ -1,15 +1,12 @@
 #include "lib/core/Window.hpp"
 
 #include "lib/Clock.hpp"
-#include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
 #include "support/XEvents.hpp"
 
-#include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <gtest/gtest.h>
@@ -162,24 +159,6 @@ TEST_F(WindowTest, ResizesFullScreenAndNewSettingsKeepTheSceneDrawnAndTellItTheN
     EXPECT_EQ(std::to_string(getpid()), bexil::test::windowProperty(handle(), "_NET_WM_PID"));
     EXPECT_EQ(1, scene->entered) << "the same scene all along";
     EXPECT_LE(5, scene->resizes);
-}
-
-TEST_F(WindowTest, DrawCallsCountTheVertexArraysTheLeavesHandToSfml)
-{
-    sf::Font font;
-    ASSERT_TRUE(font.loadFromFile(BEXIL_DATA_DIR "fonts/DejaVuSans-Bold.ttf"));
-    scene->createShape("outlined", {100.f, 100.f})->getAsNodeShape()->setOutlineThickness(4.f);
-    scene->createText("fontless")->getAsText()->setString("no font, nothing drawn");
-    scene->createText("text")->getAsText()->setFont(font);
-    scene->createSpriteShape("hidden", {10.f, 10.f})->setVisible(false);
-
-    frame();
-    // The painted rectangle 1, the outlined ellipse 2 (fill and outline), the text with a font 1.
-    EXPECT_EQ(4u, window().drawCalls());
-    frame();
-    EXPECT_EQ(8u, window().drawCalls()) << "the count runs on until it is reset";
-    window().resetDrawCalls();
-    EXPECT_EQ(0u, window().drawCalls());
 }
 
 } // namespace
