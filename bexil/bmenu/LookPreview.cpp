@@ -55,7 +55,8 @@ void LookPreview::show(int look)
             createSpriteShape("previewCell", m_cellSize);
         cell->setPositionWithAlignment(corner, lib::scn::draw::Alignment::Left);
         drawing->decorateCell(*this, {corner, m_cellSize});
-        drawing->dressCell(*cell, level.getBackgroundTileColor(Cells[i].x, Cells[i].y, centre));
+        drawing->dressCell(*cell, level.getBackgroundTileColor(Cells[i].x, Cells[i].y, centre),
+                           centre);
         if (centre)
         {
             const auto player = std::make_shared<Player>(Cells[i], m_cellSize);

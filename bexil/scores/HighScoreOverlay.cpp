@@ -4,6 +4,7 @@
 #include "bexil/settings/Settings.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Platform.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -23,7 +24,12 @@ using lib::scn::draw::Alignment;
 using lib::scn::draw::RenderGroup;
 using lib::scn::draw::Renderizable;
 
-const sf::Color Backdrop(0, 0, 0, 235);
+// Opaque, so that nothing of the game shows through: GAME OVER has had its moment.
+const sf::Color Backdrop(6, 6, 16);
+const sf::Color PanelFill(20, 19, 46);
+const sf::Color PanelEdge(120, 130, 200);
+const sf::Vector2f PanelMargin(100.f, 150.f);
+constexpr float PanelEdgeWidth = 8.f;
 const sf::Color Bright(255, 255, 255);
 const sf::Color Gold(255, 215, 0);
 const sf::Color Dim(170, 170, 190);
@@ -57,18 +63,21 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
     , m_settings(settings::Settings::ConfigFile)
 {
     createSpriteShape("highScoreBackdrop", viewSize)->setColor(Backdrop);
-    // The game scene's two lines of GAME OVER, here on one.
-    m_fixedLines.emplace_back(addLine(*this, "highScoreGameOver", 130, Bright, 110.f),
-                              Translation::mark("GAME\nOVER"));
+    const std::shared_ptr<Renderizable> panel =
+        createSpriteShape("highScorePanel", viewSize - 2.f * PanelMargin);
+    panel->setPositionWithAlignment(PanelMargin, Alignment::Left);
+    panel->setColor(PanelFill);
+    panel->getAsNodeShape()->setOutlineColor(PanelEdge);
+    panel->getAsNodeShape()->setOutlineThickness(PanelEdgeWidth);
     m_fixedLines.emplace_back(addLine(*this, "highScoreTitle", 170, Gold, 280.f),
                               Translation::mark("NEW HIGH SCORE"));
     m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
 
     m_naming = createNewRenderGroup("highScoreNaming");
-    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 720.f),
+    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 800.f),
                               Translation::mark("Your name"));
-    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 840.f);
-    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1060.f);
+    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 940.f);
+    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1200.f);
 
     m_showing = createNewRenderGroup("highScoreShowing");
     m_table = std::make_shared<HighScoreTableView>("highScoreTable", font, TableSize,

@@ -32,8 +32,9 @@ namespace bexil::scores
 
 class HighScoreTableView;
 
-// What follows GAME OVER when the game's score enters its mode's high score table: "NEW HIGH
-// SCORE" with the rank and a name field, then the table with the new line highlighted. The
+// What follows GAME OVER when the game's score enters its mode's high score table, on a panel
+// that hides the game: "NEW HIGH SCORE" with the rank and a name field, then the table with the
+// new line highlighted. The
 // field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
 // first time; Return keeps what was typed, Escape the name the field started with. The entry is
 // saved as soon as the name is confirmed.
