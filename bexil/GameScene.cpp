@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/PauseMenu.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
 #include "bexil/look/ILook.hpp"
@@ -10,6 +11,7 @@
 #include "bexil/settings/Settings.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -82,6 +84,18 @@ void GameScene::onInit()
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
     m_sounds.bind(*sceneManager(), m_gameData.size().x);
+
+    lib::scn::Audio& audio = sceneManager()->audio();
+    const auto cue = [&audio, &resources](const char* name)
+    { return audio.cue(*resources.getResource(name), 1); };
+    m_pauseMenu = std::make_shared<PauseMenu>(
+        *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize,
+        lib::menu::MenuSounds{&audio, cue("game_menu.move"), cue("game_menu.change"),
+                              cue("game_menu.choose"), cue("game_menu.key")},
+        [this](PauseMenu::Choice choice) { pauseMenuChosen(static_cast<unsigned int>(choice)); });
+    // Its panel goes under the title.
+    m_pauseGroup->addRenderGroup(m_pauseMenu, m_pauseText);
+    m_pauseText->setPositionWithAlignment(m_pauseMenu->titleCentre(), Alignment::Center);
 }
 
 void GameScene::createTexts()
@@ -149,7 +163,6 @@ void GameScene::layout()
                                          Alignment::Left);
     m_overText->setPositionWithAlignment({middle.x - widthOf(m_overText) * 0.5f, middle.y},
                                          Alignment::Left);
-    m_pauseText->setPositionWithAlignment(middle, Alignment::Center);
 }
 
 void GameScene::onResize()
@@ -256,7 +269,7 @@ void GameScene::createBackgroundTiles()
 
 void GameScene::update()
 {
-    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= GameOverGrace)
+    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= m_gameOverGrace)
     {
         m_highScoreOverlay->open();
         // GAME OVER has had its moment: the name and the table come alone.
@@ -293,6 +306,7 @@ void GameScene::gameOver()
 {
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
+    m_gameOverGrace = GameOverGrace;
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(score(), level() + 1);
     if (m_playedBy == PlayedBy::Person)
@@ -336,15 +350,78 @@ void GameScene::onKeyPressed(sf::Event::KeyEvent key)
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace &&
+        if (newPress && m_gameOverClock.getElapsedTime() >= m_gameOverGrace &&
             !m_highScoreOverlay->onKeyPressed(key.code))
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
-        if (code == m_keyMapping.getPauseKey())
-            switchPause();
+        pauseMenuKey(code, newPress);
         break;
     }
+}
+
+void GameScene::showBoard(bool shown)
+{
+    m_mainBoard->setVisible(shown);
+    m_backgroundTilesGroup->setVisible(shown);
+}
+
+void GameScene::pauseMenuKey(std::int32_t code, bool newPress)
+{
+    // The pause key resumes, as it paused; the lines move with the game's Up and Down keys or
+    // the arrows, and a new press of the launch key, Return or Space chooses; Escape and
+    // Backspace resume too, as Back does on every page.
+    const auto is = [code](std::int32_t a, std::int32_t b, std::int32_t c)
+    { return code == a || code == b || code == c; };
+    using sf::Keyboard;
+    if (code == m_keyMapping.getPauseKey())
+        switchPause();
+    else if (is(m_keyMapping.getDirectionKey(Direction::Up), Keyboard::Up, Keyboard::Numpad8))
+        m_pauseMenu->command(PauseMenu::Command::Up);
+    else if (is(m_keyMapping.getDirectionKey(Direction::Down), Keyboard::Down, Keyboard::Numpad2))
+        m_pauseMenu->command(PauseMenu::Command::Down);
+    else if (newPress && is(m_keyMapping.getLaunchKey(), Keyboard::Return, Keyboard::Space))
+        m_pauseMenu->command(PauseMenu::Command::Choose);
+    else if (newPress && (code == Keyboard::Escape || code == Keyboard::BackSpace))
+        switchPause();
+}
+
+void GameScene::pauseMenuChosen(unsigned int choice)
+{
+    switch (static_cast<PauseMenu::Choice>(choice))
+    {
+    case PauseMenu::Choice::Resume:
+        switchPause();
+        break;
+    case PauseMenu::Choice::Restart:
+        // Entering the scene again starts the game of ":NextGame" again: the same mode and
+        // start level.
+        sceneManager()->changeScene(name());
+        break;
+    case PauseMenu::Choice::QuitToMenu:
+        quitToMenu();
+        break;
+    }
+}
+
+void GameScene::quitToMenu()
+{
+    if (!m_boardModel || gameState() == GameState::GameOver)
+        return;
+    // Quietly, with the music held as a pause holds it: the player chose to stop.
+    if (gameState() == GameState::Playing)
+        switchPause();
+    m_pauseGroup->setVisible(false);
+    showBoard(true);
+    m_look->paused(false);
+    setGameState(GameState::GameOver);
+    m_gameOverClock.restart();
+    m_gameOverGrace = sf::Time::Zero;
+    if (m_playedBy == PlayedBy::Person &&
+        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1))
+        m_highScoreOverlay->open();
+    else
+        sceneManager()->changeScene("MenuScene");
 }
 
 void GameScene::onTextEntered(sf::Uint32 character)
@@ -549,6 +626,15 @@ void GameScene::switchPause()
     case GameState::Playing:
         setGameState(GameState::Pause);
         m_pauseGroup->setVisible(true);
+        // TRANSLATORS: the keys for Up, Down, Launch and Pause, under the pause menu's lines.
+        m_pauseMenu->open(lib::Translation::toScreen(lib::Translation::format(
+            lib::Translation::tr("%1$s, %2$s: choose    %3$s: confirm    %4$s: resume"),
+            {KeyMapping::keyName(m_keyMapping.getDirectionKey(Direction::Up)),
+             KeyMapping::keyName(m_keyMapping.getDirectionKey(Direction::Down)),
+             KeyMapping::keyName(m_keyMapping.getLaunchKey()),
+             KeyMapping::keyName(m_keyMapping.getPauseKey())})));
+        // A pause is no time to study the board, where the look can do without it.
+        showBoard(!m_look->hidesBoardInPause());
         addAnimation(lib::scn::draw::anim::createColorAnimation(
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
@@ -559,6 +645,7 @@ void GameScene::switchPause()
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
+        showBoard(true);
         m_gameClock.resume();
         m_levelClock.resume();
         m_look->paused(false);

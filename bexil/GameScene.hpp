@@ -46,6 +46,7 @@ class HighScoreOverlay;
 namespace bexil
 {
 
+class PauseMenu;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -58,7 +59,9 @@ class Player;
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new key press, once the final screen has been up a second,
 // switches to "MenuScene". In a game a person plays, a score that enters the mode's high score
-// table first asks for the player's name and shows the table (HighScoreOverlay).
+// table first asks for the player's name and shows the table (HighScoreOverlay). A paused game
+// offers to resume, to restart (the same mode from the same level) or to quit to the menu,
+// which ends it as game over does, at once (PauseMenu); the modern looks hide the board then.
 //
 // The rules are bexil::rules's, which need no window: the board's arithmetic in GameData, the
 // arrivals and their push in Arrivals, the launch's walk in Launch, the score and the levels in
@@ -128,6 +131,9 @@ public:
     void movePlayer(Direction direction);
     void launchPlayer();
     void switchPause();
+    // Ends the game as game over does, without GAME OVER's second alone: a score that enters
+    // its table asks for the name at once, any other goes to the menu.
+    void quitToMenu();
 
     // One arrival, as the level's pace brings them.
     void generateNextToken();
@@ -168,6 +174,10 @@ private:
     void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
                      const rules::Launch& launch);
     void gameOver();
+    // The cells and the pieces.
+    void showBoard(bool shown);
+    void pauseMenuKey(std::int32_t code, bool newPress);
+    void pauseMenuChosen(unsigned int choice);
     GameMode gameMode() const { return m_progress.timeMode() ? TimeMode : TokenMode; }
 
     void showScore();
@@ -189,6 +199,8 @@ private:
     lib::PClock m_gameClock;    // since the last arrival; paused with the game
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended
+    // How long GAME OVER stays alone, keys ignored: none after "Quit to menu".
+    sf::Time m_gameOverGrace;
     std::shared_ptr<lib::board::BoardModel> m_boardModel;
     rules::Arrivals m_arrivals{m_gameData};
     rules::Progress m_progress;
@@ -203,6 +215,7 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_scoreGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_levelGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_pauseGroup;
+    std::shared_ptr<PauseMenu> m_pauseMenu; // under PAUSE, in its group
     std::shared_ptr<scores::HighScoreOverlay>
         m_highScoreOverlay; // over everything, after GAME OVER
     std::shared_ptr<lib::scn::draw::RenderGroup> m_backgroundTilesGroup;

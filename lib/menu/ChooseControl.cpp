@@ -99,6 +99,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
         model.label = descriptor.text;
         model.subOptions = descriptor.subOptions;
         model.selectedSubOption = descriptor.selectedSubOption;
+        model.wraps = descriptor.wraps;
         options.push_back(std::move(model));
     }
 
@@ -131,13 +132,13 @@ void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
         break;
     case sf::Keyboard::Left:
     case sf::Keyboard::Numpad4:
-        previousSubOption();
-        valueChanged();
+        if (previousSubOption())
+            valueChanged();
         break;
     case sf::Keyboard::Right:
     case sf::Keyboard::Numpad6:
-        nextSubOption();
-        valueChanged();
+        if (nextSubOption())
+            valueChanged();
         break;
     default:
         break;
@@ -149,8 +150,6 @@ void ChooseControl::onKeyReleased(sf::Event::KeyEvent) {}
 void ChooseControl::valueChanged()
 {
     const OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
     if (m_onValueChanged)
         m_onValueChanged(m_selectedOption);
     m_sounds.play(option.changeSound.count != 0 ? option.changeSound : m_sounds.change);
@@ -178,28 +177,27 @@ void ChooseControl::selectOption(unsigned int index)
         CursorSlideMilliseconds, sf::Vector2f(label.x - m_cursorSize.x, label.y), m_cursorNode));
 }
 
-void ChooseControl::nextSubOption()
+bool ChooseControl::nextSubOption()
 {
     OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
-    if (option.selectedSubOption + 1 >= option.subOptions.size())
-        option.selectedSubOption = 0;
-    else
-        ++option.selectedSubOption;
+    const bool last = option.selectedSubOption + 1 >= option.subOptions.size();
+    if (option.subOptions.empty() || (last && !option.wraps))
+        return false;
+    option.selectedSubOption = last ? 0 : option.selectedSubOption + 1;
     updateSubOptionText(m_selectedOption);
+    return true;
 }
 
-void ChooseControl::previousSubOption()
+bool ChooseControl::previousSubOption()
 {
     OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
-    if (option.selectedSubOption == 0)
-        option.selectedSubOption = static_cast<unsigned int>(option.subOptions.size() - 1);
-    else
-        --option.selectedSubOption;
+    const bool first = option.selectedSubOption == 0;
+    if (option.subOptions.empty() || (first && !option.wraps))
+        return false;
+    option.selectedSubOption = first ? static_cast<unsigned int>(option.subOptions.size() - 1)
+                                     : option.selectedSubOption - 1;
     updateSubOptionText(m_selectedOption);
+    return true;
 }
 
 void ChooseControl::updateSubOptionText(unsigned int index)

@@ -65,7 +65,7 @@ public:
     // The per-frame step: activate, switch or update, then draw the active scene; the sound's
     // own step too.
     void update();
-    // The window has a new size: the active scene's view is fitted to it, and the scene hears
+    // The window has a new size (or a new native window): the active scene's view is fitted to it, and the scene hears
     // of it (onResize). Other scenes are fitted when they are entered.
     void windowResized();
     // Fits the scene's view to the window's shape as the scene asks (Scene::ViewFit) and, for

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace
 {
@@ -89,6 +90,24 @@ protected:
         controller = std::make_unique<bexil::test::TestController>(
             scenes, bexil::test::writeGameResourceList("res.cfg"), false, size);
         controller->start();
+        // A window opens no larger than the screen, which may be smaller than the shapes tried
+        // here: it is made that size afterwards, as a player may, and the scene hears of it.
+        if (window().getSize() != size)
+        {
+            window().setSize(size);
+            const auto resized = [this]
+            {
+                for (sf::Event event{}; window().pollEvent(event);)
+                    if (event.type == sf::Event::Resized)
+                        return true;
+                return false;
+            };
+            for (int i = 0; i < 500 && !resized(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            window().sceneManager()->windowResized();
+            // The software driver takes the drawable's new size at the next swap.
+            window().display();
+        }
         frame();
     }
     void TearDown() override

@@ -48,9 +48,11 @@ public:
         released.push_back(key.code);
         Base::onKeyReleased(key);
     }
+    void onResize() override { ++resizes; }
     sf::Vector2f getDefaultSizeView() override { return m_viewSize; }
 
     int entered = 0;
+    int resizes = 0;
     int updates = 0;
     std::vector<sf::Keyboard::Key> pressed;
     std::vector<sf::Keyboard::Key> released;
