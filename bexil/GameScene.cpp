@@ -2,12 +2,16 @@
 
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/InputNames.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "bexil/look/ILook.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -152,7 +156,11 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
-    m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
+    // Keys and buttons redefined in the menus count from this game on.
+    m_keyMapping.readKeys();
+    const controls::PadMapping pad;
+    m_playActions = controls::Bindings::game(m_keyMapping, pad);
+    m_namingActions = controls::Bindings::naming(pad);
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
     m_look->begin({*this, *m_mainBoard, m_gameOverScreen, *m_scoreGroup, *m_levelGroup,
@@ -179,7 +187,6 @@ void GameScene::onEnterScene()
     textOf(m_goalText).setString("Goal: ");
     placeDisplays();
 
-    m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
     m_sounds.startMusic();
@@ -276,38 +283,32 @@ void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
     m_boardModel->setTile(position, tile);
 }
 
-void GameScene::onKeyPressed(sf::Event::KeyEvent key)
+void GameScene::onAction(const lib::input::ActionEvent& event)
 {
-    const bool newPress = notePress(key.code);
+    using lib::input::Action;
+    static_assert(static_cast<int>(Action::Left) == Direction::Left &&
+                      static_cast<int>(Action::Down) == Direction::Down,
+                  "the actions' directions are in the order of Direction");
     if (!m_boardModel)
         return;
-    const std::int32_t code = key.code;
     switch (gameState())
     {
     case GameState::Playing:
-        // Directions first, then launch, then pause: a key bound twice does the first.
-        for (std::uint32_t i = 0; i < 4; ++i)
-        {
-            const Direction direction = Direction::fromIndex(i);
-            if (code == m_keyMapping.getDirectionKey(direction))
-            {
-                movePlayer(direction);
-                return;
-            }
-        }
-        if (code == m_keyMapping.getLaunchKey())
+        if (lib::input::isDirection(event.action))
+            movePlayer(Direction::fromIndex(static_cast<std::uint32_t>(event.action)));
+        else if (event.action == Action::Fire)
             launchPlayer();
-        else if (code == m_keyMapping.getPauseKey())
+        else if (event.action == Action::Pause && !event.repeat)
             switchPause();
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (newPress && m_gameOverClock.getElapsedTime() >= GameOverGrace &&
-            !m_highScoreOverlay->onKeyPressed(key.code))
+        if (m_gameOverClock.getElapsedTime() >= GameOverGrace &&
+            !m_highScoreOverlay->onAction(event) && !event.repeat)
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
-        if (code == m_keyMapping.getPauseKey())
+        if (event.action == Action::Pause && !event.repeat)
             switchPause();
         break;
     }
@@ -319,27 +320,30 @@ void GameScene::onTextEntered(sf::Uint32 character)
         m_highScoreOverlay->onTextEntered(character);
 }
 
-void GameScene::onKeyReleased(sf::Event::KeyEvent key)
-{
-    if (key.code >= sf::Keyboard::Unknown && key.code < sf::Keyboard::KeyCount)
-        m_heldKeys.reset(static_cast<std::size_t>(key.code + 1));
-}
-
-bool GameScene::notePress(sf::Keyboard::Key code)
-{
-    // SFML repeats a held key as more presses; only a release ends the hold.
-    if (code < sf::Keyboard::Unknown || code >= sf::Keyboard::KeyCount)
-        return true;
-    const auto index = static_cast<std::size_t>(code + 1);
-    const bool held = m_heldKeys.test(index);
-    m_heldKeys.set(index);
-    return !held;
-}
-
 void GameScene::onFocusLost()
 {
     if (m_boardModel && gameState() == GameState::Playing)
         switchPause();
+}
+
+void GameScene::onJoystickDisconnected()
+{
+    onFocusLost();
+}
+
+const lib::input::ActionMap& GameScene::actionMap() const
+{
+    return gameState() == GameState::GameOver ? m_namingActions : m_playActions;
+}
+
+bool GameScene::usesPointer() const
+{
+    return gameState() != GameState::Playing;
+}
+
+std::string GameScene::hint(lib::input::Action action) const
+{
+    return controls::InputNames::hint(actionMap(), action, sceneManager()->input().lastDevice());
 }
 
 void GameScene::addPlayer()

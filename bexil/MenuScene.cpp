@@ -7,6 +7,8 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 #include "bexil/bmenu/StartLevelMenu.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -81,6 +83,7 @@ void MenuScene::onDeinit() {}
 
 void MenuScene::onEnterScene()
 {
+    setActionMap(controls::Bindings::menus(controls::PadMapping()));
     changeStep("MainMenu");
     m_sinceKey.restart();
     sceneManager()->audio().playMusic(m_music);
@@ -98,10 +101,16 @@ void MenuScene::update()
         sceneManager()->changeScene(demo);
 }
 
-void MenuScene::onKeyPressed(sf::Event::KeyEvent key)
+void MenuScene::onAction(const lib::input::ActionEvent& event)
 {
     m_sinceKey.restart();
-    MenuManager::onKeyPressed(key);
+    MenuManager::onAction(event);
+}
+
+void MenuScene::onPointer(const lib::input::PointerEvent& event)
+{
+    m_sinceKey.restart();
+    MenuManager::onPointer(event);
 }
 
 sf::Vector2f MenuScene::getDefaultSizeView()

@@ -23,8 +23,9 @@ namespace bexil
 // ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
 // "HowToPlayMenu"), built once in onInit, with the menus' sounds. Entering the scene, at start
 // and after every game, shows the main menu and starts the menus' music from its beginning.
-// Each frame steps the active page. After IdleBeforeDemo on the main menu without a key, the
-// demo ("DemoScene") starts.
+// Each frame steps the active page. The menus hear the fixed menu keys, the pad and the mouse
+// (controls::Bindings::menus), read again each time the scene is entered. After IdleBeforeDemo
+// on the main menu without a press or a move of the pointer, the demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -36,7 +37,8 @@ public:
     void onEnterScene() override;
     void onExitScene() override;
     void update() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
+    void onPointer(const lib::input::PointerEvent& event) override;
     sf::Vector2f getDefaultSizeView() override;
 
     static constexpr float IdleBeforeDemo = 30.f; // seconds

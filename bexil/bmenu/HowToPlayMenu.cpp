@@ -69,7 +69,7 @@ void HowToPlayMenu::onCreate()
 
     addChooseControl("howtoplay_chooseControl",
                      {60, lib::scn::draw::Alignment::Center, {560.f, 1215.f}}, {option("Back")},
-                     [this](unsigned int) { manager().changeStep("MainMenu"); });
+                     [this](unsigned int) { onBack(); });
 }
 
 void HowToPlayMenu::onShow()
@@ -104,6 +104,11 @@ void HowToPlayMenu::writeLines()
         key(KeyMapping::PauseIndex) + ": pause and resume."};
     for (std::size_t i = 0; i < LineCount; ++i)
         m_lines[i]->getAsText()->setString(lines[i]);
+}
+
+void HowToPlayMenu::onBack()
+{
+    manager().changeStep("MainMenu");
 }
 
 void HowToPlayMenu::update()

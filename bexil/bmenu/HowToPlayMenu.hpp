@@ -49,6 +49,7 @@ public:
     void onShow() override;
     // Steps the small board's game and its player.
     void update() override;
+    void onBack() override;
 
     const std::shared_ptr<GameScene>& board() const { return m_board; }
 

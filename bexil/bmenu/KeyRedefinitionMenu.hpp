@@ -17,7 +17,8 @@ namespace bexil::bmenu
 // Asks for the six game keys one after the other ("Press key for Left" ... "Pause"). A key
 // already taken in the running sequence does not count; after the sixth the keys go into the
 // shared settings table and the options page comes back (whose "Cancel" gives the old keys
-// back). There is no way out but six different keys.
+// back). Every key can be bound, Escape among them: the pad's Back or a right click leaves the
+// page before, keeping the keys as they were.
 class KeyRedefinitionMenu : public MenuPage
 {
 public:
@@ -25,8 +26,7 @@ public:
     ~KeyRedefinitionMenu() override;
 
     void onCreate() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
-    void onKeyReleased(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
 
     // How many keys of the running sequence have been taken (0 to 5).
     std::uint32_t count() const { return m_count; }
@@ -34,6 +34,8 @@ public:
 
 private:
     void showPrompt();
+    // Back to the options page with a new sequence ready.
+    void end();
 
     std::uint32_t m_count = 0;
     KeyMapping m_mapping;

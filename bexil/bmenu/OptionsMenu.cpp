@@ -142,6 +142,11 @@ void OptionsMenu::updateOptionsFromConfig()
     m_keysAtOpening.readKeys();
 }
 
+void OptionsMenu::onBack()
+{
+    chooseOption(Cancel);
+}
+
 void OptionsMenu::chooseOption(unsigned int index)
 {
     switch (index)

@@ -25,7 +25,9 @@ public:
     ~OptionsMenu() override;
 
     void onCreate() override;
-    // What Space or Return on the option of that index does.
+    // As "Cancel".
+    void onBack() override;
+    // What Fire on the option of that index does.
     void chooseOption(unsigned int index);
     // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look" and volumes,
     // sets the volumes, and takes the stored keys as the ones "Cancel" gives back. A stored value

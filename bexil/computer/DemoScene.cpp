@@ -81,11 +81,13 @@ void DemoScene::update()
     }
 }
 
-void DemoScene::onKeyPressed(sf::Event::KeyEvent)
+void DemoScene::onAction(const lib::input::ActionEvent&)
 {
     sceneManager()->changeScene(menuSceneName());
 }
 
 void DemoScene::onFocusLost() {}
+
+void DemoScene::onJoystickDisconnected() {}
 
 } // namespace bexil::computer

@@ -10,8 +10,8 @@ namespace bexil::computer
 {
 
 // The scene "DemoScene": a token game from the first level that the computer player plays,
-// with "DEMO" over the board. The menu scene starts it after a while without a key; any key
-// returns to "MenuScene" at once, and so does the end of the game, a few seconds after GAME
+// with "DEMO" over the board. The menu scene starts it after a while without a key; any key or
+// button returns to "MenuScene" at once, and so does the end of the game, a few seconds after GAME
 // OVER. It sounds like any game: the game's effects and music, at the player's volumes. A demo
 // reads its game from a table of its own and writes nothing: neither the player's settings nor
 // a high score, which it never enters.
@@ -24,9 +24,10 @@ public:
     void onInit() override;
     void onEnterScene() override;
     void update() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
-    // A demo plays on while nobody is looking.
+    void onAction(const lib::input::ActionEvent& event) override;
+    // A demo plays on while nobody is looking, and without a pad.
     void onFocusLost() override;
+    void onJoystickDisconnected() override;
 
     static constexpr const char* SceneName = "DemoScene";
 

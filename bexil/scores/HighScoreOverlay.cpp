@@ -3,6 +3,7 @@
 #include "bexil/scores/HighScoreTableView.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/core/Platform.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -117,23 +118,29 @@ void HighScoreOverlay::open()
     setVisible(true);
 }
 
-bool HighScoreOverlay::onKeyPressed(sf::Keyboard::Key key)
+bool HighScoreOverlay::onAction(const lib::input::ActionEvent& event)
 {
+    using lib::input::Action;
     switch (m_step)
     {
     case Step::Closed:
         return false;
     case Step::Waiting:
-        open();
+        if (!event.repeat)
+            open();
         return true;
     case Step::Naming:
+        if (event.repeat)
+            return true;
         m_typing = true;
-        if (key == sf::Keyboard::Return)
+        if (event.action == Action::Fire)
             confirm(m_nameEntry.name().empty() ? m_startName : m_nameEntry.name());
-        else if (key == sf::Keyboard::Escape)
+        else if (event.action == Action::Back)
             confirm(m_startName);
         return true;
     case Step::Showing:
+        if (event.repeat)
+            return true;
         close();
         return false;
     }

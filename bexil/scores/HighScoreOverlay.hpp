@@ -8,7 +8,6 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Keyboard.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,6 +17,11 @@
 namespace sf
 {
 class Font;
+}
+
+namespace lib::input
+{
+struct ActionEvent;
 }
 
 namespace lib::scn::draw
@@ -37,7 +41,8 @@ class HighScoreTableView;
 // saved as soon as the name is confirmed.
 //
 // The game scene holds it as its top group, tells it when a game ends and when GAME OVER has
-// been up long enough, and hands it the new key presses and the text typed from then on.
+// been up long enough, and hands it the presses (read through the naming bindings: Fire is
+// Return, Back is Escape) and the text typed from then on.
 class HighScoreOverlay : public lib::scn::draw::RenderGroup
 {
 public:
@@ -59,11 +64,11 @@ public:
     // GAME OVER has been up long enough: a game that entered asks for the name. Cheap when
     // there is nothing to do, so it may be called every frame.
     void open();
-    // A new press of a key once GAME OVER has been up long enough. False when the overlay has
-    // nothing more to show and the game may leave.
-    bool onKeyPressed(sf::Keyboard::Key key);
-    // Typing counts only after a new key press: a key held down as the game ended, repeating,
-    // must not fill the field.
+    // A press once GAME OVER has been up long enough. False when the overlay has nothing more to
+    // show, and a new press may leave the game; repeats of a held press go no further.
+    bool onAction(const lib::input::ActionEvent& event);
+    // Typing counts only after a new press: a key held down as the game ended, repeating, must
+    // not fill the field.
     void onTextEntered(sf::Uint32 character);
     // Hidden and ready for the next game.
     void close();

@@ -7,7 +7,6 @@
 #include "lib/scn/SceneManager.hpp"
 
 #include <SFML/System/String.hpp>
-#include <SFML/Window/Event.hpp>
 #include <SFML/Window/GlResource.hpp>
 
 #include <charconv>
@@ -135,26 +134,17 @@ bool Window::dispatchEvents()
     sf::Event event;
     while (pollEvent(event))
     {
-        switch (event.type)
-        {
-        case sf::Event::Closed:
+        if (handleEvent(event))
             return true;
-        case sf::Event::KeyPressed:
-            m_sceneManager->keyPressed(event.key);
-            break;
-        case sf::Event::KeyReleased:
-            m_sceneManager->keyReleased(event.key);
-            break;
-        case sf::Event::TextEntered:
-            m_sceneManager->textEntered(event.text.unicode);
-            break;
-        case sf::Event::LostFocus:
-            m_sceneManager->focusLost();
-            break;
-        default:
-            break;
-        }
     }
+    return false;
+}
+
+bool Window::handleEvent(const sf::Event& event)
+{
+    if (event.type == sf::Event::Closed)
+        return true;
+    m_sceneManager->handleEvent(event);
     return false;
 }
 

@@ -43,12 +43,16 @@ public:
     }
     // One frame; true when the program is to end.
     bool frame() { return controller->window()->loopStep(); }
-    // Presses the keys one by one on the active scene, as the window would.
+    // Taps the keys one by one, through the window's handling of its events.
     void press(const std::vector<sf::Keyboard::Key>& keys)
     {
         for (sf::Keyboard::Key key : keys)
-            controller->window()->sceneManager()->keyPressed(keyEvent(key));
+        {
+            send(keyEvent(key));
+            send(keyEvent(key, false));
+        }
     }
+    void send(const sf::Event& event) { controller->window()->handleEvent(event); }
 
     std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }
     // The six game keys of the shared settings table, each followed by a space.

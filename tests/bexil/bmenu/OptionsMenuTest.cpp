@@ -1,5 +1,7 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "lib/scn/Audio.hpp"
 #include "support/MenuHarness.hpp"
 #include "support/StubScene.hpp"
@@ -14,7 +16,8 @@ namespace
 using sf::Keyboard;
 
 const std::string DefaultKeys =
-    "key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n";
+    "key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\npad0=PovX-,X-\n"
+    "pad1=PovX+,X+\npad2=PovY-,Y-\npad3=PovY+,Y+\npad_back6=B1\npad_launch4=B0\npad_pause5=B7\n";
 
 TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOnce)
 {
@@ -66,6 +69,7 @@ TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesSho
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
     menu->init = [&] { menu->addMenuStep(std::make_shared<OneModeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
+    menu->bindings = bexil::controls::Bindings::menus(bexil::controls::PadMapping());
     menus.open(menu);
     EXPECT_EQ("Worst 800x600x16 Yes Yes Modern 8 0 ",
               menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));

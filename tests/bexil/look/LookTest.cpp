@@ -213,8 +213,8 @@ TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
     EXPECT_EQ(0, lettersShown());
 
     scene->addNewToken({6, 4}, 0);
-    scene->onKeyPressed(bexil::test::keyEvent(Key::Left));
-    scene->onKeyPressed(bexil::test::keyEvent(Key::Space));
+    scene->movePlayer(bexil::Direction::Left);
+    scene->launchPlayer();
     step(0.05f);
     capture();
     EXPECT_EQ(8u, effects().liveParticles());
