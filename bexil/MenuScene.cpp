@@ -1,5 +1,6 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/bmenu/ControllerRedefinitionMenu.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/HowToPlayMenu.hpp"
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
@@ -60,10 +61,13 @@ void MenuScene::onInit()
     sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
                 cue("game_menu.choose", 1), cue("game_menu.key", 1)};
     m_music = resources.getResource("game_menu.music").get();
+    // Before the pages too, which name the menus' inputs.
+    setActionMap(controls::Bindings::menus(controls::PadMapping()));
 
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
+    addMenuStep(std::make_shared<bmenu::ControllerRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
     addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
     addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());

@@ -20,12 +20,13 @@ namespace bexil
 {
 
 // The scene "MenuScene": a full-view background, the logo, and the game's menu pages
-// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
-// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Entering the scene, at start
-// and after every game, shows the main menu and starts the menus' music from its beginning.
-// Each frame steps the active page. The menus hear the fixed menu keys, the pad and the mouse
-// (controls::Bindings::menus), read again each time the scene is entered. After IdleBeforeDemo
-// on the main menu without a press or a move of the pointer, the demo ("DemoScene") starts.
+// ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "ControllerRedefinitionMenu",
+// "StartLevelMenu", "HighScoresMenu", "HowToPlayMenu"), built once in onInit, with the menus'
+// sounds. Entering the scene, at start and after every game, shows the main menu and starts the
+// menus' music from its beginning. Each frame steps the active page. The menus hear the fixed menu
+// keys, the pad and the mouse (controls::Bindings::menus), read again each time the scene is
+// entered. After IdleBeforeDemo on the main menu without a press or a move of the pointer, the demo
+// ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:

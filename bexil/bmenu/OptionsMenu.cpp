@@ -1,5 +1,6 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/controls/Bindings.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
@@ -31,7 +32,8 @@ enum Option : unsigned int
     SoundVolume = 5,
     MusicVolume = 6,
     RedefineKeyboard = 7,
-    Cancel = 8
+    RedefineController = 8,
+    Cancel = 9
 };
 
 std::string modeText(const sf::VideoMode& mode)
@@ -86,17 +88,18 @@ void OptionsMenu::onCreate()
     for (int level = 0; level <= 10; ++level)
         volumes.push_back(std::to_string(level));
 
-    // Ten lines: the list starts higher than on the other pages, so that its last
-    // line stays on the background's band.
+    // Eleven lines: the list starts higher than on the other pages, and a little smaller, so
+    // that its last line stays on the background's band.
     Layout list = SideList;
-    list.position.y -= 85.f;
+    list.characterSize = 64;
+    list.position.y -= 110.f;
     addChooseControl("optionsmenu_chooseControl", list,
                      {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
                       option("Resolution", std::move(resolutions)),
                       option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
                       option("Look", look::LookList::names()), option("Sound volume", volumes),
                       option("Music volume", volumes), option("Redefine keyboard"),
-                      option("Cancel"), option("Accept")},
+                      option("Redefine controller"), option("Cancel"), option("Accept")},
                      [this](unsigned int index) { chooseOption(index); });
     // The volumes are heard as they change: the music at once, and for the effects a sample
     // at the new volume instead of the usual click.
@@ -140,6 +143,7 @@ void OptionsMenu::updateOptionsFromConfig()
     showValue(control, SoundVolume, settings::Settings::SoundVolume.peek(*this));
     showValue(control, MusicVolume, settings::Settings::MusicVolume.peek(*this));
     m_keysAtOpening.readKeys();
+    m_padAtOpening.readPads();
 }
 
 void OptionsMenu::onBack()
@@ -161,8 +165,13 @@ void OptionsMenu::chooseOption(unsigned int index)
     case RedefineKeyboard:
         manager().changeStep("KeyRedefinitionMenu");
         break;
+    case RedefineController:
+        manager().changeStep("ControllerRedefinitionMenu");
+        break;
     case Cancel:
         m_keysAtOpening.storeKeys();
+        m_padAtOpening.storePads();
+        manager().setActionMap(controls::Bindings::menus(m_padAtOpening));
         manager().changeStep("MainMenu");
         updateOptionsFromConfig();
         break;

@@ -2,6 +2,7 @@
 
 #include "bexil/KeyMapping.hpp"
 #include "bexil/bmenu/MenuPage.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "lib/Configuration.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -13,11 +14,12 @@ namespace bexil::bmenu
 
 // The window settings read at start-up: antialiasing, resolution (the display's full-screen
 // modes, and the stored mode where the display lacks it), full screen and vertical sync; the
-// look of the game; the sound and music volumes; and the way to the key redefinition page.
+// look of the game; the sound and music volumes; and the ways to the key and the controller
+// redefinition pages.
 // Values change on screen only, except the volumes, which are heard at once; "Accept" writes
 // them to config.cfg at once (the window's take effect at the next start, the look from the next
 // game on), "Cancel" shows and plays what config.cfg holds again and gives back the keys the
-// page was opened with.
+// page was opened with, and the pad's bindings.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -30,7 +32,8 @@ public:
     // What Fire on the option of that index does.
     void chooseOption(unsigned int index);
     // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look" and volumes,
-    // sets the volumes, and takes the stored keys as the ones "Cancel" gives back. A stored value
+    // sets the volumes, and takes the stored keys and pad bindings as the ones "Cancel" gives
+    // back. A stored value
     // that is not one of its option's values shows the option's first value.
     void updateOptionsFromConfig();
 
@@ -43,8 +46,9 @@ private:
 
     // The values of "Resolution", in order.
     std::vector<sf::VideoMode> m_modes;
-    // The keys the page was opened with, which "Cancel" gives back.
+    // The keys and the pad's bindings the page was opened with, which "Cancel" gives back.
     KeyMapping m_keysAtOpening;
+    controls::PadMapping m_padAtOpening;
 };
 
 } // namespace bexil::bmenu

@@ -24,10 +24,12 @@ MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
                   "Exit"),
          "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
-                     "Music volume", "Redefine keyboard", "Cancel", "Accept"),
+                     "Music volume", "Redefine keyboard", "Redefine controller", "Cancel",
+                     "Accept"),
          "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores", "How to play": "howto", "Redefine keyboard": "keys",
+            "Redefine controller": "pads",
             "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
