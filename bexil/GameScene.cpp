@@ -233,8 +233,13 @@ void GameScene::createBackgroundTiles()
 
 void GameScene::update()
 {
-    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= GameOverGrace)
-        m_highScoreOverlay->open();
+    if (gameState() == GameState::GameOver)
+    {
+        if (m_gameOverClock.getElapsedTime() >= GameOverGrace)
+            m_highScoreOverlay->open();
+        if (sceneManager()->input().lastDevice() != m_hintDevice)
+            showHints();
+    }
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
     if (gameMode() == TimeMode)
@@ -268,8 +273,9 @@ void GameScene::gameOver()
     m_gameOverClock.restart();
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(score(), level() + 1);
-    if (m_playedBy == PlayedBy::Person)
-        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1);
+    if (m_playedBy == PlayedBy::Person &&
+        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1))
+        showHints();
     m_sounds.gameOver();
 }
 
@@ -339,6 +345,13 @@ const lib::input::ActionMap& GameScene::actionMap() const
 bool GameScene::usesPointer() const
 {
     return gameState() != GameState::Playing;
+}
+
+void GameScene::showHints()
+{
+    m_hintDevice = sceneManager()->input().lastDevice();
+    m_highScoreOverlay->showHints(hint(lib::input::Action::Fire), hint(lib::input::Action::Back),
+                                  m_hintDevice == lib::input::Device::Joystick);
 }
 
 std::string GameScene::hint(lib::input::Action action) const

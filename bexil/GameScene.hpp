@@ -166,6 +166,8 @@ private:
     void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
                      const rules::Launch& launch);
     void gameOver();
+    // The name entry's hints, in the names of the device last used.
+    void showHints();
     GameMode gameMode() const { return m_progress.timeMode() ? TimeMode : TokenMode; }
 
     void showScore();
@@ -191,6 +193,7 @@ private:
     std::unique_ptr<look::ILook> m_look;
     lib::input::ActionMap m_playActions;
     lib::input::ActionMap m_namingActions;
+    lib::input::Device m_hintDevice = lib::input::Device::Keyboard;
 
     std::shared_ptr<lib::scn::draw::RenderGroup> m_mainBoard;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_gameOverScreen;

@@ -2,6 +2,9 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/computer/ComputerPlayer.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/InputNames.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/menu/MenuManager.hpp"
@@ -75,6 +78,7 @@ void HowToPlayMenu::onCreate()
 void HowToPlayMenu::onShow()
 {
     m_keys.readKeys();
+    m_actions = controls::Bindings::game(m_keys, controls::PadMapping());
     writeLines();
     newGame();
 }
@@ -88,20 +92,21 @@ void HowToPlayMenu::newGame()
 
 void HowToPlayMenu::writeLines()
 {
-    const auto key = [this](std::size_t index)
-    { return KeyMapping::keyName(m_keys.getKey(index)); };
+    m_device = manager().sceneManager()->input().lastDevice();
+    const auto key = [this](lib::input::Action action)
+    { return controls::InputNames::hint(m_actions, action, m_device); };
     const std::array<std::string, LineCount> lines{
         "Keep the tokens out of the centre.",
-        key(0) + ", " + key(1) + ", " + key(2) + ", " + key(3) + ": turn, and",
+        controls::InputNames::directions(m_actions, m_device) + ": turn, and",
         "move inside the centre square.",
-        key(KeyMapping::LaunchIndex) + ": launch along your line. It",
+        key(lib::input::Action::Fire) + ": launch along your line. It",
         "consumes the nearest run of your colour,",
         "each token in a row worth more; the next",
         "token swaps colours with your piece.",
         "Levels bring the tokens faster.",
         "Token mode: consume the level's tokens.",
         "Time mode: last the level's seconds.",
-        key(KeyMapping::PauseIndex) + ": pause and resume."};
+        key(lib::input::Action::Pause) + ": pause and resume."};
     for (std::size_t i = 0; i < LineCount; ++i)
         m_lines[i]->getAsText()->setString(lines[i]);
 }
@@ -113,6 +118,8 @@ void HowToPlayMenu::onBack()
 
 void HowToPlayMenu::update()
 {
+    if (manager().sceneManager()->input().lastDevice() != m_device)
+        writeLines();
     m_boardManager->update();
     m_computer->update();
     if (m_board->gameState() != GameScene::GameState::GameOver)

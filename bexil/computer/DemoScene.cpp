@@ -24,6 +24,7 @@ const sf::Time PressDelay = sf::milliseconds(300);
 const sf::Time FinalBoard = sf::seconds(4.f);
 // The board's bottom-left corner never holds a token.
 const sf::Vector2f DemoTextCentre(390.f, 1700.f);
+const sf::Vector2f DemoHintCentre(390.f, 1850.f);
 
 const std::string& menuSceneName()
 {
@@ -48,24 +49,41 @@ void DemoScene::onInit()
     settings::Settings::GameMode.store(game, TokenMode);
     settings::Settings::StartLevel.store(game, 0);
 
-    const std::shared_ptr<lib::scn::draw::Renderizable> demo = createText("demoText");
-    sf::Text& text = *demo->getAsText();
-    text.setFont(
-        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
-    text.setString("DEMO");
-    text.setCharacterSize(200);
-    text.setFillColor(sf::Color::Yellow);
+    const sf::Font& font =
+        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont();
+    const auto line = [this, &font](const char* name, unsigned int size)
+    {
+        std::shared_ptr<lib::scn::draw::Renderizable> leaf = createText(name);
+        sf::Text& text = *leaf->getAsText();
+        text.setFont(font);
+        text.setCharacterSize(size);
+        text.setFillColor(sf::Color::Yellow);
+        return leaf;
+    };
+    const std::shared_ptr<lib::scn::draw::Renderizable> demo = line("demoText", 200);
+    demo->getAsText()->setString("DEMO");
     demo->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
+    m_hint = line("demoHint", 44);
 }
 
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
     m_over = false;
+    showHint();
+}
+
+void DemoScene::showHint()
+{
+    m_hintDevice = sceneManager()->input().lastDevice();
+    m_hint->getAsText()->setString("Press " + hint(lib::input::Action::Fire) + " for the menu");
+    m_hint->setPositionWithAlignment(DemoHintCentre, lib::scn::draw::Alignment::Center);
 }
 
 void DemoScene::update()
 {
+    if (sceneManager()->input().lastDevice() != m_hintDevice)
+        showHint();
     GameScene::update();
     m_computer.update();
     if (gameState() != GameState::GameOver)

@@ -4,6 +4,7 @@
 #include "bexil/settings/Settings.hpp"
 #include "lib/core/Platform.hpp"
 #include "lib/input/ActionEvent.hpp"
+#include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -28,6 +29,7 @@ const sf::Color Bright(255, 255, 255);
 const sf::Color Gold(255, 215, 0);
 const sf::Color Dim(170, 170, 190);
 const sf::Color Warning(255, 110, 90);
+const sf::Vector2f PickMark(56.f, 36.f);
 constexpr unsigned int TableSize = 56;
 constexpr float TableTop = 680.f;
 constexpr const char* ModeNames[HighScores::ModeCount] = {"token mode", "time mode"};
@@ -64,9 +66,19 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
     m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
 
     m_naming = createNewRenderGroup("highScoreNaming");
-    setLine(*addLine(*m_naming, "highScoreNameLabel", 80, Dim, 720.f), "Your name");
-    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 840.f);
-    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1060.f);
+    setLine(*addLine(*m_naming, "highScoreNameLabel", 80, Dim, 690.f), "Your name");
+    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 850.f);
+    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1110.f);
+    m_pickHint = addLine(*m_naming, "highScorePickHint", 45, Dim, 1190.f);
+    for (auto* mark : {&m_pickUp, &m_pickDown})
+    {
+        *mark = m_naming->createShape("highScorePickMark", PickMark);
+        lib::scn::draw::NodeShape& shape = *(*mark)->getAsNodeShape();
+        shape.setPointCount(3);
+        shape.setFillColor(Gold);
+        shape.setOrigin(PickMark * 0.5f);
+    }
+    m_pickDown->transformable()->setRotation(180.f);
 
     m_showing = createNewRenderGroup("highScoreShowing");
     m_table = std::make_shared<HighScoreTableView>("highScoreTable", font, TableSize,
@@ -101,7 +113,6 @@ bool HighScoreOverlay::gameEnded(std::size_t gameMode, std::uint32_t score, std:
     m_startName = m_nameEntry.name();
 
     setLine(*m_rankLine, "Rank " + std::to_string(*rank + 1) + " in " + ModeNames[gameMode]);
-    setLine(*m_hint, fromUtf8("Return keeps it, Escape keeps " + m_startName));
     showName();
     m_step = Step::Waiting;
     return true;
@@ -130,13 +141,26 @@ bool HighScoreOverlay::onAction(const lib::input::ActionEvent& event)
             open();
         return true;
     case Step::Naming:
-        if (event.repeat)
-            return true;
-        m_typing = true;
-        if (event.action == Action::Fire)
+        // A held direction goes on through the letters; nothing else repeats.
+        if (event.action == Action::Up || event.action == Action::Down)
+        {
+            if (m_nameEntry.pickLetter(event.action == Action::Up ? 1 : -1))
+                showName();
+        }
+        else if (event.action == Action::Left || event.action == Action::Right)
+        {
+            if (m_nameEntry.moveCursor(event.action == Action::Right ? 1 : -1))
+                showName();
+        }
+        else if (!event.repeat && event.action == Action::Fire)
+        {
             confirm(m_nameEntry.name().empty() ? m_startName : m_nameEntry.name());
-        else if (event.action == Action::Back)
+        }
+        else if (!event.repeat && event.action == Action::Back)
+        {
             confirm(m_startName);
+        }
+        m_typing = m_typing || !event.repeat;
         return true;
     case Step::Showing:
         if (event.repeat)
@@ -186,10 +210,28 @@ void HighScoreOverlay::confirm(const std::string& name)
     m_step = Step::Showing;
 }
 
+void HighScoreOverlay::showHints(const std::string& fire, const std::string& back, bool pad)
+{
+    setLine(*m_hint, fromUtf8(fire + " keeps it, " + back + " keeps " + m_startName));
+    setLine(*m_pickHint, pad ? "Up, Down: letter    Left, Right: move"
+                             : "Type it, or pick the letters with the arrows");
+}
+
 void HighScoreOverlay::showName()
 {
-    // The underscore stands for the cursor, at the end where typing goes.
-    setLine(*m_nameField, sf::String(m_nameEntry.text() + static_cast<sf::Uint32>('_')));
+    // After the last letter an underscore stands for the place where typing goes.
+    const std::size_t cursor = m_nameEntry.cursor();
+    NameEntry::Text shown = m_nameEntry.text();
+    if (cursor == shown.size())
+        shown.push_back('_');
+    setLine(*m_nameField, sf::String(shown));
+    const sf::Text& field = *m_nameField->getAsText();
+    const float middle =
+        (field.findCharacterPos(cursor).x + field.findCharacterPos(cursor + 1).x) / 2.f;
+    const float top = field.getPosition().y;
+    const auto size = static_cast<float>(field.getCharacterSize());
+    m_pickUp->setPositionWithAlignment({middle, top - 0.08f * size}, Alignment::Left);
+    m_pickDown->setPositionWithAlignment({middle, top + 1.36f * size}, Alignment::Left);
 }
 
 std::shared_ptr<Renderizable> HighScoreOverlay::addLine(RenderGroup& group, const char* name,

@@ -37,8 +37,10 @@ class HighScoreTableView;
 // What follows GAME OVER when the game's score enters its mode's high score table: "NEW HIGH
 // SCORE" with the rank and a name field, then the table with the new line highlighted. The
 // field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
-// first time; Return keeps what was typed, Escape the name the field started with. The entry is
-// saved as soon as the name is confirmed.
+// first time. It takes what is typed, and letters picked without a keyboard: Up and Down change
+// the letter at the cursor (marked above and below), Left and Right move it. Fire (Return) keeps
+// the name, Back (Escape) the name the field started with; the hints below say so in the names
+// of the device last used. The entry is saved as soon as the name is confirmed.
 //
 // The game scene holds it as its top group, tells it when a game ends and when GAME OVER has
 // been up long enough, and hands it the presses (read through the naming bindings: Fire is
@@ -72,6 +74,9 @@ public:
     void onTextEntered(sf::Uint32 character);
     // Hidden and ready for the next game.
     void close();
+    // The hints name these inputs of Fire and Back, and tell how to pick letters on a pad (or
+    // else on the keyboard).
+    void showHints(const std::string& fire, const std::string& back, bool pad);
     // The program ends (a logout, the close button): a game that entered and has no name yet
     // is saved with the name the field shows, as Return would, so the score is not lost.
     void finish();
@@ -103,6 +108,10 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_naming;
     std::shared_ptr<lib::scn::draw::Renderizable> m_nameField;
     std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickHint;
+    // The marks above and below the letter at the cursor.
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickUp;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickDown;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_showing;
     std::shared_ptr<HighScoreTableView> m_table;
     std::shared_ptr<lib::scn::draw::Renderizable> m_saveFailed;

@@ -303,7 +303,7 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     EXPECT_EQ(sf::Color(10, 200, 50), background(8, 6));
 }
 
-TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyButPause)
+TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndEveryKeyButPause)
 {
     open(1);
     const sf::Vector2u arrival(0, 4 + predictArrival().second);
@@ -341,6 +341,16 @@ TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndEveryKeyBut
     EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "the pause did not count";
     step(1);
     EXPECT_EQ((Texts{"00000", "2", "0", "210"}), shown());
+
+    window().handleEvent(bexil::test::mouseEvent(sf::Event::MouseMoved, 10, 10));
+    frame();
+    EXPECT_FALSE(window().sceneManager()->pointerShown()) << "no pointer in play";
+    sf::Event lost{};
+    lost.type = sf::Event::JoystickDisconnected;
+    window().handleEvent(lost);
+    EXPECT_EQ(State::Pause, scene->gameState()) << "a pad lost pauses";
+    frame();
+    EXPECT_TRUE(window().sceneManager()->pointerShown()) << "paused, a pointer moved shows";
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)

@@ -21,9 +21,10 @@
 namespace bexil::test
 {
 
-// The real menu scene (or the menu given to open) and a stub game scene in a real 1024 × 768
-// window, inside a fresh working folder (settings files are read from there), on the manual
-// time source. Files the menus should read must be written with dir.write() before open().
+// The real menu scene (or the menu given to open) and a stub game scene (or the one given) in a
+// real 1024 × 768 window, inside a fresh working folder (settings files are read from there), on
+// the manual time source. Files the menus should read must be written with dir.write() before
+// open().
 class MenuHarness
 {
 public:
@@ -34,12 +35,32 @@ public:
         lib::Clock::useManualTime(false);
     }
 
-    void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>())
+    void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>(),
+              std::shared_ptr<lib::scn::Scene> gameScene = nullptr)
     {
         menu = std::move(scene);
         game->onKey = [stub = game.get()] { stub->sceneManager()->changeScene("MenuScene"); };
-        controller = openTestWindow({menu, game}, writeGameResourceList("res.cfg"));
+        controller =
+            openTestWindow({menu, gameScene ? gameScene : game}, writeGameResourceList("res.cfg"));
         frame();
+    }
+    // A tap of the pad's button; a push of an axis to that position and back.
+    void tap(unsigned int button)
+    {
+        send(buttonEvent(button));
+        send(buttonEvent(button, false));
+    }
+    void push(sf::Joystick::Axis axis, float position)
+    {
+        send(axisEvent(axis, position));
+        send(axisEvent(axis, 0.f));
+    }
+    // The pointer's event at a point of the 2000 × 2000 view.
+    void point(sf::Event::EventType type, float x, float y,
+               sf::Mouse::Button button = sf::Mouse::Left, float wheel = 0.f)
+    {
+        send(mouseEvent(type, static_cast<int>(x * 1024.f / 2000.f),
+                        static_cast<int>(y * 768.f / 2000.f), button, wheel));
     }
     // One frame; true when the program is to end.
     bool frame() { return controller->window()->loopStep(); }

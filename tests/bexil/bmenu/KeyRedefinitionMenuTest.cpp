@@ -57,25 +57,19 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
 TEST(ControllerRedefinitionMenu, TakesSevenPadInputsTheMenusHearAtOnceAndBackLeavesEitherPage)
 {
     using bexil::test::axisEvent;
-    using bexil::test::buttonEvent;
     bexil::test::MenuHarness menus;
     menus.open();
-    const auto tap = [&menus](unsigned int button)
-    {
-        menus.send(buttonEvent(button));
-        menus.send(buttonEvent(button, false));
-    };
     // Options, "Redefine keyboard": a key taken, then the pad's Back leaves with none stored.
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::Up, Keyboard::Up,
                  Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::W});
-    tap(1);
+    menus.tap(1);
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("71 72 73 74 57 36 ", menus.storedKeys());
 
     // "Redefine controller": a button taken, then the keyboard's Back leaves with none stored.
     menus.press({Keyboard::Down, Keyboard::Return});
     ASSERT_EQ("ControllerRedefinitionMenu", menus.activePage());
-    tap(2);
+    menus.tap(2);
     menus.press({Keyboard::BackSpace});
     EXPECT_EQ("OptionsMenu", menus.activePage());
     lib::Configuration table("config.cfg");
@@ -85,7 +79,7 @@ TEST(ControllerRedefinitionMenu, TakesSevenPadInputsTheMenusHearAtOnceAndBackLea
     menus.send(axisEvent(sf::Joystick::PovX, -100.f)); // Left
     menus.send(axisEvent(sf::Joystick::PovX, 0.f));
     for (const unsigned int button : {10u, 10u, 11u, 12u, 13u, 14u})
-        tap(button); // the second 10 is taken already: Right, Up, Down, Launch, Pause
+        menus.tap(button); // the second 10 is taken already: Right, Up, Down, Launch, Pause
     EXPECT_EQ("ControllerRedefinitionMenu", menus.activePage());
     menus.send(axisEvent(sf::Joystick::Z, 50.f)); // Back
     EXPECT_EQ("OptionsMenu", menus.activePage());
@@ -98,8 +92,8 @@ TEST(ControllerRedefinitionMenu, TakesSevenPadInputsTheMenusHearAtOnceAndBackLea
         << "read back";
 
     // The new Down and Fire reach "Cancel", which gives back the pad's bindings of the opening.
-    tap(12);
-    tap(13);
+    menus.tap(12);
+    menus.tap(13);
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("B0", table.getValue("pad_launch4"));
 }
