@@ -5,9 +5,11 @@
 #include "bexil/computer/DemoScene.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/settings/Folders.hpp"
+#include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 #include <SFML/Window/VideoMode.hpp>
@@ -64,6 +66,9 @@ BexilProgramController::~BexilProgramController()
 void BexilProgramController::onInit()
 {
     sound::GameSounds::applyVolumes(window()->sceneManager()->audio(), *this);
+    // Before the first frame, which shows every text; the scenes wrote theirs in English and
+    // write them again when they are shown.
+    settings::Languages::open(*window()->sceneManager()->resourceManager(), *this);
 }
 
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()

@@ -7,7 +7,8 @@ namespace bexil
 {
 
 // The game as the engine sees it: a 1024 × 768 window unless config.cfg says otherwise, the
-// resources of res.cfg, sound at the volumes of config.cfg, and the game's scenes. It is also the
+// resources of res.cfg, sound at the volumes of config.cfg, texts in the language it chooses,
+// and the game's scenes. It is also the
 // game's view of config.cfg, and writes that file back when the program ends.
 class BexilProgramController : public lib::core::ProgramController, public lib::Configuration
 {

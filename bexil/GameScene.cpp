@@ -10,6 +10,7 @@
 #include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/scn/Resource.hpp"
@@ -24,6 +25,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
@@ -118,26 +120,46 @@ void GameScene::createTexts()
     const sf::Color& label = sf::Color::Blue;
     const sf::Color& value = sf::Color::White;
 
-    m_scoreText = make(*m_scoreGroup, "scoretxt", "Score: ", LabelSize, label, tall);
+    m_scoreText = make(*m_scoreGroup, "scoretxt", "", LabelSize, label, tall);
     m_scoreDisplay = make(*m_scoreGroup, "scoredisplay", "", LabelSize, value, tall);
-    m_levelText = make(*m_scoreGroup, "scoretxt", "Level: ", LabelSize, label, plain);
+    m_levelText = make(*m_scoreGroup, "scoretxt", "", LabelSize, label, plain);
     m_levelDisplay = make(*m_scoreGroup, "scoredisplay", "0", LabelSize, value, plain);
     m_currentText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
     m_currentDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
     m_goalText = make(*m_levelGroup, "leveltxt", "", LabelSize, label, tall);
     m_goalDisplay = make(*m_levelGroup, "leveldisplay", "", LabelSize, value, tall);
-    m_gameText = make(*m_gameOverScreen, "gameovergame", "GAME", GameOverSize, value, plain);
-    m_overText = make(*m_gameOverScreen, "gameoverover", "OVER", GameOverSize, value, plain);
-    m_pauseText = make(*m_pauseGroup, "pausetext", "PAUSE", PauseSize, value, plain);
+    m_gameText = make(*m_gameOverScreen, "gameovergame", "", GameOverSize, value, plain);
+    m_overText = make(*m_gameOverScreen, "gameoverover", "", GameOverSize, value, plain);
+    m_pauseText = make(*m_pauseGroup, "pausetext", "", PauseSize, value, plain);
     showScore();
-
     m_scoreGroup->setPosition(ScoreGroupPosition);
+    m_levelGroup->setPosition(LevelGroupPosition);
+    writeTexts();
+}
+
+void GameScene::writeTexts()
+{
+    using lib::Translation;
+    const auto write = [](const std::shared_ptr<Renderizable>& leaf, const std::string& text)
+    { textOf(leaf).setString(Translation::toScreen(text)); };
+    write(m_scoreText, Translation::tr("Score: "));
+    write(m_levelText, Translation::tr("Level: "));
+    write(m_currentText,
+          gameMode() == TimeMode ? Translation::tr("Time: ") : Translation::tr("Tokens: "));
+    write(m_goalText, Translation::tr("Goal: "));
+    write(m_pauseText, Translation::tr("PAUSE"));
+    // TRANSLATORS: shown large on two lines, split where the line break is.
+    const std::string gameOver = Translation::tr("GAME\nOVER");
+    const std::size_t lineBreak = std::min(gameOver.find('\n'), gameOver.size());
+    write(m_gameText, gameOver.substr(0, lineBreak));
+    write(m_overText, gameOver.substr(std::min(lineBreak + 1, gameOver.size())));
+
     m_scoreText->setPositionWithAlignment({0.f, 0.f}, Alignment::Left);
     m_scoreDisplay->setPositionWithAlignment({widthOf(m_scoreText), 0.f}, Alignment::Left);
     m_levelText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
     m_levelDisplay->setPositionWithAlignment({widthOf(m_levelText), SecondLineY}, Alignment::Left);
-    m_levelGroup->setPosition(LevelGroupPosition);
     m_goalText->setPositionWithAlignment({0.f, SecondLineY}, Alignment::Left);
+    placeDisplays();
 
     const sf::Vector2f half = view()->getSize() * 0.5f;
     const sf::FloatRect game = m_gameText->getLocalBounds();
@@ -183,9 +205,7 @@ void GameScene::onEnterScene()
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
-    textOf(m_currentText).setString(gameMode() == TimeMode ? "Time: " : "Tokens: ");
-    textOf(m_goalText).setString("Goal: ");
-    placeDisplays();
+    writeTexts();
 
     setGameState(GameState::Playing);
     m_gameClock.restart();

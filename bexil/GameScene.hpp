@@ -156,6 +156,8 @@ private:
 
     void setGameState(GameState state) { setSceneState(static_cast<std::int32_t>(state)); }
     void createTexts();
+    // The labels, PAUSE and GAME OVER in the language shown, each in its place.
+    void writeTexts();
     void createBackgroundTiles();
     void addPlayer();
     void placeDisplays();

@@ -1,6 +1,7 @@
 #include "bexil/KeyMapping.hpp"
 
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -13,22 +14,51 @@ namespace bexil
 namespace
 {
 
-// SFML's keys from Escape to Down, in its order; the letters, digits, numpad digits and
-// function keys around them are named by rule.
+using lib::Translation;
+
+// SFML's keys from Escape to Down, in its order, by the English names of their keycaps; the
+// letters, digits, numpad digits and function keys around them are named by rule.
+// TRANSLATORS: the names of keys, as the keycaps of the language's keyboards say them, short.
 constexpr std::array<const char*, sf::Keyboard::Numpad0 - sf::Keyboard::Escape> NamedKeys{
-    {"Escape",      "Left Ctrl",   "Left Shift",
-     "Left Alt",    "Left System", "Right Ctrl",
-     "Right Shift", "Right Alt",   "Right System",
-     "Menu",        "[",           "]",
-     ";",           ",",           ".",
-     "'",           "/",           "\\",
-     "~",           "=",           "-",
-     "Space",       "Return",      "Backspace",
-     "Tab",         "Page Up",     "Page Down",
-     "End",         "Home",        "Insert",
-     "Delete",      "Numpad +",    "Numpad -",
-     "Numpad *",    "Numpad /",    "Left",
-     "Right",       "Up",          "Down"}};
+    {Translation::mark("Escape"),
+     Translation::mark("Left Ctrl"),
+     Translation::mark("Left Shift"),
+     Translation::mark("Left Alt"),
+     Translation::mark("Left System"),
+     Translation::mark("Right Ctrl"),
+     Translation::mark("Right Shift"),
+     Translation::mark("Right Alt"),
+     Translation::mark("Right System"),
+     Translation::mark("Menu"),
+     "[",
+     "]",
+     ";",
+     ",",
+     ".",
+     "'",
+     "/",
+     "\\",
+     "~",
+     "=",
+     "-",
+     Translation::mark("Space"),
+     Translation::mark("Return"),
+     Translation::mark("Backspace"),
+     Translation::mark("Tab"),
+     Translation::mark("Page Up"),
+     Translation::mark("Page Down"),
+     Translation::mark("End"),
+     Translation::mark("Home"),
+     Translation::mark("Insert"),
+     Translation::mark("Delete"),
+     Translation::mark("Numpad +"),
+     Translation::mark("Numpad -"),
+     Translation::mark("Numpad *"),
+     Translation::mark("Numpad /"),
+     Translation::mark("Left"),
+     Translation::mark("Right"),
+     Translation::mark("Up"),
+     Translation::mark("Down")}};
 
 } // namespace
 
@@ -84,14 +114,16 @@ std::string KeyMapping::keyName(std::int32_t code)
     if (code >= sf::Keyboard::Num0 && code <= sf::Keyboard::Num9)
         return std::string(1, static_cast<char>('0' + code - sf::Keyboard::Num0));
     if (code >= sf::Keyboard::Escape && code < sf::Keyboard::Numpad0)
-        return NamedKeys[static_cast<std::size_t>(code - sf::Keyboard::Escape)];
+        return Translation::tr(NamedKeys[static_cast<std::size_t>(code - sf::Keyboard::Escape)]);
     if (code >= sf::Keyboard::Numpad0 && code <= sf::Keyboard::Numpad9)
-        return "Numpad " + std::to_string(code - sf::Keyboard::Numpad0);
+        return Translation::format(Translation::tr("Numpad %s"),
+                                   {std::to_string(code - sf::Keyboard::Numpad0)});
     if (code >= sf::Keyboard::F1 && code <= sf::Keyboard::F15)
         return "F" + std::to_string(code - sf::Keyboard::F1 + 1);
     if (code == sf::Keyboard::Pause)
-        return "Pause";
-    return "key " + std::to_string(code);
+        return Translation::tr("Pause");
+    // TRANSLATORS: a key the keyboard library has no name for, by its number.
+    return Translation::format(Translation::tr("key %s"), {std::to_string(code)});
 }
 
 } // namespace bexil

@@ -40,8 +40,8 @@ public:
     void readKeys();
     void storeKeys();
 
-    // The name a player knows the key by ("Space", "Left", "F5"); "key N" for a code that
-    // names no key.
+    // The name a player knows the key by ("Space", "Left", "F5"), in the language shown (UTF-8);
+    // "key N" for a code that names no key.
     static std::string keyName(std::int32_t code);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "bexil/controls/Bindings.hpp"
 #include "bexil/controls/InputNames.hpp"
+#include "lib/Translation.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
@@ -17,14 +18,18 @@ namespace bexil::bmenu
 namespace
 {
 
+using lib::Translation;
 using lib::input::Action;
 using lib::scn::draw::Alignment;
 
 const sf::Vector2f PromptCentre(1000.f, 1000.f);
 const sf::Vector2f HintCentre(1000.f, 1160.f);
 
-const std::array<const char*, lib::input::ActionCount> RoleNames = {
-    "Left", "Right", "Up", "Down", "Launch", "Pause", "Back"};
+const std::array<const char*, lib::input::ActionCount> Prompts = {
+    Translation::mark("Press button for Left"),   Translation::mark("Press button for Right"),
+    Translation::mark("Press button for Up"),     Translation::mark("Press button for Down"),
+    Translation::mark("Press button for Launch"), Translation::mark("Press button for Pause"),
+    Translation::mark("Press button for Back")};
 
 } // namespace
 
@@ -47,19 +52,26 @@ void ControllerRedefinitionMenu::onCreate()
         return leaf;
     };
     m_prompt = line("pressButton", 90);
-    const std::shared_ptr<lib::scn::draw::Renderizable> hint = line("cancelHint", 50);
-    // The keyboard's Back: the pad's own buttons are all taken as bindings here.
-    hint->getAsText()->setString(controls::InputNames::hint(manager().actionMap(), Action::Back,
-                                                            lib::input::Device::Keyboard) +
-                                 " or right click: cancel");
-    hint->setPositionWithAlignment(HintCentre, Alignment::Center);
+    m_hint = line("cancelHint", 50);
+    showPrompt();
+}
+
+void ControllerRedefinitionMenu::onShow()
+{
+    MenuPage::onShow();
     showPrompt();
 }
 
 void ControllerRedefinitionMenu::showPrompt()
 {
-    m_prompt->getAsText()->setString(std::string("Press button for ") + RoleNames[m_count]);
+    m_prompt->getAsText()->setString(Translation::toScreen(Translation::tr(Prompts[m_count])));
     m_prompt->setPositionWithAlignment(PromptCentre, Alignment::Center);
+    // The keyboard's Back: the pad's own buttons are all taken as bindings here.
+    const std::string back = controls::InputNames::hint(manager().actionMap(), Action::Back,
+                                                        lib::input::Device::Keyboard);
+    m_hint->getAsText()->setString(Translation::toScreen(
+        Translation::format(Translation::tr("%s or right click: cancel"), {back})));
+    m_hint->setPositionWithAlignment(HintCentre, Alignment::Center);
 }
 
 void ControllerRedefinitionMenu::onAction(const lib::input::ActionEvent& event)

@@ -27,6 +27,8 @@ public:
     ~ControllerRedefinitionMenu() override;
 
     void onCreate() override;
+    // Asks again in the language shown.
+    void onShow() override;
     void onAction(const lib::input::ActionEvent& event) override;
 
     const std::shared_ptr<lib::scn::draw::Renderizable>& prompt() const { return m_prompt; }
@@ -40,6 +42,7 @@ private:
     controls::PadMapping m_mapping;
     controls::PadMapping::Inputs m_taken;
     std::shared_ptr<lib::scn::draw::Renderizable> m_prompt;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
 };
 
 } // namespace bexil::bmenu

@@ -1,11 +1,14 @@
 #include "bexil/bmenu/HighScoresMenu.hpp"
 
 #include "bexil/scores/HighScoreTableView.hpp"
+#include "lib/Translation.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Text.hpp>
+
+#include <string>
 
 namespace bexil::bmenu
 {
@@ -21,8 +24,9 @@ constexpr float TitleTop = 598.f;
 constexpr float TableTop = 672.f;
 constexpr unsigned int TableSize = 42;
 const sf::Color Heading(70, 70, 140);
-constexpr const char* Titles[scores::HighScores::ModeCount] = {"<  High scores: token mode  >",
-                                                               "<  High scores: time mode  >"};
+constexpr const char* Titles[scores::HighScores::ModeCount] = {
+    lib::Translation::mark("High scores: token mode"),
+    lib::Translation::mark("High scores: time mode")};
 
 } // namespace
 
@@ -49,12 +53,13 @@ void HighScoresMenu::onCreate()
     addRenderGroup(m_table);
 
     addChooseControl("highscores_chooseControl", {48, Alignment::Center, {Middle, 1262.f}},
-                     {option("Back")}, [this](unsigned int) { onBack(); });
+                     {option(lib::Translation::mark("Back"))}, [this](unsigned int) { onBack(); });
     showMode(0);
 }
 
 void HighScoresMenu::onShow()
 {
+    MenuPage::onShow();
     m_highScores.load();
     showMode(0);
 }
@@ -76,7 +81,9 @@ void HighScoresMenu::onBack()
 void HighScoresMenu::showMode(std::size_t gameMode)
 {
     m_mode = gameMode;
-    m_title->getAsText()->setString(Titles[gameMode]);
+    // The arrows say that Left and Right lead to the other mode.
+    m_title->getAsText()->setString(lib::Translation::toScreen(
+        "<  " + std::string(lib::Translation::tr(Titles[gameMode])) + "  >"));
     m_title->setPositionX(Middle, Alignment::Center);
     m_table->show(m_highScores.table(gameMode));
 }

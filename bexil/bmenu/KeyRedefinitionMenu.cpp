@@ -1,5 +1,6 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
+#include "lib/Translation.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
@@ -16,8 +17,10 @@ namespace
 
 const sf::Vector2f PromptCentre(1000.f, 1000.f);
 
-const std::array<const char*, KeyMapping::KeyCount> RoleNames = {"Left", "Right",  "Up",
-                                                                 "Down", "Launch", "Pause"};
+const std::array<const char*, KeyMapping::KeyCount> Prompts = {
+    lib::Translation::mark("Press key for Left"),   lib::Translation::mark("Press key for Right"),
+    lib::Translation::mark("Press key for Up"),     lib::Translation::mark("Press key for Down"),
+    lib::Translation::mark("Press key for Launch"), lib::Translation::mark("Press key for Pause")};
 
 } // namespace
 
@@ -44,8 +47,14 @@ void KeyRedefinitionMenu::onCreate()
 void KeyRedefinitionMenu::showPrompt()
 {
     m_prompt->getAsText()->setString(
-        sf::String(std::string("Press key for ") + RoleNames[m_count]));
+        lib::Translation::toScreen(lib::Translation::tr(Prompts[m_count])));
     m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+}
+
+void KeyRedefinitionMenu::onShow()
+{
+    MenuPage::onShow();
+    showPrompt();
 }
 
 void KeyRedefinitionMenu::onAction(const lib::input::ActionEvent& event)

@@ -26,6 +26,8 @@ public:
     ~KeyRedefinitionMenu() override;
 
     void onCreate() override;
+    // Asks again in the language shown.
+    void onShow() override;
     void onAction(const lib::input::ActionEvent& event) override;
 
     // How many keys of the running sequence have been taken (0 to 5).

@@ -3,6 +3,7 @@
 #include "bexil/GameScene.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -38,10 +39,13 @@ void MainMenu::onCreate()
     assert(manager().view() != nullptr);
     const Layout centred{
         90, lib::scn::draw::Alignment::Center, {manager().view()->getSize().x * 0.5f, 700.f}};
-    addChooseControl("mainmenu_chooseControl", centred,
-                     {option("Play token mode"), option("Play time mode"), option("High scores"),
-                      option("How to play"), option("Options"), option("Exit")},
-                     [this](unsigned int index) { chooseOption(index); });
+    using lib::Translation;
+    addChooseControl(
+        "mainmenu_chooseControl", centred,
+        {option(Translation::mark("Play token mode")), option(Translation::mark("Play time mode")),
+         option(Translation::mark("High scores")), option(Translation::mark("How to play")),
+         option(Translation::mark("Options")), option(Translation::mark("Exit"))},
+        [this](unsigned int index) { chooseOption(index); });
 }
 
 void MainMenu::chooseOption(unsigned int index)

@@ -14,6 +14,12 @@ const MenuPage::Layout MenuPage::SideList{70, lib::scn::draw::Alignment::Left, {
 
 MenuPage::~MenuPage() = default;
 
+void MenuPage::onShow()
+{
+    if (m_chooseControl)
+        m_chooseControl->retranslate();
+}
+
 const sf::Font& MenuPage::menuFont() const
 {
     return font("game_menu.mainFont");

@@ -21,7 +21,8 @@ namespace bexil::bmenu
 
 // A page of the game's menu scene. Its texts are in the menu font, and its list of options (at
 // most one) is a choose control in the look of every menu: blue lines, the highlighted one red
-// with a red triangle beside it as tall as the text.
+// with a red triangle beside it as tall as the text. Its texts are English, marked for the
+// catalogue, and shown in the language of the moment each time the page is shown.
 class MenuPage : public lib::menu::MenuStep
 {
 public:
@@ -29,6 +30,9 @@ public:
 
     using MenuStep::MenuStep;
     ~MenuPage() override;
+
+    // Brings the list's texts into the language shown; pages that show more call this first.
+    void onShow() override;
 
     // Empty until the page builds it in onCreate.
     const std::shared_ptr<lib::menu::ChooseControl>& chooseControl() const
@@ -53,7 +57,8 @@ protected:
     void addChooseControl(const std::string& name, const Layout& layout, OptionList options,
                           std::function<void(unsigned int)> onChosen);
     // A line of a list: its label and the values Left and Right cycle through (none for a plain
-    // option), the first shown.
+    // option), the first shown; English texts, marked for the catalogue with
+    // lib::Translation::mark where they are words.
     static std::shared_ptr<lib::menu::OptionDescriptor>
     option(const std::string& text, std::vector<std::string> values = {});
 

@@ -2,8 +2,10 @@
 
 #include "bexil/controls/Bindings.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
+#include "lib/Translation.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/Audio.hpp"
@@ -31,10 +33,14 @@ enum Option : unsigned int
     Look = 4,
     SoundVolume = 5,
     MusicVolume = 6,
-    RedefineKeyboard = 7,
-    RedefineController = 8,
-    Cancel = 9
+    Language = 7,
+    RedefineKeyboard = 8,
+    RedefineController = 9,
+    Cancel = 10
 };
+
+using lib::Translation;
+using settings::Languages;
 
 std::string modeText(const sf::VideoMode& mode)
 {
@@ -88,21 +94,34 @@ void OptionsMenu::onCreate()
     for (int level = 0; level <= 10; ++level)
         volumes.push_back(std::to_string(level));
 
-    // Eleven lines: the list starts higher than on the other pages, and a little smaller, so
-    // that its last line stays on the background's band.
+    // The language names read the same in every language.
+    std::vector<std::string> languages{Translation::mark("Auto")};
+    for (const Languages::Language& language : Languages::Offered)
+        languages.emplace_back(language.name);
+    const std::vector<std::string> noYes{Translation::mark("No"), Translation::mark("Yes")};
+
+    // Twelve lines: smaller and closer than on the other pages, from higher up, so that all of
+    // them stand on the background's light band.
     Layout list = SideList;
-    list.characterSize = 64;
+    list.characterSize = 56;
     list.position.y -= 110.f;
-    addChooseControl("optionsmenu_chooseControl", list,
-                     {option("Antialiasing", {"Worst", "Bad", "Normal", "Good", "Best"}),
-                      option("Resolution", std::move(resolutions)),
-                      option("Fullscreen", {"No", "Yes"}), option("VSync", {"No", "Yes"}),
-                      option("Look", look::LookList::names()), option("Sound volume", volumes),
-                      option("Music volume", volumes), option("Redefine keyboard"),
-                      option("Redefine controller"), option("Cancel"), option("Accept")},
-                     [this](unsigned int index) { chooseOption(index); });
+    addChooseControl(
+        "optionsmenu_chooseControl", list,
+        {option(Translation::mark("Antialiasing"),
+                {Translation::mark("Worst"), Translation::mark("Bad"), Translation::mark("Normal"),
+                 Translation::mark("Good"), Translation::mark("Best")}),
+         option(Translation::mark("Resolution"), std::move(resolutions)),
+         option(Translation::mark("Fullscreen"), noYes), option(Translation::mark("VSync"), noYes),
+         option(Translation::mark("Look"), look::LookList::names()),
+         option(Translation::mark("Sound volume"), volumes),
+         option(Translation::mark("Music volume"), volumes),
+         option(Translation::mark("Language"), std::move(languages)),
+         option(Translation::mark("Redefine keyboard")),
+         option(Translation::mark("Redefine controller")), option(Translation::mark("Cancel")),
+         option(Translation::mark("Accept"))},
+        [this](unsigned int index) { chooseOption(index); });
     // The volumes are heard as they change: the music at once, and for the effects a sample
-    // at the new volume instead of the usual click.
+    // at the new volume instead of the usual click. The language shows at once.
     lib::scn::Audio& audio = manager().sceneManager()->audio();
     chooseControl()->options[SoundVolume].changeSound =
         audio.cue(*manager().sceneManager()->resourceManager()->getResource("game_menu.sample"), 1);
@@ -114,6 +133,8 @@ void OptionsMenu::onCreate()
                 audio.setSoundVolume(level);
             else if (index == MusicVolume)
                 audio.setMusicVolume(level);
+            else if (index == Language)
+                showLanguage(static_cast<std::size_t>(level));
         });
     updateOptionsFromConfig();
 }
@@ -142,6 +163,9 @@ void OptionsMenu::updateOptionsFromConfig()
     sound::GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
     showValue(control, SoundVolume, settings::Settings::SoundVolume.peek(*this));
     showValue(control, MusicVolume, settings::Settings::MusicVolume.peek(*this));
+    const std::size_t language = Languages::stored(*this);
+    showValue(control, Language, static_cast<int>(language));
+    showLanguage(language);
     m_keysAtOpening.readKeys();
     m_padAtOpening.readPads();
 }
@@ -149,6 +173,12 @@ void OptionsMenu::updateOptionsFromConfig()
 void OptionsMenu::onBack()
 {
     chooseOption(Cancel);
+}
+
+void OptionsMenu::showLanguage(std::size_t choice)
+{
+    Languages::apply(choice);
+    chooseControl()->retranslate();
 }
 
 void OptionsMenu::chooseOption(unsigned int index)
@@ -172,8 +202,9 @@ void OptionsMenu::chooseOption(unsigned int index)
         m_keysAtOpening.storeKeys();
         m_padAtOpening.storePads();
         manager().setActionMap(controls::Bindings::menus(m_padAtOpening));
-        manager().changeStep("MainMenu");
+        // First, so that the main menu shows in the stored language.
         updateOptionsFromConfig();
+        manager().changeStep("MainMenu");
         break;
     default:
     {
@@ -192,6 +223,7 @@ void OptionsMenu::chooseOption(unsigned int index)
             *this, static_cast<int>(options[SoundVolume].selectedSubOption));
         settings::Settings::MusicVolume.store(
             *this, static_cast<int>(options[MusicVolume].selectedSubOption));
+        Languages::store(*this, options[Language].selectedSubOption);
         if (!saveConfig())
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";

@@ -7,6 +7,7 @@
 
 #include <SFML/Window/VideoMode.hpp>
 
+#include <cstddef>
 #include <vector>
 
 namespace bexil::bmenu
@@ -14,12 +15,12 @@ namespace bexil::bmenu
 
 // The window settings read at start-up: antialiasing, resolution (the display's full-screen
 // modes, and the stored mode where the display lacks it), full screen and vertical sync; the
-// look of the game; the sound and music volumes; and the ways to the key and the controller
-// redefinition pages.
-// Values change on screen only, except the volumes, which are heard at once; "Accept" writes
-// them to config.cfg at once (the window's take effect at the next start, the look from the next
-// game on), "Cancel" shows and plays what config.cfg holds again and gives back the keys the
-// page was opened with, and the pad's bindings.
+// look of the game; the sound and music volumes; the language of the texts; and the ways to the
+// key and the controller redefinition pages. Values change on screen only, except the volumes,
+// which are heard at once, and the language, in which every page and the next game show at once;
+// "Accept" writes them to config.cfg at once (the window's take effect at the next start, the
+// look from the next game on), "Cancel" shows and plays what config.cfg holds again and gives back
+// the keys the page was opened with, and the pad's bindings.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -31,10 +32,10 @@ public:
     void onBack() override;
     // What Fire on the option of that index does.
     void chooseOption(unsigned int index);
-    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look" and volumes,
-    // sets the volumes, and takes the stored keys and pad bindings as the ones "Cancel" gives
-    // back. A stored value
-    // that is not one of its option's values shows the option's first value.
+    // Shows the stored "GraphicsLevel", resolution, "Fullscreen", "VSync", "Look", volumes and
+    // "Language", sets the volumes and the language, and takes the stored keys and pad bindings
+    // as the ones "Cancel" gives back. A stored value that is not one of its option's values
+    // shows the option's first value.
     void updateOptionsFromConfig();
 
 protected:
@@ -43,6 +44,8 @@ protected:
 
 private:
     sf::VideoMode storedMode() const;
+    // The texts in the language of that choice of the line "Language", this page's at once.
+    void showLanguage(std::size_t choice);
 
     // The values of "Resolution", in order.
     std::vector<sf::VideoMode> m_modes;

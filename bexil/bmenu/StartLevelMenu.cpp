@@ -1,6 +1,7 @@
 #include "bexil/bmenu/StartLevelMenu.hpp"
 
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -34,7 +35,8 @@ void StartLevelMenu::onCreate()
     for (unsigned int number = 1; number <= LevelCount; ++number)
         levels.push_back(std::to_string(number));
     addChooseControl("optionsmenu_chooseControl", SideList,
-                     {option("Start level: ", std::move(levels)), option("Back")},
+                     {option(lib::Translation::mark("Start level: "), std::move(levels)),
+                      option(lib::Translation::mark("Back"))},
                      [this](unsigned int index) { chooseOption(index); });
 }
 

@@ -1,6 +1,7 @@
 #include "bexil/computer/DemoScene.hpp"
 
 #include "lib/Configuration.hpp"
+#include "lib/Translation.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -60,15 +61,15 @@ void DemoScene::onInit()
         text.setFillColor(sf::Color::Yellow);
         return leaf;
     };
-    const std::shared_ptr<lib::scn::draw::Renderizable> demo = line("demoText", 200);
-    demo->getAsText()->setString("DEMO");
-    demo->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
+    m_demoText = line("demoText", 200);
     m_hint = line("demoHint", 44);
 }
 
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
+    m_demoText->getAsText()->setString(lib::Translation::toScreen(lib::Translation::tr("DEMO")));
+    m_demoText->setPositionWithAlignment(DemoTextCentre, lib::scn::draw::Alignment::Center);
     m_over = false;
     showHint();
 }
@@ -76,7 +77,8 @@ void DemoScene::onEnterScene()
 void DemoScene::showHint()
 {
     m_hintDevice = sceneManager()->input().lastDevice();
-    m_hint->getAsText()->setString("Press " + hint(lib::input::Action::Fire) + " for the menu");
+    m_hint->getAsText()->setString(lib::Translation::toScreen(lib::Translation::format(
+        lib::Translation::tr("Press %s for the menu"), {hint(lib::input::Action::Fire)})));
     m_hint->setPositionWithAlignment(DemoHintCentre, lib::scn::draw::Alignment::Center);
 }
 

@@ -37,6 +37,7 @@ private:
     void showHint();
 
     ComputerPlayer m_computer;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_demoText;
     std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
     lib::input::Device m_hintDevice = lib::input::Device::Keyboard;
     lib::Clock m_sinceGameOver;

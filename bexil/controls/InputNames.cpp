@@ -1,6 +1,7 @@
 #include "bexil/controls/InputNames.hpp"
 
 #include "bexil/KeyMapping.hpp"
+#include "lib/Translation.hpp"
 #include "lib/input/ActionMap.hpp"
 
 #include <array>
@@ -12,6 +13,7 @@ namespace bexil::controls
 namespace
 {
 
+using lib::Translation;
 using lib::input::Action;
 using lib::input::Device;
 using lib::input::Input;
@@ -46,23 +48,30 @@ std::string InputNames::name(const Input& input)
     case Input::Kind::JoystickButton:
         if (static_cast<std::size_t>(input.code) < ButtonNames.size())
             return ButtonNames[static_cast<std::size_t>(input.code)];
-        return "Button " + std::to_string(input.code);
+        return Translation::format(Translation::tr("Button %u"), {std::to_string(input.code)});
     case Input::Kind::JoystickAxis:
         switch (input.code)
         {
         case sf::Joystick::X:
-            return input.positive ? "Left stick right" : "Left stick left";
+            return Translation::tr(input.positive ? Translation::mark("Left stick right")
+                                                  : Translation::mark("Left stick left"));
         case sf::Joystick::Y:
-            return input.positive ? "Left stick down" : "Left stick up";
+            return Translation::tr(input.positive ? Translation::mark("Left stick down")
+                                                  : Translation::mark("Left stick up"));
         case sf::Joystick::PovX:
-            return input.positive ? "D-pad right" : "D-pad left";
+            return Translation::tr(input.positive ? Translation::mark("D-pad right")
+                                                  : Translation::mark("D-pad left"));
         case sf::Joystick::PovY:
-            return input.positive ? "D-pad down" : "D-pad up";
+            return Translation::tr(input.positive ? Translation::mark("D-pad down")
+                                                  : Translation::mark("D-pad up"));
         default:
-            return std::string("Axis ") + "XYZRUV"[input.code] + (input.positive ? "+" : "-");
+            return Translation::format(
+                Translation::tr("Axis %s"),
+                {std::string(1, "XYZRUV"[input.code]) + (input.positive ? "+" : "-")});
         }
     case Input::Kind::MouseButton:
-        return input.code == sf::Mouse::Right ? "Right click" : "Click";
+        return Translation::tr(input.code == sf::Mouse::Right ? Translation::mark("Right click")
+                                                              : Translation::mark("Click"));
     }
     return std::string();
 }
@@ -86,9 +95,9 @@ std::string InputNames::directions(const lib::input::ActionMap& bindings, Device
                first[3] == Input::joystickAxis(along, true);
     };
     if (stick(sf::Joystick::PovX, sf::Joystick::PovY))
-        return "D-pad";
+        return Translation::tr("D-pad");
     if (stick(sf::Joystick::X, sf::Joystick::Y))
-        return "Left stick";
+        return Translation::tr("Left stick");
     std::string names;
     for (const std::optional<Input>& input : first)
         names += (names.empty() ? "" : ", ") + (input ? name(*input) : std::string("-"));

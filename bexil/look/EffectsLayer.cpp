@@ -2,6 +2,7 @@
 
 #include "bexil/look/LookAtlas.hpp"
 #include "lib/Clock.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace bexil::look
 {
@@ -199,9 +201,10 @@ void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std
 
 void EffectsLayer::combo(const sf::FloatRect& cell, std::uint32_t inARow)
 {
-    char string[24];
-    std::snprintf(string, sizeof string, "COMBO x%u", static_cast<unsigned int>(inARow));
-    startPopup(m_combo, {cell.left + cell.width * 0.5f, cell.top - cell.height * 0.3f}, string,
+    using lib::Translation;
+    startPopup(m_combo, {cell.left + cell.width * 0.5f, cell.top - cell.height * 0.3f},
+               Translation::toScreen(
+                   Translation::format(Translation::tr("COMBO x%u"), {std::to_string(inARow)})),
                lib::Clock::now());
 }
 
@@ -214,12 +217,14 @@ void EffectsLayer::flash(const sf::FloatRect& cell)
 
 void EffectsLayer::banner(std::uint32_t levelShown)
 {
-    char string[24];
-    std::snprintf(string, sizeof string, "Level %u", static_cast<unsigned int>(levelShown));
-    startPopup(m_banner, BannerCentre, string, lib::Clock::now());
+    using lib::Translation;
+    startPopup(m_banner, BannerCentre,
+               Translation::toScreen(
+                   Translation::format(Translation::tr("Level %u"), {std::to_string(levelShown)})),
+               lib::Clock::now());
 }
 
-void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now)
+void EffectsLayer::startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now)
 {
     popup.text.setString(string);
     centre(popup.text, at);
@@ -235,10 +240,12 @@ void EffectsLayer::setPaused(bool paused)
 
 void EffectsLayer::showGameOver(std::uint32_t score, std::uint32_t levelShown)
 {
-    char string[48];
-    std::snprintf(string, sizeof string, "Score %05u  Level %u", static_cast<unsigned int>(score),
-                  static_cast<unsigned int>(levelShown));
-    m_finalScore.setString(string);
+    using lib::Translation;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%05u", static_cast<unsigned int>(score));
+    // TRANSLATORS: the final score (five digits or more) and level, under GAME OVER.
+    m_finalScore.setString(Translation::toScreen(Translation::format(
+        Translation::tr("Score %1$s  Level %2$u"), {digits, std::to_string(levelShown)})));
     centre(m_finalScore, FinalScoreCentre);
     m_gameOver = true;
 }

@@ -97,7 +97,7 @@ private:
     // The vertex arrays and texts to draw now, in order, each with its states.
     template <class Visit>
     void forEachPart(const sf::RenderStates& states, Visit visit) const;
-    void startPopup(Popup& popup, sf::Vector2f at, const char* string, sf::Time now);
+    void startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now);
 
     const sf::Texture& m_atlas;
     sf::VertexArray m_shaded;  // alpha blended: panels and dimming

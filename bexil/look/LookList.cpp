@@ -3,6 +3,7 @@
 #include "bexil/look/ClassicLook.hpp"
 #include "bexil/look/ColourBlindLook.hpp"
 #include "bexil/look/ModernLook.hpp"
+#include "lib/Translation.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 
@@ -42,9 +43,9 @@ std::unique_ptr<ILook> fromAtlas(const lib::scn::ResourceManager& resources)
 }
 
 const Entry Looks[] = {
-    {"Modern", &fromAtlas<ModernLook>},
-    {"Classic", &flat},
-    {"Colour-blind", &fromAtlas<ColourBlindLook>},
+    {lib::Translation::mark("Modern"), &fromAtlas<ModernLook>},
+    {lib::Translation::mark("Classic"), &flat},
+    {lib::Translation::mark("Colour-blind"), &fromAtlas<ColourBlindLook>},
 };
 
 } // namespace

@@ -20,7 +20,8 @@ class ILook;
 class LookList
 {
 public:
-    // The looks' names as the options page shows them, in English, in the setting's order.
+    // The looks' names in English, marked for the catalogue, in the setting's order; the options
+    // page shows them in the language of the moment.
     static std::vector<std::string> names();
     // Whether a stored number names a look; any other number plays as look 0.
     static bool contains(int stored);

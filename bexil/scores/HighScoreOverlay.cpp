@@ -2,6 +2,7 @@
 
 #include "bexil/scores/HighScoreTableView.hpp"
 #include "bexil/settings/Settings.hpp"
+#include "lib/Translation.hpp"
 #include "lib/core/Platform.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
@@ -32,14 +33,12 @@ const sf::Color Warning(255, 110, 90);
 const sf::Vector2f PickMark(56.f, 36.f);
 constexpr unsigned int TableSize = 56;
 constexpr float TableTop = 680.f;
-constexpr const char* ModeNames[HighScores::ModeCount] = {"token mode", "time mode"};
+using lib::Translation;
+
+constexpr const char* RankLines[HighScores::ModeCount] = {
+    Translation::mark("Rank %u in token mode"), Translation::mark("Rank %u in time mode")};
 // Offered when neither a last name nor the login name gives one.
 constexpr const char* AnyName = "Player";
-
-sf::String fromUtf8(const std::string& text)
-{
-    return sf::String::fromUtf8(text.begin(), text.end());
-}
 
 // The local date as YYYY-MM-DD.
 std::string today()
@@ -61,12 +60,16 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
     , m_settings(settings::Settings::ConfigFile)
 {
     createSpriteShape("highScoreBackdrop", viewSize)->setColor(Backdrop);
-    setLine(*addLine(*this, "highScoreGameOver", 130, Bright, 110.f), "GAME OVER");
-    setLine(*addLine(*this, "highScoreTitle", 170, Gold, 280.f), "NEW HIGH SCORE");
+    // The game scene's two lines of GAME OVER, here on one.
+    m_fixedLines.emplace_back(addLine(*this, "highScoreGameOver", 130, Bright, 110.f),
+                              Translation::mark("GAME\nOVER"));
+    m_fixedLines.emplace_back(addLine(*this, "highScoreTitle", 170, Gold, 280.f),
+                              Translation::mark("NEW HIGH SCORE"));
     m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
 
     m_naming = createNewRenderGroup("highScoreNaming");
-    setLine(*addLine(*m_naming, "highScoreNameLabel", 80, Dim, 690.f), "Your name");
+    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 690.f),
+                              Translation::mark("Your name"));
     m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 850.f);
     m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1110.f);
     m_pickHint = addLine(*m_naming, "highScorePickHint", 45, Dim, 1190.f);
@@ -85,10 +88,12 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
                                                    HighScoreTableView::Colours{Dim, Bright, Gold});
     m_table->setPosition(m_middle, TableTop);
     m_showing->addRenderGroup(m_table);
-    setLine(*addLine(*m_showing, "highScoreAnyKey", 60, Dim, 1640.f), "Press any key");
+    m_fixedLines.emplace_back(addLine(*m_showing, "highScoreAnyKey", 60, Dim, 1640.f),
+                              Translation::mark("Press any key"));
 
     m_saveFailed = addLine(*this, "highScoreSaveFailed", 50, Warning, 1820.f);
-    setLine(*m_saveFailed, "The high scores could not be saved");
+    m_fixedLines.emplace_back(m_saveFailed,
+                              Translation::mark("The high scores could not be saved"));
     close();
 }
 
@@ -112,7 +117,9 @@ bool HighScoreOverlay::gameEnded(std::size_t gameMode, std::uint32_t score, std:
         m_nameEntry.reset(AnyName);
     m_startName = m_nameEntry.name();
 
-    setLine(*m_rankLine, "Rank " + std::to_string(*rank + 1) + " in " + ModeNames[gameMode]);
+    writeFixedLines();
+    setLine(*m_rankLine, Translation::toScreen(Translation::format(
+                             Translation::tr(RankLines[gameMode]), {std::to_string(*rank + 1)})));
     showName();
     m_step = Step::Waiting;
     return true;
@@ -212,9 +219,13 @@ void HighScoreOverlay::confirm(const std::string& name)
 
 void HighScoreOverlay::showHints(const std::string& fire, const std::string& back, bool pad)
 {
-    setLine(*m_hint, fromUtf8(fire + " keeps it, " + back + " keeps " + m_startName));
-    setLine(*m_pickHint, pad ? "Up, Down: letter    Left, Right: move"
-                             : "Type it, or pick the letters with the arrows");
+    setLine(*m_hint,
+            Translation::toScreen(Translation::format(
+                Translation::tr("%1$s keeps it, %2$s keeps %3$s"), {fire, back, m_startName})));
+    setLine(*m_pickHint,
+            Translation::toScreen(
+                pad ? Translation::tr("Up, Down: letter    Left, Right: move")
+                    : Translation::tr("Type it, or pick the letters with the arrows")));
 }
 
 void HighScoreOverlay::showName()
@@ -245,6 +256,16 @@ std::shared_ptr<Renderizable> HighScoreOverlay::addLine(RenderGroup& group, cons
     text.setFillColor(colour);
     line->transformable()->setPosition(m_middle, y);
     return line;
+}
+
+void HighScoreOverlay::writeFixedLines()
+{
+    for (const auto& [line, english] : m_fixedLines)
+    {
+        std::string text = Translation::tr(english);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        setLine(*line, Translation::toScreen(text));
+    }
 }
 
 void HighScoreOverlay::setLine(Renderizable& line, const sf::String& text)

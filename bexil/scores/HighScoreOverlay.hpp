@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace sf
 {
@@ -92,6 +94,8 @@ private:
                                                           const char* name, unsigned int size,
                                                           const sf::Color& colour, float y);
     void setLine(lib::scn::draw::Renderizable& line, const sf::String& text);
+    // The lines that say the same in every game, in the language shown.
+    void writeFixedLines();
 
     const sf::Font& m_font;
     float m_middle;
@@ -104,6 +108,8 @@ private:
     std::size_t m_gameMode = 0;
     HighScoreEntry m_entry;
 
+    // The lines that say the same in every game, with their English texts.
+    std::vector<std::pair<std::shared_ptr<lib::scn::draw::Renderizable>, const char*>> m_fixedLines;
     std::shared_ptr<lib::scn::draw::Renderizable> m_rankLine;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_naming;
     std::shared_ptr<lib::scn::draw::Renderizable> m_nameField;

@@ -1,5 +1,6 @@
 #include "bexil/scores/HighScoreTableView.hpp"
 
+#include "lib/Translation.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -22,11 +23,13 @@ struct Column
     Alignment alignment;
 };
 
-constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-13.7f, Alignment::Right},
-                                                             {-13.1f, Alignment::Left},
+// A name of twelve of the widest letters still ends before the widest scores, and the headings
+// of score and level stand apart in every language.
+constexpr Column Columns[HighScoreTableView::ColumnCount] = {{-14.6f, Alignment::Right},
+                                                             {-14.0f, Alignment::Left},
                                                              {3.5f, Alignment::Right},
-                                                             {7.3f, Alignment::Right},
-                                                             {8.1f, Alignment::Left}};
+                                                             {7.9f, Alignment::Right},
+                                                             {8.7f, Alignment::Left}};
 constexpr float LineSpacing = 1.25f;
 
 } // namespace
@@ -53,18 +56,23 @@ HighScoreTableView::HighScoreTableView(const std::string& name, const sf::Font& 
                                                                        LineSpacing * m_columnUnit);
         }
     }
-    setRow(m_rows[0], {"#", "Name", "Score", "Level", "Date"}, m_colours.heading);
     m_empty = makeText("highScoreEmpty");
-    m_empty->getAsText()->setString("No high scores yet");
     m_empty->getAsText()->setFillColor(m_colours.entry);
-    // About the middle of where the table would stand.
-    m_empty->setPositionWithAlignment({0.f, 4.f * LineSpacing * m_columnUnit}, Alignment::Center);
 }
 
 HighScoreTableView::~HighScoreTableView() = default;
 
 void HighScoreTableView::show(const HighScoreTable& table, std::optional<std::size_t> highlighted)
 {
+    using lib::Translation;
+    setRow(m_rows[0],
+           {"#", Translation::tr("Name"), Translation::tr("Score"), Translation::tr("Level"),
+            Translation::tr("Date")},
+           m_colours.heading);
+    m_empty->getAsText()->setString(Translation::toScreen(Translation::tr("No high scores yet")));
+    // About the middle of where the table would stand.
+    m_empty->setPositionWithAlignment({0.f, 4.f * LineSpacing * m_columnUnit}, Alignment::Center);
+
     const auto& entries = table.entries();
     for (std::size_t rank = 0; rank < HighScoreTable::Size; ++rank)
     {
@@ -102,9 +110,8 @@ void HighScoreTableView::setRow(Row& row, const std::array<std::string, ColumnCo
     for (std::size_t column = 0; column < ColumnCount; ++column)
     {
         Renderizable& cell = *row[column];
-        // Names are UTF-8; the other columns are plain digits and letters.
-        cell.getAsText()->setString(
-            sf::String::fromUtf8(texts[column].begin(), texts[column].end()));
+        // Names and headings are UTF-8.
+        cell.getAsText()->setString(lib::Translation::toScreen(texts[column]));
         cell.getAsText()->setFillColor(colour);
         cell.setPositionX(Columns[column].at * m_columnUnit, Columns[column].alignment);
     }

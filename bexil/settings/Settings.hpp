@@ -46,6 +46,10 @@ public:
     // How a game is drawn: 0 modern, 1 classic, 2 colour-blind (the order of look::LookList).
     static constexpr Setting Look{"Look", 0};
 
+    // config.cfg: the language of the texts, a code of Languages or "auto"; absent until the
+    // player chooses one, which is the same as "auto".
+    static constexpr const char* Language = "Language";
+
     // config.cfg: the name last entered for a high score; absent until then.
     static constexpr const char* PlayerName = "PlayerName";
 

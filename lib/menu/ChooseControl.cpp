@@ -1,5 +1,6 @@
 #include "lib/menu/ChooseControl.hpp"
 
+#include "lib/Translation.hpp"
 #include "lib/input/ActionEvent.hpp"
 #include "lib/input/PointerEvent.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
@@ -32,7 +33,7 @@ makeText(ChooseControl& control, const std::string& name, const std::string& str
     sf::Text* text = leaf->getAsText();
     text->setFont(font);
     text->setCharacterSize(characterSize);
-    text->setString(sf::String(string));
+    text->setString(lib::Translation::toScreen(lib::Translation::tr(string.c_str())));
     text->setFillColor(color);
     return leaf;
 }
@@ -54,6 +55,8 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
                              std::shared_ptr<CursorDescriptor> cursor)
     : IMenuControl(name)
     , m_cursorSize(cursor->size)
+    , m_alignment(alignment)
+    , m_language(lib::Translation::changes())
     , m_normalColor(normalColor)
     , m_selectedColor(selectedColor)
     , m_onOptionChosen(std::move(onOptionChosen))
@@ -95,6 +98,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
         }
         y += m_lineStep;
 
+        model.label = descriptor.text;
         model.subOptions = descriptor.subOptions;
         model.selectedSubOption = descriptor.selectedSubOption;
         options.push_back(std::move(model));
@@ -264,9 +268,25 @@ void ChooseControl::updateSubOptionText(unsigned int index)
     if (!option.subOptionText)
         return;
     assert(option.selectedSubOption < option.subOptions.size());
-    option.subOptionText->getAsText()->setString(
-        sf::String(option.subOptions[option.selectedSubOption]));
+    option.subOptionText->getAsText()->setString(lib::Translation::toScreen(
+        lib::Translation::tr(option.subOptions[option.selectedSubOption].c_str())));
     option.subOptionText->setPositionX(SubOptionRightEdge, lib::scn::draw::Alignment::Right);
+}
+
+void ChooseControl::retranslate()
+{
+    if (m_language == lib::Translation::changes())
+        return;
+    m_language = lib::Translation::changes();
+    for (unsigned int i = 0; i < options.size(); ++i)
+    {
+        lib::scn::draw::Renderizable& label = *options[i].text;
+        label.getAsText()->setString(
+            lib::Translation::toScreen(lib::Translation::tr(options[i].label.c_str())));
+        placeAt(label, 0.f, m_alignment, label.getPosition().y);
+        updateSubOptionText(i);
+    }
+    selectOption(m_selectedOption);
 }
 
 } // namespace lib::menu

@@ -35,6 +35,7 @@ struct OptionDescriptor;
 // highlighted value. Each plays its sound of the menu's sounds, once they are set. Labels
 // are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
 // characterSize + spacing apart; the page moves the whole list by positioning the control.
+// Labels and values are English texts, shown in the language of lib::Translation.
 // The font must outlive the control.
 class ChooseControl : public IMenuControl
 {
@@ -44,6 +45,8 @@ public:
     // One line of the list.
     struct OptionModel
     {
+        // The English texts of the label and the values.
+        std::string label;
         std::vector<std::string> subOptions;
         // Shows subOptions[selectedSubOption]; empty when there are no sub-options.
         std::shared_ptr<lib::scn::draw::Renderizable> subOptionText;
@@ -80,6 +83,9 @@ public:
     void previousSubOption();
     // Shows option index's current value again, right-aligned; nothing for a plain option.
     void updateSubOptionText(unsigned int index);
+    // Shows every label and value in the language now shown, if it changed since they were
+    // written, each placed again, and the cursor beside the highlighted label.
+    void retranslate();
 
     unsigned int selectedOption() const { return m_selectedOption; }
     const std::shared_ptr<lib::scn::draw::Renderizable>& cursorNode() const { return m_cursorNode; }
@@ -98,6 +104,9 @@ private:
 
     sf::Vector2f m_cursorSize;
     float m_lineStep = 0.f;
+    lib::scn::draw::Alignment m_alignment;
+    // lib::Translation::changes() when the texts were written.
+    unsigned int m_language = 0;
     unsigned int m_selectedOption = 0;
     sf::Color m_normalColor;
     sf::Color m_selectedColor;

@@ -24,8 +24,8 @@ MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
                   "Exit"),
          "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
-                     "Music volume", "Redefine keyboard", "Redefine controller", "Cancel",
-                     "Accept"),
+                     "Music volume", "Language", "Redefine keyboard", "Redefine controller",
+                     "Cancel", "Accept"),
          "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores", "How to play": "howto", "Redefine keyboard": "keys",
@@ -202,11 +202,12 @@ class Session:
 
     def start_game(self, folder, menu=True, command="./bexil", **env):
         """The game, started in the folder; env changes its environment (None removes). Its sound
-        goes to OpenAL's device that plays nothing, unless env says otherwise."""
+        goes to OpenAL's device that plays nothing, and its texts are English, unless env says
+        otherwise."""
         if not self.x:
             self.start_x()
         env = {**os.environ, "DISPLAY": self.display, "LIBGL_ALWAYS_SOFTWARE": "1",
-               "ALSOFT_DRIVERS": "null", **env}
+               "ALSOFT_DRIVERS": "null", "LANGUAGE": "en", **env}
         self.games.append(Game(self, folder, command, {key: value for key, value in env.items()
                                                        if value is not None}))
         if menu:

@@ -59,7 +59,7 @@ def play(session, command, data, settings, size=(1024, 768), **env):
 def check_files(prefix):
     """The installed files: a resource list naming the game's fonts (installed or the system's),
     pictures, sounds and music, all installed, a valid desktop entry that starts the game, its
-    icons, its manual page and AppStream metadata that appstreamcli accepts."""
+    icons, its manual page, AppStream metadata that appstreamcli accepts and the catalogues."""
     data = f"{prefix}/share/bexil"
     listed = dict(line.split("=", 1) for line in read_file(f"{data}/res.cfg").decode().split())
     kinds = {kind: {key.split("@")[1] for key in listed if key.startswith(kind)}
@@ -83,6 +83,8 @@ def check_files(prefix):
     check("✔ Validation was successful." in validated.splitlines(), f"AppStream: {validated}")
     check(b".SH OPTIONS" in gzip.decompress(read_file(f"{prefix}/share/man/man6/bexil.6.gz")),
           "no manual page")
+    check(all(os.path.isfile(f"{prefix}/share/locale/{language}/LC_MESSAGES/bexil.mo")
+              for language in ("de", "fr")), "the texts' catalogues are not installed")
 
 
 def files(session):

@@ -35,13 +35,14 @@ public:
         lib::Clock::useManualTime(false);
     }
 
+    // With a game scene, that one instead of the stub.
     void open(std::shared_ptr<lib::menu::MenuManager> scene = std::make_shared<bexil::MenuScene>(),
-              std::shared_ptr<lib::scn::Scene> gameScene = nullptr)
+              std::shared_ptr<lib::scn::Scene> realGame = nullptr)
     {
         menu = std::move(scene);
         game->onKey = [stub = game.get()] { stub->sceneManager()->changeScene("MenuScene"); };
         controller =
-            openTestWindow({menu, gameScene ? gameScene : game}, writeGameResourceList("res.cfg"));
+            openTestWindow({menu, realGame ? realGame : game}, writeGameResourceList("res.cfg"));
         frame();
     }
     // A tap of the pad's button; a push of an axis to that position and back.

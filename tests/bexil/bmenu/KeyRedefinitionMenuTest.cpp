@@ -17,11 +17,11 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "Fullscreen=0\nVSync=1\nkey0=3\n");
     menus.open();
-    // Main menu "Options"; "Fullscreen" and "VSync" changed, then past the look and the volumes to
-    // "Redefine keyboard".
+    // Main menu "Options"; "Fullscreen" and "VSync" changed, then past the look, the volumes and
+    // the language to "Redefine keyboard".
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return, Keyboard::Down, Keyboard::Down,
                  Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down, Keyboard::Down,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Return});
+                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
     const auto page =
         std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
     ASSERT_NE(nullptr, page);

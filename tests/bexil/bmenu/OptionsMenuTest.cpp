@@ -44,7 +44,8 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
                  Keyboard::Right});
     EXPECT_EQ("7 8 ", std::to_string(audio.soundVolume()) + " " +
                           std::to_string(audio.musicVolume()) + " ");
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down,
+                 Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nLook=2\nMusicVolume=8\nResolutionX=1024\n"
               "ResolutionY=768\nSoundVolume=7\nVSync=0\nZoom=7\nbpp=32\n" +
