@@ -29,7 +29,8 @@ namespace bench
 
 // The frame a render tree draws, redrawn by plain SFML as a game written without the engine
 // would draw it: a flat list of SFML shapes and texts, each with its world transform, drawn
-// in the tree's order with the same vertices, textures and draw calls. Leaves that the engine
+// in the tree's order with the same vertices and textures, each object in its own draw calls as
+// SFML makes them (the engine gathers them into far fewer). Leaves that the engine
 // animates get the same per-frame work here: a tween recomputed from the time and applied. The
 // modern looks' effects and lane warnings are copied as the vertex arrays and texts they drew
 // last (the frames measured stand still, so those do not change).

@@ -80,6 +80,13 @@ const lib::scn::draw::Renderizable* findLeaf(const lib::scn::draw::RenderGroup& 
     return nullptr;
 }
 
+// Plain SFML: the window's own draw would pass through the engine's batch.
+void drawArrays(sf::RenderTarget& target, const BenchGame::DrawnArrays& arrays)
+{
+    for (const lib::scn::draw::DrawBatch::Drawn& drawn : arrays)
+        target.draw(drawn.vertices.data(), drawn.vertices.size(), sf::Triangles, drawn.states);
+}
+
 } // namespace
 
 const char* caseName(FrameCase frameCase)
@@ -102,13 +109,14 @@ const char* caseName(FrameCase frameCase)
     return "";
 }
 
-BenchGame::BenchGame()
+BenchGame::BenchGame(sf::Vector2u windowSize)
     : m_menu(std::make_shared<bexil::MenuScene>())
     , m_game(std::make_shared<bexil::GameScene>())
 {
     lib::Clock::useManualTime(true);
     m_controller = std::make_unique<bexil::test::TestController>(
-        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList(), true);
+        std::vector<std::shared_ptr<lib::scn::Scene>>{m_menu, m_game}, writeResourceList(), true,
+        windowSize);
     m_controller->start();
     // The first frame enters the menu.
     loopStep();
@@ -272,11 +280,35 @@ const lib::scn::draw::Renderizable& BenchGame::gameLeaf(const char* name) const
     return *found;
 }
 
-sf::Image BenchGame::captureEngineFrame()
+BenchGame::DrawnArrays BenchGame::recordArrays()
+{
+    DrawnArrays arrays;
+    window().batch().recordInto(&arrays);
+    engineFrame();
+    window().batch().recordInto(nullptr);
+    return arrays;
+}
+
+FrameCost BenchGame::arraysFrame(const DrawnArrays& arrays)
+{
+    clearAndPoll();
+    FrameCost cost;
+    const std::size_t allocationsBefore = allocations();
+    const double start = threadCpuSeconds();
+    drawArrays(window(), arrays);
+    cost.cpuSeconds = threadCpuSeconds() - start;
+    cost.allocations = allocations() - allocationsBefore;
+    cost.drawCalls = arrays.size();
+    window().display();
+    return cost;
+}
+
+template <class Draw>
+sf::Image BenchGame::captureFrame(Draw draw)
 {
     lib::core::Window& target = window();
     clearAndPoll();
-    target.sceneManager()->update();
+    draw();
     sf::Texture shot;
     shot.create(target.getSize().x, target.getSize().y);
     shot.update(target);
@@ -284,16 +316,19 @@ sf::Image BenchGame::captureEngineFrame()
     return shot.copyToImage();
 }
 
+sf::Image BenchGame::captureEngineFrame()
+{
+    return captureFrame([this] { window().sceneManager()->update(); });
+}
+
 sf::Image BenchGame::captureBareFrame(BareFrame& frame)
 {
-    lib::core::Window& target = window();
-    clearAndPoll();
-    frame.draw(target, m_animationTime);
-    sf::Texture shot;
-    shot.create(target.getSize().x, target.getSize().y);
-    shot.update(target);
-    target.display();
-    return shot.copyToImage();
+    return captureFrame([this, &frame] { frame.draw(window(), m_animationTime); });
+}
+
+sf::Image BenchGame::captureArraysFrame(const DrawnArrays& arrays)
+{
+    return captureFrame([this, &arrays] { drawArrays(window(), arrays); });
 }
 
 } // namespace bench

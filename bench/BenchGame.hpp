@@ -1,11 +1,15 @@
 #pragma once
 
+#include "lib/scn/draw/DrawBatch.hpp"
+
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Time.hpp>
+#include <SFML/System/Vector2.hpp>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lib::core
 {
@@ -55,13 +59,13 @@ struct FrameCost
     std::uint64_t drawCalls = 0; // vertex arrays handed to SFML
 };
 
-// The real game, its menu scene and game scene, in a real 1024 × 768 window with the game's
-// fonts and pictures, on the manual time source: time moves only when advanced, so a case's
-// frames are all alike. Needs a display.
+// The real game, its menu scene and game scene, in a real window of the given size with the
+// game's fonts and pictures, on the manual time source: time moves only when advanced, so a
+// case's frames are all alike. Needs a display.
 class BenchGame
 {
 public:
-    BenchGame();
+    explicit BenchGame(sf::Vector2u windowSize);
     ~BenchGame();
 
     BenchGame(const BenchGame&) = delete;
@@ -78,9 +82,15 @@ public:
     FrameCost bareFrame(BareFrame& frame);
     // The current frame as plain SFML objects, with the tweens of the case's animations.
     std::unique_ptr<BareFrame> makeBareFrame() const;
-    // The pixels of one engine frame and of one bare frame.
+    // The vertex arrays that one engine frame hands to SFML, and the same frame drawn from them
+    // alone, ready made (measured): what SFML and the driver cost for the engine's draw calls.
+    using DrawnArrays = std::vector<lib::scn::draw::DrawBatch::Drawn>;
+    DrawnArrays recordArrays();
+    FrameCost arraysFrame(const DrawnArrays& arrays);
+    // The pixels of one engine frame, of one bare frame and of one frame of drawn arrays.
     sf::Image captureEngineFrame();
     sf::Image captureBareFrame(BareFrame& frame);
+    sf::Image captureArraysFrame(const DrawnArrays& arrays);
 
     // The window's own frame, title and all.
     bool loopStep();
@@ -91,6 +101,9 @@ public:
 
 private:
     void clearAndPoll();
+    // The back buffer after a frame drawn so, between the clear and the display.
+    template <class Draw>
+    sf::Image captureFrame(Draw draw);
 
     std::shared_ptr<bexil::MenuScene> m_menu;
     std::shared_ptr<bexil::GameScene> m_game;

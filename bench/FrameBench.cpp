@@ -1,9 +1,11 @@
 // The game's frames measured in a real window: the scene update and drawing of the engine
-// against the same frame drawn by plain SFML, their CPU time, heap allocations and draw calls.
+// against the same frame drawn by plain SFML and against the engine's own vertex arrays drawn
+// again, their CPU time, heap allocations and draw calls.
 // Needs a display (a virtual X server will do).
 //
-//   bexil_bench [--frames=N] [Google Benchmark flags]   the figures, N frames a case (200)
-//   bexil_bench --check-allocations                     fails when a steady frame allocates
+//   bexil_bench [--frames=N] [--size=WxH] [Google Benchmark flags]
+//       the figures, N frames a case (200), in a window of W × H pixels (1024 × 768)
+//   bexil_bench --check-allocations      fails when a steady frame allocates
 
 #include "bench/AllocationCounter.hpp"
 #include "bench/BareFrame.hpp"
@@ -20,8 +22,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -48,68 +52,93 @@ double median(std::vector<double>& values)
     return *middle;
 }
 
-std::size_t differingPixels(const sf::Image& a, const sf::Image& b)
+// How many pixels of two pictures differ, and by how much at most in any channel.
+struct Difference
+{
+    std::size_t pixels = 0;
+    int most = 0;
+};
+
+Difference difference(const sf::Image& a, const sf::Image& b)
 {
     if (a.getSize() != b.getSize())
-        return static_cast<std::size_t>(a.getSize().x) * a.getSize().y;
+        return {static_cast<std::size_t>(a.getSize().x) * a.getSize().y, 255};
     const std::size_t bytes = static_cast<std::size_t>(a.getSize().x) * a.getSize().y * 4;
-    std::size_t differing = 0;
+    const sf::Uint8* p = a.getPixelsPtr();
+    const sf::Uint8* q = b.getPixelsPtr();
+    Difference found;
     for (std::size_t i = 0; i < bytes; i += 4)
-        differing += std::memcmp(a.getPixelsPtr() + i, b.getPixelsPtr() + i, 4) != 0 ? 1u : 0u;
-    return differing;
+    {
+        if (std::memcmp(p + i, q + i, 4) == 0)
+            continue;
+        ++found.pixels;
+        for (std::size_t c = i; c < i + 4; ++c)
+            found.most = std::max(found.most, std::abs(p[c] - q[c]));
+    }
+    return found;
 }
 
-// One iteration is one engine frame and one bare frame of the same picture, in alternating
-// order, so that both see the same machine; the benchmark's time is the engine's update and
-// drawing, CPU time of the main thread.
+// One iteration is one frame of each way of drawing the same picture, in turns, so that all
+// see the same machine: the engine's update and drawing; the bare loop, its SFML objects one by
+// one; the arrays that the engine handed to SFML, drawn again ready made, which is what SFML and
+// the driver alone cost for the engine's draw calls. The benchmark's time is the engine's, CPU
+// time of the main thread.
 void BM_Frame(benchmark::State& state, FrameCase frameCase)
 {
     game->enter(frameCase);
     const std::unique_ptr<bench::BareFrame> bare = game->makeBareFrame();
-    const std::size_t differing =
-        differingPixels(game->captureEngineFrame(), game->captureBareFrame(*bare));
+    const BenchGame::DrawnArrays arrays = game->recordArrays();
+    const sf::Image engineImage = game->captureEngineFrame();
+    const Difference differing = difference(engineImage, game->captureBareFrame(*bare));
+    const Difference arraysDiffering = difference(engineImage, game->captureArraysFrame(arrays));
 
-    std::vector<double> engineTimes;
-    std::vector<double> bareTimes;
-    engineTimes.reserve(static_cast<std::size_t>(state.max_iterations));
-    bareTimes.reserve(static_cast<std::size_t>(state.max_iterations));
-    std::size_t engineAllocations = 0;
-    std::size_t bareAllocations = 0;
-    FrameCost engine;
-    FrameCost plain;
-    bool engineFirst = true;
+    enum Way
+    {
+        Engine,
+        Bare,
+        Arrays,
+        WayCount
+    };
+    const std::function<FrameCost()> ways[WayCount] = {
+        [] { return game->engineFrame(); }, [&bare] { return game->bareFrame(*bare); },
+        [&arrays] { return game->arraysFrame(arrays); }};
+    std::vector<double> times[WayCount];
+    for (std::vector<double>& list : times)
+        list.reserve(static_cast<std::size_t>(state.max_iterations));
+    std::size_t allocationCount[WayCount] = {};
+    FrameCost last[WayCount];
+    std::size_t first = 0;
     for (auto _ : state)
     {
-        if (engineFirst)
+        for (std::size_t turn = 0; turn < WayCount; ++turn)
         {
-            engine = game->engineFrame();
-            plain = game->bareFrame(*bare);
+            const std::size_t way = (first + turn) % WayCount;
+            last[way] = ways[way]();
+            times[way].push_back(last[way].cpuSeconds);
+            allocationCount[way] += last[way].allocations;
         }
-        else
-        {
-            plain = game->bareFrame(*bare);
-            engine = game->engineFrame();
-        }
-        engineFirst = !engineFirst;
-        state.SetIterationTime(engine.cpuSeconds);
-        engineTimes.push_back(engine.cpuSeconds);
-        bareTimes.push_back(plain.cpuSeconds);
-        engineAllocations += engine.allocations;
-        bareAllocations += plain.allocations;
+        first = (first + 1) % WayCount;
+        state.SetIterationTime(last[Engine].cpuSeconds);
     }
 
-    const double engineMedian = median(engineTimes);
-    const double bareMedian = median(bareTimes);
+    const double engineMedian = median(times[Engine]);
+    const double bareMedian = median(times[Bare]);
+    const double arraysMedian = median(times[Arrays]);
     const auto perFrame = [](std::size_t total)
     { return benchmark::Counter(static_cast<double>(total), benchmark::Counter::kAvgIterations); };
     state.counters["engine_us"] = engineMedian * 1e6;
     state.counters["bare_us"] = bareMedian * 1e6;
+    state.counters["arrays_us"] = arraysMedian * 1e6;
     state.counters["ratio"] = bareMedian > 0.0 ? engineMedian / bareMedian : 0.0;
-    state.counters["draws"] = static_cast<double>(engine.drawCalls);
-    state.counters["bare_draws"] = static_cast<double>(plain.drawCalls);
-    state.counters["allocs"] = perFrame(engineAllocations);
-    state.counters["bare_allocs"] = perFrame(bareAllocations);
-    state.counters["pixels_differ"] = static_cast<double>(differing);
+    state.counters["arrays_ratio"] = arraysMedian > 0.0 ? engineMedian / arraysMedian : 0.0;
+    state.counters["draws"] = static_cast<double>(last[Engine].drawCalls);
+    state.counters["bare_draws"] = static_cast<double>(last[Bare].drawCalls);
+    state.counters["allocs"] = perFrame(allocationCount[Engine]);
+    state.counters["bare_allocs"] = perFrame(allocationCount[Bare]);
+    state.counters["pixels_differ"] = static_cast<double>(differing.pixels);
+    state.counters["most_differ"] = differing.most;
+    // None when the arrays hold the whole frame.
+    state.counters["arrays_differ"] = static_cast<double>(arraysDiffering.pixels);
 }
 
 // The window's title as the X server holds it, read through a connection of our own.
@@ -218,9 +247,21 @@ int main(int argc, char** argv)
     }
     const bool check = argc > 1 && std::strcmp(argv[1], "--check-allocations") == 0;
     int frames = 200;
-    if (argc > 1 && std::strncmp(argv[1], "--frames=", 9) == 0)
+    sf::Vector2u size(1024, 768);
+    // Our own options come first; the rest are Google Benchmark's.
+    while (argc > 1)
     {
-        frames = std::max(1, std::atoi(argv[1] + 9));
+        if (std::strncmp(argv[1], "--frames=", 9) == 0)
+            frames = std::max(1, std::atoi(argv[1] + 9));
+        else if (std::strncmp(argv[1], "--size=", 7) != 0)
+            break;
+        else if (std::sscanf(argv[1] + 7, "%ux%u", &size.x, &size.y) != 2 || size.x == 0 ||
+                 size.y == 0)
+        {
+            std::cerr << "bexil_bench: --size wants WIDTHxHEIGHT, e.g. --size=3840x2160\n";
+            return 1;
+        }
+        // The option taken out, the program's name moves up in its place.
         argv[1] = argv[0];
         --argc;
         ++argv;
@@ -232,7 +273,7 @@ int main(int argc, char** argv)
             return 1;
     }
 
-    auto shared = std::make_unique<BenchGame>();
+    auto shared = std::make_unique<BenchGame>(size);
     game = shared.get();
     int status = 0;
     if (check)
@@ -243,7 +284,8 @@ int main(int argc, char** argv)
     {
         for (const FrameCase frameCase : MeasuredCases)
         {
-            const std::string name = std::string("Frame/") + bench::caseName(frameCase);
+            const std::string name = std::string("Frame/") + bench::caseName(frameCase) + "/" +
+                                     std::to_string(size.x) + "x" + std::to_string(size.y);
             benchmark::RegisterBenchmark(name.c_str(), BM_Frame, frameCase)
                 ->UseManualTime()
                 ->Iterations(frames)

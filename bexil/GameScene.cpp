@@ -7,6 +7,7 @@
 #include "bexil/controls/PadMapping.hpp"
 #include "bexil/look/ILook.hpp"
 #include "bexil/look/LookList.hpp"
+#include "bexil/rules/Lane.hpp"
 #include "bexil/rules/Launch.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/settings/Settings.hpp"
@@ -96,7 +97,7 @@ void GameScene::onInit()
     m_highScoreOverlay = std::make_shared<scores::HighScoreOverlay>(
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
-    m_sounds.bind(*sceneManager());
+    m_sounds.bind(*sceneManager(), m_gameData.size().x);
 }
 
 void GameScene::createTexts()
@@ -282,9 +283,18 @@ void GameScene::generateNextToken()
         gameOver();
     addNewToken(pushed.cell, colour);
     m_look->lanesChanged(m_gameData, *m_boardModel);
-    m_sounds.arrive();
+    m_sounds.arrive(pushed.cell);
     if (pushed.warns && gameState() == GameState::Playing)
-        m_sounds.warning();
+        m_sounds.warning(pushed.cell, lanesThatWarn());
+}
+
+std::uint32_t GameScene::lanesThatWarn() const
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t side = 0; side < 4; ++side)
+        for (std::uint32_t lane = 0; lane < m_gameData.tokenZone(side).lanes; ++lane)
+            count += rules::Lane(m_gameData, *m_boardModel, side, lane).warns() ? 1u : 0u;
+    return count;
 }
 
 void GameScene::gameOver()
@@ -409,13 +419,13 @@ void GameScene::movePlayer(Direction direction)
     {
         m_boardModel->moveTile(position, target);
         m_player->boardPosition = target;
-        m_sounds.move();
+        m_sounds.move(target);
     }
     else
     {
         m_player->placeInCell(m_gameData.board2Scene(position));
         if (turns)
-            m_sounds.turn();
+            m_sounds.turn(position);
     }
 }
 
@@ -423,7 +433,7 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
-    m_sounds.launch();
+    m_sounds.launch(m_player->boardPosition);
     rules::Launch launch(m_player->data);
     m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
                                  [this, &launch](const sf::Vector2u& p, const Direction&)
@@ -454,7 +464,7 @@ bool GameScene::launchStep(const sf::Vector2u& cell, rules::Launch& launch)
 
 void GameScene::consumeToken(const sf::Vector2u& cell, const rules::Launch& launch)
 {
-    m_sounds.pop(launch.inARow());
+    m_sounds.pop(cell, launch.inARow());
     const std::uint32_t points = m_progress.consume(launch.inARow());
     showScore();
     m_boardModel->deleteTile(cell);
@@ -467,7 +477,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour());
     m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
-    m_sounds.swap();
+    m_sounds.swap(cell);
 }
 
 void GameScene::showScore()

@@ -4,6 +4,7 @@
 #include "lib/Clock.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -356,19 +357,19 @@ void EffectsLayer::forEachPart(const sf::RenderStates& states, Visit visit) cons
         visit(m_glowing, local);
     for (const Popup& popup : m_popups)
         if (popup.live)
-            visit(popup.text, states);
+            visit(popup.text, states, popup.geometry);
     if (m_combo.live)
-        visit(m_combo.text, states);
+        visit(m_combo.text, states, m_combo.geometry);
     if (m_banner.live)
-        visit(m_banner.text, states);
+        visit(m_banner.text, states, m_banner.geometry);
     if (m_gameOver)
-        visit(m_finalScore, states);
+        visit(m_finalScore, states, m_finalScoreGeometry);
 }
 
 void EffectsLayer::lastFrame(DrawnParts& parts) const
 {
     forEachPart(sf::RenderStates::Default,
-                [&parts](const sf::Drawable& part, const sf::RenderStates& states)
+                [&parts](const sf::Drawable& part, const sf::RenderStates& states, auto&...)
                 { parts.emplace_back(&part, states); });
 }
 
@@ -384,14 +385,14 @@ unsigned int EffectsLayer::draw(lib::core::Window* window, sf::RenderStates& sta
     build(now, pixel);
     moveTexts(now);
     unsigned int drawn = 0;
-    forEachPart(states,
-                [window, &drawn](const sf::Drawable& part, const sf::RenderStates& partStates)
-                {
-                    window->draw(part, partStates);
-                    // Texts have an outline: two vertex arrays.
-                    drawn += dynamic_cast<const sf::Text*>(&part) != nullptr ? 2u : 1u;
-                });
-    window->countDrawCalls(drawn);
+    lib::scn::draw::DrawBatch& batch = window->batch();
+    forEachPart(
+        states,
+        [&batch, &drawn](const auto& part, const sf::RenderStates& partStates, auto&... geometry)
+        {
+            batch.draw(part, partStates, geometry...);
+            ++drawn;
+        });
     return drawn;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lib/scn/draw/RenderGroup.hpp"
+#include "lib/scn/draw/TextGeometry.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
@@ -88,13 +89,16 @@ private:
         sf::Time born;
         sf::Vector2f at;
         sf::Text text;
+        // Its glyphs as the batch last drew them; a cache, so drawing may renew it.
+        mutable lib::scn::draw::TextGeometry geometry;
         bool live = false;
     };
 
     void build(sf::Time now, sf::Vector2f pixel);
     // The pop-ups rise and fade; those past their time end.
     void moveTexts(sf::Time now);
-    // The vertex arrays and texts to draw now, in order, each with its states.
+    // The vertex arrays and texts to draw now, in order, each with its states (and a text with
+    // its geometry).
     template <class Visit>
     void forEachPart(const sf::RenderStates& states, Visit visit) const;
     void startPopup(Popup& popup, sf::Vector2f at, const sf::String& string, sf::Time now);
@@ -108,6 +112,7 @@ private:
     Popup m_combo;
     Popup m_banner;
     sf::Text m_finalScore;
+    mutable lib::scn::draw::TextGeometry m_finalScoreGeometry;
     const lib::scn::draw::RenderGroup* m_leftTexts = nullptr;
     const lib::scn::draw::RenderGroup* m_rightTexts = nullptr;
     std::size_t m_nextParticle = 0, m_nextFlash = 0, m_nextPopup = 0;

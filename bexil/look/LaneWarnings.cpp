@@ -3,6 +3,7 @@
 #include "bexil/look/LookAtlas.hpp"
 #include "lib/Clock.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 
 #include <cmath>
 
@@ -60,8 +61,7 @@ unsigned int LaneWarnings::draw(lib::core::Window* window, sf::RenderStates& sta
         return 0;
     sf::RenderStates local = states;
     local.texture = &m_atlas;
-    window->draw(m_vertices, local);
-    window->countDrawCalls(1);
+    window->batch().draw(m_vertices, local);
     return 1;
 }
 

@@ -19,12 +19,20 @@ namespace
 // long the run.
 constexpr std::array<int, 11> PopSteps = {0, 2, 4, 7, 9, 12, 14, 16, 19, 21, 24};
 const sf::Time PopSpacing = sf::milliseconds(60);
+// A whole tone higher, and so quicker, for each further lane that is one arrival from the end.
+constexpr std::array<int, 5> WarningSteps = {0, 2, 4, 6, 8};
+
+float semitones(int steps)
+{
+    return static_cast<float>(std::pow(2.0, steps / 12.0));
+}
 
 } // namespace
 
-void GameSounds::bind(lib::scn::SceneManager& sceneManager)
+void GameSounds::bind(lib::scn::SceneManager& sceneManager, std::uint32_t columns)
 {
     m_audio = &sceneManager.audio();
+    m_columns = std::max(columns, 1u);
     const lib::scn::ResourceManager& resources = *sceneManager.resourceManager();
     const auto cue = [this, &resources](const char* name, std::size_t voices)
     { return m_audio->cue(*resources.getResource(name), voices); };
@@ -42,7 +50,14 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager)
     m_gameOver = cue("game_scene.gameOver", 1);
     m_music = resources.getResource("game_scene.music").get();
     for (std::size_t i = 0; i < PopSteps.size(); ++i)
-        m_popPitches[i] = static_cast<float>(std::pow(2.0, PopSteps[i] / 12.0));
+        m_popPitches[i] = semitones(PopSteps[i]);
+    for (std::size_t i = 0; i < WarningSteps.size(); ++i)
+        m_warningPitches[i] = semitones(WarningSteps[i]);
+}
+
+float GameSounds::pan(const sf::Vector2u& cell) const
+{
+    return (2.f * static_cast<float>(cell.x) + 1.f) / static_cast<float>(m_columns) - 1.f;
 }
 
 void GameSounds::play(const Cue& cue) const
@@ -51,53 +66,67 @@ void GameSounds::play(const Cue& cue) const
         m_audio->play(cue);
 }
 
+void GameSounds::play(const Cue& cue, const sf::Vector2u& cell) const
+{
+    if (m_audio != nullptr)
+        m_audio->play(cue, 1.f, pan(cell));
+}
+
 void GameSounds::startMusic()
 {
     if (m_audio != nullptr)
         m_audio->playMusic(m_music);
 }
 
-void GameSounds::arrive()
+void GameSounds::arrive(const sf::Vector2u& cell)
 {
-    play(m_arrive);
+    play(m_arrive, cell);
 }
 
-void GameSounds::warning()
+void GameSounds::warning(const sf::Vector2u& cell, std::uint32_t lanesThatWarn)
 {
-    play(m_warning);
+    if (m_audio == nullptr || lanesThatWarn == 0)
+        return;
+    const float pitch =
+        m_warningPitches[std::min<std::size_t>(lanesThatWarn, m_warningPitches.size()) - 1];
+    m_audio->play(m_warning, pitch, pan(cell));
+    m_audio->duck(m_audio->duration(m_warning) / pitch);
 }
 
-void GameSounds::turn()
+void GameSounds::turn(const sf::Vector2u& cell)
 {
-    play(m_turn);
+    play(m_turn, cell);
 }
 
-void GameSounds::move()
+void GameSounds::move(const sf::Vector2u& cell)
 {
-    play(m_move);
+    play(m_move, cell);
 }
 
-void GameSounds::launch()
+void GameSounds::launch(const sf::Vector2u& cell)
 {
-    play(m_launch);
+    play(m_launch, cell);
 }
 
-void GameSounds::pop(std::uint32_t place)
+void GameSounds::pop(const sf::Vector2u& cell, std::uint32_t place)
 {
     if (m_audio == nullptr || place == 0)
         return;
     const std::size_t step = std::min<std::size_t>(place - 1, PopSteps.size() - 1);
-    m_audio->play(m_pop, m_popPitches[step], PopSpacing * static_cast<float>(place - 1));
+    m_audio->play(m_pop, m_popPitches[step], pan(cell), PopSpacing * static_cast<float>(place - 1));
 }
 
-void GameSounds::swap()
+void GameSounds::swap(const sf::Vector2u& cell)
 {
-    play(m_swap);
+    play(m_swap, cell);
 }
 
 void GameSounds::level()
 {
-    play(m_level);
+    if (m_audio == nullptr)
+        return;
+    m_audio->play(m_level);
+    m_audio->duck(m_audio->duration(m_level));
 }
 
 void GameSounds::pause()

@@ -5,6 +5,7 @@
 #include "lib/core/Platform.hpp"
 #include "lib/core/ProgramController.hpp"
 #include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 
 #include <SFML/System/String.hpp>
 #include <SFML/Window/GlResource.hpp>
@@ -36,6 +37,11 @@ class HeldContextLock : sf::GlResource
 
 struct Window::Private
 {
+    explicit Private(sf::RenderTarget& target)
+        : batch(target)
+    {
+    }
+
     lib::Clock clock;
     std::int32_t lastTitleUpdate = 0;
     std::uint32_t framesDone = 0;
@@ -47,10 +53,11 @@ struct Window::Private
     sf::String fpsTitle;
     std::size_t fpsPrefixLength = 0;
     std::int64_t shownFrameCount = -1; // none yet
+    lib::scn::draw::DrawBatch batch;
 };
 
 Window::Window(ProgramController* controller, const WindowCreationParams& params)
-    : m_private(std::make_unique<Private>())
+    : m_private(std::make_unique<Private>(*this))
 {
     const sf::Uint32 style =
         params.fullscreen ? sf::Style::Fullscreen : (sf::Style::Titlebar | sf::Style::Close);
@@ -157,6 +164,38 @@ void Window::closeWindow()
 lib::Randomizer& Window::randomizer()
 {
     return m_private->randomizer;
+}
+
+lib::scn::draw::DrawBatch& Window::batch()
+{
+    return m_private->batch;
+}
+
+void Window::draw(const sf::Drawable& drawable, const sf::RenderStates& states)
+{
+    m_private->batch.drawNow(drawable, states);
+}
+
+void Window::draw(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type,
+                  const sf::RenderStates& states)
+{
+    m_private->batch.drawNow(vertices, count, type, states);
+}
+
+void Window::setView(const sf::View& view)
+{
+    m_private->batch.flush();
+    sf::RenderWindow::setView(view);
+}
+
+std::uint64_t Window::drawCalls() const
+{
+    return m_private->batch.drawCalls();
+}
+
+void Window::resetDrawCalls()
+{
+    m_private->batch.resetDrawCalls();
 }
 
 bool Window::displayAvailable()

@@ -18,6 +18,11 @@ namespace lib::scn
 class SceneManager;
 }
 
+namespace lib::scn::draw
+{
+class DrawBatch;
+}
+
 namespace lib::core
 {
 
@@ -51,11 +56,20 @@ public:
     const std::shared_ptr<lib::scn::SceneManager>& sceneManager() const { return m_sceneManager; }
     lib::Randomizer& randomizer();
 
-    // The draw calls the render tree's leaves have handed to SFML since the last reset (one
-    // per vertex array drawn). Counted for the benchmarks; costs one addition per call.
-    void countDrawCalls(unsigned int calls) { m_drawCalls += calls; }
-    std::uint64_t drawCalls() const { return m_drawCalls; }
-    void resetDrawCalls() { m_drawCalls = 0; }
+    // How the render tree reaches the window: its leaves' vertices, gathered into few draws.
+    lib::scn::draw::DrawBatch& batch();
+    // Drawn at once, after what the batch has gathered, so that a node that draws by itself
+    // keeps its place in the tree's order. Each counts as one draw call.
+    void draw(const sf::Drawable& drawable,
+              const sf::RenderStates& states = sf::RenderStates::Default);
+    void draw(const sf::Vertex* vertices, std::size_t count, sf::PrimitiveType type,
+              const sf::RenderStates& states = sf::RenderStates::Default);
+    // What the batch has gathered is drawn in the view it was gathered in.
+    void setView(const sf::View& view);
+    // The draw calls handed to SFML since the last reset (see DrawBatch::drawCalls). Counted
+    // for the benchmarks.
+    std::uint64_t drawCalls() const;
+    void resetDrawCalls();
 
     // True when a display can be reached (see Platform). Opening a window without one aborts
     // the process inside the windowing library, so the program asks first.
@@ -72,7 +86,6 @@ private:
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;
     std::unique_ptr<Private> m_private;
     bool m_exitRequested = false;
-    std::uint64_t m_drawCalls = 0;
 };
 
 } // namespace lib::core

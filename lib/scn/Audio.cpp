@@ -12,6 +12,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <algorithm>
+#include <cmath>
 #include <ostream>
 
 namespace lib::scn
@@ -23,6 +24,15 @@ namespace
 float percent(int level)
 {
     return static_cast<float>(std::clamp(level, 0, 10)) * 10.f;
+}
+
+// OpenAL pans a mono source by its direction from the listener: straight ahead sounds in the
+// middle, and a radian (57°) to one side on that side's speaker alone. The source stays at unit
+// distance, where the distance model leaves its volume as it is.
+void place(sf::Sound& player, float pan)
+{
+    const float angle = std::clamp(pan, -1.f, 1.f);
+    player.setPosition(std::sin(angle), 0.f, -std::cos(angle));
 }
 
 } // namespace
@@ -57,7 +67,9 @@ Audio::Audio(bool enabled)
     m_audible = true;
     m_tellsLoss = alcIsExtensionPresent(m_device, "ALC_EXT_disconnect") == ALC_TRUE;
     m_players.resize(PoolSize);
-    m_started.resize(PoolSize, 0);
+    m_started.resize(PoolSize);
+    for (sf::Sound& player : m_players)
+        player.setRelativeToListener(true);
 }
 
 Audio::~Audio()
@@ -96,39 +108,60 @@ Audio::Cue Audio::cue(const Resource& sound, std::size_t voices)
     return samples != nullptr ? cue(*samples, voices) : Cue{};
 }
 
-void Audio::play(const Cue& cue, float pitch)
+void Audio::play(const Cue& cue, float pitch, float pan)
 {
     if (!m_audible || m_soundVolume == 0 || cue.count == 0)
         return;
+    const sf::Time now = lib::Clock::now();
     std::size_t chosen = cue.first;
+    bool free = false;
     for (std::size_t i = cue.first; i < cue.first + cue.count; ++i)
     {
-        if (m_players[i].getStatus() != sf::SoundSource::Playing)
+        const bool playing = m_players[i].getStatus() == sf::SoundSource::Playing;
+        // One effect started twice at one pitch a moment apart (two keys handled in one frame)
+        // would only be the same sound twice as loud, up to clipping: the second start restarts
+        // the first instead.
+        if (playing && now - m_started[i] < sf::milliseconds(DoublingMilliseconds) &&
+            m_players[i].getPitch() == pitch)
         {
             chosen = i;
             break;
         }
-        if (m_started[i] < m_started[chosen])
+        if (!playing && !free)
+        {
+            chosen = i;
+            free = true;
+        }
+        else if (!free && m_started[i] < m_started[chosen])
             chosen = i;
     }
     sf::Sound& player = m_players[chosen];
     player.stop();
     player.setPitch(pitch);
+    place(player, pan);
     player.setVolume(percent(m_soundVolume));
     player.play();
-    m_started[chosen] = ++m_plays;
+    m_started[chosen] = now;
 }
 
-void Audio::play(const Cue& cue, float pitch, sf::Time after)
+void Audio::play(const Cue& cue, float pitch, float pan, sf::Time after)
 {
     if (!m_audible || m_soundVolume == 0 || cue.count == 0)
         return;
     for (Waiting& waiting : m_waiting)
         if (waiting.cue.count == 0)
         {
-            waiting = {cue, pitch, lib::Clock::now() + after};
+            waiting = {cue, pitch, pan, lib::Clock::now() + after};
             return;
         }
+}
+
+sf::Time Audio::duration(const Cue& cue) const
+{
+    if (cue.count == 0)
+        return sf::Time::Zero;
+    const sf::SoundBuffer* samples = m_players[cue.first].getBuffer();
+    return samples != nullptr ? samples->getDuration() : sf::Time::Zero;
 }
 
 void Audio::stopEffects()
@@ -151,7 +184,7 @@ void Audio::playMusic(Resource* track)
         return;
     sf::Music& music = *m_track->getAsMusic();
     music.setLoop(true);
-    music.setVolume(percent(m_musicVolume));
+    applyMusicVolume();
     music.stop();
     music.play();
 }
@@ -174,6 +207,18 @@ sf::Music* Audio::playing() const
     return m_track != nullptr ? m_track->getAsMusic() : nullptr;
 }
 
+void Audio::duck(sf::Time length)
+{
+    if (m_audible && m_soundVolume > 0)
+        m_duckUntil = std::max(m_duckUntil, lib::Clock::now() + length);
+}
+
+void Audio::applyMusicVolume()
+{
+    if (sf::Music* music = playing())
+        music->setVolume(percent(m_musicVolume) * m_duck);
+}
+
 void Audio::setSoundVolume(int level)
 {
     m_soundVolume = std::clamp(level, 0, 10);
@@ -184,8 +229,7 @@ void Audio::setSoundVolume(int level)
 void Audio::setMusicVolume(int level)
 {
     m_musicVolume = std::clamp(level, 0, 10);
-    if (sf::Music* music = playing())
-        music->setVolume(percent(m_musicVolume));
+    applyMusicVolume();
 }
 
 void Audio::update()
@@ -196,9 +240,19 @@ void Audio::update()
     for (Waiting& waiting : m_waiting)
         if (waiting.cue.count != 0 && waiting.due <= now)
         {
-            play(waiting.cue, waiting.pitch);
+            play(waiting.cue, waiting.pitch, waiting.pan);
             waiting.cue = {};
         }
+    // Straight lines down and up, a step each frame: the same path at any frame rate.
+    const float step = (now - m_lastUpdate).asSeconds() * (1.f - DuckedGain);
+    m_lastUpdate = now;
+    const float duck = now < m_duckUntil ? std::max(DuckedGain, m_duck - step / DuckFallSeconds)
+                                         : std::min(1.f, m_duck + step / DuckRiseSeconds);
+    if (duck != m_duck)
+    {
+        m_duck = duck;
+        applyMusicVolume();
+    }
     if (m_sinceCheck.getElapsedTime() < sf::seconds(1.f))
         return;
     m_sinceCheck.restart();

@@ -359,9 +359,10 @@ def looks(session):
 
 
 def hearing(session):
-    """What the player hears, recorded: the menu's music; "Music volume" set to 0 silences it at
-    once and is kept; then, in a game, a launch loud and clear within 0.4 s of its key (times the
-    slowdown of the build)."""
+    """What the player hears, recorded in stereo: the menu's music; "Music volume" set to 0
+    silences it at once and is kept; then, in a game, the first token, from the left, heard on the
+    left; a launch loud, clear and bright; the second token, from the top, in the middle, the
+    third, from the right, on the right; and never a clipped sample."""
     env, wav = recorded(session, "hearing")
     game = session.start_game(session.folder(settings=CLASSIC), **env)
     time.sleep(1.5)
@@ -372,17 +373,39 @@ def hearing(session):
     check(Recording(wav).rms(now(wav) - RATE // 5, RATE // 5) == 0, "the music is still heard")
     game.choose("Accept")
     game.play("token")
-    time.sleep(1)  # the choice's chime has faded, no token has arrived yet
-    key = now(wav)
-    game.keys("space")
-    time.sleep(SLOWDOWN)
-    heard = Recording(wav)
-    before = heard.rms(key - RATE // 2, RATE // 2)
-    loudness, at = heard.loudest(key, int(SLOWDOWN * RATE))
-    check(loudness > 0.1 and loudness > 10 * before and at - key < 0.4 * SLOWDOWN * RATE,
-          f"launch {loudness:.3f} {(at - key) / RATE:.2f} s after the key, {before:.3f} before")
+    mark = now(wav)
+    # The sides take turns, left, top, right: the sounds after the choice's chime are the
+    # arrivals, and a launch fired between the first two.
+    for count, sides in ((1, ("left",)), (3, ("top", "right"))):
+        game.wait_for(f"tokens-{count}", lambda shot: len(token_cells(shot)) >= count, 8, 0.05)
+        time.sleep(0.3 * SLOWDOWN)  # the mixer's buffers reach the file
+        heard = Recording(wav)
+        arrivals = heard.sounds(mark)
+        check(len(arrivals) >= len(sides), f"{len(arrivals)} sounds for {len(sides)} arrivals")
+        for side, at in zip(sides, arrivals):
+            balance = heard.balance(at, RATE // 10)
+            check({"left": balance > 6, "top": abs(balance) < 6, "right": balance < -6}[side],
+                  f"a token from the {side}: left {balance:+.1f} dB over right")
+        mark = launch_heard(game, wav) if count == 1 else None
+    check(heard.peak() < 32767 / 32768, "a sample clipped")
     game.close_request()
     game.ends(Look="1", MusicVolume="0")
+
+
+def launch_heard(game, wav):
+    """A launch along the player's empty column, between two arrivals 2.6 s apart: loud, clear
+    and bright within 0.4 s of its key (times the slowdown of the build). The frame after it."""
+    key, limit = now(wav), int(0.4 * SLOWDOWN * RATE)
+    game.keys("space")
+    time.sleep(limit / RATE + 0.5)  # the mixer's buffers reach the file
+    heard = Recording(wav)
+    before = heard.rms(key - RATE // 4, RATE // 4)
+    loudness, at = heard.loudest(key, limit)
+    check(loudness > 0.1 and loudness > 10 * before,
+          f"launch {loudness:.3f} {(at - key) / RATE:.2f} s after the key, {before:.3f} before")
+    bright = heard.bright(at - RATE // 20, RATE // 4)
+    check(bright > 0.02, f"the launch has {100 * bright:.1f} % of its energy above 5 kHz")
+    return at + RATE // 2
 
 
 def silence(session):
@@ -398,7 +421,7 @@ def silence(session):
         game.close_request()
         game.ends(Look="1", MusicVolume="0", SoundVolume="0")
     heard = Recording(wav)
-    check(len(heard.samples) > 2 * RATE and heard.peak() == 0, f"heard {heard.peak():.4f}")
+    check(heard.frames > 2 * RATE and heard.peak() == 0, f"heard {heard.peak():.4f}")
     said = [line for line in game.said().splitlines() if line.startswith("bexil:")]
     check(said == ["bexil: no audio device; the game plays without sound"], f"said {said!r}")
 

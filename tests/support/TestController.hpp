@@ -2,6 +2,8 @@
 
 #include "lib/core/ProgramController.hpp"
 
+#include <SFML/System/Vector2.hpp>
+
 #include <memory>
 #include <string>
 #include <utility>
@@ -11,15 +13,16 @@ namespace bexil::test
 {
 
 // A program controller for tests and benchmarks: the scenes and resource list it is given, a
-// plain 1024 × 768 window titled "Bexil", and sound only when asked.
+// plain window titled "Bexil" (1024 × 768 unless asked), and sound only when asked.
 class TestController : public lib::core::ProgramController
 {
 public:
     TestController(std::vector<std::shared_ptr<lib::scn::Scene>> scenes, std::string resourceFile,
-                   bool sound = false)
+                   bool sound = false, sf::Vector2u size = {1024, 768})
         : m_scenes(std::move(scenes))
         , m_resourceFile(std::move(resourceFile))
         , m_sound(sound)
+        , m_size(size)
     {
     }
 
@@ -29,13 +32,14 @@ public:
     bool usesSound() override { return m_sound; }
     lib::core::WindowCreationParams getWindowCreationParams() override
     {
-        return {"Bexil", 1024, 768};
+        return {"Bexil", m_size.x, m_size.y};
     }
 
 private:
     std::vector<std::shared_ptr<lib::scn::Scene>> m_scenes;
     std::string m_resourceFile;
     bool m_sound;
+    sf::Vector2u m_size;
 };
 
 } // namespace bexil::test

@@ -11,7 +11,7 @@ Score::Score(double beatsPerMinute)
 }
 
 void Score::melody(Wave& wave, const Instrument& instrument, double firstBar,
-                   const std::string& text, double level, double legato) const
+                   const std::string& text, double level, double legato, double pan) const
 {
     double at = firstBar * bar();
     for (const std::string& word : words(text))
@@ -20,7 +20,7 @@ void Score::melody(Wave& wave, const Instrument& instrument, double firstBar,
         const double beats = std::stod(word.substr(colon + 1));
         const std::string name = word.substr(0, colon);
         if (name != "r")
-            instrument.play(wave, {at, beats * m_beat * legato, pitch(name), level});
+            instrument.play(wave, {at, beats * m_beat * legato, pitch(name), level, 0.0, pan});
         at += beats * m_beat;
     }
 }

@@ -22,7 +22,7 @@ public:
 
     // Plays a melody from the start of `firstBar`; each note lasts its beats times `legato`.
     void melody(Wave& wave, const Instrument& instrument, double firstBar, const std::string& text,
-                double level, double legato) const;
+                double level, double legato, double pan = 0.0) const;
 
     // The chord's three notes as MIDI numbers, root, third and fifth, the root in octave 4.
     static std::array<int, 3> triad(const std::string& name);

@@ -1,5 +1,7 @@
 #include "lib/scn/draw/NodeShape.hpp"
 
+#include "lib/scn/draw/DrawBatch.hpp"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
@@ -204,7 +206,8 @@ void NodeShape::updateOutline()
     m_bounds = m_outlineVertices.getBounds();
 }
 
-void NodeShape::draw(sf::RenderTarget& target, sf::RenderStates states) const
+template <class Target>
+void NodeShape::drawOn(Target& target, sf::RenderStates states) const
 {
     states.transform *= getTransform();
     states.texture = m_texture;
@@ -214,6 +217,16 @@ void NodeShape::draw(sf::RenderTarget& target, sf::RenderStates states) const
         states.texture = nullptr;
         target.draw(m_outlineVertices, states);
     }
+}
+
+void NodeShape::drawInto(DrawBatch& batch, sf::RenderStates states) const
+{
+    drawOn(batch, states);
+}
+
+void NodeShape::draw(sf::RenderTarget& target, sf::RenderStates states) const
+{
+    drawOn(target, states);
 }
 
 } // namespace lib::scn::draw

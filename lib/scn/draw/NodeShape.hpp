@@ -17,6 +17,8 @@ class Texture;
 namespace lib::scn::draw
 {
 
+class DrawBatch;
+
 enum class NodeShapeType : std::uint8_t
 {
     Ellipse = 0,
@@ -61,14 +63,17 @@ public:
     const sf::FloatRect& insideBounds() const { return m_insideBounds; }
     // Bounds of the outline vertices: the shape's local bounds.
     const sf::FloatRect& getLocalBounds() const { return m_bounds; }
-    // The vertex arrays one draw hands to the target: the fill, and the outline if any.
-    unsigned int drawCallCount() const { return hasOutlinePass() ? 2 : 1; }
+    // The fill, then the outline if any, through the render tree's batch.
+    void drawInto(DrawBatch& batch, sf::RenderStates states) const;
 
 protected:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
 private:
     bool hasOutlinePass() const { return m_outlineThickness != 0.f; }
+    // The one way both draws go: a render target or the batch.
+    template <class Target>
+    void drawOn(Target& target, sf::RenderStates states) const;
     void updateTexCoords();
     void updateOutline();
 

@@ -1,5 +1,7 @@
 #include "lib/scn/draw/RenderGroup.hpp"
 
+#include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -27,6 +29,10 @@ unsigned int RenderGroup::draw(lib::core::Window* window, sf::RenderStates& stat
     // Before the children: a finish hook may change this group's children safely here.
     updateAnimations();
 
+    // The leaves' vertices gather in the window's batch; the outermost walk's end draws them.
+    assert(window != nullptr);
+    DrawBatch& batch = window->batch();
+    batch.beginWalk();
     const sf::Transform saved = states.transform;
     states.transform *= getTransform();
     unsigned int drawn = 0;
@@ -38,6 +44,7 @@ unsigned int RenderGroup::draw(lib::core::Window* window, sf::RenderStates& stat
         drawn += child->draw(window, states);
     }
     states.transform = saved;
+    batch.endWalk();
     return drawn;
 }
 

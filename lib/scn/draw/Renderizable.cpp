@@ -1,7 +1,9 @@
 #include "lib/scn/draw/Renderizable.hpp"
 
 #include "lib/core/Window.hpp"
+#include "lib/scn/draw/DrawBatch.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
+#include "lib/scn/draw/TextGeometry.hpp"
 
 #include <SFML/Graphics/Text.hpp>
 
@@ -19,6 +21,7 @@ Renderizable::Renderizable(std::string name)
 Renderizable::Renderizable(std::string name, sf::Text* text)
     : HasName(std::move(name))
     , m_object(text)
+    , m_textGeometry(text != nullptr ? std::make_unique<TextGeometry>() : nullptr)
     , m_transformable(text)
     , m_type(text != nullptr ? RenderizableType::Text : RenderizableType::None)
 {
@@ -40,28 +43,12 @@ unsigned int Renderizable::draw(lib::core::Window* window, sf::RenderStates& sta
     if (!isVisible() || !m_object)
         return 0;
     assert(window != nullptr);
-    window->draw(*m_object, states);
-    window->countDrawCalls(drawCallCount());
+    DrawBatch& batch = window->batch();
+    if (m_type == RenderizableType::Text)
+        batch.draw(*getAsText(), states, *m_textGeometry);
+    else
+        getAsNodeShape()->drawInto(batch, states);
     return 1;
-}
-
-unsigned int Renderizable::drawCallCount() const
-{
-    switch (m_type)
-    {
-    case RenderizableType::Text:
-    {
-        // A text without a font draws nothing; an outlined one draws its outline first.
-        const sf::Text& text = *getAsText();
-        if (text.getFont() == nullptr)
-            return 0;
-        return text.getOutlineThickness() != 0.f ? 2 : 1;
-    }
-    case RenderizableType::Shape:
-        return getAsNodeShape()->drawCallCount();
-    default:
-        return 0;
-    }
 }
 
 sf::Text* Renderizable::getAsText() const

@@ -23,6 +23,7 @@ namespace lib::scn::draw
 {
 
 class NodeShape;
+class TextGeometry;
 
 enum class RenderizableType : std::uint8_t
 {
@@ -47,10 +48,8 @@ public:
     Renderizable(const Renderizable&) = delete;
     Renderizable& operator=(const Renderizable&) = delete;
 
-    // Draws the owned object and adds its draw calls to the window's count.
+    // Hands the owned object to the window's batch.
     unsigned int draw(lib::core::Window* window, sf::RenderStates& states) override;
-    // The vertex arrays that drawing the owned object hands to SFML.
-    unsigned int drawCallCount() const;
 
     RenderizableType type() const { return m_type; }
     // Valid only when type() is Text; null otherwise.
@@ -72,6 +71,8 @@ public:
 
 private:
     std::unique_ptr<sf::Drawable> m_object;
+    // A text's glyphs as last laid out for the batch; null for other kinds.
+    std::unique_ptr<TextGeometry> m_textGeometry;
     sf::Transformable* m_transformable = nullptr;
     RenderizableType m_type = RenderizableType::None;
 };

@@ -2,15 +2,12 @@
 
 #include "lib/Clock.hpp"
 #include "lib/scn/SceneManager.hpp"
-#include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
 #include "support/TestWindow.hpp"
 #include "support/XEvents.hpp"
 
-#include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <gtest/gtest.h>
@@ -181,24 +178,6 @@ TEST_F(WindowTest, FirstFrameDrawsTheFirstSceneExitFinishesTheFrameAndClosingFre
     sf::Texture texture;
     ASSERT_TRUE(texture.loadFromImage(picture));
     EXPECT_EQ(sf::Color::Red, texture.copyToImage().getPixel(2, 2));
-}
-
-TEST_F(WindowTest, DrawCallsCountTheVertexArraysTheLeavesHandToSfml)
-{
-    sf::Font font;
-    ASSERT_TRUE(font.loadFromFile(BEXIL_DATA_DIR "fonts/DejaVuSans-Bold.ttf"));
-    scene->createShape("outlined", {100.f, 100.f})->getAsNodeShape()->setOutlineThickness(4.f);
-    scene->createText("fontless")->getAsText()->setString("no font, nothing drawn");
-    scene->createText("text")->getAsText()->setFont(font);
-    scene->createSpriteShape("hidden", {10.f, 10.f})->setVisible(false);
-
-    frame();
-    // The painted rectangle 1, the outlined ellipse 2 (fill and outline), the text with a font 1.
-    EXPECT_EQ(4u, window().drawCalls());
-    frame();
-    EXPECT_EQ(8u, window().drawCalls()) << "the count runs on until it is reset";
-    window().resetDrawCalls();
-    EXPECT_EQ(0u, window().drawCalls());
 }
 
 } // namespace

@@ -1,15 +1,22 @@
 #include "lib/scn/Audio.hpp"
 
 #include "lib/core/ProgramName.hpp"
+#include "lib/scn/Resource.hpp"
 #include "support/TempDir.hpp"
 
+#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/OutputSoundFile.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -68,6 +75,96 @@ TEST(AudioTest, SamplesBoundAgainShareTheirPlayersAndLeaveThePoolToOthers)
     for (std::size_t scene = 0; scene < lib::scn::Audio::PoolSize; ++scene)
         ASSERT_EQ(first.first, audio.cue(game, 3).first);
     EXPECT_EQ(3u, audio.cue(other, 3).count);
+}
+
+// A recording of OpenAL's file backend: its loudest sample in each of two halves.
+std::pair<int, int> halvesPeaks(const std::string& bytes)
+{
+    std::vector<int> peaks(2, 0);
+    const std::size_t start = bytes.find("data") + 8, frames = (bytes.size() - start) / 4;
+    for (std::size_t i = 0; i < frames * 2; ++i)
+    {
+        const auto low = static_cast<unsigned char>(bytes[start + 2 * i]);
+        const auto high = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+        const int sample = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | high << 8));
+        int& peak = peaks[i < frames ? 0 : 1];
+        peak = std::max(peak, std::abs(sample));
+    }
+    return {peaks[0], peaks[1]};
+}
+
+TEST(AudioTest, AnEffectStartedTwiceAtOnceSoundsOnceAndNoLouder)
+{
+    const bexil::test::TempDir dir;
+    dir.write("alsoft.conf",
+              "[general]\ndrivers=wave\nchannels=stereo\nsample-type=int16\n[wave]\nfile=" +
+                  dir.file("heard.wav") + "\n");
+    setenv("ALSOFT_CONF", dir.file("alsoft.conf").c_str(), 1);
+    {
+        lib::scn::Audio audio(true);
+        ASSERT_TRUE(audio.audible());
+        std::vector<sf::Int16> tone(4410);
+        for (std::size_t i = 0; i < tone.size(); ++i)
+            tone[i] = static_cast<sf::Int16>(i % 20 < 10 ? 8000 : -8000);
+        sf::SoundBuffer samples;
+        samples.loadFromSamples(tone.data(), tone.size(), 1, 44100);
+        const lib::scn::Audio::Cue cue = audio.cue(samples, 2);
+        // Two keys in one frame, then a single one.
+        audio.play(cue);
+        audio.play(cue);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        audio.play(cue);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    }
+    const auto [twice, once] = halvesPeaks(dir.read("heard.wav"));
+    EXPECT_GT(once, 1000);
+    EXPECT_LT(twice, once * 11 / 10);
+}
+
+TEST(AudioTest, TheMusicStepsBackWhileAnEffectThatMattersPlaysAndComesBackAfter)
+{
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    lib::Clock::useManualTime(true);
+    const bexil::test::TempDir dir;
+    {
+        sf::OutputSoundFile file;
+        ASSERT_TRUE(file.openFromFile(dir.file("track.wav"), 44100, 2));
+        const std::vector<sf::Int16> hum(88200, 1000);
+        file.write(hum.data(), hum.size());
+    }
+    lib::scn::Audio audio(true);
+    ASSERT_TRUE(audio.audible());
+    lib::scn::Resource track(lib::scn::Resource::MusicKind, dir.file("track.wav"), "track", true);
+    audio.setMusicVolume(6);
+    audio.playMusic(&track);
+    ASSERT_NE(track.getAsMusic(), nullptr);
+    const auto volumeAfter = [&audio, &track](int milliseconds)
+    {
+        lib::Clock::advanceManualTime(sf::milliseconds(milliseconds));
+        audio.update();
+        return track.getAsMusic()->getVolume();
+    };
+    const float full = volumeAfter(20), ducked = full * lib::scn::Audio::DuckedGain;
+    EXPECT_FLOAT_EQ(full, 60.f);
+    audio.duck(sf::milliseconds(500));
+    const float falling = volumeAfter(20);
+    EXPECT_LT(falling, full);
+    EXPECT_GT(falling, ducked);
+    EXPECT_FLOAT_EQ(volumeAfter(80), ducked);
+    // A second effect while the first plays keeps the music down until it too has ended.
+    audio.duck(sf::milliseconds(500));
+    EXPECT_FLOAT_EQ(volumeAfter(450), ducked);
+    audio.setMusicVolume(10);
+    EXPECT_FLOAT_EQ(track.getAsMusic()->getVolume(), 100.f * lib::scn::Audio::DuckedGain);
+    const float rising = volumeAfter(150);
+    EXPECT_GT(rising, 100.f * lib::scn::Audio::DuckedGain);
+    EXPECT_LT(rising, 100.f);
+    EXPECT_FLOAT_EQ(volumeAfter(400), 100.f);
+    // Effects that are not heard leave the music alone.
+    audio.setSoundVolume(0);
+    audio.duck(sf::milliseconds(500));
+    EXPECT_FLOAT_EQ(volumeAfter(100), 100.f);
+    audio.playMusic(nullptr); // the track goes first
 }
 
 } // namespace

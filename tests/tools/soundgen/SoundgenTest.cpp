@@ -1,28 +1,34 @@
+#include "bexil/settings/Settings.hpp"
 #include "support/TempDir.hpp"
+#include "tools/soundgen/Biquad.hpp"
+#include "tools/soundgen/Loudness.hpp"
+
+#include <SFML/Audio/InputSoundFile.hpp>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace
 {
 
+using soundgen::Loudness;
 const std::string Staged = std::string(BEXIL_RUN_DIR) + "/data/sounds/";
 const std::vector<std::string> Effects = {
     "menu_move.wav",   "menu_change.wav", "menu_choose.wav", "menu_key.wav",
     "menu_sample.wav", "arrive.wav",      "turn.wav",        "move.wav",
     "launch.wav",      "pop.wav",         "swap.wav",        "level.wav",
     "pause.wav",       "resume.wav",      "gameover.wav",    "warning.wav"};
-const std::vector<std::string> Music = {"music_menu.wav", "music_game.wav"};
-constexpr std::uint32_t Rate = 22050;
+const std::vector<std::string> Music = {"music_menu.ogg", "music_game.ogg"};
+constexpr unsigned int Rate = 44100;
 
 std::string bytesOf(const std::string& path)
 {
@@ -33,29 +39,24 @@ std::string bytesOf(const std::string& path)
     return bytes;
 }
 
-// The samples of a mono 16-bit WAV file at the generator's rate, as fractions of full scale;
-// nothing when the file is missing or anything else.
-std::vector<double> samplesOf(const std::string& file)
+// A staged sound as SFML reads it: its channels, full scale at 1; nothing unless it is at CD
+// rate with the channels asked for, in a WAV file (effects) or an Ogg Vorbis one (music).
+Loudness::Channels read(const std::string& file, unsigned int channels)
 {
-    const std::string bytes = bytesOf(Staged + file);
-    const auto number = [&bytes](std::size_t at, std::size_t count)
-    {
-        std::uint32_t value = 0;
-        for (std::size_t i = 0; i < count; ++i)
-            value |= std::uint32_t{static_cast<std::uint8_t>(bytes[at + i])} << (8 * i);
-        return value;
-    };
-    const bool wav = bytes.size() >= 44 && bytes.compare(0, 4, "RIFF") == 0 &&
-                     bytes.compare(8, 8, "WAVEfmt ") == 0 && number(20, 2) == 1 &&
-                     number(22, 2) == 1 && number(24, 4) == Rate && number(34, 2) == 16 &&
-                     bytes.compare(36, 4, "data") == 0 && number(40, 4) == bytes.size() - 44;
-    std::vector<double> samples;
-    for (std::size_t at = 44; wav && at < bytes.size(); at += 2)
-        samples.push_back(static_cast<std::int16_t>(number(at, 2)) / 32768.0);
-    return samples;
+    sf::InputSoundFile in;
+    const bool ogg = file.size() > 4 && file.compare(file.size() - 4, 4, ".ogg") == 0;
+    if (bytesOf(Staged + file).compare(0, 4, ogg ? "OggS" : "RIFF") != 0 ||
+        !in.openFromFile(Staged + file) || in.getSampleRate() != Rate ||
+        in.getChannelCount() != channels)
+        return {};
+    std::vector<sf::Int16> samples(static_cast<std::size_t>(in.getSampleCount()));
+    samples.resize(static_cast<std::size_t>(in.read(samples.data(), samples.size())));
+    Loudness::Channels result(channels, std::vector<double>(samples.size() / channels));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        result[i % channels][i / channels] = samples[i] / 32768.0;
+    return result;
 }
 
-// The highest and the root-mean-square level of `count` samples from `from`.
 double peakOf(const std::vector<double>& s, std::size_t from, std::size_t count)
 {
     double peak = 0.0;
@@ -72,19 +73,27 @@ double rmsOf(const std::vector<double>& s, std::size_t from, std::size_t count)
     return std::sqrt(sum / static_cast<double>(count));
 }
 
-double seconds(const std::vector<double>& samples)
+double seconds(const Loudness::Channels& sound)
 {
-    return static_cast<double>(samples.size()) / Rate;
+    return static_cast<double>(sound.front().size()) / Rate;
 }
 
-TEST(SoundgenTest, EffectsAreShortStartAtOnceAndEndFadedOut)
+// A volume setting of 0 to 10 as a level in decibels: SFML's volume is a linear gain.
+double decibels(const bexil::settings::Setting& volume)
+{
+    return 20.0 * std::log10(volume.defaultValue / 10.0);
+}
+
+TEST(SoundgenTest, EffectsAreMonoShortStartAtOnceAndEndFadedOut)
 {
     for (const std::string& file : Effects)
     {
         SCOPED_TRACE(file);
-        const std::vector<double> s = samplesOf(file);
-        ASSERT_GE(seconds(s), 0.05);
-        EXPECT_LE(seconds(s), 2.5);
+        const Loudness::Channels sound = read(file, 1);
+        ASSERT_EQ(sound.size(), 1u);
+        const std::vector<double>& s = sound.front();
+        ASSERT_GE(seconds(sound), 0.05);
+        EXPECT_LE(seconds(sound), 3.0);
         // Heard within 10 ms of being played, and loud enough to hear at all.
         EXPECT_GE(peakOf(s, 0, Rate / 100), peakOf(s, 0, s.size()) / 4.0);
         EXPECT_GE(rmsOf(s, 0, s.size()), 0.03);
@@ -92,30 +101,74 @@ TEST(SoundgenTest, EffectsAreShortStartAtOnceAndEndFadedOut)
     }
 }
 
-TEST(SoundgenTest, MusicPlaysOverAMinuteWithoutGapsAndLoopsWithoutASeam)
+TEST(SoundgenTest, TracksAreStereoOverAMinuteAtTheirLoudnessAndLoopWithoutASeam)
 {
     for (const std::string& file : Music)
     {
         SCOPED_TRACE(file);
-        const std::vector<double> s = samplesOf(file);
-        ASSERT_GE(seconds(s), 60.0);
-        for (std::size_t from = 0; from + Rate <= s.size(); from += Rate)
-            EXPECT_GE(rmsOf(s, from, Rate), 0.02) << "second " << from / Rate;
-        // From the last sample back to the first is no bigger a step than the tune takes.
-        EXPECT_LT(std::abs(s.back() - s.front()), 0.03);
+        const Loudness::Channels sound = read(file, 2);
+        ASSERT_EQ(sound.size(), 2u);
+        ASSERT_GE(seconds(sound), 60.0);
+        EXPECT_NEAR(Loudness::integrated(sound, Rate), -16.0, 1.0);
+        for (const std::vector<double>& s : sound)
+        {
+            for (std::size_t from = 0; from + Rate <= s.size(); from += Rate)
+                EXPECT_GE(rmsOf(s, from, Rate), 0.02) << "second " << from / Rate;
+            // From the last sample back to the first is no bigger a step than the tune takes.
+            EXPECT_LT(std::abs(s.back() - s.front()), 0.05);
+        }
+        // Two sides that differ: the parts stand apart.
+        std::vector<double> mid(Rate * 10), side(Rate * 10);
+        for (std::size_t i = 0; i < mid.size(); ++i)
+        {
+            mid[i] = sound[0][i] + sound[1][i];
+            side[i] = sound[0][i] - sound[1][i];
+        }
+        EXPECT_GT(rmsOf(side, 0, side.size()), 0.1 * rmsOf(mid, 0, mid.size()));
+    }
+}
+
+TEST(SoundgenTest, EffectsStandOutOverTheMusicAtTheDefaultVolumes)
+{
+    double music = -200.0;
+    for (const std::string& file : Music)
+        music = std::max(music, Loudness::integrated(read(file, 2), Rate));
+    music += decibels(bexil::settings::Settings::MusicVolume);
+    for (const std::string& file : Effects)
+    {
+        // Placed in the middle, a mono effect comes from both speakers at 4.5 dB less each.
+        const double effect = Loudness::loudest(read(file, 1), Rate, 0.1) - 1.5 +
+                              decibels(bexil::settings::Settings::SoundVolume);
+        EXPECT_GE(effect, music + 2.0) << file;
+    }
+}
+
+TEST(SoundgenTest, TheLaunchAndThePopCarryEnergyAboveFiveKilohertz)
+{
+    for (const char* file : {"launch.wav", "pop.wav"})
+    {
+        const std::vector<double> s = read(file, 1).front();
+        soundgen::Biquad first = soundgen::Biquad::highPass(5000.0, 0.707, Rate);
+        soundgen::Biquad second = soundgen::Biquad::highPass(5000.0, 0.707, Rate);
+        double high = 0.0, all = 0.0;
+        for (const double sample : s)
+        {
+            const double above = second.step(first.step(sample));
+            high += above * above;
+            all += sample * sample;
+        }
+        EXPECT_GT(high / all, 0.02) << file;
     }
 }
 
 TEST(SoundgenTest, NoSoundComesNearFullScale)
 {
-    std::vector<std::string> all = Effects;
-    all.insert(all.end(), Music.begin(), Music.end());
-    for (const std::string& file : all)
-    {
-        const std::vector<double> s = samplesOf(file);
-        ASSERT_FALSE(s.empty()) << file;
-        EXPECT_LE(peakOf(s, 0, s.size()), 0.9) << file;
-    }
+    // Room for the effects over the music, and for the encoder's ripple.
+    for (const auto& [files, channels, ceiling] :
+         {std::tuple{Effects, 1u, 0.75}, std::tuple{Music, 2u, 0.95}})
+        for (const std::string& file : files)
+            for (const std::vector<double>& s : read(file, channels))
+                EXPECT_LE(peakOf(s, 0, s.size()), ceiling) << file;
 }
 
 TEST(SoundgenTest, WritesTheSameFilesOnEveryRun)
