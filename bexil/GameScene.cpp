@@ -187,7 +187,7 @@ void GameScene::onEnterScene()
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
     m_look->begin({*this, *m_mainBoard, m_gameOverScreen, *m_scoreGroup, *m_levelGroup,
-                   windowSizeOf(*sceneManager())});
+                   windowSizeOf(*sceneManager()), m_gameData});
     for (const auto& label : {m_scoreText, m_levelText, m_currentText, m_goalText})
         label->setColor(m_look->labelColour());
     m_boardModel = std::make_shared<lib::board::BoardModel>(m_gameData.size(), this);
@@ -257,7 +257,11 @@ void GameScene::update()
     if (gameState() == GameState::GameOver)
     {
         if (m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        {
             m_highScoreOverlay->open();
+            // GAME OVER has had its moment: the name and the table come alone.
+            m_gameOverScreen->setVisible(!m_highScoreOverlay->isVisible());
+        }
         if (sceneManager()->input().lastDevice() != m_hintDevice)
             showHints();
     }
@@ -285,16 +289,7 @@ void GameScene::generateNextToken()
     m_look->lanesChanged(m_gameData, *m_boardModel);
     m_sounds.arrive(pushed.cell);
     if (pushed.warns && gameState() == GameState::Playing)
-        m_sounds.warning(pushed.cell, lanesThatWarn());
-}
-
-std::uint32_t GameScene::lanesThatWarn() const
-{
-    std::uint32_t count = 0;
-    for (std::uint32_t side = 0; side < 4; ++side)
-        for (std::uint32_t lane = 0; lane < m_gameData.tokenZone(side).lanes; ++lane)
-            count += rules::Lane(m_gameData, *m_boardModel, side, lane).warns() ? 1u : 0u;
-    return count;
+        m_sounds.warning(pushed.cell, rules::Lane::warningLanes(m_gameData, *m_boardModel));
 }
 
 void GameScene::gameOver()
@@ -433,11 +428,23 @@ void GameScene::launchPlayer()
 {
     if (!playerInItsCell())
         return;
-    m_sounds.launch(m_player->boardPosition);
-    rules::Launch launch(m_player->data);
-    m_gameData.forEachTileInLine(m_player->boardPosition, m_player->currentDirection,
-                                 [this, &launch](const sf::Vector2u& p, const Direction&)
-                                 { return launchStep(p, launch); });
+    const sf::Vector2u from = m_player->boardPosition;
+    m_sounds.launch(from);
+    // Captured as one reference: a bigger capture would make the line's action allocate.
+    struct
+    {
+        rules::Launch launch;
+        sf::Vector2u stop;
+    } walk{rules::Launch(m_player->data), from};
+    m_gameData.forEachTileInLine(from, m_player->currentDirection,
+                                 [this, &walk](const sf::Vector2u& p, const Direction&)
+                                 {
+                                     walk.stop = p;
+                                     return launchStep(p, walk.launch);
+                                 });
+    m_look->launched(m_gameData, from, walk.stop, walk.launch.colour(), walk.launch.end());
+    if (walk.launch.end() == rules::Launch::End::Nothing)
+        m_sounds.miss(walk.stop);
     if (gameMode() == TokenMode)
         updateGoals();
     m_look->lanesChanged(m_gameData, *m_boardModel);
@@ -476,7 +483,7 @@ void GameScene::swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
 {
     m_boardModel->changeTileData(m_player->boardPosition, tokenColour);
     m_boardModel->changeTileData(cell, launch.colour());
-    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell);
+    m_look->piecesSwapped(m_gameData, m_player->boardPosition, cell, launch.colour(), tokenColour);
     m_sounds.swap(cell);
 }
 
@@ -512,7 +519,8 @@ void GameScene::recolourBackground()
         {
             const bool center = m_gameData.pointInCenter({x, y});
             m_look->dressCell(*m_backgroundTiles[y][x],
-                              m_progress.levelProperties().getBackgroundTileColor(x, y, center));
+                              m_progress.levelProperties().getBackgroundTileColor(x, y, center),
+                              center);
         }
     }
 }

@@ -162,8 +162,6 @@ private:
     void addPlayer();
     void placeDisplays();
 
-    // The lanes whose next arrival ends the game.
-    std::uint32_t lanesThatWarn() const;
     bool playerInItsCell() const;
     bool launchStep(const sf::Vector2u& cell, rules::Launch& launch);
     void consumeToken(const sf::Vector2u& cell, const rules::Launch& launch);

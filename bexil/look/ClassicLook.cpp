@@ -46,7 +46,8 @@ void ClassicLook::dress(Player& player) const
     player.shape().setFillColor(player.getColor());
 }
 
-void ClassicLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const
+void ClassicLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour,
+                            bool) const
 {
     cell.setColor(levelColour);
 }

@@ -16,7 +16,8 @@ public:
 
     void dress(Tile& token) const override;
     void dress(Player& player) const override;
-    void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const override;
+    void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour,
+                   bool centre) const override;
     void decorateCell(lib::scn::draw::RenderGroup& cells, const sf::FloatRect& cell) const override;
     sf::Color labelColour() const override;
 

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 namespace bexil::look
 {
@@ -29,6 +30,10 @@ constexpr float PanelBorderPixels = 26.f;
 constexpr float ParticlePixels = 26.f;
 constexpr float ParticleSpeed = 260.f;
 constexpr float PopupRise = 150.f;
+// A launch that met nothing: a dull line and dust where it left the board.
+const sf::Color DudColour(150, 160, 195);
+constexpr std::size_t DustParticles = 8;
+constexpr float DustSpeed = 150.f;
 const sf::Vector2f PanelPadding(36.f, 28.f);
 
 constexpr unsigned int PopupSize = 58;
@@ -126,6 +131,41 @@ sf::FloatRect grown(const sf::FloatRect& r, sf::Vector2f by)
     return {r.left - by.x, r.top - by.y, r.width + 2.f * by.x, r.height + 2.f * by.y};
 }
 
+sf::Vector2f between(sf::Vector2f a, sf::Vector2f b, float u)
+{
+    return a + (b - a) * u;
+}
+
+sf::Color lighter(const sf::Color& colour)
+{
+    return {static_cast<sf::Uint8>((colour.r + 255) / 2),
+            static_cast<sf::Uint8>((colour.g + 255) / 2),
+            static_cast<sf::Uint8>((colour.b + 255) / 2)};
+}
+
+// A soft beam `width` across along a row or a column, from the round picture's profile: its two
+// halves cap the ends and its middle line stretches between them.
+void beam(sf::VertexArray& vertices, sf::Vector2f a, sf::Vector2f b, float width,
+          const sf::Color& colour)
+{
+    const sf::FloatRect f = frameRect(LookAtlas::spark());
+    const float h = width * 0.5f, mu = f.left + f.width * 0.5f, mv = f.top + f.height * 0.5f;
+    if (std::abs(b.x - a.x) >= std::abs(b.y - a.y))
+    {
+        const float x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x), top = a.y - h;
+        quad(vertices, {x0 - h, top, h, width}, {f.left, f.top, mu - f.left, f.height}, colour);
+        quad(vertices, {x0, top, x1 - x0, width}, {mu, f.top, 0.f, f.height}, colour);
+        quad(vertices, {x1, top, h, width}, {mu, f.top, mu - f.left, f.height}, colour);
+    }
+    else
+    {
+        const float y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y), left = a.x - h;
+        quad(vertices, {left, y0 - h, width, h}, {f.left, f.top, f.width, mv - f.top}, colour);
+        quad(vertices, {left, y0, width, y1 - y0}, {f.left, mv, f.width, 0.f}, colour);
+        quad(vertices, {left, y1, width, h}, {f.left, mv, f.width, mv - f.top}, colour);
+    }
+}
+
 void setUp(sf::Text& text, const sf::Font& font, unsigned int size, const sf::Color& colour)
 {
     text.setFont(font);
@@ -157,7 +197,8 @@ EffectsLayer::EffectsLayer(const sf::Texture& atlas, const sf::Font& font)
     setUp(m_banner.text, font, BannerSize, sf::Color::White);
     setUp(m_finalScore, font, FinalScoreSize, sf::Color::White);
     // Room for everything at once, so that no frame grows the arrays.
-    const std::size_t quads = 2 * m_flashes.size() + m_particles.size() + 4 * 9 + 1;
+    const std::size_t quads = 2 * m_flashes.size() + m_particles.size() + 4 * 9 + 1 +
+                              6 * m_tracers.size() + m_crossings.size();
     m_shaded.resize(quads * 6);
     m_shaded.clear();
     m_glowing.resize(quads * 6);
@@ -171,28 +212,55 @@ void EffectsLayer::setPanelGroups(const lib::scn::draw::RenderGroup* left,
     m_rightTexts = right;
 }
 
-void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points)
+void EffectsLayer::tracer(sf::Vector2f from, sf::Vector2f to, float width, const sf::Color& colour,
+                          bool dud)
 {
     const sf::Time now = lib::Clock::now();
+    Tracer& tracer = m_tracers[m_nextTracer];
+    m_nextTracer = (m_nextTracer + 1) % m_tracers.size();
+    tracer = {now, from, to, width * (dud ? 0.8f : 1.f), dud ? DudColour : lighter(colour),
+              dud, true};
+    if (!dud)
+        return;
+    // The dust rises just inside the board's edge, as the head gets there.
+    const sf::Time there = now + sf::seconds(TracerSeconds / 3.f);
+    const sf::Vector2f way = to - from;
+    const sf::Vector2f dust = to - way * (width / std::max(std::abs(way.x) + std::abs(way.y), 1.f));
+    flash({dust.x - width, dust.y - width, 2.f * width, 2.f * width}, DudColour, false, there);
+    particles(dust, DudColour, DustParticles, DustSpeed, there);
+}
+
+void EffectsLayer::flash(const sf::FloatRect& cell, const sf::Color& colour, bool star,
+                         sf::Time from)
+{
     Flash& flash = m_flashes[m_nextFlash];
     m_nextFlash = (m_nextFlash + 1) % m_flashes.size();
-    flash = {now, cell, colour, true, true};
-    const sf::Vector2f middle(cell.left + cell.width * 0.5f, cell.top + cell.height * 0.5f);
-    for (std::size_t i = 0; i < ParticlesPerBurst; ++i)
+    flash = {from, cell, colour, star, true};
+}
+
+void EffectsLayer::particles(sf::Vector2f from, const sf::Color& colour, std::size_t count,
+                             float speed, sf::Time born)
+{
+    for (std::size_t i = 0; i < count; ++i)
     {
         Particle& particle = m_particles[m_nextParticle];
         m_nextParticle = (m_nextParticle + 1) % m_particles.size();
         // Evenly round, each burst turned a little from the last.
         const float angle = TwoPi *
                             (static_cast<float>(i) + 0.37f * static_cast<float>(m_nextFlash)) /
-                            static_cast<float>(ParticlesPerBurst);
-        const float speed = ParticleSpeed * (0.75f + 0.25f * static_cast<float>(i % 3));
-        // Lighter than the token, so that dark colours still spark on dark cells.
-        const sf::Color light(static_cast<sf::Uint8>((colour.r + 255) / 2),
-                              static_cast<sf::Uint8>((colour.g + 255) / 2),
-                              static_cast<sf::Uint8>((colour.b + 255) / 2));
-        particle = {now, middle, {std::cos(angle) * speed, std::sin(angle) * speed}, light, true};
+                            static_cast<float>(count);
+        const float v = speed * (0.75f + 0.25f * static_cast<float>(i % 3));
+        particle = {born, from, {std::cos(angle) * v, std::sin(angle) * v}, colour, true};
     }
+}
+
+void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std::uint32_t points)
+{
+    const sf::Time now = lib::Clock::now();
+    flash(cell, colour, true, now);
+    const sf::Vector2f middle(cell.left + cell.width * 0.5f, cell.top + cell.height * 0.5f);
+    // Lighter than the token, so that dark colours still spark on dark cells.
+    particles(middle, lighter(colour), ParticlesPerBurst, ParticleSpeed, now);
     char string[16];
     std::snprintf(string, sizeof string, "+%u", static_cast<unsigned int>(points));
     Popup& popup = m_popups[m_nextPopup];
@@ -200,20 +268,30 @@ void EffectsLayer::burst(const sf::FloatRect& cell, const sf::Color& colour, std
     startPopup(popup, middle, string, now);
 }
 
-void EffectsLayer::combo(const sf::FloatRect& cell, std::uint32_t inARow)
+void EffectsLayer::combo(const sf::FloatRect& cell, std::uint32_t inARow, sf::Vector2i side)
 {
     using lib::Translation;
-    startPopup(m_combo, {cell.left + cell.width * 0.5f, cell.top - cell.height * 0.3f},
-               Translation::toScreen(
-                   Translation::format(Translation::tr("COMBO x%u"), {std::to_string(inARow)})),
-               lib::Clock::now());
+    const sf::String string = Translation::toScreen(
+        Translation::format(Translation::tr("COMBO x%u"), {std::to_string(inARow)}));
+    m_combo.text.setString(string);
+    const sf::FloatRect box = m_combo.text.getGlobalBounds();
+    // The points rise straight up from the middle of each cell, none wider than 0.9 of a cell.
+    const sf::Vector2f middle(cell.left + cell.width * 0.5f, cell.top + cell.height * 0.5f);
+    const sf::Vector2f away(static_cast<float>(side.x) * (cell.width * 0.9f + box.width * 0.5f),
+                            static_cast<float>(side.y) * (cell.height * 0.6f + box.height * 0.5f));
+    startPopup(m_combo, middle + away, string, lib::Clock::now());
 }
 
-void EffectsLayer::flash(const sf::FloatRect& cell)
+void EffectsLayer::cross(const sf::FloatRect& a, const AtlasFrame& fromA, const sf::FloatRect& b,
+                         const AtlasFrame& fromB)
 {
-    Flash& flash = m_flashes[m_nextFlash];
-    m_nextFlash = (m_nextFlash + 1) % m_flashes.size();
-    flash = {lib::Clock::now(), cell, sf::Color::White, true, true};
+    const sf::Time now = lib::Clock::now();
+    for (const auto& [from, to, picture] : {std::tuple{a, b, fromA}, std::tuple{b, a, fromB}})
+    {
+        m_crossings[m_nextCrossing] = {now, from, to, picture, true};
+        m_nextCrossing = (m_nextCrossing + 1) % m_crossings.size();
+        flash(to, sf::Color::White, false, now + sf::seconds(CrossSeconds * 0.8f));
+    }
 }
 
 void EffectsLayer::banner(std::uint32_t levelShown)
@@ -256,7 +334,10 @@ std::size_t EffectsLayer::liveParticles() const
     const sf::Time now = lib::Clock::now();
     std::size_t count = 0;
     for (const Particle& particle : m_particles)
-        count += particle.live && secondsSince(particle.born, now) < BurstSeconds ? 1u : 0u;
+    {
+        const float t = secondsSince(particle.born, now);
+        count += particle.live && t >= 0.f && t < BurstSeconds ? 1u : 0u;
+    }
     return count;
 }
 
@@ -290,14 +371,31 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
     if (m_gameOver)
         ninePatch(m_shaded, grown(m_finalScore.getGlobalBounds(), pixel * 24.f), border,
                   sf::Color::White);
+    for (Crossing& crossing : m_crossings)
+    {
+        if (!crossing.live)
+            continue;
+        const float u = secondsSince(crossing.born, now) / CrossSeconds;
+        crossing.live = u < 1.f;
+        if (!crossing.live)
+            continue;
+        // Eased in and out, a little smaller in flight, so the two pass each other.
+        const float eased = u * u * (3.f - 2.f * u), scale = 1.f - 0.3f * std::sin(3.14159265f * u);
+        const sf::Vector2f at = between({crossing.from.left, crossing.from.top},
+                                        {crossing.to.left, crossing.to.top}, eased);
+        const sf::Vector2f half(crossing.from.width * 0.5f, crossing.from.height * 0.5f);
+        quad(m_shaded, around(at + half, half * scale), frameRect(crossing.picture),
+             sf::Color::White);
+    }
 
+    buildTracers(now);
     for (Flash& flash : m_flashes)
     {
         if (!flash.live)
             continue;
         const float u = secondsSince(flash.born, now) / FlashSeconds;
         flash.live = u < 1.f;
-        if (!flash.live)
+        if (!flash.live || u < 0.f)
             continue;
         const sf::Vector2f middle(flash.cell.left + flash.cell.width * 0.5f,
                                   flash.cell.top + flash.cell.height * 0.5f);
@@ -306,7 +404,7 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
             quad(m_glowing, around(middle, half * (0.6f + 0.6f * u)), frameRect(LookAtlas::flash()),
                  withAlpha(sf::Color(255, 255, 230), (1.f - u) * (1.f - u)));
         quad(m_glowing, around(middle, half * 0.55f), frameRect(LookAtlas::spark()),
-             withAlpha(flash.star ? flash.colour : sf::Color::White, 1.f - u));
+             withAlpha(flash.star ? sf::Color::White : flash.colour, 1.f - u));
     }
     for (Particle& particle : m_particles)
     {
@@ -314,7 +412,7 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
             continue;
         const float t = secondsSince(particle.born, now);
         particle.live = t < BurstSeconds;
-        if (!particle.live)
+        if (!particle.live || t < 0.f)
             continue;
         // Slowing to a stop at the end of the burst.
         const float travel = t - t * t / (2.f * BurstSeconds);
@@ -326,23 +424,46 @@ void EffectsLayer::build(sf::Time now, sf::Vector2f pixel)
     }
 }
 
+void EffectsLayer::buildTracers(sf::Time now)
+{
+    for (Tracer& tracer : m_tracers)
+    {
+        if (!tracer.live)
+            continue;
+        const float t = secondsSince(tracer.born, now) / TracerSeconds;
+        tracer.live = t < 1.f;
+        if (!tracer.live)
+            continue;
+        // The head shoots out in the first third; the tail follows it to where the launch
+        // stopped.
+        const sf::Vector2f head = between(tracer.from, tracer.to, std::min(1.f, 3.f * t));
+        const sf::Vector2f tail =
+            between(tracer.from, tracer.to, std::max(0.f, (3.f * t - 1.f) * 0.5f));
+        const float opacity = 1.f - 0.6f * std::max(0.f, 1.5f * t - 0.5f);
+        beam(m_glowing, tail, head, tracer.width, withAlpha(tracer.colour, opacity));
+        if (!tracer.dud)
+            beam(m_glowing, tail, head, tracer.width * 0.4f, withAlpha(sf::Color::White, opacity));
+    }
+}
+
 void EffectsLayer::moveTexts(sf::Time now)
 {
-    const auto rising = [now](Popup& popup, float seconds)
+    const auto rising = [now](Popup& popup, float seconds, float rise)
     {
         if (!popup.live)
             return;
         const float u = secondsSince(popup.born, now) / seconds;
         popup.live = u < 1.f;
         const float opacity = u < 0.5f ? 1.f : 2.f * (1.f - u);
-        popup.text.setPosition(popup.at.x, popup.at.y - PopupRise * u);
+        popup.text.setPosition(popup.at.x, popup.at.y - rise * u);
         const sf::Color fill = popup.text.getFillColor();
         popup.text.setFillColor(withAlpha(sf::Color(fill.r, fill.g, fill.b), opacity));
         popup.text.setOutlineColor(withAlpha(sf::Color(14, 10, 30), opacity));
     };
     for (Popup& popup : m_popups)
-        rising(popup, PopupSeconds);
-    rising(m_combo, PopupSeconds * 1.2f);
+        rising(popup, PopupSeconds, PopupRise);
+    // The cue stays where it was put, clear of the rising points.
+    rising(m_combo, PopupSeconds * 1.2f, 0.f);
 }
 
 template <class Visit>

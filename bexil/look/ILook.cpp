@@ -12,7 +12,15 @@ void ILook::tokenConsumed(const rules::GameData&, const sf::Vector2u&, std::int3
 {
 }
 
-void ILook::piecesSwapped(const rules::GameData&, const sf::Vector2u&, const sf::Vector2u&) {}
+void ILook::launched(const rules::GameData&, const sf::Vector2u&, const sf::Vector2u&, std::int32_t,
+                     rules::Launch::End)
+{
+}
+
+void ILook::piecesSwapped(const rules::GameData&, const sf::Vector2u&, const sf::Vector2u&,
+                          std::int32_t, std::int32_t)
+{
+}
 
 void ILook::levelBegan(std::uint32_t) {}
 

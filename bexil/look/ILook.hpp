@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bexil/rules/Launch.hpp"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -56,6 +58,8 @@ public:
         const lib::scn::draw::RenderGroup& rightTexts;
         // In pixels: the view is square and stretched over it.
         sf::Vector2u windowSize;
+        // The board's cells and lanes in the scene.
+        const rules::GameData& data;
     };
 
     virtual ~ILook();
@@ -68,9 +72,10 @@ public:
     // A piece on creation and after each change of its colour.
     virtual void dress(Tile& token) const = 0;
     virtual void dress(Player& player) const = 0;
-    // A background cell, at each level, in that level's colour for it.
-    virtual void dressCell(lib::scn::draw::Renderizable& cell,
-                           const sf::Color& levelColour) const = 0;
+    // A background cell, at each level, in that level's colour for it; centre tells whether it
+    // lies in the centre square.
+    virtual void dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour,
+                           bool centre) const = 0;
     // Once per game and cell, just after its tile: what the look draws on the cell besides,
     // into the cells' group.
     virtual void decorateCell(lib::scn::draw::RenderGroup& cells, const sf::FloatRect& cell) const;
@@ -81,8 +86,15 @@ public:
     // scene.
     virtual void tokenConsumed(const rules::GameData& data, const sf::Vector2u& cell,
                                std::int32_t colour, std::uint32_t points, std::uint32_t inARow);
+    // A launch of a player of that colour from its cell along its line, to the cell where the
+    // walk stopped (the token it swapped with, else the last cell before the board's edge), told
+    // after what it consumed and swapped.
+    virtual void launched(const rules::GameData& data, const sf::Vector2u& from,
+                          const sf::Vector2u& to, std::int32_t colour, rules::Launch::End end);
+    // The colours are the pieces' before the swap.
     virtual void piecesSwapped(const rules::GameData& data, const sf::Vector2u& player,
-                               const sf::Vector2u& token);
+                               const sf::Vector2u& token, std::int32_t playerColour,
+                               std::int32_t tokenColour);
     virtual void levelBegan(std::uint32_t levelShown);
     virtual void paused(bool paused);
     virtual void gameOver(std::uint32_t score, std::uint32_t levelShown);

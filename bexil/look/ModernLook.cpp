@@ -58,6 +58,11 @@ void ModernLook::begin(const Nodes& nodes)
     m_effects->setPanelGroups(&nodes.leftTexts, &nodes.rightTexts);
     nodes.scene.addRenderGroup(m_effects, nodes.overBoard);
     nodes.board.addRenderGroup(m_laneWarnings);
+    const sf::Rect<unsigned int> centre = nodes.data.centerRect();
+    const sf::Vector2f corner = nodes.data.board2Scene({centre.left, centre.top});
+    const sf::Vector2f end =
+        nodes.data.board2Scene({centre.left + centre.width, centre.top + centre.height});
+    m_laneWarnings->outline({corner, end - corner});
     m_scene = &nodes.scene;
 }
 
@@ -82,12 +87,13 @@ void ModernLook::dress(Player& player) const
     texture(player.shape(), m_atlas, arrowFrame(frameColour(player.data)));
 }
 
-void ModernLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour) const
+void ModernLook::dressCell(lib::scn::draw::Renderizable& cell, const sf::Color& levelColour,
+                           bool centre) const
 {
     lib::scn::draw::NodeShape& shape = *cell.getAsNodeShape();
     if (shape.getTexture() != &m_atlas)
         texture(shape, m_atlas, LookAtlas::tile());
-    cell.setColor(toneDown(levelColour));
+    cell.setColor(tint(levelColour, centre));
 }
 
 sf::Color ModernLook::labelColour() const
@@ -110,15 +116,46 @@ void ModernLook::tokenConsumed(const rules::GameData& data, const sf::Vector2u& 
                                std::int32_t colour, std::uint32_t points, std::uint32_t inARow)
 {
     m_effects->burst(cellRect(data, cell), GameBaseTile::colorOf(colour), points);
-    if (inARow >= 3)
-        m_effects->combo(cellRect(data, cell), inARow);
+    if (inARow < 3)
+        return;
+    // A row's run has the cue under it. A column's has it beside the lane's cell next to the
+    // centre square, toward the board's nearer side, clear of the score panels in the corners.
+    const sf::Rect<unsigned int> centre = data.centerRect();
+    if (cell.x < centre.left || cell.x >= centre.left + centre.width)
+    {
+        m_effects->combo(cellRect(data, cell), inARow, {0, 1});
+        return;
+    }
+    const bool leftHalf = 2 * cell.x + 1 < 2 * centre.left + centre.width;
+    const sf::Vector2u beside(cell.x,
+                              cell.y < centre.top ? centre.top - 1 : centre.top + centre.height);
+    m_effects->combo(cellRect(data, beside), inARow, {leftHalf ? -1 : 1, 0});
+}
+
+void ModernLook::launched(const rules::GameData& data, const sf::Vector2u& from,
+                          const sf::Vector2u& to, std::int32_t colour, rules::Launch::End end)
+{
+    const sf::FloatRect a = cellRect(data, from), b = cellRect(data, to);
+    const sf::Vector2f middle(a.width * 0.5f, a.height * 0.5f);
+    sf::Vector2f stop(b.left + middle.x, b.top + middle.y);
+    // A launch that went off the board is traced to the board's edge.
+    if (end != rules::Launch::End::Swap)
+    {
+        const sf::Vector2f way = stop - sf::Vector2f(a.left + middle.x, a.top + middle.y);
+        stop.x += way.x > 0.f ? middle.x : way.x < 0.f ? -middle.x : 0.f;
+        stop.y += way.y > 0.f ? middle.y : way.y < 0.f ? -middle.y : 0.f;
+    }
+    const float across = from.y == to.y ? a.height : a.width;
+    m_effects->tracer({a.left + middle.x, a.top + middle.y}, stop, across * 0.45f,
+                      GameBaseTile::colorOf(colour), end == rules::Launch::End::Nothing);
 }
 
 void ModernLook::piecesSwapped(const rules::GameData& data, const sf::Vector2u& player,
-                               const sf::Vector2u& token)
+                               const sf::Vector2u& token, std::int32_t playerColour,
+                               std::int32_t tokenColour)
 {
-    m_effects->flash(cellRect(data, player));
-    m_effects->flash(cellRect(data, token));
+    m_effects->cross(cellRect(data, player), tokenFrame(frameColour(playerColour)),
+                     cellRect(data, token), tokenFrame(frameColour(tokenColour)));
 }
 
 void ModernLook::levelBegan(std::uint32_t levelShown)
@@ -151,25 +188,26 @@ void ModernLook::lanesChanged(const rules::GameData& data, const lib::board::Boa
             const sf::FloatRect area(left - a.width * 0.2f, top - a.height * 0.2f,
                                      std::max(a.left, b.left) + a.width * 1.4f - left,
                                      std::max(a.top, b.top) + a.height * 1.4f - top);
-            m_laneWarnings->warn(lane, area, rules::Lane(data, board, side, i).warns());
+            m_laneWarnings->warn(lane, area, b, rules::Lane(data, board, side, i).warns());
         }
 }
 
-sf::Color ModernLook::toneDown(const sf::Color& colour)
+sf::Color ModernLook::tint(const sf::Color& levelColour, bool centre)
 {
-    // Chosen by measure: CIEDE2000 between each token's body and the tile's face in the toned
-    // colour, over every cell colour of every level (the random ones over their whole cube),
-    // is at least 12 (blue on a toned teal) where the flat drawing went down to 0.3.
-    constexpr float Keep = 0.4f, Saturation = 0.6f;
-    constexpr float Night[3] = {20.f, 18.f, 48.f};
-    const float c[3] = {static_cast<float>(colour.r), static_cast<float>(colour.g),
-                        static_cast<float>(colour.b)};
+    // Chosen by measure (bexil_looks, docs/looks.md): a tenth of the level colour's lightness and
+    // a little more of its hue, on a night a little deeper than the title screen's, so that every
+    // token stands off every cell by more than the level's two colours stand off each other.
+    constexpr float Lightness = 0.1f, Hue = 0.15f, CentreDepth = 0.65f;
+    constexpr float Night[3] = {18.f, 16.f, 34.f};
+    const float c[3] = {static_cast<float>(levelColour.r), static_cast<float>(levelColour.g),
+                        static_cast<float>(levelColour.b)};
     const float grey = 0.299f * c[0] + 0.587f * c[1] + 0.114f * c[2];
+    const float depth = centre ? CentreDepth : 1.f;
     sf::Uint8 out[3];
     for (int i = 0; i < 3; ++i)
     {
-        const float desaturated = grey + Saturation * (c[i] - grey);
-        out[i] = static_cast<sf::Uint8>(Night[i] + Keep * (desaturated - Night[i]) + 0.5f);
+        const float v = depth * (Night[i] + Lightness * grey + Hue * (c[i] - grey));
+        out[i] = static_cast<sf::Uint8>(std::clamp(v, 0.f, 255.f) + 0.5f);
     }
     return {out[0], out[1], out[2]};
 }

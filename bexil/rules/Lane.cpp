@@ -48,6 +48,15 @@ std::uint32_t Lane::pushesToCentre() const
     return 0;
 }
 
+std::uint32_t Lane::warningLanes(const GameData& data, const lib::board::BoardModel& board)
+{
+    std::uint32_t count = 0;
+    for (std::uint32_t zone = 0; zone < GameData::ZoneCount; ++zone)
+        for (std::uint32_t lane = 0; lane < data.tokenZone(zone).lanes; ++lane)
+            count += Lane(data, board, zone, lane).warns() ? 1u : 0u;
+    return count;
+}
+
 Lane::Launched Lane::launch(std::int32_t colour)
 {
     Launch walk(colour);

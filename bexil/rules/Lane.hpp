@@ -46,6 +46,8 @@ public:
     std::uint32_t pushesToCentre() const;
     // The lane warning: the next arrival in this lane ends the game.
     bool warns() const { return pushesToCentre() == 1; }
+    // How many lanes of the board warn now.
+    static std::uint32_t warningLanes(const GameData& data, const lib::board::BoardModel& board);
 
     // A launch along the lane by a player of that colour, facing it from the centre square.
     Launched launch(std::int32_t colour);

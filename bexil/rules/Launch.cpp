@@ -16,7 +16,10 @@ Launch::Step Launch::next(std::int32_t cell)
     if (cell == Empty)
         return Step::Pass;
     if (cell != m_colour)
+    {
+        m_swapped = true;
         return Step::Swap;
+    }
     ++m_inARow;
     return Step::Consume;
 }

@@ -19,6 +19,15 @@ public:
         Swap // the player takes the token's colour, the token colour(); the walk ends
     };
 
+    // How the walk ended, once it has: at the token it swapped with, off the board's edge after
+    // consuming, or off the edge having met no token at all.
+    enum class End
+    {
+        Swap,
+        Edge,
+        Nothing
+    };
+
     // A cell without a token, or one inside the centre square, which the walk passes over.
     static constexpr std::int32_t Empty = -1;
 
@@ -32,10 +41,12 @@ public:
     std::int32_t colour() const { return m_colour; }
     // Tokens consumed so far: the one just consumed is the inARow-th of the run.
     std::uint32_t inARow() const { return m_inARow; }
+    End end() const { return m_swapped ? End::Swap : m_inARow > 0 ? End::Edge : End::Nothing; }
 
 private:
     std::int32_t m_colour;
     std::uint32_t m_inARow = 0;
+    bool m_swapped = false;
 };
 
 } // namespace bexil::rules

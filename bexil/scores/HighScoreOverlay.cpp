@@ -25,7 +25,12 @@ using lib::scn::draw::Alignment;
 using lib::scn::draw::RenderGroup;
 using lib::scn::draw::Renderizable;
 
-const sf::Color Backdrop(0, 0, 0, 235);
+// Opaque, so that nothing of the game shows through: GAME OVER has had its moment.
+const sf::Color Backdrop(6, 6, 16);
+const sf::Color PanelFill(20, 19, 46);
+const sf::Color PanelEdge(120, 130, 200);
+const sf::Vector2f PanelMargin(100.f, 150.f);
+constexpr float PanelEdgeWidth = 8.f;
 const sf::Color Bright(255, 255, 255);
 const sf::Color Gold(255, 215, 0);
 const sf::Color Dim(170, 170, 190);
@@ -60,19 +65,22 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
     , m_settings(settings::Settings::ConfigFile)
 {
     createSpriteShape("highScoreBackdrop", viewSize)->setColor(Backdrop);
-    // The game scene's two lines of GAME OVER, here on one.
-    m_fixedLines.emplace_back(addLine(*this, "highScoreGameOver", 130, Bright, 110.f),
-                              Translation::mark("GAME\nOVER"));
+    const std::shared_ptr<Renderizable> panel =
+        createSpriteShape("highScorePanel", viewSize - 2.f * PanelMargin);
+    panel->setPositionWithAlignment(PanelMargin, Alignment::Left);
+    panel->setColor(PanelFill);
+    panel->getAsNodeShape()->setOutlineColor(PanelEdge);
+    panel->getAsNodeShape()->setOutlineThickness(PanelEdgeWidth);
     m_fixedLines.emplace_back(addLine(*this, "highScoreTitle", 170, Gold, 280.f),
                               Translation::mark("NEW HIGH SCORE"));
     m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
 
     m_naming = createNewRenderGroup("highScoreNaming");
-    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 690.f),
+    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 780.f),
                               Translation::mark("Your name"));
-    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 850.f);
-    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1110.f);
-    m_pickHint = addLine(*m_naming, "highScorePickHint", 45, Dim, 1190.f);
+    m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 940.f);
+    m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1200.f);
+    m_pickHint = addLine(*m_naming, "highScorePickHint", 45, Dim, 1280.f);
     for (auto* mark : {&m_pickUp, &m_pickDown})
     {
         *mark = m_naming->createShape("highScorePickMark", PickMark);

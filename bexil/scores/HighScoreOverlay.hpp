@@ -36,8 +36,9 @@ namespace bexil::scores
 
 class HighScoreTableView;
 
-// What follows GAME OVER when the game's score enters its mode's high score table: "NEW HIGH
-// SCORE" with the rank and a name field, then the table with the new line highlighted. The
+// What follows GAME OVER when the game's score enters its mode's high score table, on a panel
+// that hides the game: "NEW HIGH SCORE" with the rank and a name field, then the table with the
+// new line highlighted. The
 // field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
 // first time. It takes what is typed, and letters picked without a keyboard: Up and Down change
 // the letter at the cursor (marked above and below), Left and Right move it. Fire (Return) keeps

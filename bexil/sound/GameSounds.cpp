@@ -42,6 +42,7 @@ void GameSounds::bind(lib::scn::SceneManager& sceneManager, std::uint32_t column
     m_turn = cue("game_scene.turn", 2);
     m_move = cue("game_scene.move", 2);
     m_launch = cue("game_scene.launch", 2);
+    m_miss = cue("game_scene.miss", 2);
     m_pop = cue("game_scene.pop", 6);
     m_swap = cue("game_scene.swap", 2);
     m_level = cue("game_scene.level", 1);
@@ -83,12 +84,12 @@ void GameSounds::arrive(const sf::Vector2u& cell)
     play(m_arrive, cell);
 }
 
-void GameSounds::warning(const sf::Vector2u& cell, std::uint32_t lanesThatWarn)
+void GameSounds::warning(const sf::Vector2u& cell, std::uint32_t lanesNear)
 {
-    if (m_audio == nullptr || lanesThatWarn == 0)
+    if (m_audio == nullptr || lanesNear == 0)
         return;
     const float pitch =
-        m_warningPitches[std::min<std::size_t>(lanesThatWarn, m_warningPitches.size()) - 1];
+        m_warningPitches[std::min<std::size_t>(lanesNear, m_warningPitches.size()) - 1];
     m_audio->play(m_warning, pitch, pan(cell));
     m_audio->duck(m_audio->duration(m_warning) / pitch);
 }
@@ -106,6 +107,11 @@ void GameSounds::move(const sf::Vector2u& cell)
 void GameSounds::launch(const sf::Vector2u& cell)
 {
     play(m_launch, cell);
+}
+
+void GameSounds::miss(const sf::Vector2u& cell)
+{
+    play(m_miss, cell);
 }
 
 void GameSounds::pop(const sf::Vector2u& cell, std::uint32_t place)

@@ -36,10 +36,12 @@ public:
     void arrive(const sf::Vector2u& cell);
     // A lane whose next token ends the game; the more lanes stand there, the higher and quicker
     // the call.
-    void warning(const sf::Vector2u& cell, std::uint32_t lanesThatWarn);
+    void warning(const sf::Vector2u& cell, std::uint32_t lanesNear);
     void turn(const sf::Vector2u& cell);
     void move(const sf::Vector2u& cell);
     void launch(const sf::Vector2u& cell);
+    // A launch that met no token, where it left the board.
+    void miss(const sf::Vector2u& cell);
     // The token at `place` (1 for the first) of a run: each a little later and higher than the
     // one before, up a pentatonic scale.
     void pop(const sf::Vector2u& cell, std::uint32_t place);
@@ -67,8 +69,8 @@ private:
     lib::scn::Audio* m_audio = nullptr;
     std::uint32_t m_columns = 1;
     lib::scn::Resource* m_music = nullptr; // a track of the resources
-    Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_pop, m_swap, m_level, m_pause, m_resume,
-        m_gameOver;
+    Cue m_arrive, m_warning, m_turn, m_move, m_launch, m_miss, m_pop, m_swap, m_level, m_pause,
+        m_resume, m_gameOver;
     std::array<float, 11> m_popPitches{};
     std::array<float, 5> m_warningPitches{};
 };

@@ -235,6 +235,23 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
     open(0, 9);
     const auto& overlay =
         dynamic_cast<bexil::scores::HighScoreOverlay&>(*group("highScoreOverlay"));
+    // Pixels of the letters of OVER across their lower half, where no line of the high scores
+    // falls; and whether a lane cell shows the panel's own colour and a corner the backdrop's,
+    // nothing of the game.
+    const auto overShown = [this]
+    {
+        const sf::Image shot = bexil::test::capture(window());
+        int white = 0;
+        for (unsigned int x = 300; x < 724; ++x)
+            white += shot.getPixel(x, 500) == sf::Color::White;
+        return white;
+    };
+    const auto onPanel = [this]
+    {
+        const sf::Image shot = bexil::test::capture(window());
+        return shot.getPixel(100, 600) == sf::Color(20, 19, 46) &&
+               shot.getPixel(20, 740) == sf::Color(6, 6, 16);
+    };
     const auto scoreThenEnd = [&](const char* rank)
     {
         press({Key::Up});
@@ -248,8 +265,11 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
         scene->onTextEntered('x');
         step(999);
         EXPECT_FALSE(overlay.isVisible()) << "GAME OVER alone for its second";
+        EXPECT_GT(overShown(), 40);
         step(1);
         ASSERT_EQ(Step::Naming, overlay.step());
+        EXPECT_EQ(0, overShown()) << "GAME OVER once, not behind the name";
+        EXPECT_TRUE(onPanel());
         EXPECT_EQ(rank, text("highScoreOverlay", 3));
         scene->onTextEntered('y'); // a key held as the game ended, repeating
     };
@@ -258,6 +278,9 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
     for (const char32_t character : std::u32string(U"\b\bZoë\r"))
         scene->onTextEntered(character);
     press({Key::Return});
+    frame();
+    EXPECT_EQ(0, overShown()) << "nor behind the table";
+    EXPECT_TRUE(onPanel());
     const std::string saved = dir.read("highscores.cfg");
     EXPECT_EQ(0u, saved.find("token1=100 3 2026-01-01 Ada\ntoken2=57 10 2")) << saved;
     EXPECT_NE(std::string::npos, saved.find(u8" Zoë\ntoken3=50 1 2026-01-02 Cy\n")) << saved;
@@ -266,6 +289,7 @@ TEST_F(GameSceneTest, AScoreThatEntersTakesTheNameTypedAfterANewPressSavesItAndS
     press({Key::B});
     EXPECT_FALSE(inGame());
 
+    lib::Configuration("config.cfg").valueAsInt("Look", 1, true); // the same in the classic look
     newGame(0, 9);
     frame();
     scoreThenEnd("Rank 3 in token mode"); // an equal score goes below

@@ -66,7 +66,7 @@ def check_files(prefix):
              for kind in ("font", "texture", "sound", "music")}
     check(kinds["font"] | kinds["texture"] == {"game_menu.mainFont", "game_scene.scoreFont",
           "game_menu.background", "game_menu.logo", "game_scene.look"} and
-          len(kinds["sound"]) == 16 and kinds["music"] == {"game_menu.music", "game_scene.music"},
+          len(kinds["sound"]) == 17 and kinds["music"] == {"game_menu.music", "game_scene.music"},
           f"res.cfg lists {listed}")
     check(all(os.path.isfile(f"{data}/{file}") or key.startswith("font") and
               os.path.isfile(f"{SYSTEM_FONTS}/{os.path.basename(file)}")

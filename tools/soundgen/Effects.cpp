@@ -202,6 +202,16 @@ std::vector<Sound> effects()
             tom.play(w, 0.6, 0.7);
         },
         &Hall));
+    // A launch that met nothing: a puff of air and a dull, falling whump, low where the launch
+    // is bright.
+    all.push_back(
+        make("miss.wav", 0.26, -12.0,
+             [](Wave& w)
+             {
+                 Swish.play(w, 0.0, 0.06, 0.3);
+                 const Instrument dull{{{1.0, 1.0}, {3.0, 0.15, 20.0}}, 0.003, 0.08, 0.04};
+                 dull.play(w, {0.0, 0.24, 240.0, 1.0, 110.0});
+             }));
     // Two short calls with a struck edge, clear over the music but not shrill; the game plays
     // it higher and quicker as more lanes fill.
     all.push_back(make("warning.wav", 0.3, -9.0,

@@ -102,12 +102,18 @@ protected:
                 return *layer;
         throw std::runtime_error("no effects layer");
     }
-    // A point of a cell given as fractions of its size, in the last captured frame.
-    sf::Color pixel(sf::Vector2u cell, float fx, float fy) const
+    // A point of a cell given as fractions of its size, in the last captured frame or another.
+    sf::Color pixel(sf::Vector2u cell, float fx, float fy, const sf::Image* in = nullptr) const
     {
         const sf::Vector2f corner = board.board2Scene(cell), size = board.tileSize();
-        return image.getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
-                              static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
+        return (in ? *in : image)
+            .getPixel(static_cast<unsigned int>((corner.x + size.x * fx) * 1024 / 2000),
+                      static_cast<unsigned int>((corner.y + size.y * fy) * 768 / 2000));
+    }
+    void press(Key key)
+    {
+        window().handleEvent(bexil::test::keyEvent(key));
+        window().handleEvent(bexil::test::keyEvent(key, false));
     }
     void capture() { image = bexil::test::capture(window()); }
     // The colour a cell's tile is tinted with (the modern looks have no dots between tiles).
@@ -129,6 +135,7 @@ protected:
     std::shared_ptr<lib::scn::Scene> menu = std::make_shared<bexil::test::StubScene<>>("MenuScene");
     std::unique_ptr<bexil::test::TestController> controller;
     sf::Image image;
+    float launched = 0.f; // when the last launch was pressed, in seconds of the manual clock
 };
 
 TEST_F(LookTest, EveryTokenShowsItsColourAndStandsOffTheCellsOfEveryLevelBand)
@@ -269,6 +276,104 @@ TEST_F(LookTest, AModernGameWhoseAtlasDidNotLoadIsDrawnFlatSoThatThePiecesKeepTh
     capture();
     EXPECT_EQ(sf::Color::Blue, pixel({2, 9}, 0.5f, 0.5f));
     EXPECT_EQ(sf::Color::Red, pixel({7, 4}, 0.5f, 0.6f)) << "the player";
+}
+
+TEST_F(LookTest, ALaunchIsTracedToWhereItStopsTheSwappedColoursCrossAndADudEndsInDust)
+{
+    open(0, 0);
+    step(2.f);
+    scene->addNewToken({2, 4}, 1);
+    press(Key::Left);
+    frame();
+    capture();
+    const sf::Image calm = image;
+    // Lit: far from the calm frame's colour at that point.
+    const auto lit = [&](sf::Vector2u cell, float fx, float fy)
+    { return distance(pixel(cell, fx, fy), pixel(cell, fx, fy, &calm)) > 120; };
+    press(Key::Space); // red, at the green token five cells to the left
+    // The times after the launch, and what each frame shows.
+    const auto at = [&](float seconds)
+    {
+        step(seconds - lib::Clock::now().asSeconds() + launched);
+        capture();
+    };
+    launched = lib::Clock::now().asSeconds();
+    at(0.05f);
+    EXPECT_TRUE(lit({5, 4}, 0.8f, 0.5f)) << "the tracer half way";
+    EXPECT_FALSE(lit({4, 4}, 0.2f, 0.5f));
+    at(0.0625f);
+    EXPECT_EQ(0, colourOf(pixel({6, 4}, 0.72f, 0.7f))) << "red leaving the player";
+    EXPECT_EQ(1, colourOf(pixel({3, 4}, 0.28f, 0.7f))) << "green leaving the token";
+    at(0.1f);
+    EXPECT_TRUE(lit({3, 4}, 0.5f, 0.5f));
+    EXPECT_FALSE(lit({1, 4}, 0.5f, 0.5f)) << "the tracer stops at the token";
+    at(0.1875f);
+    EXPECT_EQ(1, colourOf(pixel({6, 4}, 0.72f, 0.7f))) << "the colours crossed";
+    EXPECT_EQ(0, colourOf(pixel({3, 4}, 0.28f, 0.7f)));
+    at(0.45f);
+    EXPECT_FALSE(lit({5, 4}, 0.8f, 0.5f));
+
+    press(Key::Up);
+    press(Key::Space); // up an empty column
+    launched = lib::Clock::now().asSeconds();
+    at(0.2f);
+    const sf::Color dust = pixel({7, 0}, 0.15f, 0.3f);
+    EXPECT_TRUE(lit({7, 0}, 0.15f, 0.3f)) << "dust beside the line where it leaves the board";
+    EXPECT_LT(std::max({dust.r, dust.g, dust.b}) - std::min({dust.r, dust.g, dust.b}), 70);
+    at(0.8f);
+    EXPECT_FALSE(lit({7, 0}, 0.15f, 0.3f));
+}
+
+TEST_F(LookTest, ComboStandsBesideItsRunWhereNoRisingPointsReach)
+{
+    open(0, 0);
+    std::size_t slot = 0;
+    for (const auto& [face, cells] :
+         {std::pair{Key::Left, std::vector<sf::Vector2u>{{6, 4}, {5, 4}, {4, 4}}},
+          {Key::Up, {{7, 3}, {7, 2}, {7, 1}}}})
+    {
+        for (const sf::Vector2u& cell : cells)
+            scene->addNewToken(cell, 0);
+        press(face);
+        press(Key::Space);
+        for (int i = 0; i < 10; ++i, step(0.085f))
+            for (std::size_t k = slot; k < slot + 3; ++k)
+                EXPECT_FALSE(effects().comboText().getGlobalBounds().intersects(
+                    effects().popupText(k).getGlobalBounds()))
+                    << "+N " << k << " frame " << i;
+        slot += 3;
+    }
+}
+
+TEST_F(LookTest, ALaneOneArrivalFromTheEndPulsesQuickerTheMoreLanesAreThere)
+{
+    open(0, 0);
+    // Pulses seen in 1.6 s on an empty cell of the right side's first lane, which no arrival
+    // reaches in the first 7.8 s of a game.
+    const auto pulses = [this](unsigned int lanes)
+    {
+        for (unsigned int y = 4; y < 4 + lanes; ++y)
+            if (scene->board()->tileEmpty({11, y}))
+                scene->addNewToken({11, y}, 3);
+        scene->launchPlayer(); // the warnings follow each launch
+        std::vector<int> red;
+        for (int i = 0; i < 40; ++i)
+        {
+            step(0.04f);
+            capture();
+            red.push_back(pixel({14, 4}, 0.5f, 0.5f).r);
+        }
+        const int middle = (*std::min_element(red.begin(), red.end()) +
+                            *std::max_element(red.begin(), red.end())) /
+                           2;
+        int rises = 0;
+        for (std::size_t i = 1; i < red.size(); ++i)
+            rises += red[i - 1] < middle && red[i] >= middle;
+        return rises;
+    };
+    const int one = pulses(1);
+    EXPECT_GE(one, 1);
+    EXPECT_GE(pulses(3), one + 2);
 }
 
 } // namespace

@@ -23,10 +23,10 @@ namespace
 using soundgen::Loudness;
 const std::string Staged = std::string(BEXIL_RUN_DIR) + "/data/sounds/";
 const std::vector<std::string> Effects = {
-    "menu_move.wav",   "menu_change.wav", "menu_choose.wav", "menu_key.wav",
-    "menu_sample.wav", "arrive.wav",      "turn.wav",        "move.wav",
-    "launch.wav",      "pop.wav",         "swap.wav",        "level.wav",
-    "pause.wav",       "resume.wav",      "gameover.wav",    "warning.wav"};
+    "menu_move.wav", "menu_change.wav", "menu_choose.wav", "menu_key.wav", "menu_sample.wav",
+    "arrive.wav",    "turn.wav",        "move.wav",        "launch.wav",   "pop.wav",
+    "swap.wav",      "level.wav",       "pause.wav",       "resume.wav",   "gameover.wav",
+    "warning.wav",   "miss.wav"};
 const std::vector<std::string> Music = {"music_menu.ogg", "music_game.ogg"};
 constexpr unsigned int Rate = 44100;
 
