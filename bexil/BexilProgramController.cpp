@@ -12,34 +12,14 @@
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
 
-#include <SFML/Window/VideoMode.hpp>
-
-#include <algorithm>
 #include <cstdint>
 #include <iostream>
-#include <vector>
 
 namespace bexil
 {
 
 namespace
 {
-
-// The widest and the tallest of the display's modes; zero when no display answers.
-sf::Vector2u largestMode()
-{
-    sf::Vector2u largest(0, 0);
-    if (!lib::core::Window::displayAvailable())
-        return largest;
-    std::vector<sf::VideoMode> modes = sf::VideoMode::getFullscreenModes();
-    modes.push_back(sf::VideoMode::getDesktopMode());
-    for (const sf::VideoMode& mode : modes)
-    {
-        largest.x = std::max(largest.x, mode.width);
-        largest.y = std::max(largest.y, mode.height);
-    }
-    return largest;
-}
 
 bool usableDepth(std::uint8_t bitsPerPixel)
 {
@@ -71,6 +51,11 @@ void BexilProgramController::onInit()
     settings::Languages::open(*window()->sceneManager()->resourceManager(), *this);
 }
 
+void BexilProgramController::fullscreenChanged(bool fullscreen)
+{
+    settings::Settings::Fullscreen.store(*this, fullscreen ? 1 : 0);
+}
+
 std::vector<std::shared_ptr<lib::scn::Scene>> BexilProgramController::scenesVector()
 {
     return {std::make_shared<MenuScene>(), std::make_shared<GameScene>(),
@@ -98,13 +83,10 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     if (!look::LookList::contains(settings::Settings::Look.read(*this)))
         settings::Settings::Look.reset(*this);
 
-    // A size that no window can have (a zero size is an X error) is repaired to the default. A
-    // size larger than every mode of this display would open a window that draws at a crawl:
-    // this run uses the default size, and the file keeps its size for a bigger screen. A size
-    // that fits is kept as the file says, even one that is not a full-screen mode.
-    const sf::Vector2u largest = largestMode();
-    const bool fits = largest.x == 0 || (static_cast<unsigned int>(width) <= largest.x &&
-                                         static_cast<unsigned int>(height) <= largest.y);
+    // A size that no window can have (a zero size is an X error) is repaired to the default.
+    // Any other is kept as the file says, even one that is not a full-screen mode: a window too
+    // large for this screen opens at the largest size that fits (the window sees to that), and
+    // the file keeps its size for a bigger screen.
     if (width <= 0 || height <= 0)
     {
         params.width = static_cast<std::uint32_t>(settings::Settings::ResolutionX.reset(*this));
@@ -112,10 +94,8 @@ lib::core::WindowCreationParams BexilProgramController::getWindowCreationParams(
     }
     else
     {
-        params.width =
-            static_cast<std::uint32_t>(fits ? width : settings::Settings::ResolutionX.defaultValue);
-        params.height = static_cast<std::uint32_t>(
-            fits ? height : settings::Settings::ResolutionY.defaultValue);
+        params.width = static_cast<std::uint32_t>(width);
+        params.height = static_cast<std::uint32_t>(height);
     }
     if (!usableDepth(params.bitsPerPixel))
         params.bitsPerPixel =

@@ -21,6 +21,8 @@ public:
     std::string resourceFile() override;
     bool usesSound() override { return true; }
     lib::core::WindowCreationParams getWindowCreationParams() override;
+    // F11 and Alt+Enter change "Fullscreen" in the settings.
+    void fullscreenChanged(bool fullscreen) override;
 };
 
 } // namespace bexil

@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/PauseMenu.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
 #include "bexil/controls/Bindings.hpp"
@@ -14,6 +15,7 @@
 #include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
 #include "lib/input/ActionEvent.hpp"
+#include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
@@ -98,6 +100,18 @@ void GameScene::onInit()
         *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize);
     addRenderGroup(m_highScoreOverlay);
     m_sounds.bind(*sceneManager(), m_gameData.size().x);
+
+    lib::scn::Audio& audio = sceneManager()->audio();
+    const auto cue = [&audio, &resources](const char* name)
+    { return audio.cue(*resources.getResource(name), 1); };
+    m_pauseMenu = std::make_shared<PauseMenu>(
+        *resources.getResource("game_scene.scoreFont")->getAsFont(), ViewSize,
+        lib::menu::MenuSounds{&audio, cue("game_menu.move"), cue("game_menu.change"),
+                              cue("game_menu.choose"), cue("game_menu.key")},
+        [this](PauseMenu::Choice choice) { pauseMenuChosen(static_cast<unsigned int>(choice)); });
+    // Its panel goes under the title.
+    m_pauseGroup->addRenderGroup(m_pauseMenu, m_pauseText);
+    m_pauseText->setPositionWithAlignment(m_pauseMenu->titleCentre(), Alignment::Center);
 }
 
 void GameScene::createTexts()
@@ -168,7 +182,6 @@ void GameScene::writeTexts()
                                          Alignment::Left);
     m_overText->setPositionWithAlignment({half.x - widthOf(m_overText) * 0.5f, half.y},
                                          Alignment::Left);
-    m_pauseText->setPositionWithAlignment(half, Alignment::Center);
 }
 
 void GameScene::onDeinit()
@@ -183,6 +196,7 @@ void GameScene::onEnterScene()
     m_keyMapping.readKeys();
     const controls::PadMapping pad;
     m_playActions = controls::Bindings::game(m_keyMapping, pad);
+    m_pausedActions = controls::Bindings::paused(m_keyMapping, pad);
     m_namingActions = controls::Bindings::naming(pad);
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
@@ -256,7 +270,7 @@ void GameScene::update()
 {
     if (gameState() == GameState::GameOver)
     {
-        if (m_gameOverClock.getElapsedTime() >= GameOverGrace)
+        if (m_gameOverClock.getElapsedTime() >= m_gameOverGrace)
         {
             m_highScoreOverlay->open();
             // GAME OVER has had its moment: the name and the table come alone.
@@ -264,6 +278,11 @@ void GameScene::update()
         }
         if (sceneManager()->input().lastDevice() != m_hintDevice)
             showHints();
+    }
+    else if (gameState() == GameState::Pause &&
+             sceneManager()->input().lastDevice() != m_hintDevice)
+    {
+        m_pauseMenu->showHint(pauseHint());
     }
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
@@ -296,6 +315,7 @@ void GameScene::gameOver()
 {
     setGameState(GameState::GameOver);
     m_gameOverClock.restart();
+    m_gameOverGrace = GameOverGrace;
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(score(), level() + 1);
     if (m_playedBy == PlayedBy::Person &&
@@ -334,15 +354,91 @@ void GameScene::onAction(const lib::input::ActionEvent& event)
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (m_gameOverClock.getElapsedTime() >= GameOverGrace &&
+        if (m_gameOverClock.getElapsedTime() >= m_gameOverGrace &&
             !m_highScoreOverlay->onAction(event) && !event.repeat)
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
-        if (event.action == Action::Pause && !event.repeat)
-            switchPause();
+        pauseMenuAction(event);
         break;
     }
+}
+
+void GameScene::showBoard(bool shown)
+{
+    m_mainBoard->setVisible(shown);
+    m_backgroundTilesGroup->setVisible(shown);
+}
+
+sf::String GameScene::pauseHint()
+{
+    using lib::input::Action;
+    m_hintDevice = sceneManager()->input().lastDevice();
+    // TRANSLATORS: the keys or buttons for Up, Down, Launch and Pause, under the pause menu's
+    // lines.
+    return lib::Translation::toScreen(lib::Translation::format(
+        lib::Translation::tr("%1$s, %2$s: choose    %3$s: confirm    %4$s: resume"),
+        {hint(Action::Up), hint(Action::Down), hint(Action::Fire), hint(Action::Pause)}));
+}
+
+void GameScene::pauseMenuAction(const lib::input::ActionEvent& event)
+{
+    // The pause key resumes, as it paused, and so does Back, as on every page; the menu's lines
+    // hear the rest.
+    using lib::input::Action;
+    switch (event.action)
+    {
+    case Action::Pause:
+    case Action::Back:
+        if (!event.repeat)
+            switchPause();
+        break;
+    case Action::Up:
+    case Action::Down:
+    case Action::Fire:
+        m_pauseMenu->onAction(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameScene::pauseMenuChosen(unsigned int choice)
+{
+    switch (static_cast<PauseMenu::Choice>(choice))
+    {
+    case PauseMenu::Choice::Resume:
+        switchPause();
+        break;
+    case PauseMenu::Choice::Restart:
+        // Entering the scene again starts the game of ":NextGame" again: the same mode and
+        // start level.
+        sceneManager()->changeScene(name());
+        break;
+    case PauseMenu::Choice::QuitToMenu:
+        quitToMenu();
+        break;
+    }
+}
+
+void GameScene::quitToMenu()
+{
+    if (!m_boardModel || gameState() == GameState::GameOver)
+        return;
+    // Quietly, with the music held as a pause holds it: the player chose to stop.
+    if (gameState() == GameState::Playing)
+        switchPause();
+    m_pauseGroup->setVisible(false);
+    showBoard(true);
+    m_look->paused(false);
+    setGameState(GameState::GameOver);
+    m_gameOverClock.restart();
+    m_gameOverGrace = sf::Time::Zero;
+    if (m_playedBy == PlayedBy::Person &&
+        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1))
+        m_highScoreOverlay->open();
+    else
+        sceneManager()->changeScene("MenuScene");
 }
 
 void GameScene::onTextEntered(sf::Uint32 character)
@@ -364,7 +460,15 @@ void GameScene::onJoystickDisconnected()
 
 const lib::input::ActionMap& GameScene::actionMap() const
 {
-    return gameState() == GameState::GameOver ? m_namingActions : m_playActions;
+    switch (gameState())
+    {
+    case GameState::GameOver:
+        return m_namingActions;
+    case GameState::Pause:
+        return m_pausedActions;
+    default:
+        return m_playActions;
+    }
 }
 
 bool GameScene::usesPointer() const
@@ -556,6 +660,9 @@ void GameScene::switchPause()
     case GameState::Playing:
         setGameState(GameState::Pause);
         m_pauseGroup->setVisible(true);
+        m_pauseMenu->open(pauseHint());
+        // A pause is no time to study the board, where the look can do without it.
+        showBoard(!m_look->hidesBoardInPause());
         addAnimation(lib::scn::draw::anim::createColorAnimation(
             sf::Color(255, 255, 255, 0), sf::Color(255, 255, 255, 255), m_pauseText));
         m_gameClock.pause();
@@ -566,6 +673,7 @@ void GameScene::switchPause()
     case GameState::Pause:
         setGameState(GameState::Playing);
         m_pauseGroup->setVisible(false);
+        showBoard(true);
         m_gameClock.resume();
         m_levelClock.resume();
         m_look->paused(false);

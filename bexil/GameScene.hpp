@@ -15,6 +15,7 @@
 #include "lib/input/ActionMap.hpp"
 #include "lib/scn/Scene.hpp"
 
+#include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <cstdint>
@@ -45,6 +46,7 @@ class HighScoreOverlay;
 namespace bexil
 {
 
+class PauseMenu;
 class Player;
 
 // The scene "GameScene", where a game is played. Tokens arrive from the four sides in turn and
@@ -57,10 +59,13 @@ class Player;
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
 // ":NextGame"; after game over a new press of any key or button, once the final screen has been
 // up a second, switches to "MenuScene". The scene hears the player's keys and the pad through
-// the game's bindings (the name of a high score through the naming ones), read as a game
-// starts; losing the focus or a pad pauses a game in play, and the pointer stays hidden during
-// play. In a game a person plays, a score that enters the mode's high score
-// table first asks for the player's name and shows the table (HighScoreOverlay).
+// the game's bindings (the name of a high score through the naming ones, the pause menu through
+// the game's and the menus' keys), read as a game starts; losing the focus or a pad pauses a
+// game in play, and the pointer stays hidden during play. In a game a person plays, a score that
+// enters the mode's high score table first asks for the player's name and shows the table
+// (HighScoreOverlay). A paused game offers to resume, to restart (the same mode from the same
+// level) or to quit to the menu, which ends it as game over does, at once (PauseMenu); the
+// modern looks hide the board then.
 //
 // The rules are bexil::rules's, which need no window: the board's arithmetic in GameData, the
 // arrivals and their push in Arrivals, the launch's walk in Launch, the score and the levels in
@@ -129,6 +134,9 @@ public:
     void movePlayer(Direction direction);
     void launchPlayer();
     void switchPause();
+    // Ends the game as game over does, without GAME OVER's second alone: a score that enters
+    // its table asks for the name at once, any other goes to the menu.
+    void quitToMenu();
 
     // One arrival, as the level's pace brings them.
     void generateNextToken();
@@ -170,6 +178,12 @@ private:
     void gameOver();
     // The name entry's hints, in the names of the device last used.
     void showHints();
+    // The cells and the pieces.
+    void showBoard(bool shown);
+    // The pause menu's hint, in the names of the device last used.
+    sf::String pauseHint();
+    void pauseMenuAction(const lib::input::ActionEvent& event);
+    void pauseMenuChosen(unsigned int choice);
     GameMode gameMode() const { return m_progress.timeMode() ? TimeMode : TokenMode; }
 
     void showScore();
@@ -187,6 +201,8 @@ private:
     lib::PClock m_gameClock;    // since the last arrival; paused with the game
     lib::PClock m_levelClock;   // played time in the current level; paused with the game
     lib::Clock m_gameOverClock; // since the game ended
+    // How long GAME OVER stays alone, keys ignored: none after "Quit to menu".
+    sf::Time m_gameOverGrace;
     std::shared_ptr<lib::board::BoardModel> m_boardModel;
     rules::Arrivals m_arrivals{m_gameData};
     rules::Progress m_progress;
@@ -194,6 +210,7 @@ private:
     std::shared_ptr<Player> m_player;
     std::unique_ptr<look::ILook> m_look;
     lib::input::ActionMap m_playActions;
+    lib::input::ActionMap m_pausedActions;
     lib::input::ActionMap m_namingActions;
     lib::input::Device m_hintDevice = lib::input::Device::Keyboard;
 
@@ -202,6 +219,7 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_scoreGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_levelGroup;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_pauseGroup;
+    std::shared_ptr<PauseMenu> m_pauseMenu; // under PAUSE, in its group
     std::shared_ptr<scores::HighScoreOverlay>
         m_highScoreOverlay; // over everything, after GAME OVER
     std::shared_ptr<lib::scn::draw::RenderGroup> m_backgroundTilesGroup;

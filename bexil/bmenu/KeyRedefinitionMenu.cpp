@@ -15,12 +15,38 @@ namespace bexil::bmenu
 namespace
 {
 
-const sf::Vector2f PromptCentre(1000.f, 1000.f);
+using lib::scn::draw::Alignment;
+using lib::scn::draw::Renderizable;
+
+// On the background's light band, the prompt at its top, the refusal at its foot.
+const sf::Vector2f PromptCentre(1000.f, 650.f);
+constexpr float FirstRowY = 740.f;
+constexpr float RowStep = 74.f;
+constexpr float RoleRightX = 960.f;
+constexpr float KeyLeftX = 1040.f;
+const sf::Vector2f RefusalCentre(1000.f, 1250.f);
+constexpr unsigned int PromptSize = 80;
+constexpr unsigned int RowSize = 60;
+constexpr unsigned int RefusalSize = 50;
+const sf::Color Refused(170, 0, 0);
 
 const std::array<const char*, KeyMapping::KeyCount> Prompts = {
     lib::Translation::mark("Press key for Left"),   lib::Translation::mark("Press key for Right"),
     lib::Translation::mark("Press key for Up"),     lib::Translation::mark("Press key for Down"),
     lib::Translation::mark("Press key for Launch"), lib::Translation::mark("Press key for Pause")};
+// The roles' own words: "Left" alone is the name of a key.
+const std::array<const char*, KeyMapping::KeyCount> Roles = {
+    lib::Translation::mark("Left:"),   lib::Translation::mark("Right:"),
+    lib::Translation::mark("Up:"),     lib::Translation::mark("Down:"),
+    lib::Translation::mark("Launch:"), lib::Translation::mark("Pause:")};
+// TRANSLATORS: the name of a key pressed on the key page that another role already has.
+const std::array<const char*, KeyMapping::KeyCount> Refusals = {
+    lib::Translation::mark("%s is already the key for Left"),
+    lib::Translation::mark("%s is already the key for Right"),
+    lib::Translation::mark("%s is already the key for Up"),
+    lib::Translation::mark("%s is already the key for Down"),
+    lib::Translation::mark("%s is already the key for Launch"),
+    lib::Translation::mark("%s is already the key for Pause")};
 
 } // namespace
 
@@ -33,14 +59,35 @@ KeyRedefinitionMenu::~KeyRedefinitionMenu() = default;
 
 void KeyRedefinitionMenu::onCreate()
 {
-    m_prompt = createText("pressKey");
-    sf::Text* text = m_prompt->getAsText();
-    text->setFont(menuFont());
-    text->setCharacterSize(90);
-    text->setString(" ");
-    text->setFillColor(sf::Color::Blue);
-    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
+    const auto text = [this](const char* name, unsigned int size, const sf::Color& colour)
+    {
+        std::shared_ptr<Renderizable> leaf = createText(name);
+        sf::Text* shown = leaf->getAsText();
+        shown->setFont(menuFont());
+        shown->setCharacterSize(size);
+        shown->setFillColor(colour);
+        return leaf;
+    };
+    m_prompt = text("pressKey", PromptSize, sf::Color::Blue);
+    for (std::size_t role = 0; role < KeyMapping::KeyCount; ++role)
+    {
+        const float y = FirstRowY + RowStep * static_cast<float>(role);
+        m_roles[role] = text("keyRole", RowSize, sf::Color::Blue);
+        m_roles[role]->transformable()->setPosition(0.f, y);
+        m_keys[role] = text("keyBound", RowSize, sf::Color::Blue);
+        m_keys[role]->setPositionWithAlignment({KeyLeftX, y}, Alignment::Left);
+    }
+    m_refusal = text("keyRefused", RefusalSize, Refused);
+    m_refusal->setVisible(false);
     m_count = 0;
+    showPrompt();
+}
+
+void KeyRedefinitionMenu::onShow()
+{
+    MenuPage::onShow();
+    if (m_count == 0)
+        m_mapping.readKeys();
     showPrompt();
 }
 
@@ -48,13 +95,18 @@ void KeyRedefinitionMenu::showPrompt()
 {
     m_prompt->getAsText()->setString(
         lib::Translation::toScreen(lib::Translation::tr(Prompts[m_count])));
-    m_prompt->setPositionWithAlignment(PromptCentre, lib::scn::draw::Alignment::Center);
-}
-
-void KeyRedefinitionMenu::onShow()
-{
-    MenuPage::onShow();
-    showPrompt();
+    m_prompt->setPositionWithAlignment(PromptCentre, Alignment::Center);
+    for (std::size_t role = 0; role < KeyMapping::KeyCount; ++role)
+    {
+        const sf::Color colour = role == m_count ? sf::Color::Red : sf::Color::Blue;
+        m_roles[role]->getAsText()->setString(
+            lib::Translation::toScreen(lib::Translation::tr(Roles[role])));
+        m_roles[role]->setPositionX(RoleRightX, Alignment::Right);
+        m_roles[role]->setColor(colour);
+        m_keys[role]->setColor(colour);
+        m_keys[role]->getAsText()->setString(
+            lib::Translation::toScreen(KeyMapping::keyName(m_mapping.getKey(role))));
+    }
 }
 
 void KeyRedefinitionMenu::onAction(const lib::input::ActionEvent& event)
@@ -75,9 +127,16 @@ void KeyRedefinitionMenu::onAction(const lib::input::ActionEvent& event)
     for (std::uint32_t i = 0; i < m_count; ++i)
     {
         if (m_mapping.getKey(i) == code)
+        {
+            m_refusal->getAsText()->setString(lib::Translation::toScreen(lib::Translation::format(
+                lib::Translation::tr(Refusals[i]), {KeyMapping::keyName(code)})));
+            m_refusal->setPositionWithAlignment(RefusalCentre, Alignment::Center);
+            m_refusal->setVisible(true);
             return;
+        }
     }
 
+    m_refusal->setVisible(false);
     m_mapping.setKey(m_count, code);
     manager().sounds().play(manager().sounds().accept);
     ++m_count;

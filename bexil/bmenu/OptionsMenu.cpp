@@ -1,17 +1,23 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/bmenu/LookPreview.hpp"
 #include "bexil/controls/Bindings.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "bexil/sound/GameSounds.hpp"
 #include "lib/Translation.hpp"
+#include "lib/core/Window.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/MenuManager.hpp"
+#include "lib/menu/OptionDescriptor.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/SceneManager.hpp"
+#include "lib/scn/draw/Renderizable.hpp"
+
+#include <SFML/Graphics/Text.hpp>
 
 #include <algorithm>
 #include <cassert>
@@ -42,10 +48,18 @@ enum Option : unsigned int
 using lib::Translation;
 using settings::Languages;
 
+// In the control's coordinates (the values end at 1800): the middle of the view.
+constexpr float PreviewCentreX = 900.f;
+
+// Every mode of the list has a size of its own, so the depth goes unsaid.
 std::string modeText(const sf::VideoMode& mode)
 {
-    return std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x" +
-           std::to_string(mode.bitsPerPixel);
+    return std::to_string(mode.width) + "x" + std::to_string(mode.height);
+}
+
+bool sameSize(const sf::VideoMode& a, const sf::VideoMode& b)
+{
+    return a.width == b.width && a.height == b.height;
 }
 
 // A stored number that is not an index of the option's values (a hand-edited file) shows the
@@ -80,19 +94,56 @@ sf::VideoMode OptionsMenu::storedMode() const
                          static_cast<unsigned int>(settings::Settings::BitsPerPixel.peek(*this)));
 }
 
+std::vector<sf::VideoMode> OptionsMenu::offeredModes() const
+{
+    // The display lists each size once per colour depth it has: each is offered once, at the
+    // desktop's depth where the display has it there.
+    const unsigned int depth = desktopDepth();
+    std::vector<sf::VideoMode> modes;
+    for (const sf::VideoMode& mode : fullscreenModes())
+    {
+        const auto same =
+            std::find_if(modes.begin(), modes.end(),
+                         [&mode](const sf::VideoMode& m) { return sameSize(m, mode); });
+        if (same == modes.end())
+            modes.push_back(mode);
+        else if (mode.bitsPerPixel == depth)
+            same->bitsPerPixel = depth;
+    }
+    // The stored size keeps its stored depth, so that "Accept" changes nothing the player did
+    // not; one the display does not offer (set for another screen, or by hand) is offered too.
+    const sf::VideoMode stored = storedMode();
+    const auto same =
+        std::find_if(modes.begin(), modes.end(),
+                     [&stored](const sf::VideoMode& m) { return sameSize(m, stored); });
+    if (same == modes.end())
+        modes.push_back(stored);
+    else
+        *same = stored;
+    return modes;
+}
+
+unsigned int OptionsMenu::desktopDepth() const
+{
+    return sf::VideoMode::getDesktopMode().bitsPerPixel;
+}
+
 void OptionsMenu::onCreate()
 {
-    // A stored mode the display does not offer (set for another screen, or by hand) is offered
-    // too, so that "Accept" keeps it unless the player picks another.
-    m_modes = fullscreenModes();
-    if (std::find(m_modes.begin(), m_modes.end(), storedMode()) == m_modes.end())
-        m_modes.push_back(storedMode());
+    m_modes = offeredModes();
     std::vector<std::string> resolutions;
     for (const sf::VideoMode& mode : m_modes)
         resolutions.push_back(modeText(mode));
     std::vector<std::string> volumes;
     for (int level = 0; level <= 10; ++level)
         volumes.push_back(std::to_string(level));
+    // Turned up past 10 a volume would wrap to silence.
+    const auto volume = [&volumes](const char* label)
+    {
+        auto line = option(label, volumes);
+        line->wraps = false;
+        return line;
+    };
 
     // The language names read the same in every language.
     std::vector<std::string> languages{Translation::mark("Auto")};
@@ -113,8 +164,7 @@ void OptionsMenu::onCreate()
          option(Translation::mark("Resolution"), std::move(resolutions)),
          option(Translation::mark("Fullscreen"), noYes), option(Translation::mark("VSync"), noYes),
          option(Translation::mark("Look"), look::LookList::names()),
-         option(Translation::mark("Sound volume"), volumes),
-         option(Translation::mark("Music volume"), volumes),
+         volume(Translation::mark("Sound volume")), volume(Translation::mark("Music volume")),
          option(Translation::mark("Language"), std::move(languages)),
          option(Translation::mark("Redefine keyboard")),
          option(Translation::mark("Redefine controller")), option(Translation::mark("Cancel")),
@@ -133,10 +183,51 @@ void OptionsMenu::onCreate()
                 audio.setSoundVolume(level);
             else if (index == MusicVolume)
                 audio.setMusicVolume(level);
+            else if (index == Look)
+                m_lookPreview->show(level);
             else if (index == Language)
                 showLanguage(static_cast<std::size_t>(level));
         });
+    addLookPreview();
+    if (const lib::core::Window* window = manager().sceneManager()->window())
+        m_windowFullscreen = window->params().fullscreen;
     updateOptionsFromConfig();
+}
+
+void OptionsMenu::addLookPreview()
+{
+    // Nearly a line high, on the Look line, in the middle between its label and its longest
+    // value.
+    lib::menu::ChooseControl& control = *chooseControl();
+    const sf::Text& label = *control.options[Look].text->getAsText();
+    const sf::FloatRect capitals = label.getGlobalBounds();
+    const float side = static_cast<float>(label.getCharacterSize()) * 0.9f;
+    m_lookPreview = std::make_shared<LookPreview>(*manager().sceneManager()->resourceManager(),
+                                                  sf::Vector2f(side, side));
+    control.addRenderGroup(m_lookPreview);
+    m_lookPreview->setPosition(PreviewCentreX - m_lookPreview->size().x * 0.5f,
+                               capitals.top + (capitals.height - side) * 0.5f);
+}
+
+void OptionsMenu::onShow()
+{
+    MenuPage::onShow();
+    followWindow();
+}
+
+void OptionsMenu::update()
+{
+    followWindow();
+}
+
+void OptionsMenu::followWindow()
+{
+    // F11 and Alt+Enter change full screen on any page; the line shows what the window has.
+    const lib::core::Window* window = manager().sceneManager()->window();
+    if (window == nullptr || window->params().fullscreen == m_windowFullscreen)
+        return;
+    m_windowFullscreen = window->params().fullscreen;
+    showValue(*chooseControl(), Fullscreen, m_windowFullscreen ? 1 : 0);
 }
 
 void OptionsMenu::updateOptionsFromConfig()
@@ -158,6 +249,7 @@ void OptionsMenu::updateOptionsFromConfig()
     showValue(control, Fullscreen, settings::Settings::Fullscreen.peek(*this) != 0 ? 1 : 0);
     showValue(control, VSync, settings::Settings::VSync.peek(*this) != 0 ? 1 : 0);
     showValue(control, Look, settings::Settings::Look.peek(*this));
+    m_lookPreview->show(static_cast<int>(control.options[Look].selectedSubOption));
     // What the player heard while changing the values gives way to what is stored (repaired
     // first when it is no volume).
     sound::GameSounds::applyVolumes(manager().sceneManager()->audio(), *this);
@@ -228,6 +320,8 @@ void OptionsMenu::chooseOption(unsigned int index)
             std::cerr << "bexil: could not write " << configName()
                       << "; the new settings hold for this run only\n";
         updateOptionsFromConfig();
+        if (lib::core::Window* window = manager().sceneManager()->window())
+            window->applySettings();
         manager().changeStep("MainMenu");
         break;
     }

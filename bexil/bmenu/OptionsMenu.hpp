@@ -8,19 +8,23 @@
 #include <SFML/Window/VideoMode.hpp>
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 namespace bexil::bmenu
 {
 
-// The window settings read at start-up: antialiasing, resolution (the display's full-screen
-// modes, and the stored mode where the display lacks it), full screen and vertical sync; the
-// look of the game; the sound and music volumes; the language of the texts; and the ways to the
-// key and the controller redefinition pages. Values change on screen only, except the volumes,
-// which are heard at once, and the language, in which every page and the next game show at once;
-// "Accept" writes them to config.cfg at once (the window's take effect at the next start, the
-// look from the next game on), "Cancel" shows and plays what config.cfg holds again and gives back
-// the keys the page was opened with, and the pad's bindings.
+class LookPreview;
+
+// The window's settings: antialiasing, resolution (each size of the display once, and the
+// stored size where the display lacks it), full screen (which follows F11 too) and vertical
+// sync; the look of the game, with a glimpse of it; the sound and music volumes (0 to 10); the
+// language of the texts; and the ways to the key and the controller redefinition pages. Values
+// change on screen only, except the volumes, which are heard at once, and the language, in which
+// every page and the next game show at once; "Accept" writes them to config.cfg and applies them
+// at once (the window's to the running window, the look from the next game on), "Cancel" shows
+// and plays what config.cfg holds again and gives back the keys the page was opened with, and
+// the pad's bindings.
 class OptionsMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -28,6 +32,8 @@ public:
     ~OptionsMenu() override;
 
     void onCreate() override;
+    void onShow() override;
+    void update() override;
     // As "Cancel".
     void onBack() override;
     // What Fire on the option of that index does.
@@ -38,12 +44,18 @@ public:
     // shows the option's first value.
     void updateOptionsFromConfig();
 
+    const std::shared_ptr<LookPreview>& lookPreview() const { return m_lookPreview; }
+
 protected:
-    // The display's full-screen modes, asked once, when the page is built.
+    // The display's full-screen modes, asked once, when the page is built, and its colour depth.
     virtual std::vector<sf::VideoMode> fullscreenModes() const;
+    virtual unsigned int desktopDepth() const;
 
 private:
     sf::VideoMode storedMode() const;
+    std::vector<sf::VideoMode> offeredModes() const;
+    void addLookPreview();
+    void followWindow();
     // The texts in the language of that choice of the line "Language", this page's at once.
     void showLanguage(std::size_t choice);
 
@@ -52,6 +64,9 @@ private:
     // The keys and the pad's bindings the page was opened with, which "Cancel" gives back.
     KeyMapping m_keysAtOpening;
     controls::PadMapping m_padAtOpening;
+    std::shared_ptr<LookPreview> m_lookPreview;
+    // Full screen as the page last saw the window.
+    bool m_windowFullscreen = false;
 };
 
 } // namespace bexil::bmenu

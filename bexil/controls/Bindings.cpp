@@ -65,6 +65,22 @@ ActionMap Bindings::game(const KeyMapping& keys, const PadMapping& pad)
     return map;
 }
 
+ActionMap Bindings::paused(const KeyMapping& keys, const PadMapping& pad)
+{
+    ActionMap map = game(keys, pad);
+    const ActionMap fixed = menus(pad);
+    for (std::size_t i = 0; i < lib::input::ActionCount; ++i)
+    {
+        const auto action = static_cast<Action>(i);
+        for (const Input& input : fixed.bindings(action))
+        {
+            if (map.actionFor(input) == Action::None)
+                map.bind(action, input);
+        }
+    }
+    return map;
+}
+
 ActionMap Bindings::naming(const PadMapping& pad)
 {
     ActionMap map;

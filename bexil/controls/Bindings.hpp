@@ -22,6 +22,8 @@ public:
     static lib::input::ActionMap menus(const PadMapping& pad);
     // A game: the player's six keys (the directions, launch as Fire, pause).
     static lib::input::ActionMap game(const KeyMapping& keys, const PadMapping& pad);
+    // A paused game: the game's, and the menus' fixed keys where the player's leave them free.
+    static lib::input::ActionMap paused(const KeyMapping& keys, const PadMapping& pad);
     // A name being typed: only keys that type nothing, the arrows, Return (Fire) and Escape
     // (Back), and the right mouse button (Back). The pad's pause accepts too.
     static lib::input::ActionMap naming(const PadMapping& pad);

@@ -26,6 +26,11 @@ void ILook::levelBegan(std::uint32_t) {}
 
 void ILook::paused(bool) {}
 
+bool ILook::hidesBoardInPause() const
+{
+    return false;
+}
+
 void ILook::gameOver(std::uint32_t, std::uint32_t) {}
 
 void ILook::lanesChanged(const rules::GameData&, const lib::board::BoardModel&) {}

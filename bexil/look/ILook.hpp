@@ -97,6 +97,9 @@ public:
                                std::int32_t tokenColour);
     virtual void levelBegan(std::uint32_t levelShown);
     virtual void paused(bool paused);
+    // Whether the board is hidden while the game is paused, so that a pause cannot be used to
+    // study it, rather than left in sight under PAUSE. No by default.
+    virtual bool hidesBoardInPause() const;
     virtual void gameOver(std::uint32_t score, std::uint32_t levelShown);
     // After arrivals and launches, for a look that shows which lanes are in danger.
     virtual void lanesChanged(const rules::GameData& data, const lib::board::BoardModel& board);

@@ -48,6 +48,7 @@ public:
                        std::int32_t tokenColour) override;
     void levelBegan(std::uint32_t levelShown) override;
     void paused(bool paused) override;
+    bool hidesBoardInPause() const override { return true; }
     void gameOver(std::uint32_t score, std::uint32_t levelShown) override;
     void lanesChanged(const rules::GameData& data, const lib::board::BoardModel& board) override;
 

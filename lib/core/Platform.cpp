@@ -11,6 +11,7 @@
 #include <X11/Xutil.h>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace lib::core
 {
@@ -32,6 +33,32 @@ struct DisplayCloser
 }
 
 void (*lossHandler)() = nullptr;
+
+// The numbers of a window's property of 32-bit items (CARDINAL or WINDOW); empty when the
+// window has no such property.
+std::vector<long> cardinals(::Display* display, ::Window window, const char* name)
+{
+    std::vector<long> values;
+    const Atom property = XInternAtom(display, name, True);
+    if (property == None)
+        return values;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, property, 0, 64, False, AnyPropertyType, &type, &format,
+                           &count, &remaining, &data) == Success &&
+        data != nullptr && format == 32)
+    {
+        // Xlib hands 32-bit items over as longs.
+        const long* items = reinterpret_cast<const long*>(data);
+        values.assign(items, items + count);
+    }
+    if (data != nullptr)
+        XFree(data);
+    return values;
+}
 
 int onIOError(::Display*)
 {
@@ -93,9 +120,34 @@ void Platform::identifyWindow(sf::WindowHandle window)
     XFlush(display);
 }
 
+sf::Vector2u Platform::usableArea()
+{
+    ::Display* display = connection();
+    if (display == nullptr)
+        return {0, 0};
+    const int screen = DefaultScreen(display);
+    const ::Window root = RootWindow(display, screen);
+    sf::Vector2u area(static_cast<unsigned int>(DisplayWidth(display, screen)),
+                      static_cast<unsigned int>(DisplayHeight(display, screen)));
+    // The work area of the first desktop: x, y, width and height.
+    const std::vector<long> workArea = cardinals(display, root, "_NET_WORKAREA");
+    if (workArea.size() >= 4 && workArea[2] > 0 && workArea[3] > 0)
+        area = {static_cast<unsigned int>(workArea[2]), static_cast<unsigned int>(workArea[3])};
+    // A window that is not there yet has no frame to ask about: where a window manager runs,
+    // room for the usual title bar and borders is kept.
+    if (!cardinals(display, root, "_NET_SUPPORTING_WM_CHECK").empty())
+    {
+        const sf::Vector2u frame(16, 48);
+        area = {area.x > frame.x ? area.x - frame.x : 1, area.y > frame.y ? area.y - frame.y : 1};
+    }
+    return area;
+}
+
 } // namespace lib::core
 
 #else
+
+#include <SFML/Window/VideoMode.hpp>
 
 namespace lib::core
 {
@@ -113,6 +165,12 @@ std::string Platform::missingForWindow()
 void Platform::onDisplayLoss(void (*)()) {}
 
 void Platform::identifyWindow(sf::WindowHandle) {}
+
+sf::Vector2u Platform::usableArea()
+{
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    return {desktop.width, desktop.height};
+}
 
 } // namespace lib::core
 

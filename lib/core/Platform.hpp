@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/System/Vector2.hpp>
 #include <SFML/Window/WindowHandle.hpp>
 
 #include <functional>
@@ -29,6 +30,10 @@ public:
     // Marks an open window with the id of this process and the name of its machine, so that
     // a desktop (or a test driver) can find the process behind a window.
     static void identifyWindow(sf::WindowHandle window);
+    // The largest content a window can have: the desktop's work area where its window manager
+    // publishes one (the screen less its panels), else the screen, less the title bar and
+    // borders a window manager adds; (0, 0) when no display answers.
+    static sf::Vector2u usableArea();
     // The name the player logged in with, as the environment tells it; empty when unknown.
     static std::string loginName();
 

@@ -14,6 +14,8 @@ void ProgramController::start()
     onInit();
 }
 
+void ProgramController::fullscreenChanged(bool) {}
+
 void ProgramController::stop()
 {
     m_window.reset();

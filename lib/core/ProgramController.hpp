@@ -42,7 +42,12 @@ public:
     virtual std::string resourceFile() { return std::string(); }
     // Whether the program opens the sound device; no by default.
     virtual bool usesSound() { return false; }
+    // Asked when the window opens, and again when the program asks the window to apply its
+    // settings (Window::applySettings).
     virtual WindowCreationParams getWindowCreationParams() = 0;
+    // The player turned full screen on or off (F11, Alt+Enter): a controller that keeps the
+    // window's settings keeps the choice. Nothing by default.
+    virtual void fullscreenChanged(bool fullscreen);
 
     const std::shared_ptr<Window>& window() const { return m_window; }
 

@@ -10,6 +10,7 @@
 #include <SFML/System/String.hpp>
 #include <SFML/Window/GlResource.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -33,6 +34,15 @@ class HeldContextLock : sf::GlResource
     TransientContextLock m_lock;
 };
 
+// The size asked for, as much of it as the screen can hold.
+sf::Vector2u windowedSize(const WindowCreationParams& params)
+{
+    const sf::Vector2u area = Window::usableArea();
+    if (area.x == 0 || area.y == 0)
+        return {params.width, params.height};
+    return {std::min(params.width, area.x), std::min(params.height, area.y)};
+}
+
 } // namespace
 
 struct Window::Private
@@ -53,35 +63,29 @@ struct Window::Private
     sf::String fpsTitle;
     std::size_t fpsPrefixLength = 0;
     std::int64_t shownFrameCount = -1; // none yet
+    ProgramController* controller = nullptr;
+    WindowCreationParams params;
+    // Asked for during the frame's events (F11, Alt+Enter, a scene's key), made after them:
+    // the events still queued belong to the native window that would go.
+    bool toggleRequested = false;
+    bool applyRequested = false;
+    // Opened again in place of another, and without the focus since.
+    bool reopened = false;
+    // The size the window had when last a window (resized by the player, perhaps), which it
+    // gets back when full screen ends.
+    sf::Vector2u windowed;
     lib::scn::draw::DrawBatch batch;
 };
 
 Window::Window(ProgramController* controller, const WindowCreationParams& params)
     : m_private(std::make_unique<Private>(*this))
 {
-    const sf::Uint32 style =
-        params.fullscreen ? sf::Style::Fullscreen : (sf::Style::Titlebar | sf::Style::Close);
-    const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
-    create(sf::VideoMode(params.width, params.height, params.bitsPerPixel),
-           sf::String(params.title), style, settings);
-    Platform::identifyWindow(getSystemHandle());
-    setVerticalSyncEnabled(params.vsync);
-    if (setActive(true))
-        m_private->contextLock = std::make_unique<HeldContextLock>();
-
+    m_private->controller = controller;
     const std::string fpsPrefix = params.title + " FPS:";
     m_private->fpsTitle =
         sf::String(fpsPrefix + std::to_string(std::numeric_limits<std::uint32_t>::max()));
     m_private->fpsPrefixLength = sf::String(fpsPrefix).getSize();
-    if (!params.fullscreen)
-    {
-        // The windowing library centres new windows with the screen's width for both axes;
-        // without a window manager that can leave the bottom of the window off screen.
-        const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-        const auto centre = [](unsigned int screen, unsigned int window)
-        { return screen > window ? static_cast<int>((screen - window) / 2) : 0; };
-        setPosition({centre(desktop.width, params.width), centre(desktop.height, params.height)});
-    }
+    open(params, windowedSize(params));
 
     m_sceneManager = std::make_shared<lib::scn::SceneManager>(this, controller->resourceFile(),
                                                               controller->usesSound());
@@ -89,6 +93,107 @@ Window::Window(ProgramController* controller, const WindowCreationParams& params
     // Frames are counted from the end of construction: loading the resources on a busy machine
     // can outlast the first counting period, whose title would then show no frame at all.
     m_private->clock.restart();
+}
+
+void Window::open(const WindowCreationParams& params, const sf::Vector2u& windowed)
+{
+    Private& p = *m_private;
+    // Taken in the context that is about to go; see HeldContextLock.
+    p.contextLock.reset();
+    p.reopened = isOpen();
+    p.params = params;
+    sf::VideoMode mode(params.width, params.height, params.bitsPerPixel);
+    if (!params.fullscreen)
+        mode = sf::VideoMode(windowed.x, windowed.y, params.bitsPerPixel);
+    else if (!mode.isValid())
+        // Full screen in a size the display has no mode for (F11 from any window size) covers
+        // the screen as it is, rather than the first mode the windowing library would pick.
+        mode = sf::VideoMode::getDesktopMode();
+    const sf::Uint32 style = params.fullscreen ? sf::Style::Fullscreen : sf::Style::Default;
+    const sf::ContextSettings settings(0, 0, params.antialiasing, 1, 1);
+    create(mode, p.shownFrameCount < 0 ? sf::String(params.title) : p.fpsTitle, style, settings);
+    Platform::identifyWindow(getSystemHandle());
+    setVerticalSyncEnabled(params.vsync);
+    if (setActive(true))
+        p.contextLock = std::make_unique<HeldContextLock>();
+    if (!params.fullscreen)
+    {
+        p.windowed = windowed;
+        centre(windowed);
+    }
+}
+
+void Window::centre(const sf::Vector2u& size)
+{
+    // The windowing library centres new windows with the screen's width for both axes; without
+    // a window manager that can leave the bottom of the window off screen.
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    const auto middle = [](unsigned int screen, unsigned int window)
+    { return screen > window ? static_cast<int>((screen - window) / 2) : 0; };
+    setPosition({middle(desktop.width, size.x), middle(desktop.height, size.y)});
+}
+
+void Window::toggleFullscreen()
+{
+    m_private->toggleRequested = true;
+}
+
+void Window::applySettings()
+{
+    m_private->applyRequested = true;
+}
+
+void Window::makeRequestedChanges()
+{
+    Private& p = *m_private;
+    if (!p.toggleRequested && !p.applyRequested)
+        return;
+    if (p.applyRequested)
+        changeSettings();
+    if (p.toggleRequested)
+    {
+        WindowCreationParams params = p.params;
+        params.fullscreen = !params.fullscreen;
+        open(params, p.windowed.x > 0 ? p.windowed : windowedSize(params));
+        p.controller->fullscreenChanged(params.fullscreen);
+    }
+    p.toggleRequested = p.applyRequested = false;
+    m_sceneManager->windowResized();
+    // A new native window starts with whatever its buffer held.
+    clear(sf::Color(0, 0, 0, 255));
+}
+
+void Window::changeSettings()
+{
+    Private& p = *m_private;
+    WindowCreationParams next = p.controller->getWindowCreationParams();
+    const WindowCreationParams now = p.params;
+    next.title = now.title;
+    const bool sizeChanged = next.width != now.width || next.height != now.height;
+    if (next.fullscreen != now.fullscreen || next.antialiasing != now.antialiasing ||
+        (next.fullscreen && (sizeChanged || next.bitsPerPixel != now.bitsPerPixel)))
+    {
+        // A new context or a new video mode: only a new native window has them. The window keeps
+        // the size the player gave it unless another is asked for.
+        open(next, sizeChanged || p.windowed.x == 0 ? windowedSize(next) : p.windowed);
+    }
+    else
+    {
+        p.params = next;
+        if (sizeChanged)
+        {
+            p.windowed = windowedSize(next);
+            setSize(p.windowed);
+            centre(p.windowed);
+        }
+        if (next.vsync != now.vsync)
+            setVerticalSyncEnabled(next.vsync);
+    }
+}
+
+const WindowCreationParams& Window::params() const
+{
+    return m_private->params;
 }
 
 Window::~Window()
@@ -144,13 +249,42 @@ bool Window::dispatchEvents()
         if (handleEvent(event))
             return true;
     }
+    makeRequestedChanges();
     return false;
 }
 
 bool Window::handleEvent(const sf::Event& event)
 {
-    if (event.type == sf::Event::Closed)
+    switch (event.type)
+    {
+    case sf::Event::Closed:
         return true;
+    case sf::Event::KeyPressed:
+        // The window's own keys, which no scene hears.
+        if (event.key.code == sf::Keyboard::F11 ||
+            (event.key.code == sf::Keyboard::Return && event.key.alt))
+        {
+            toggleFullscreen();
+            return false;
+        }
+        break;
+    case sf::Event::LostFocus:
+        // A window opened anew is told of a loss of the focus it never had, before it gets it:
+        // that is no reason for a game to pause.
+        if (m_private->reopened)
+            return false;
+        break;
+    case sf::Event::GainedFocus:
+        m_private->reopened = false;
+        break;
+    case sf::Event::Resized:
+        if (!m_private->params.fullscreen)
+            m_private->windowed = {event.size.width, event.size.height};
+        m_sceneManager->windowResized();
+        return false;
+    default:
+        break;
+    }
     m_sceneManager->handleEvent(event);
     return false;
 }
@@ -201,6 +335,11 @@ void Window::resetDrawCalls()
 bool Window::displayAvailable()
 {
     return Platform::displayAvailable();
+}
+
+sf::Vector2u Window::usableArea()
+{
+    return Platform::usableArea();
 }
 
 } // namespace lib::core

@@ -101,6 +101,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
         model.label = descriptor.text;
         model.subOptions = descriptor.subOptions;
         model.selectedSubOption = descriptor.selectedSubOption;
+        model.wraps = descriptor.wraps;
         options.push_back(std::move(model));
     }
 
@@ -129,12 +130,12 @@ void ChooseControl::onAction(const lib::input::ActionEvent& event)
             choose();
         break;
     case Action::Left:
-        previousSubOption();
-        valueChanged();
+        if (previousSubOption())
+            valueChanged();
         break;
     case Action::Right:
-        nextSubOption();
-        valueChanged();
+        if (nextSubOption())
+            valueChanged();
         break;
     default:
         break;
@@ -146,11 +147,8 @@ void ChooseControl::onPointer(const lib::input::PointerEvent& event)
     using Kind = lib::input::PointerEvent::Kind;
     if (event.kind == Kind::Wheel)
     {
-        if (event.wheel > 0.f)
-            nextSubOption();
-        else
-            previousSubOption();
-        valueChanged();
+        if (event.wheel > 0.f ? nextSubOption() : previousSubOption())
+            valueChanged();
         return;
     }
     const std::optional<unsigned int> line = lineAt(event.position);
@@ -170,11 +168,8 @@ void ChooseControl::onPointer(const lib::input::PointerEvent& event)
         return;
     }
     const sf::FloatRect area = lineArea(*line);
-    if (event.position.x < area.left + area.width / 2.f)
-        previousSubOption();
-    else
-        nextSubOption();
-    valueChanged();
+    if (event.position.x < area.left + area.width / 2.f ? previousSubOption() : nextSubOption())
+        valueChanged();
 }
 
 void ChooseControl::choose()
@@ -208,8 +203,6 @@ std::optional<unsigned int> ChooseControl::lineAt(const sf::Vector2f& point) con
 void ChooseControl::valueChanged()
 {
     const OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
     if (m_onValueChanged)
         m_onValueChanged(m_selectedOption);
     m_sounds.play(option.changeSound.count != 0 ? option.changeSound : m_sounds.change);
@@ -237,28 +230,27 @@ void ChooseControl::selectOption(unsigned int index)
         CursorSlideMilliseconds, sf::Vector2f(label.x - m_cursorSize.x, label.y), m_cursorNode));
 }
 
-void ChooseControl::nextSubOption()
+bool ChooseControl::nextSubOption()
 {
     OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
-    if (option.selectedSubOption + 1 >= option.subOptions.size())
-        option.selectedSubOption = 0;
-    else
-        ++option.selectedSubOption;
+    const bool last = option.selectedSubOption + 1 >= option.subOptions.size();
+    if (option.subOptions.empty() || (last && !option.wraps))
+        return false;
+    option.selectedSubOption = last ? 0 : option.selectedSubOption + 1;
     updateSubOptionText(m_selectedOption);
+    return true;
 }
 
-void ChooseControl::previousSubOption()
+bool ChooseControl::previousSubOption()
 {
     OptionModel& option = options[m_selectedOption];
-    if (option.subOptions.empty())
-        return;
-    if (option.selectedSubOption == 0)
-        option.selectedSubOption = static_cast<unsigned int>(option.subOptions.size() - 1);
-    else
-        --option.selectedSubOption;
+    const bool first = option.selectedSubOption == 0;
+    if (option.subOptions.empty() || (first && !option.wraps))
+        return false;
+    option.selectedSubOption = first ? static_cast<unsigned int>(option.subOptions.size() - 1)
+                                     : option.selectedSubOption - 1;
     updateSubOptionText(m_selectedOption);
+    return true;
 }
 
 void ChooseControl::updateSubOptionText(unsigned int index)

@@ -28,12 +28,13 @@ struct CursorDescriptor;
 struct OptionDescriptor;
 
 // A vertical list of text options with one highlighted and a cursor that slides beside it.
-// The actions Up and Down move the highlight (wrapping around), Left and Right cycle the
-// highlighted option's values, Fire calls the owner back with the highlighted index. The
-// pointer highlights the line it moves over; a left click chooses a line, or steps a line's
-// value (forward on the right half of the line, back on the left half); the wheel steps the
-// highlighted value. Each plays its sound of the menu's sounds, once they are set. Labels
-// are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
+// The actions Up and Down move the highlight (wrapping around), Left and Right step the
+// highlighted option's values (round, or up to the ends where the option says so), Fire calls
+// the owner back with the highlighted index. The pointer highlights the line it moves over; a
+// left click chooses a line, or steps a line's value (forward on the right half of the line,
+// back on the left half); the wheel steps the highlighted value. Each plays its sound of the
+// menu's sounds, once they are set. Labels are placed around x = 0 by the alignment, values
+// right-aligned at x = 1800, lines
 // characterSize + spacing apart; the page moves the whole list by positioning the control.
 // Labels and values are English texts, shown in the language of lib::Translation.
 // The font must outlive the control.
@@ -52,6 +53,8 @@ public:
         std::shared_ptr<lib::scn::draw::Renderizable> subOptionText;
         std::shared_ptr<lib::scn::draw::Renderizable> text;
         unsigned int selectedSubOption = 0;
+        // From the descriptor: whether the values go round or stop at the ends.
+        bool wraps = true;
         // Played instead of the menu's change sound when a key changes this option's value.
         lib::scn::Audio::Cue changeSound;
     };
@@ -78,9 +81,10 @@ public:
 
     // Highlights the option and starts the cursor's 120 ms slide to it.
     void selectOption(unsigned int index);
-    // Cycle the highlighted option's value, wrapping around; nothing for a plain option.
-    void nextSubOption();
-    void previousSubOption();
+    // Step the highlighted option's value, wrapping around where the option does; false when
+    // nothing changed (a plain option, or the end of a list that stops there).
+    bool nextSubOption();
+    bool previousSubOption();
     // Shows option index's current value again, right-aligned; nothing for a plain option.
     void updateSubOptionText(unsigned int index);
     // Shows every label and value in the language now shown, if it changed since they were

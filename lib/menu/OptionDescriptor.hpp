@@ -15,6 +15,9 @@ struct OptionDescriptor
     unsigned int selectedSubOption = 0;
     // The values the option cycles through with Left and Right; empty for a plain option.
     std::vector<std::string> subOptions;
+    // Whether Right on the last value goes on to the first and Left on the first to the last;
+    // otherwise the ends stop (a volume stays at its loudest).
+    bool wraps = true;
 };
 
 } // namespace lib::menu

@@ -35,6 +35,8 @@ bool Scene::usesPointer() const
     return false;
 }
 
+void Scene::onResize() {}
+
 std::uint32_t Scene::getRandomNumber(std::uint32_t max)
 {
     return m_sceneManager->randomizer().getUInt(max);

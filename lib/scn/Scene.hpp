@@ -54,6 +54,8 @@ public:
     virtual const lib::input::ActionMap& actionMap() const;
     // Whether the mouse pointer shows over the scene while it is in use; not by default.
     virtual bool usesPointer() const;
+    // The window changed its size while the scene was active; the view is set on it already.
+    virtual void onResize();
     // The logical size the scene draws in.
     virtual sf::Vector2f getDefaultSizeView() = 0;
 

@@ -204,6 +204,14 @@ void SceneManager::update()
     }
 }
 
+void SceneManager::windowResized()
+{
+    if (!m_activeScene)
+        return;
+    applyView(*m_activeScene);
+    m_activeScene->onResize();
+}
+
 lib::Randomizer& SceneManager::randomizer()
 {
     return m_window ? m_window->randomizer() : *m_ownRandomizer;

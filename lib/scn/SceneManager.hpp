@@ -69,6 +69,9 @@ public:
     // The per-frame step: activate, switch or update (after a held joystick direction's repeat),
     // then draw the active scene; the sound's own step, and the pointer shown or hidden.
     void update();
+    // The window has a new size (or a new native window): the active scene's view is set on it
+    // again, and the scene hears of it (onResize). Other scenes have theirs set when entered.
+    void windowResized();
 
     // Null for a manager without a window.
     lib::core::Window* window() const { return m_window; }

@@ -13,8 +13,8 @@ TEST(BexilProgramController, ReadsTheWindowSettingsAndRepairsUnusableSizesAndDep
 {
     // Each case: the file; the window's width, height, depth, full screen, vertical sync and
     // antialiasing; the window keys of config.cfg after exit. A size of zero would fail to open;
-    // one beyond every mode of the display of the tests (1280 × 1024 at most) runs at the
-    // default size, and the file keeps it for a bigger screen.
+    // one beyond the screen is asked for as it is (the window opens at the largest that fits),
+    // and the file keeps it for a bigger screen.
     const struct
     {
         const char *file, *params, *saved;
@@ -22,7 +22,7 @@ TEST(BexilProgramController, ReadsTheWindowSettingsAndRepairsUnusableSizesAndDep
         {"Fullscreen=2\nVSync=1\nResolutionX=800\r\nResolutionY=600\nGraphicsLevel=4\n",
          "800 600 32 1 1 4", "800 600 32"},
         {"ResolutionX=800\nResolutionY=0\n", "1024 768 32 0 0 0", "1024 768 32"},
-        {"ResolutionX=100000\nResolutionY=600\n", "1024 768 32 0 0 0", "100000 600 32"},
+        {"ResolutionX=100000\nResolutionY=600\n", "100000 600 32 0 0 0", "100000 600 32"},
         {"bpp=-1\n", "1024 768 32 0 0 0", "1024 768 32"},
         {"ResolutionX=640\nResolutionY=480\nbpp=24\n", "640 480 24 0 0 0", "640 480 24"},
         {"ResolutionX=1280\nResolutionY=1024\nbpp=288\n", "1280 1024 32 0 0 0", "1280 1024 288"},

@@ -1,5 +1,6 @@
 #include "bexil/GameScene.hpp"
 
+#include "bexil/PauseMenu.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/scores/HighScoreOverlay.hpp"
 #include "bexil/scores/HighScoreTableView.hpp"
@@ -327,7 +328,7 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     EXPECT_EQ(sf::Color(10, 200, 50), background(8, 6));
 }
 
-TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndEveryKeyButPause)
+TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndTheGameKeys)
 {
     open(1);
     const sf::Vector2u arrival(0, 4 + predictArrival().second);
@@ -341,9 +342,10 @@ TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndEveryKey
     EXPECT_TRUE(group("pause")->isVisible());
     bexil::test::sendFocusOut(window().getSystemHandle());
     window().loopStep();
-    press({Key::Left, Key::Space});
+    press({Key::Left, Key::Down});
     EXPECT_EQ(Direction::Up, scene->player()->currentDirection) << "still paused, keys ignored";
     EXPECT_EQ("1", shown()[2]);
+    EXPECT_TRUE(group("mainBoard")->isVisible()) << "the classic look keeps the board in sight";
 
     press({Key::Escape});
     EXPECT_FALSE(group("pause")->isVisible());
@@ -359,7 +361,7 @@ TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndEveryKey
     press({Key::Escape});
     step(1001);
     EXPECT_FALSE(group("pause")->isVisible());
-    EXPECT_EQ(sf::Color::White, leaf("pause", 0).getAsText()->getFillColor());
+    EXPECT_EQ(sf::Color::White, leaf("pause", 1).getAsText()->getFillColor());
 
     step(180000 - 3603);
     EXPECT_EQ((Texts{"00000", "1", "179", "180"}), shown()) << "the pause did not count";
@@ -375,6 +377,54 @@ TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndEveryKey
     EXPECT_EQ(State::Pause, scene->gameState()) << "a pad lost pauses";
     frame();
     EXPECT_TRUE(window().sceneManager()->pointerShown()) << "paused, a pointer moved shows";
+}
+
+TEST_F(GameSceneTest, ThePauseMenuResumesRestartsTheSameGameAndQuitsToTheNameEntryAtOnce)
+{
+    dir.write("config.cfg", "key2=22\n"); // the modern look, W for Up
+    open(1, 4);
+    const auto keys = [this](std::initializer_list<Key> codes)
+    {
+        for (Key code : codes)
+        {
+            window().handleEvent(bexil::test::keyEvent(code));
+            window().handleEvent(bexil::test::keyEvent(code, false));
+        }
+    };
+    const auto score = [this, &keys]
+    {
+        row(4, {0, 0});
+        keys({Key::Left, Key::Space});
+    };
+    score();
+    keys({Key::Escape});
+    EXPECT_FALSE(group("mainBoard")->isVisible() || group("backgroundTiles")->isVisible())
+        << "the modern look hides the board";
+    const auto& pauseMenu = dynamic_cast<bexil::PauseMenu&>(*group("pause")->children().at(0));
+    EXPECT_EQ("W, Down: choose    Space: confirm    Escape: resume",
+              pauseMenu.hint()->getAsText()->getString().toAnsiString());
+    keys({Key::Down, Key::Down, Key::Down, Key::W, Key::Numpad8, Key::Up, Key::Return});
+    EXPECT_EQ(State::Playing, scene->gameState()) << "round and back to Resume";
+    EXPECT_TRUE(group("mainBoard")->isVisible() && group("backgroundTiles")->isVisible());
+    keys({Key::Escape, Key::BackSpace});
+    EXPECT_EQ(State::Playing, scene->gameState()) << "Back resumes";
+
+    keys({Key::Escape, Key::Down, Key::Space});
+    EXPECT_EQ((Texts{"00000", "5", "0", "300"}), shown()) << "restarted: time mode, level 5";
+    EXPECT_EQ(State::Playing, scene->gameState());
+    EXPECT_TRUE(inGame());
+
+    score();
+    keys({Key::Escape, Key::Up, Key::Return});
+    ASSERT_TRUE(bexil::test::showsHighScore(*scene)) << "the name entry at once";
+    keys({Key::Return, Key::Return});
+    const std::string saved = dir.read("highscores.cfg");
+    EXPECT_EQ(0u, saved.find("time1=42 5 ")) << saved;
+    EXPECT_FALSE(inGame());
+
+    newGame(0, 0);
+    keys({Key::Escape, Key::Up, Key::Return});
+    EXPECT_FALSE(inGame()) << "a score that enters no table goes to the menu";
 }
 
 TEST_F(GameSceneTest, EachGameStartsCleanInItsOwnModeAndLevelAnUnknownModeMeaningTokens)

@@ -7,7 +7,6 @@
 #include "bexil/scores/HighScores.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
-#include "support/HeadlessGame.hpp"
 #include "support/MenuHarness.hpp"
 #include "support/Printers.hpp"
 
@@ -137,7 +136,7 @@ TEST_F(MenuSceneTest, BackGoesOnePageBackFromEveryPageAndNowhereFromTheMainMenu)
     EXPECT_FALSE(menus.frame()) << "no way out of the program";
 }
 
-TEST(PadAlone, PlaysFromTheMainMenuThroughAGameAndAPickedNameToTheTableAndBack)
+TEST(PadAlone, PlaysFromTheMainMenuThroughAGameItsPauseMenuAndAPickedNameToTheTableAndBack)
 {
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "PlayerName=Bo\n");
@@ -157,11 +156,15 @@ TEST(PadAlone, PlaysFromTheMainMenuThroughAGameAndAPickedNameToTheTableAndBack)
     EXPECT_GT(game->score(), 0u);
     menus.tap(7);
     EXPECT_EQ(bexil::GameScene::GameState::Pause, game->gameState());
+    menus.tap(1); // B resumes
+    EXPECT_EQ(bexil::GameScene::GameState::Playing, game->gameState());
+    // Start, then "Quit to menu": the name is asked for at once.
     menus.tap(7);
-
-    bexil::test::endGame(*game);
-    lib::Clock::advanceManualTime(sf::seconds(1));
+    menus.push(sf::Joystick::PovY, 100.f);
+    menus.push(sf::Joystick::PovY, 100.f);
+    menus.tap(0);
     menus.frame();
+    ASSERT_EQ(bexil::GameScene::GameState::GameOver, game->gameState());
     // Onto the "o" of "Bo", a letter on, then the name kept and the table left.
     menus.push(sf::Joystick::PovX, -100.f);
     menus.push(sf::Joystick::PovY, -100.f);

@@ -16,7 +16,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(HERE, "first-start.cfg"), "rb") as first_start:
     DEFAULTS = dict(line.split(b"=", 1) for line in first_start.read().splitlines())
 RED, BLUE, WHITE = (255, 0, 0), (0, 0, 255), (255, 255, 255)
-GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 350, 264, 68)
+GAME_OVER_AREA, PAUSE_AREA = (330, 320, 360, 200), (380, 248, 264, 60)
 COUNTER_AREA = (800, 25, 200, 70)  # the number right of "Tokens: " or "Time: "
 SCORE_LABEL = (25, 35, 160, 55)  # the blue "Score:" of a game
 MODERN_BLUE = (130, 150, 255)  # the modern looks' labels
@@ -237,13 +237,17 @@ class Game:
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
                               timeout=20).stdout.strip()
 
-    def find_window(self, seconds=20):
-        if self.window is None:
+    def find_window(self, seconds=20, other_than=None):
+        if self.window is None or other_than:
             search = ("search", "--pid", str(self.process.pid), "--name", "^Bexil")
-            self.window = until("the game's window", lambda: self.xdotool(*search), seconds,
-                                0.05, self).split()[0]
-            self.first_title = self.xdotool("getwindowname", self.window)
+            found = lambda: [w for w in self.xdotool(*search).split() if w != other_than]
+            self.window = until("the game's window", found, seconds, 0.05, self)[0]
+            self.first_title = self.first_title or self.xdotool("getwindowname", self.window)
         return self.window
+
+    def new_window(self):
+        """After settings that only a new native window has: that window."""
+        return self.find_window(10, other_than=self.find_window())
 
     def wait_running(self, seconds=30):
         """Waits until the title counts frames: keys sent before the first frame would be lost."""
@@ -309,7 +313,10 @@ class Game:
         self.move_to(label)
         values = VALUES[label]
         offset = values.index(value) - values.index(shown or values[0])
-        self.keys(*short_way(offset, len(values), "Right", "Left"))
+        if label.endswith("volume"):  # the volumes stop at 0 and 10
+            self.keys(*(["Right"] * offset if offset > 0 else ["Left"] * -offset))
+        else:
+            self.keys(*short_way(offset, len(values), "Right", "Left"))
 
     def redefine_keys(self, *names):
         """Options, Redefine keyboard, then the keys for Left, Right, Up, Down, Launch, Pause."""

@@ -88,6 +88,22 @@ def token_game(session):
     game.ends(0, 10, Look="1")
 
 
+def pause_menu(session):
+    """In the modern look a pause hides the board, and its lines take the real keys: Down twice
+    and Return quit to the main menu at once, where a score of nothing asks for no name."""
+    below = (0, 600, 1024, 160)  # under the pause menu's panel: cells while playing
+    game = session.start_game(session.folder())
+    game.play("token")
+    game.wait_for("cells", lambda shot: shot.share(below, (0, 0, 0), 12) < 0.9, 3)
+    game.keys("Escape")
+    check(game.wait_pause().share(below, (0, 0, 0), 12) > 0.98, "the board shows in the pause")
+    game.keys("Down", "Down", "Return")
+    game.page = "main"
+    wait_menu(game, 0)
+    game.choose("Exit")
+    game.ends()
+
+
 def time_game(session):
     """A time game at level 1: its colours, a counter that moves; the close button ends it at
     once, with the settings saved."""
@@ -209,6 +225,7 @@ def options_accept_cancel(session):
     game.choose("Options")
     game.set_option("Antialiasing", "Normal")
     game.choose("Accept")
+    game.new_window()  # antialiasing at once
     config = f"{game.folder}/config.cfg"
     until("Accept writing GraphicsLevel=2",
           lambda: b"GraphicsLevel=2\n" in (read_file(config) or b""), 5)
@@ -320,11 +337,11 @@ def unusable_displays(session):
 
 
 def small_screen(session):
-    """A stored size larger than the 1280 x 1024 screen: this run's window has the default size,
-    and config.cfg keeps the stored size for a bigger screen."""
+    """A stored size larger than the 1280 x 1024 screen: this run's window is as large as the
+    screen holds, and config.cfg keeps the stored size for a bigger screen."""
     game = session.start_game(session.folder(settings="ResolutionX=1600\nResolutionY=1200\n"))
-    shot = game.shot("default-size")
-    check((shot.width, shot.height) == (1024, 768), f"the window is {shot.width} x {shot.height}")
+    shot = game.shot("screen-size")
+    check((shot.width, shot.height) == (1280, 1024), f"the window is {shot.width} x {shot.height}")
     game.close_request()
     game.ends(0, 10, ResolutionX="1600", ResolutionY="1200")
 

@@ -47,9 +47,11 @@ public:
             Base::onAction(event);
     }
     const lib::input::ActionMap& actionMap() const override { return bindings; }
+    void onResize() override { ++resizes; }
     sf::Vector2f getDefaultSizeView() override { return m_viewSize; }
 
     int entered = 0;
+    int resizes = 0;
     int updates = 0;
     std::vector<lib::input::ActionEvent> heard;
     lib::input::ActionMap bindings;

@@ -23,12 +23,15 @@ std::unique_ptr<::Display, int (*)(::Display*)> openDisplay()
 void sendKey(sf::WindowHandle window, const std::string& keysym, bool press)
 {
     auto display = openDisplay();
+    const bool alt = keysym.rfind("alt+", 0) == 0;
     XEvent event{};
+    event.xkey.state = alt ? Mod1Mask : 0;
     event.xkey.type = press ? KeyPress : KeyRelease;
     event.xkey.window = window;
     event.xkey.root = DefaultRootWindow(display.get());
     event.xkey.same_screen = True;
-    event.xkey.keycode = XKeysymToKeycode(display.get(), XStringToKeysym(keysym.c_str()));
+    event.xkey.keycode =
+        XKeysymToKeycode(display.get(), XStringToKeysym(keysym.c_str() + (alt ? 4 : 0)));
     XSendEvent(display.get(), window, True, press ? KeyPressMask : KeyReleaseMask, &event);
     XSync(display.get(), False);
 }
@@ -37,6 +40,13 @@ void tapKey(sf::WindowHandle window, const std::string& keysym)
 {
     sendKey(window, keysym, true);
     sendKey(window, keysym, false);
+}
+
+void resizeWindow(sf::WindowHandle window, unsigned int width, unsigned int height)
+{
+    auto display = openDisplay();
+    XResizeWindow(display.get(), window, width, height);
+    XSync(display.get(), False);
 }
 
 void sendFocusOut(sf::WindowHandle window)

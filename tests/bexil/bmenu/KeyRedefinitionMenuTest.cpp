@@ -26,7 +26,15 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
         std::dynamic_pointer_cast<bexil::bmenu::KeyRedefinitionMenu>(menus.menu->activeStep());
     ASSERT_NE(nullptr, page);
     const auto prompt = [&page] { return page->prompt()->getAsText()->getString(); };
+    const auto keys = [&page]
+    {
+        std::string names;
+        for (std::size_t role = 0; role < 6; ++role)
+            names += page->keyShown(role)->getAsText()->getString().toAnsiString() + " ";
+        return names;
+    };
     EXPECT_EQ("Press key for Left", prompt());
+    EXPECT_EQ("D Right Up Down Space Escape ", keys()) << "the keys as they stand";
     menus.press({Keyboard::W});
     EXPECT_EQ("Press key for Right", prompt());
     menus.press({Keyboard::W, Keyboard::Unknown});
@@ -34,12 +42,16 @@ TEST(KeyRedefinitionMenu, TakesSixDifferentKeysIntoTheSharedTableUntilTheOptions
     const sf::FloatRect bounds = page->prompt()->getLocalBounds();
     const sf::Vector2f corner = page->prompt()->getPosition();
     EXPECT_NEAR(1000.f, corner.x + bounds.width / 2, 0.01f);
-    EXPECT_NEAR(1000.f, corner.y + bounds.height / 2, 0.01f);
+    EXPECT_NEAR(650.f, corner.y + bounds.height / 2, 0.01f);
 
     menus.press({Keyboard::E, Keyboard::Return, Keyboard::Escape, Keyboard::W});
     EXPECT_EQ("Press key for Launch", prompt()) << "W was taken for Left";
+    EXPECT_TRUE(page->refusal()->isVisible());
+    EXPECT_EQ("W is already the key for Left", page->refusal()->getAsText()->getString());
+    EXPECT_EQ("W E Return Escape Space Escape ", keys());
     menus.press({Keyboard::Numpad0});
     EXPECT_EQ("Press key for Pause", prompt());
+    EXPECT_FALSE(page->refusal()->isVisible()) << "a key taken clears the refusal";
     menus.press({Keyboard::LShift});
     EXPECT_EQ("OptionsMenu", menus.activePage());
     EXPECT_EQ("Press key for Left", prompt()) << "the next visit starts again";

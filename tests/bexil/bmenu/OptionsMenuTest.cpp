@@ -26,7 +26,7 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     menus.open();
     menus.press({Keyboard::Up, Keyboard::Up, Keyboard::Return}); // Options, above Exit
     // 1024 x 768 is offered even where the display of the tests lacks it.
-    EXPECT_EQ("Worst 1024x768x32 No No Modern 8 6 ",
+    EXPECT_EQ("Worst 1024x768 No No Modern 8 6 ",
               menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));
 
     // Left from "Worst" wraps to "Best"; Return on a value does nothing.
@@ -54,33 +54,45 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
     EXPECT_EQ("Normal ", menus.shown("OptionsMenu", {0}));
 }
 
-// The options page alone, on a display whose one full-screen mode is 1280 x 1024.
-class OneModeOptions : public bexil::bmenu::OptionsMenu
+// The options page alone, on a display that has two sizes, each at two depths, and whose
+// desktop is at 32 bits.
+class TwoSizeOptions : public bexil::bmenu::OptionsMenu
 {
 protected:
-    std::vector<sf::VideoMode> fullscreenModes() const override { return {{1280, 1024, 32}}; }
+    std::vector<sf::VideoMode> fullscreenModes() const override
+    {
+        return {{1280, 1024, 16}, {1280, 1024, 32}, {1024, 768, 32}, {1024, 768, 24}};
+    }
+    unsigned int desktopDepth() const override { return 32; }
 };
 
-TEST(OptionsMenuModes, AStoredModeTheDisplayLacksIsOfferedAndKeptAndOddValuesShowSafely)
+TEST(OptionsMenuModes, EachSizeOnceAtTheDesktopsDepthAStoredOneTooVolumesStopOddValuesShowSafely)
 {
     bexil::test::MenuHarness menus;
     menus.dir.write("config.cfg", "GraphicsLevel=8\nFullscreen=-1\nVSync=2\nLook=5\n"
                                   "ResolutionX=800\nResolutionY=600\nbpp=16\nSoundVolume=11\n"
                                   "MusicVolume=0\n");
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
-    menu->init = [&] { menu->addMenuStep(std::make_shared<OneModeOptions>()); };
+    menu->init = [&] { menu->addMenuStep(std::make_shared<TwoSizeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
     menu->bindings = bexil::controls::Bindings::menus(bexil::controls::PadMapping());
     menus.open(menu);
-    EXPECT_EQ("Worst 800x600x16 Yes Yes Modern 8 0 ",
+    EXPECT_EQ("Worst 800x600 Yes Yes Modern 8 0 ",
               menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));
-    menus.press({Keyboard::Down, Keyboard::Right});
-    EXPECT_EQ("1280x1024x32 ", menus.shown("OptionsMenu", {1}));
-    // Back to the stored mode; VSync alone is changed, then "Accept" (Up wraps to it).
-    menus.press({Keyboard::Left, Keyboard::Down, Keyboard::Down, Keyboard::Left, Keyboard::Up,
-                 Keyboard::Up, Keyboard::Up, Keyboard::Up, Keyboard::Return});
-    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nMusicVolume=0\nResolutionX=800\n"
-              "ResolutionY=600\nSoundVolume=8\nVSync=0\nbpp=16\n" +
+    std::string sizes;
+    menus.press({Keyboard::Down});
+    for (int i = 0; i < 4; ++i)
+    {
+        menus.press({Keyboard::Right});
+        sizes += menus.shown("OptionsMenu", {1});
+    }
+    EXPECT_EQ("1280x1024 1024x768 800x600 1280x1024 ", sizes);
+    // The sound turned up past 10 and the music down past 0; then "Accept".
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Right,
+                 Keyboard::Right, Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
+                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nMusicVolume=0\nResolutionX=1280\n"
+              "ResolutionY=1024\nSoundVolume=10\nVSync=1\nbpp=32\n" +
                   DefaultKeys,
               menus.dir.read("config.cfg"));
 }

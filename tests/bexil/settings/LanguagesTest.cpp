@@ -1,6 +1,7 @@
 #include "bexil/settings/Languages.hpp"
 
 #include "bexil/GameScene.hpp"
+#include "bexil/PauseMenu.hpp"
 #include "lib/Translation.hpp"
 #include "support/HeadlessGame.hpp"
 #include "support/MenuHarness.hpp"
@@ -143,7 +144,9 @@ TEST_F(LanguagesTest, EveryPageAndTheGameKeepTheirTextsInsideTheirPanelsInEveryL
             expectFit(page(), band, code + " " + name, name == "HowToPlayMenu" ? 1230.f : 2000.f);
         }
         menu->changeStep("KeyRedefinitionMenu");
-        for (Key key : {Key::A, Key::B, Key::C, Key::D, Key::E, Key::F})
+        // The default keys, whose names are long, and Left again: the refusal names its holder.
+        for (Key key :
+             {Key::Left, Key::Right, Key::Left, Key::Up, Key::Down, Key::Space, Key::Escape})
         {
             expectFit(page(), band, code + " keys");
             menus.press({key});
@@ -164,6 +167,12 @@ TEST_F(LanguagesTest, EveryPageAndTheGameKeepTheirTextsInsideTheirPanelsInEveryL
                                                                                   : "888");
             expectFit(*game, {0.f, 0.f, 2000.f, 2000.f}, code + " game");
             menus.press({mode == bexil::GameScene::TokenMode ? Key::Escape : Key::Unknown});
+            for (const auto& child : game->children()) // the pause menu in its panel
+                if (const auto group =
+                        std::dynamic_pointer_cast<lib::scn::draw::RenderGroup>(child);
+                    group && group->name() == "pause" && group->isVisible())
+                    expectFit(dynamic_cast<bexil::PauseMenu&>(*group->children().at(0)),
+                              {220.f, 600.f, 1560.f, 800.f}, code + " pause");
             if (mode == bexil::GameScene::TimeMode)
                 bexil::test::endGame(*game);
             menus.frame();

@@ -180,4 +180,54 @@ TEST_F(WindowTest, FirstFrameDrawsTheFirstSceneExitFinishesTheFrameAndClosingFre
     EXPECT_EQ(sf::Color::Red, texture.copyToImage().getPixel(2, 2));
 }
 
+TEST_F(WindowTest, ResizesFullScreenAndNewSettingsKeepTheSceneDrawnAndTellItTheNewSize)
+{
+    // The drawing reaches a new size from the frame after it: the first one still drew into
+    // the old.
+    const auto painted = [this](unsigned int width, unsigned int height)
+    {
+        frame();
+        frame();
+        const sf::Image shot = bexil::test::capture(window());
+        return sf::Vector2u(width, height) == window().getSize() &&
+               shot.getPixel(width - 1, height - 1) == sf::Color(0, 200, 0) &&
+               shot.getPixel(0, 0) == sf::Color(0, 200, 0);
+    };
+    frame();
+    // The desktop's resize: the whole picture follows, and the scene hears of it.
+    bexil::test::resizeWindow(handle(), 800, 500);
+    for (int i = 0; i < 50 && window().getSize().x != 800; ++i)
+        frame();
+    EXPECT_TRUE(painted(800, 500));
+    EXPECT_EQ(1, scene->resizes);
+
+    // F11: the screen as it is (the display of the tests has no 1024 x 768 mode), the choice
+    // told to the controller; Alt+Enter: the window as the player left it.
+    bexil::test::tapKey(handle(), "F11");
+    EXPECT_TRUE(painted(1280, 1024));
+    EXPECT_TRUE(window().params().fullscreen && controller->heardFullscreen);
+    bexil::test::tapKey(handle(), "alt+Return");
+    EXPECT_TRUE(painted(800, 500));
+    EXPECT_FALSE(controller->heardFullscreen);
+    EXPECT_TRUE(scene->heard.empty()) << "the window's keys reach no scene";
+
+    // Settings applied: a new size; one larger than the screen, which gets the screen and
+    // stays asked for; full screen with antialiasing, in a new native window.
+    controller->params.width = 640;
+    window().applySettings();
+    EXPECT_TRUE(painted(640, 768));
+    controller->params = {"Bexil", 1600, 1200};
+    window().applySettings();
+    EXPECT_TRUE(painted(1280, 1024));
+    EXPECT_EQ(1600u, window().params().width);
+    controller->params.fullscreen = true;
+    controller->params.antialiasing = 2;
+    window().applySettings();
+    EXPECT_TRUE(painted(1280, 1024));
+    EXPECT_TRUE(window().params().fullscreen);
+    EXPECT_EQ(std::to_string(getpid()), bexil::test::windowProperty(handle(), "_NET_WM_PID"));
+    EXPECT_EQ(1, scene->entered) << "the same scene all along";
+    EXPECT_LE(5, scene->resizes);
+}
+
 } // namespace

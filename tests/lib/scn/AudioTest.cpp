@@ -78,8 +78,7 @@ TEST(AudioTest, SamplesBoundAgainShareTheirPlayersAndLeaveThePoolToOthers)
 }
 
 // A recording of OpenAL's file backend: the loudest sample of each sound in its left channel,
-// sounds being parted by at least 50 ms of silence. Found by their silences rather than by the
-// times they were started, which a loaded machine's mixer may render late.
+// sounds being parted by at least 50 ms of silence.
 std::vector<int> soundPeaks(const std::string& bytes)
 {
     std::vector<int> peaks;
@@ -119,15 +118,21 @@ TEST(AudioTest, AnEffectStartedTwiceAtOnceSoundsOnceAndNoLouder)
         sf::SoundBuffer samples;
         samples.loadFromSamples(tone.data(), tone.size(), 1, 44100);
         const lib::scn::Audio::Cue cue = audio.cue(samples, 2);
+        // The recording's own time, in frames of 4 bytes: a loaded machine's mixer may render
+        // late, so the sounds are spaced by what it has written rather than by the clock.
+        const auto recorded = [&dir] { return dir.read("heard.wav").size() / 4; };
+        const auto waitFor = [&recorded](std::size_t frames)
+        {
+            for (int wait = 0; wait < 400 && recorded() < frames; ++wait)
+                std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        };
+        waitFor(4410);
         // Two keys in one frame, then a single one.
         audio.play(cue);
         audio.play(cue);
-        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        waitFor(recorded() + 17640);
         audio.play(cue);
-        // Until the recording holds 0.4 s more (4 bytes a frame), however late its writer runs.
-        const std::size_t played = dir.read("heard.wav").size();
-        for (int wait = 0; wait < 200 && dir.read("heard.wav").size() < played + 70560; ++wait)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        waitFor(recorded() + 17640);
     }
     const std::vector<int> peaks = soundPeaks(dir.read("heard.wav"));
     ASSERT_EQ(peaks.size(), 2u);
