@@ -4,6 +4,7 @@ real time, instead of playing it on a sound card."""
 import array
 import math
 import os
+import time
 
 RATE = 44100  # frames a second
 WINDOW = RATE // 100  # 10 ms
@@ -84,3 +85,11 @@ class Recording:
 def now(path):
     """The frame the recording has reached."""
     return Recording(path).frames
+
+
+def reach(path, frame, seconds=20):
+    """Waits until the recording has reached the frame: its writer keeps real time only on an idle
+    machine, and on a loaded one what the game played reaches the file late."""
+    deadline = time.monotonic() + seconds
+    while now(path) < frame and time.monotonic() < deadline:
+        time.sleep(0.05)

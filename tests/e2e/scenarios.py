@@ -7,7 +7,7 @@ import re
 import signal
 import time
 
-from hearing import RATE, Recording, now, recorded
+from hearing import RATE, Recording, now, reach, recorded
 from driver import (BLUE, CENTRE_SQUARE, COUNTER_AREA, GAME_OVER_AREA, PAUSE_AREA, RED, VALUES,
                     WHITE, Session, check, main, menu_line, player_cell, read_file, token_cells,
                     until)
@@ -396,7 +396,7 @@ def hearing(session):
     # arrivals, and a launch fired between the first two.
     for count, sides in ((1, ("left",)), (3, ("top", "right"))):
         game.wait_for(f"tokens-{count}", lambda shot: len(token_cells(shot)) >= count, 8, 0.05)
-        time.sleep(0.3 * SLOWDOWN)  # the mixer's buffers reach the file
+        reach(wav, now(wav) + int(0.3 * SLOWDOWN * RATE))  # the mixer's buffers reach the file
         heard = Recording(wav)
         arrivals = heard.sounds(mark)
         check(len(arrivals) >= len(sides), f"{len(arrivals)} sounds for {len(sides)} arrivals")
@@ -415,7 +415,7 @@ def launch_heard(game, wav):
     and bright within 0.4 s of its key (times the slowdown of the build). The frame after it."""
     key, limit = now(wav), int(0.4 * SLOWDOWN * RATE)
     game.keys("space")
-    time.sleep(limit / RATE + 0.5)  # the mixer's buffers reach the file
+    reach(wav, key + limit + RATE // 2)  # the mixer's buffers reach the file
     heard = Recording(wav)
     before = heard.rms(key - RATE // 4, RATE // 4)
     loudness, at = heard.loudest(key, limit)
