@@ -54,13 +54,6 @@ std::string writeResourceList()
     return path.string();
 }
 
-sf::Event::KeyEvent key(sf::Keyboard::Key code)
-{
-    sf::Event::KeyEvent event{};
-    event.code = code;
-    return event;
-}
-
 void startGame(int mode, int startLevel)
 {
     lib::Configuration nextGame(":NextGame");
@@ -188,10 +181,10 @@ void BenchGame::enter(FrameCase frameCase)
         bexil::GameScene& game = *m_game;
         // Six tokens of the player's colour in its line, consumed by one launch: six dots (six
         // bursts and "+N" in the modern look).
-        game.onKeyPressed(key(sf::Keyboard::Left));
+        game.movePlayer(bexil::Direction::Left);
         for (unsigned int x = 1; x <= 6; ++x)
             game.addNewToken({x, 4}, game.player()->data);
-        game.onKeyPressed(key(sf::Keyboard::Space));
+        game.launchPlayer();
         // Each lane of each side one token short of reaching the centre.
         for (std::uint32_t lane = 0; lane < LanesOneShortOfFull; ++lane)
         {
@@ -206,7 +199,7 @@ void BenchGame::enter(FrameCase frameCase)
                 game.addNewToken({7 + lane, 11 - i}, static_cast<std::int32_t>(i % 5));
             }
         }
-        game.onKeyPressed(key(sf::Keyboard::Escape));
+        game.switchPause();
         // Mid-way: the dots half-way to the score, the bursts' particles in flight, the PAUSE
         // text a third faded in.
         m_animationTime = sf::milliseconds(300);

@@ -3,6 +3,9 @@
 #include "bexil/PauseMenu.hpp"
 #include "bexil/Player.hpp"
 #include "bexil/Tile.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/InputNames.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "bexil/look/ILook.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/rules/Lane.hpp"
@@ -11,6 +14,7 @@
 #include "bexil/settings/Settings.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/Resource.hpp"
 #include "lib/scn/ResourceManager.hpp"
@@ -201,7 +205,12 @@ void GameScene::onDeinit()
 
 void GameScene::onEnterScene()
 {
-    m_keyMapping.readKeys(); // keys redefined in the menus count from this game on
+    // Keys and buttons redefined in the menus count from this game on.
+    m_keyMapping.readKeys();
+    const controls::PadMapping pad;
+    m_playActions = controls::Bindings::game(m_keyMapping, pad);
+    m_pausedActions = controls::Bindings::paused(m_keyMapping, pad);
+    m_namingActions = controls::Bindings::naming(pad);
     m_look = look::LookList::make(settings::Settings::Look.peek(*this),
                                   *sceneManager()->resourceManager());
     m_look->begin({*this, *m_mainBoard, m_gameOverScreen, m_gameData, m_textsShown});
@@ -228,7 +237,6 @@ void GameScene::onEnterScene()
     m_mainBoard->setVisible(true);
     m_pauseGroup->setVisible(false);
 
-    m_heldKeys.reset();
     setGameState(GameState::Playing);
     m_gameClock.restart();
     m_sounds.startMusic();
@@ -269,11 +277,21 @@ void GameScene::createBackgroundTiles()
 
 void GameScene::update()
 {
-    if (gameState() == GameState::GameOver && m_gameOverClock.getElapsedTime() >= m_gameOverGrace)
+    if (gameState() == GameState::GameOver)
     {
-        m_highScoreOverlay->open();
-        // GAME OVER has had its moment: the name and the table come alone.
-        m_gameOverScreen->setVisible(!m_highScoreOverlay->isVisible());
+        if (m_gameOverClock.getElapsedTime() >= m_gameOverGrace)
+        {
+            m_highScoreOverlay->open();
+            // GAME OVER has had its moment: the name and the table come alone.
+            m_gameOverScreen->setVisible(!m_highScoreOverlay->isVisible());
+        }
+        if (sceneManager()->input().lastDevice() != m_hintDevice)
+            showHints();
+    }
+    else if (gameState() == GameState::Pause &&
+             sceneManager()->input().lastDevice() != m_hintDevice)
+    {
+        m_pauseMenu->showHint(pauseHint());
     }
     if (!m_boardModel || gameState() != GameState::Playing)
         return;
@@ -309,8 +327,9 @@ void GameScene::gameOver()
     m_gameOverGrace = GameOverGrace;
     m_gameOverScreen->setVisible(true);
     m_look->gameOver(score(), level() + 1);
-    if (m_playedBy == PlayedBy::Person)
-        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1);
+    if (m_playedBy == PlayedBy::Person &&
+        m_highScoreOverlay->gameEnded(gameMode(), score(), level() + 1))
+        showHints();
     m_sounds.gameOver();
 }
 
@@ -324,38 +343,32 @@ void GameScene::addNewToken(const sf::Vector2u& position, std::int32_t colour)
     m_boardModel->setTile(position, tile);
 }
 
-void GameScene::onKeyPressed(sf::Event::KeyEvent key)
+void GameScene::onAction(const lib::input::ActionEvent& event)
 {
-    const bool newPress = notePress(key.code);
+    using lib::input::Action;
+    static_assert(static_cast<int>(Action::Left) == Direction::Left &&
+                      static_cast<int>(Action::Down) == Direction::Down,
+                  "the actions' directions are in the order of Direction");
     if (!m_boardModel)
         return;
-    const std::int32_t code = key.code;
     switch (gameState())
     {
     case GameState::Playing:
-        // Directions first, then launch, then pause: a key bound twice does the first.
-        for (std::uint32_t i = 0; i < 4; ++i)
-        {
-            const Direction direction = Direction::fromIndex(i);
-            if (code == m_keyMapping.getDirectionKey(direction))
-            {
-                movePlayer(direction);
-                return;
-            }
-        }
-        if (code == m_keyMapping.getLaunchKey())
+        if (lib::input::isDirection(event.action))
+            movePlayer(Direction::fromIndex(static_cast<std::uint32_t>(event.action)));
+        else if (event.action == Action::Fire)
             launchPlayer();
-        else if (code == m_keyMapping.getPauseKey())
+        else if (event.action == Action::Pause && !event.repeat)
             switchPause();
         break;
     case GameState::GameOver:
         // A key still held, or struck as the last token lands, must not skip the final screen.
-        if (newPress && m_gameOverClock.getElapsedTime() >= m_gameOverGrace &&
-            !m_highScoreOverlay->onKeyPressed(key.code))
+        if (m_gameOverClock.getElapsedTime() >= m_gameOverGrace &&
+            !m_highScoreOverlay->onAction(event) && !event.repeat)
             sceneManager()->changeScene("MenuScene");
         break;
     case GameState::Pause:
-        pauseMenuKey(code, newPress);
+        pauseMenuAction(event);
         break;
     }
 }
@@ -366,24 +379,37 @@ void GameScene::showBoard(bool shown)
     m_backgroundTilesGroup->setVisible(shown);
 }
 
-void GameScene::pauseMenuKey(std::int32_t code, bool newPress)
+sf::String GameScene::pauseHint()
 {
-    // The pause key resumes, as it paused; the lines move with the game's Up and Down keys or
-    // the arrows, and a new press of the launch key, Return or Space chooses; Escape and
-    // Backspace resume too, as Back does on every page.
-    const auto is = [code](std::int32_t a, std::int32_t b, std::int32_t c)
-    { return code == a || code == b || code == c; };
-    using sf::Keyboard;
-    if (code == m_keyMapping.getPauseKey())
-        switchPause();
-    else if (is(m_keyMapping.getDirectionKey(Direction::Up), Keyboard::Up, Keyboard::Numpad8))
-        m_pauseMenu->command(PauseMenu::Command::Up);
-    else if (is(m_keyMapping.getDirectionKey(Direction::Down), Keyboard::Down, Keyboard::Numpad2))
-        m_pauseMenu->command(PauseMenu::Command::Down);
-    else if (newPress && is(m_keyMapping.getLaunchKey(), Keyboard::Return, Keyboard::Space))
-        m_pauseMenu->command(PauseMenu::Command::Choose);
-    else if (newPress && (code == Keyboard::Escape || code == Keyboard::BackSpace))
-        switchPause();
+    using lib::input::Action;
+    m_hintDevice = sceneManager()->input().lastDevice();
+    // TRANSLATORS: the keys or buttons for Up, Down, Launch and Pause, under the pause menu's
+    // lines.
+    return lib::Translation::toScreen(lib::Translation::format(
+        lib::Translation::tr("%1$s, %2$s: choose    %3$s: confirm    %4$s: resume"),
+        {hint(Action::Up), hint(Action::Down), hint(Action::Fire), hint(Action::Pause)}));
+}
+
+void GameScene::pauseMenuAction(const lib::input::ActionEvent& event)
+{
+    // The pause key resumes, as it paused, and so does Back, as on every page; the menu's lines
+    // hear the rest.
+    using lib::input::Action;
+    switch (event.action)
+    {
+    case Action::Pause:
+    case Action::Back:
+        if (!event.repeat)
+            switchPause();
+        break;
+    case Action::Up:
+    case Action::Down:
+    case Action::Fire:
+        m_pauseMenu->onAction(event);
+        break;
+    default:
+        break;
+    }
 }
 
 void GameScene::pauseMenuChosen(unsigned int choice)
@@ -430,27 +456,45 @@ void GameScene::onTextEntered(sf::Uint32 character)
         m_highScoreOverlay->onTextEntered(character);
 }
 
-void GameScene::onKeyReleased(sf::Event::KeyEvent key)
-{
-    if (key.code >= sf::Keyboard::Unknown && key.code < sf::Keyboard::KeyCount)
-        m_heldKeys.reset(static_cast<std::size_t>(key.code + 1));
-}
-
-bool GameScene::notePress(sf::Keyboard::Key code)
-{
-    // SFML repeats a held key as more presses; only a release ends the hold.
-    if (code < sf::Keyboard::Unknown || code >= sf::Keyboard::KeyCount)
-        return true;
-    const auto index = static_cast<std::size_t>(code + 1);
-    const bool held = m_heldKeys.test(index);
-    m_heldKeys.set(index);
-    return !held;
-}
-
 void GameScene::onFocusLost()
 {
     if (m_boardModel && gameState() == GameState::Playing)
         switchPause();
+}
+
+void GameScene::onJoystickDisconnected()
+{
+    onFocusLost();
+}
+
+const lib::input::ActionMap& GameScene::actionMap() const
+{
+    switch (gameState())
+    {
+    case GameState::GameOver:
+        return m_namingActions;
+    case GameState::Pause:
+        return m_pausedActions;
+    default:
+        return m_playActions;
+    }
+}
+
+bool GameScene::usesPointer() const
+{
+    return gameState() != GameState::Playing;
+}
+
+void GameScene::showHints()
+{
+    m_hintDevice = sceneManager()->input().lastDevice();
+    m_highScoreOverlay->showHints(hint(lib::input::Action::Fire), hint(lib::input::Action::Back),
+                                  m_hintDevice == lib::input::Device::Joystick);
+}
+
+std::string GameScene::hint(lib::input::Action action) const
+{
+    return controls::InputNames::hint(actionMap(), action, sceneManager()->input().lastDevice());
 }
 
 void GameScene::addPlayer()
@@ -626,13 +670,7 @@ void GameScene::switchPause()
     case GameState::Playing:
         setGameState(GameState::Pause);
         m_pauseGroup->setVisible(true);
-        // TRANSLATORS: the keys for Up, Down, Launch and Pause, under the pause menu's lines.
-        m_pauseMenu->open(lib::Translation::toScreen(lib::Translation::format(
-            lib::Translation::tr("%1$s, %2$s: choose    %3$s: confirm    %4$s: resume"),
-            {KeyMapping::keyName(m_keyMapping.getDirectionKey(Direction::Up)),
-             KeyMapping::keyName(m_keyMapping.getDirectionKey(Direction::Down)),
-             KeyMapping::keyName(m_keyMapping.getLaunchKey()),
-             KeyMapping::keyName(m_keyMapping.getPauseKey())})));
+        m_pauseMenu->open(pauseHint());
         // A pause is no time to study the board, where the look can do without it.
         showBoard(!m_look->hidesBoardInPause());
         addAnimation(lib::scn::draw::anim::createColorAnimation(

@@ -12,12 +12,12 @@
 #include "lib/PClock.hpp"
 #include "lib/board/BoardModel.hpp"
 #include "lib/board/ITilesController.hpp"
+#include "lib/input/ActionMap.hpp"
 #include "lib/scn/Scene.hpp"
 
+#include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Keyboard.hpp>
 
-#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -57,11 +57,15 @@ class Player;
 // The scene is the observer of its board and turns the board's changes into nodes that are
 // placed, glide, change colour or go. It owns every piece through its render tree; the board
 // holds them weakly. Entering the scene starts a game with the "GameMode" and "StartLevel" of
-// ":NextGame"; after game over a new key press, once the final screen has been up a second,
-// switches to "MenuScene". In a game a person plays, a score that enters the mode's high score
-// table first asks for the player's name and shows the table (HighScoreOverlay). A paused game
-// offers to resume, to restart (the same mode from the same level) or to quit to the menu,
-// which ends it as game over does, at once (PauseMenu); the modern looks hide the board then.
+// ":NextGame"; after game over a new press of any key or button, once the final screen has been
+// up a second, switches to "MenuScene". The scene hears the player's keys and the pad through
+// the game's bindings (the name of a high score through the naming ones, the pause menu through
+// the game's and the menus' keys), read as a game starts; losing the focus or a pad pauses a
+// game in play, and the pointer stays hidden during play. In a game a person plays, a score that
+// enters the mode's high score table first asks for the player's name and shows the table
+// (HighScoreOverlay). A paused game offers to resume, to restart (the same mode from the same
+// level) or to quit to the menu, which ends it as game over does, at once (PauseMenu); the
+// modern looks hide the board then.
 //
 // The rules are bexil::rules's, which need no window: the board's arithmetic in GameData, the
 // arrivals and their push in Arrivals, the launch's walk in Launch, the score and the levels in
@@ -109,14 +113,19 @@ public:
     void onExitScene() override;
     // One step of the game: the time goal (time mode) and token arrivals.
     void update() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
-    void onKeyReleased(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
     // Only the name of a new high score takes text.
     void onTextEntered(sf::Uint32 character) override;
-    // A game in play pauses: it must not go on unseen.
+    // A game in play pauses: it must not go on unseen, nor without its player's pad.
     void onFocusLost() override;
     // The look lays the board and the texts out again, and the pieces take their cells' places.
     void onResize() override;
+    void onJoystickDisconnected() override;
+    const lib::input::ActionMap& actionMap() const override;
+    bool usesPointer() const override;
+    // What a hint on screen calls the action's input now: of the pad when it was used last,
+    // else a key ("Space", "A", "Start").
+    std::string hint(lib::input::Action action) const;
     // 2000 × 2000.
     sf::Vector2f getDefaultSizeView() override;
 
@@ -174,9 +183,13 @@ private:
     void swapColours(const sf::Vector2u& cell, std::int32_t tokenColour,
                      const rules::Launch& launch);
     void gameOver();
+    // The name entry's hints, in the names of the device last used.
+    void showHints();
     // The cells and the pieces.
     void showBoard(bool shown);
-    void pauseMenuKey(std::int32_t code, bool newPress);
+    // The pause menu's hint, in the names of the device last used.
+    sf::String pauseHint();
+    void pauseMenuAction(const lib::input::ActionEvent& event);
     void pauseMenuChosen(unsigned int choice);
     GameMode gameMode() const { return m_progress.timeMode() ? TimeMode : TokenMode; }
 
@@ -187,9 +200,6 @@ private:
     void updateGoals();
     void showProgress(std::uint32_t value);
     static void showNumber(lib::scn::draw::Renderizable& text, std::uint32_t value);
-
-    // Marks the key as held; false when it already was (a repeat of a held key).
-    bool notePress(sf::Keyboard::Key code);
 
     rules::GameData m_gameData; // placed by the look
     KeyMapping m_keyMapping;
@@ -207,8 +217,10 @@ private:
     sound::GameSounds m_sounds;
     std::shared_ptr<Player> m_player;
     std::unique_ptr<look::ILook> m_look;
-    // Indexed by key code + 1, so that Unknown (-1) has a place too.
-    std::bitset<sf::Keyboard::KeyCount + 1> m_heldKeys;
+    lib::input::ActionMap m_playActions;
+    lib::input::ActionMap m_pausedActions;
+    lib::input::ActionMap m_namingActions;
+    lib::input::Device m_hintDevice = lib::input::Device::Keyboard;
 
     std::shared_ptr<lib::scn::draw::RenderGroup> m_mainBoard;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_gameOverScreen;

@@ -1,5 +1,6 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/bmenu/ControllerRedefinitionMenu.hpp"
 #include "bexil/bmenu/DriftingTokens.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/bmenu/HowToPlayMenu.hpp"
@@ -8,6 +9,8 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 #include "bexil/bmenu/StartLevelMenu.hpp"
 #include "bexil/computer/DemoScene.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "bexil/settings/CommandLine.hpp"
 #include "lib/Clock.hpp"
 #include "lib/scn/Audio.hpp"
@@ -89,10 +92,13 @@ void MenuScene::onInit()
     sounds() = {&audio, cue("game_menu.move", 2), cue("game_menu.change", 2),
                 cue("game_menu.choose", 1), cue("game_menu.key", 1)};
     m_music = resources.getResource("game_menu.music").get();
+    // Before the pages too, which name the menus' inputs.
+    setActionMap(controls::Bindings::menus(controls::PadMapping()));
 
     addMenuStep(std::make_shared<bmenu::MainMenu>());
     addMenuStep(std::make_shared<bmenu::OptionsMenu>());
     addMenuStep(std::make_shared<bmenu::KeyRedefinitionMenu>());
+    addMenuStep(std::make_shared<bmenu::ControllerRedefinitionMenu>());
     addMenuStep(std::make_shared<bmenu::StartLevelMenu>());
     addMenuStep(std::make_shared<bmenu::HighScoresMenu>());
     addMenuStep(std::make_shared<bmenu::HowToPlayMenu>());
@@ -137,6 +143,7 @@ void MenuScene::onDeinit() {}
 void MenuScene::onEnterScene()
 {
     layout();
+    setActionMap(controls::Bindings::menus(controls::PadMapping()));
     changeStep("MainMenu");
     m_sinceKey.restart();
     sceneManager()->audio().playMusic(m_music);
@@ -155,10 +162,16 @@ void MenuScene::update()
         sceneManager()->changeScene(demo);
 }
 
-void MenuScene::onKeyPressed(sf::Event::KeyEvent key)
+void MenuScene::onAction(const lib::input::ActionEvent& event)
 {
     m_sinceKey.restart();
-    MenuManager::onKeyPressed(key);
+    MenuManager::onAction(event);
+}
+
+void MenuScene::onPointer(const lib::input::PointerEvent& event)
+{
+    m_sinceKey.restart();
+    MenuManager::onPointer(event);
 }
 
 sf::Vector2f MenuScene::getDefaultSizeView()

@@ -26,13 +26,15 @@ namespace bexil
 
 // The scene "MenuScene": the title screen's picture covering the window undistorted (cropped to
 // its shape), tokens drifting over it, the band the lines stand on, the logo, and the game's menu
-// pages ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "StartLevelMenu", "HighScoresMenu",
-// "HowToPlayMenu"), built once in onInit, with the menus' sounds. Its units stay square: the
-// pages keep their proportions in the middle of any window, and the picture, the tokens and the
-// band reach its edges. With the main menu the title shows the version in a corner.
-// Entering the scene, at start and after every game, shows the main menu and starts the menus'
-// music from its beginning. Each frame steps the active page. After IdleBeforeDemo on the main
-// menu without a key, the demo ("DemoScene") starts.
+// pages ("MainMenu", "OptionsMenu", "KeyRedefinitionMenu", "ControllerRedefinitionMenu",
+// "StartLevelMenu", "HighScoresMenu", "HowToPlayMenu"), built once in onInit, with the menus'
+// sounds. Its units stay square: the pages keep their proportions in the middle of any window,
+// and the picture, the tokens and the band reach its edges. With the main menu the title shows
+// the version in a corner. Entering the scene, at start and after every game, shows the main
+// menu and starts the menus' music from its beginning. Each frame steps the active page. The
+// menus hear the fixed menu keys, the pad and the mouse (controls::Bindings::menus), read again
+// each time the scene is entered. After IdleBeforeDemo on the main menu without a press or a
+// move of the pointer, the demo ("DemoScene") starts.
 class MenuScene : public lib::menu::MenuManager, public KeyMapping
 {
 public:
@@ -44,7 +46,8 @@ public:
     void onEnterScene() override;
     void onExitScene() override;
     void update() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
+    void onPointer(const lib::input::PointerEvent& event) override;
     void onResize() override;
     sf::Vector2f getDefaultSizeView() override;
 

@@ -1,6 +1,7 @@
 #include "bexil/PauseMenu.hpp"
 
 #include "lib/Translation.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/menu/ChooseControl.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/OptionDescriptor.hpp"
@@ -8,7 +9,6 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <utility>
 #include <vector>
@@ -87,6 +87,11 @@ void PauseMenu::open(const sf::String& hint)
 {
     m_lines->retranslate();
     m_lines->selectOption(static_cast<unsigned int>(Choice::Resume));
+    showHint(hint);
+}
+
+void PauseMenu::showHint(const sf::String& hint)
+{
     sf::Text& text = *m_hint->getAsText();
     text.setString(hint);
     // Long key names in a long language still end inside the panel.
@@ -98,14 +103,9 @@ void PauseMenu::open(const sf::String& hint)
     m_hint->setPositionX(m_middle, Alignment::Center);
 }
 
-void PauseMenu::command(Command command)
+void PauseMenu::onAction(const lib::input::ActionEvent& event)
 {
-    // The list's own keys, whatever the player pressed for them.
-    sf::Event::KeyEvent key{};
-    key.code = command == Command::Up     ? sf::Keyboard::Up
-               : command == Command::Down ? sf::Keyboard::Down
-                                          : sf::Keyboard::Return;
-    m_lines->onKeyPressed(key);
+    m_lines->onAction(event);
 }
 
 PauseMenu::Choice PauseMenu::highlighted() const

@@ -14,6 +14,11 @@ namespace sf
 class Font;
 }
 
+namespace lib::input
+{
+struct ActionEvent;
+}
+
 namespace lib::menu
 {
 class ChooseControl;
@@ -39,12 +44,6 @@ public:
         Restart = 1,
         QuitToMenu = 2
     };
-    enum class Command
-    {
-        Up,
-        Down,
-        Choose
-    };
 
     // Centred on a view of that size.
     PauseMenu(const sf::Font& font, const sf::Vector2f& viewSize,
@@ -55,7 +54,10 @@ public:
     sf::Vector2f titleCentre() const { return m_titleCentre; }
     // A new pause: "Resume" highlighted, the lines in the language shown, and the hint as given.
     void open(const sf::String& hint);
-    void command(Command command);
+    // The hint again, as the player takes another device.
+    void showHint(const sf::String& hint);
+    // Up and Down move the highlight, Fire chooses.
+    void onAction(const lib::input::ActionEvent& event);
 
     Choice highlighted() const;
     const std::shared_ptr<lib::scn::draw::Renderizable>& hint() const { return m_hint; }

@@ -2,6 +2,7 @@
 
 #include "bexil/scores/HighScoreTableView.hpp"
 #include "lib/Translation.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -52,8 +53,7 @@ void HighScoresMenu::onCreate()
     addRenderGroup(m_table);
 
     addChooseControl("highscores_chooseControl", {48, Alignment::Center, {Middle, 1262.f}},
-                     {option(lib::Translation::mark("Back"))},
-                     [this](unsigned int) { manager().changeStep("MainMenu"); });
+                     {option(lib::Translation::mark("Back"))}, [this](unsigned int) { onBack(); });
     showMode(0);
 }
 
@@ -64,21 +64,18 @@ void HighScoresMenu::onShow()
     showMode(0);
 }
 
-void HighScoresMenu::onKeyPressed(sf::Event::KeyEvent key)
+void HighScoresMenu::onAction(const lib::input::ActionEvent& event)
 {
-    switch (key.code)
-    {
-    case sf::Keyboard::Left:
-    case sf::Keyboard::Numpad4:
-    case sf::Keyboard::Right:
-    case sf::Keyboard::Numpad6:
-        // Two modes: either way leads to the other.
+    // Two modes: either way leads to the other.
+    if (event.action == lib::input::Action::Left || event.action == lib::input::Action::Right)
         showMode(1 - m_mode);
-        break;
-    default:
-        MenuPage::onKeyPressed(key);
-        break;
-    }
+    else
+        MenuPage::onAction(event);
+}
+
+void HighScoresMenu::onBack()
+{
+    manager().changeStep("MainMenu");
 }
 
 void HighScoresMenu::showMode(std::size_t gameMode)

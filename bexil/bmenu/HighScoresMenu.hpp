@@ -20,8 +20,8 @@ namespace bexil::bmenu
 {
 
 // The "High scores" page: one game mode's table at a time, token mode first; Left and Right
-// (or the numpad's 4 and 6) switch the mode, and the page's one line, "Back", returns to the
-// main menu. The tables are read again each time the page is shown.
+// switch the mode, and the page's one line, "Back", returns to the main menu, as Back does. The
+// tables are read again each time the page is shown.
 class HighScoresMenu : public MenuPage
 {
 public:
@@ -30,7 +30,8 @@ public:
 
     void onCreate() override;
     void onShow() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
+    void onBack() override;
 
     const scores::HighScoreTableView& tableView() const { return *m_table; }
 

@@ -2,6 +2,9 @@
 
 #include "bexil/GameScene.hpp"
 #include "bexil/computer/ComputerPlayer.hpp"
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/InputNames.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Configuration.hpp"
 #include "lib/Translation.hpp"
@@ -113,14 +116,14 @@ void HowToPlayMenu::onCreate()
     m_computer = std::make_unique<computer::ComputerPlayer>(*m_board, PressDelay);
 
     addChooseControl("howtoplay_chooseControl", {60, lib::scn::draw::Alignment::Center, BackCentre},
-                     {option(Translation::mark("Back"))},
-                     [this](unsigned int) { manager().changeStep("MainMenu"); });
+                     {option(Translation::mark("Back"))}, [this](unsigned int) { onBack(); });
 }
 
 void HowToPlayMenu::onShow()
 {
     MenuPage::onShow();
     m_keys.readKeys();
+    m_actions = controls::Bindings::game(m_keys, controls::PadMapping());
     writeLines();
     newGame();
 }
@@ -134,24 +137,26 @@ void HowToPlayMenu::newGame()
 
 void HowToPlayMenu::writeLines()
 {
-    const auto key = [this](std::size_t index)
-    { return KeyMapping::keyName(m_keys.getKey(index)); };
-    // TRANSLATORS: the keys the player has bound, in the order Left, Right, Up, Down.
-    const std::string turn = Translation::format(
-        Translation::tr("%1$s, %2$s, %3$s, %4$s: turn, and move inside the centre square."),
-        {key(0), key(1), key(2), key(3)});
+    m_device = manager().sceneManager()->input().lastDevice();
+    const auto key = [this](lib::input::Action action)
+    { return controls::InputNames::hint(m_actions, action, m_device); };
+    // TRANSLATORS: the inputs that turn: the pad's "D-pad", or the player's four keys in the
+    // order Left, Right, Up, Down ("Left, Right, Up, Down").
+    const std::string turn =
+        Translation::format(Translation::tr("%s: turn, and move inside the centre square."),
+                            {controls::InputNames::directions(m_actions, m_device)});
     const std::array<std::string, 7> paragraphs{
         Translation::tr("Keep the tokens out of the centre."),
         turn,
         Translation::format(Translation::tr("%s: launch along your line. It consumes the nearest "
                                             "run of your colour, each token in a row worth more; "
                                             "the next token swaps colours with your piece."),
-                            {key(KeyMapping::LaunchIndex)}),
+                            {key(lib::input::Action::Fire)}),
         Translation::tr("Levels bring the tokens faster."),
         Translation::tr("Token mode: consume the level's tokens."),
         Translation::tr("Time mode: last the level's seconds."),
         Translation::format(Translation::tr("%s: pause and resume."),
-                            {key(KeyMapping::PauseIndex)})};
+                            {key(lib::input::Action::Pause)})};
 
     // The largest size at which every line fits, down to the smallest.
     sf::Text measure("", menuFont());
@@ -184,8 +189,15 @@ void HowToPlayMenu::writeLines()
     }
 }
 
+void HowToPlayMenu::onBack()
+{
+    manager().changeStep("MainMenu");
+}
+
 void HowToPlayMenu::update()
 {
+    if (manager().sceneManager()->input().lastDevice() != m_device)
+        writeLines();
     m_boardManager->update();
     m_computer->update();
     if (m_board->gameState() != GameScene::GameState::GameOver)

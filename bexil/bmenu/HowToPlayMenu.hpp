@@ -3,6 +3,7 @@
 #include "bexil/KeyMapping.hpp"
 #include "bexil/bmenu/MenuPage.hpp"
 #include "lib/Clock.hpp"
+#include "lib/input/ActionMap.hpp"
 
 #include <memory>
 #include <vector>
@@ -30,10 +31,10 @@ class ComputerPlayer;
 namespace bexil::bmenu
 {
 
-// The page "HowToPlayMenu": a few short lines on the goal, the player's own keys (as bound when
-// the page is shown), launching, runs and swaps, levels and the two modes; beside them a small
-// board where the computer player plays a token game, started afresh each time the page is shown
-// and after each game over. "Back" returns to the main menu.
+// The page "HowToPlayMenu": a few short lines on the goal, the player's own keys or pad buttons
+// (as bound when the page is shown, of the device last used), launching, runs and swaps, levels and
+// the two modes; beside them a small board where the computer player plays a token game, started
+// afresh each time the page is shown and after each game over. "Back" returns to the main menu.
 //
 // The small board is a game scene of its own, run by a scene manager without a window that
 // shares the menu's resources, and drawn as a child of this page. It is silent: a page of the
@@ -49,6 +50,7 @@ public:
     void onShow() override;
     // Steps the small board's game and its player.
     void update() override;
+    void onBack() override;
 
     const std::shared_ptr<GameScene>& board() const { return m_board; }
 
@@ -57,6 +59,8 @@ private:
     void newGame();
 
     KeyMapping m_keys;
+    lib::input::ActionMap m_actions; // the game's, for the names of its inputs
+    lib::input::Device m_device = lib::input::Device::Keyboard; // the lines name its inputs
     std::vector<std::shared_ptr<lib::scn::draw::Renderizable>> m_lines;
     std::unique_ptr<lib::scn::SceneManager> m_boardManager;
     std::shared_ptr<GameScene> m_board;

@@ -1,6 +1,7 @@
 #include "bexil/bmenu/KeyRedefinitionMenu.hpp"
 
 #include "lib/Translation.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -108,13 +109,21 @@ void KeyRedefinitionMenu::showPrompt()
     }
 }
 
-void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
+void KeyRedefinitionMenu::onAction(const lib::input::ActionEvent& event)
 {
-    MenuStep::onKeyPressed(key);
-    // A key the system could not name would bind every such key at once; it is not taken.
-    if (key.code == sf::Keyboard::Unknown)
+    if (event.input.kind != lib::input::Input::Kind::Key)
+    {
+        if (event.action == lib::input::Action::Back && !event.repeat)
+        {
+            m_mapping.readKeys(); // the keys taken so far go
+            end();
+        }
         return;
-    const std::int32_t code = key.code;
+    }
+    // A key the system could not name would bind every such key at once; it is not taken.
+    const std::int32_t code = event.input.code;
+    if (event.repeat || code == sf::Keyboard::Unknown)
+        return;
     for (std::uint32_t i = 0; i < m_count; ++i)
     {
         if (m_mapping.getKey(i) == code)
@@ -136,16 +145,15 @@ void KeyRedefinitionMenu::onKeyPressed(sf::Event::KeyEvent key)
         showPrompt();
         return;
     }
-
-    m_count = 0;
     m_mapping.storeKeys();
-    showPrompt();
-    manager().changeStep("OptionsMenu");
+    end();
 }
 
-void KeyRedefinitionMenu::onKeyReleased(sf::Event::KeyEvent key)
+void KeyRedefinitionMenu::end()
 {
-    MenuStep::onKeyReleased(key);
+    m_count = 0;
+    showPrompt();
+    manager().changeStep("OptionsMenu");
 }
 
 } // namespace bexil::bmenu

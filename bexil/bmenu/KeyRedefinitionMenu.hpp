@@ -19,8 +19,9 @@ namespace bexil::bmenu
 // list of all six with their keys as they stand: those taken in this sequence, then the current
 // ones, the role asked for highlighted. A key already taken in the running sequence does not
 // count, and the page says which role holds it; after the sixth the keys go into the shared
-// settings table and the options page comes back (whose "Cancel" gives the old keys back). There
-// is no way out but six different keys.
+// settings table and the options page comes back (whose "Cancel" gives the old keys back). Every
+// key can be bound, Escape among them: the pad's Back or a right click leaves the page before,
+// keeping the keys as they were.
 class KeyRedefinitionMenu : public MenuPage
 {
 public:
@@ -30,8 +31,7 @@ public:
     void onCreate() override;
     // Each visit starts from the keys of the settings table and asks in the language shown.
     void onShow() override;
-    void onKeyPressed(sf::Event::KeyEvent key) override;
-    void onKeyReleased(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
 
     // How many keys of the running sequence have been taken (0 to 5).
     std::uint32_t count() const { return m_count; }
@@ -46,6 +46,8 @@ public:
 
 private:
     void showPrompt();
+    // Back to the options page with a new sequence ready.
+    void end();
 
     std::uint32_t m_count = 0;
     KeyMapping m_mapping;

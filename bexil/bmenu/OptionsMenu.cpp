@@ -1,6 +1,7 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
 #include "bexil/bmenu/LookPreview.hpp"
+#include "bexil/controls/Bindings.hpp"
 #include "bexil/look/LookList.hpp"
 #include "bexil/settings/Languages.hpp"
 #include "bexil/settings/Settings.hpp"
@@ -40,7 +41,8 @@ enum Option : unsigned int
     MusicVolume = 6,
     Language = 7,
     RedefineKeyboard = 8,
-    Cancel = 9
+    RedefineController = 9,
+    Cancel = 10
 };
 
 using lib::Translation;
@@ -149,11 +151,11 @@ void OptionsMenu::onCreate()
         languages.emplace_back(language.name);
     const std::vector<std::string> noYes{Translation::mark("No"), Translation::mark("Yes")};
 
-    // Eleven lines: smaller and closer than on the other pages, from higher up, so that all of
+    // Twelve lines: smaller and closer than on the other pages, from higher up, so that all of
     // them stand on the background's light band.
     Layout list = SideList;
-    list.characterSize = 61;
-    list.position.y -= 90.f;
+    list.characterSize = 56;
+    list.position.y -= 110.f;
     addChooseControl(
         "optionsmenu_chooseControl", list,
         {option(Translation::mark("Antialiasing"),
@@ -164,7 +166,8 @@ void OptionsMenu::onCreate()
          option(Translation::mark("Look"), look::LookList::names()),
          volume(Translation::mark("Sound volume")), volume(Translation::mark("Music volume")),
          option(Translation::mark("Language"), std::move(languages)),
-         option(Translation::mark("Redefine keyboard")), option(Translation::mark("Cancel")),
+         option(Translation::mark("Redefine keyboard")),
+         option(Translation::mark("Redefine controller")), option(Translation::mark("Cancel")),
          option(Translation::mark("Accept"))},
         [this](unsigned int index) { chooseOption(index); });
     // The volumes are heard as they change: the music at once, and for the effects a sample
@@ -256,6 +259,12 @@ void OptionsMenu::updateOptionsFromConfig()
     showValue(control, Language, static_cast<int>(language));
     showLanguage(language);
     m_keysAtOpening.readKeys();
+    m_padAtOpening.readPads();
+}
+
+void OptionsMenu::onBack()
+{
+    chooseOption(Cancel);
 }
 
 void OptionsMenu::showLanguage(std::size_t choice)
@@ -278,8 +287,13 @@ void OptionsMenu::chooseOption(unsigned int index)
     case RedefineKeyboard:
         manager().changeStep("KeyRedefinitionMenu");
         break;
+    case RedefineController:
+        manager().changeStep("ControllerRedefinitionMenu");
+        break;
     case Cancel:
         m_keysAtOpening.storeKeys();
+        m_padAtOpening.storePads();
+        manager().setActionMap(controls::Bindings::menus(m_padAtOpening));
         // First, so that the main menu shows in the stored language.
         updateOptionsFromConfig();
         manager().changeStep("MainMenu");

@@ -40,11 +40,16 @@ void StartLevelMenu::onCreate()
                      [this](unsigned int index) { chooseOption(index); });
 }
 
+void StartLevelMenu::onBack()
+{
+    manager().changeStep("MainMenu");
+}
+
 void StartLevelMenu::chooseOption(unsigned int index)
 {
     if (index != StartLevelOption)
     {
-        manager().changeStep("MainMenu");
+        onBack();
         return;
     }
     lib::menu::ChooseControl& control = *chooseControl();

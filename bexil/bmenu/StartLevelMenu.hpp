@@ -8,7 +8,7 @@ namespace bexil::bmenu
 
 // The page shown after a game mode is picked: "Start level: " with the levels "1" to "20"
 // records the chosen level in ":NextGame" and starts the game scene; "Back" returns to the
-// main menu.
+// main menu, as Back does.
 class StartLevelMenu : public MenuPage, public lib::Configuration
 {
 public:
@@ -16,6 +16,8 @@ public:
     ~StartLevelMenu() override;
 
     void onCreate() override;
+    // As "Back".
+    void onBack() override;
 
 private:
     void chooseOption(unsigned int index);

@@ -28,6 +28,8 @@ const sf::Time FinalBoard = sf::seconds(4.f);
 // from the left, never holds a token.
 const sf::Vector2u DemoCorner(0, 8);
 const sf::Vector2f DemoCells(7.f, 4.f);
+// Its capitals no smaller than 12 pixels in a 1280 × 800 window.
+constexpr unsigned int HintSmallest = 42;
 
 const std::string& menuSceneName()
 {
@@ -52,20 +54,35 @@ void DemoScene::onInit()
     settings::Settings::GameMode.store(game, TokenMode);
     settings::Settings::StartLevel.store(game, 0);
 
-    m_demoText = createText("demoText");
-    sf::Text& text = *m_demoText->getAsText();
-    text.setFont(
-        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont());
-    text.setCharacterSize(200);
-    text.setFillColor(sf::Color::Yellow);
+    const sf::Font& font =
+        *sceneManager()->resourceManager()->getResource("game_scene.scoreFont")->getAsFont();
+    const auto line = [this, &font](const char* name, unsigned int size)
+    {
+        std::shared_ptr<lib::scn::draw::Renderizable> leaf = createText(name);
+        sf::Text& text = *leaf->getAsText();
+        text.setFont(font);
+        text.setCharacterSize(size);
+        text.setFillColor(sf::Color::Yellow);
+        return leaf;
+    };
+    m_demoText = line("demoText", 200);
+    m_hint = line("demoHint", 44);
 }
 
 void DemoScene::onEnterScene()
 {
     GameScene::onEnterScene();
     m_demoText->getAsText()->setString(lib::Translation::toScreen(lib::Translation::tr("DEMO")));
-    placeDemoText();
     m_over = false;
+    showHint(); // and places both texts
+}
+
+void DemoScene::showHint()
+{
+    m_hintDevice = sceneManager()->input().lastDevice();
+    m_hint->getAsText()->setString(lib::Translation::toScreen(lib::Translation::format(
+        lib::Translation::tr("Press %s for the menu"), {hint(lib::input::Action::Fire)})));
+    placeDemoText();
 }
 
 void DemoScene::onResize()
@@ -78,16 +95,22 @@ void DemoScene::placeDemoText()
 {
     const sf::Vector2f cell = gameData().tileSize();
     const sf::Vector2f corner = gameData().board2Scene(DemoCorner);
-    // As tall as the block allows, at most two cells' height.
-    sf::Text& text = *m_demoText->getAsText();
-    text.setCharacterSize(static_cast<unsigned int>(std::min(cell.y * 1.8f, cell.x * 1.5f)));
-    m_demoText->setPositionWithAlignment(
-        {corner.x + cell.x * DemoCells.x * 0.5f, corner.y + cell.y * DemoCells.y * 0.5f},
-        lib::scn::draw::Alignment::Center);
+    // As tall as the block allows, at most two cells' height, the hint under it.
+    const unsigned int size = static_cast<unsigned int>(std::min(cell.y * 1.8f, cell.x * 1.5f));
+    m_demoText->getAsText()->setCharacterSize(size);
+    m_hint->getAsText()->setCharacterSize(std::max(HintSmallest, size / 4));
+    const sf::Vector2f middle(corner.x + cell.x * DemoCells.x * 0.5f,
+                              corner.y + cell.y * DemoCells.y * 0.5f);
+    m_demoText->setPositionWithAlignment({middle.x, middle.y - cell.y * 0.4f},
+                                         lib::scn::draw::Alignment::Center);
+    m_hint->setPositionWithAlignment({middle.x, middle.y + cell.y * 1.2f},
+                                     lib::scn::draw::Alignment::Center);
 }
 
 void DemoScene::update()
 {
+    if (sceneManager()->input().lastDevice() != m_hintDevice)
+        showHint();
     GameScene::update();
     m_computer.update();
     if (gameState() != GameState::GameOver)
@@ -103,11 +126,13 @@ void DemoScene::update()
     }
 }
 
-void DemoScene::onKeyPressed(sf::Event::KeyEvent)
+void DemoScene::onAction(const lib::input::ActionEvent&)
 {
     sceneManager()->changeScene(menuSceneName());
 }
 
 void DemoScene::onFocusLost() {}
+
+void DemoScene::onJoystickDisconnected() {}
 
 } // namespace bexil::computer

@@ -4,6 +4,7 @@
 #include "bexil/settings/Settings.hpp"
 #include "lib/Translation.hpp"
 #include "lib/core/Platform.hpp"
+#include "lib/input/ActionEvent.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 
@@ -34,6 +35,7 @@ const sf::Color Bright(255, 255, 255);
 const sf::Color Gold(255, 215, 0);
 const sf::Color Dim(170, 170, 190);
 const sf::Color Warning(255, 110, 90);
+const sf::Vector2f PickMark(56.f, 36.f);
 constexpr unsigned int TableSize = 56;
 constexpr float TableTop = 680.f;
 using lib::Translation;
@@ -75,10 +77,20 @@ HighScoreOverlay::HighScoreOverlay(const sf::Font& font, const sf::Vector2f& vie
     m_rankLine = addLine(*this, "highScoreRank", 90, Bright, 520.f);
 
     m_naming = createNewRenderGroup("highScoreNaming");
-    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 800.f),
+    m_fixedLines.emplace_back(addLine(*m_naming, "highScoreNameLabel", 80, Dim, 780.f),
                               Translation::mark("Your name"));
     m_nameField = addLine(*m_naming, "highScoreName", 130, Bright, 940.f);
     m_hint = addLine(*m_naming, "highScoreHint", 55, Dim, 1200.f);
+    m_pickHint = addLine(*m_naming, "highScorePickHint", 45, Dim, 1280.f);
+    for (auto* mark : {&m_pickUp, &m_pickDown})
+    {
+        *mark = m_naming->createShape("highScorePickMark", PickMark);
+        lib::scn::draw::NodeShape& shape = *(*mark)->getAsNodeShape();
+        shape.setPointCount(3);
+        shape.setFillColor(Gold);
+        shape.setOrigin(PickMark * 0.5f);
+    }
+    m_pickDown->transformable()->setRotation(180.f);
 
     m_showing = createNewRenderGroup("highScoreShowing");
     m_table = std::make_shared<HighScoreTableView>("highScoreTable", font, TableSize,
@@ -117,8 +129,6 @@ bool HighScoreOverlay::gameEnded(std::size_t gameMode, std::uint32_t score, std:
     writeFixedLines();
     setLine(*m_rankLine, Translation::toScreen(Translation::format(
                              Translation::tr(RankLines[gameMode]), {std::to_string(*rank + 1)})));
-    setLine(*m_hint, Translation::toScreen(Translation::format(
-                         Translation::tr("Return keeps it, Escape keeps %s"), {m_startName})));
     showName();
     m_step = Step::Waiting;
     return true;
@@ -135,23 +145,42 @@ void HighScoreOverlay::open()
     setVisible(true);
 }
 
-bool HighScoreOverlay::onKeyPressed(sf::Keyboard::Key key)
+bool HighScoreOverlay::onAction(const lib::input::ActionEvent& event)
 {
+    using lib::input::Action;
     switch (m_step)
     {
     case Step::Closed:
         return false;
     case Step::Waiting:
-        open();
+        if (!event.repeat)
+            open();
         return true;
     case Step::Naming:
-        m_typing = true;
-        if (key == sf::Keyboard::Return)
+        // A held direction goes on through the letters; nothing else repeats.
+        if (event.action == Action::Up || event.action == Action::Down)
+        {
+            if (m_nameEntry.pickLetter(event.action == Action::Up ? 1 : -1))
+                showName();
+        }
+        else if (event.action == Action::Left || event.action == Action::Right)
+        {
+            if (m_nameEntry.moveCursor(event.action == Action::Right ? 1 : -1))
+                showName();
+        }
+        else if (!event.repeat && event.action == Action::Fire)
+        {
             confirm(m_nameEntry.name().empty() ? m_startName : m_nameEntry.name());
-        else if (key == sf::Keyboard::Escape)
+        }
+        else if (!event.repeat && event.action == Action::Back)
+        {
             confirm(m_startName);
+        }
+        m_typing = m_typing || !event.repeat;
         return true;
     case Step::Showing:
+        if (event.repeat)
+            return true;
         close();
         return false;
     }
@@ -203,10 +232,32 @@ void HighScoreOverlay::confirm(const std::string& name)
     m_step = Step::Showing;
 }
 
+void HighScoreOverlay::showHints(const std::string& fire, const std::string& back, bool pad)
+{
+    setLine(*m_hint,
+            Translation::toScreen(Translation::format(
+                Translation::tr("%1$s keeps it, %2$s keeps %3$s"), {fire, back, m_startName})));
+    setLine(*m_pickHint,
+            Translation::toScreen(
+                pad ? Translation::tr("Up, Down: letter    Left, Right: move")
+                    : Translation::tr("Type it, or pick the letters with the arrows")));
+}
+
 void HighScoreOverlay::showName()
 {
-    // The underscore stands for the cursor, at the end where typing goes.
-    setLine(*m_nameField, sf::String(m_nameEntry.text() + static_cast<sf::Uint32>('_')));
+    // After the last letter an underscore stands for the place where typing goes.
+    const std::size_t cursor = m_nameEntry.cursor();
+    NameEntry::Text shown = m_nameEntry.text();
+    if (cursor == shown.size())
+        shown.push_back('_');
+    setLine(*m_nameField, sf::String(shown));
+    const sf::Text& field = *m_nameField->getAsText();
+    const float middle =
+        (field.findCharacterPos(cursor).x + field.findCharacterPos(cursor + 1).x) / 2.f;
+    const float top = field.getPosition().y;
+    const auto size = static_cast<float>(field.getCharacterSize());
+    m_pickUp->setPositionWithAlignment({middle, top - 0.08f * size}, Alignment::Left);
+    m_pickDown->setPositionWithAlignment({middle, top + 1.36f * size}, Alignment::Left);
 }
 
 std::shared_ptr<Renderizable> HighScoreOverlay::addLine(RenderGroup& group, const char* name,

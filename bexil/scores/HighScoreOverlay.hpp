@@ -8,7 +8,6 @@
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/System/String.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Keyboard.hpp>
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +19,11 @@
 namespace sf
 {
 class Font;
+}
+
+namespace lib::input
+{
+struct ActionEvent;
 }
 
 namespace lib::scn::draw
@@ -36,11 +40,14 @@ class HighScoreTableView;
 // that hides the game: "NEW HIGH SCORE" with the rank and a name field, then the table with the
 // new line highlighted. The
 // field starts with the last name entered ("PlayerName" in config.cfg), or the login name the
-// first time; Return keeps what was typed, Escape the name the field started with. The entry is
-// saved as soon as the name is confirmed.
+// first time. It takes what is typed, and letters picked without a keyboard: Up and Down change
+// the letter at the cursor (marked above and below), Left and Right move it. Fire (Return) keeps
+// the name, Back (Escape) the name the field started with; the hints below say so in the names
+// of the device last used. The entry is saved as soon as the name is confirmed.
 //
 // The game scene holds it as its top group, tells it when a game ends and when GAME OVER has
-// been up long enough, and hands it the new key presses and the text typed from then on.
+// been up long enough, and hands it the presses (read through the naming bindings: Fire is
+// Return, Back is Escape) and the text typed from then on.
 class HighScoreOverlay : public lib::scn::draw::RenderGroup
 {
 public:
@@ -62,17 +69,20 @@ public:
     // GAME OVER has been up long enough: a game that entered asks for the name. Cheap when
     // there is nothing to do, so it may be called every frame.
     void open();
-    // A new press of a key once GAME OVER has been up long enough. False when the overlay has
-    // nothing more to show and the game may leave.
-    bool onKeyPressed(sf::Keyboard::Key key);
-    // Typing counts only after a new key press: a key held down as the game ended, repeating,
-    // must not fill the field.
+    // A press once GAME OVER has been up long enough. False when the overlay has nothing more to
+    // show, and a new press may leave the game; repeats of a held press go no further.
+    bool onAction(const lib::input::ActionEvent& event);
+    // Typing counts only after a new press: a key held down as the game ended, repeating, must
+    // not fill the field.
     void onTextEntered(sf::Uint32 character);
     // Hidden and ready for the next game.
     void close();
     // The backdrop covers that part of the view, all the window shows; the panel stays in the
     // middle of the view.
     void cover(const sf::FloatRect& visible);
+    // The hints name these inputs of Fire and Back, and tell how to pick letters on a pad (or
+    // else on the keyboard).
+    void showHints(const std::string& fire, const std::string& back, bool pad);
     // The program ends (a logout, the close button): a game that entered and has no name yet
     // is saved with the name the field shows, as Return would, so the score is not lost.
     void finish();
@@ -109,6 +119,10 @@ private:
     std::shared_ptr<lib::scn::draw::RenderGroup> m_naming;
     std::shared_ptr<lib::scn::draw::Renderizable> m_nameField;
     std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickHint;
+    // The marks above and below the letter at the cursor.
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickUp;
+    std::shared_ptr<lib::scn::draw::Renderizable> m_pickDown;
     std::shared_ptr<lib::scn::draw::RenderGroup> m_showing;
     std::shared_ptr<HighScoreTableView> m_table;
     std::shared_ptr<lib::scn::draw::Renderizable> m_saveFailed;

@@ -3,6 +3,7 @@
 #include <SFML/System/Utf.hpp>
 
 #include <iterator>
+#include <string_view>
 
 namespace bexil::scores
 {
@@ -71,18 +72,50 @@ void NameEntry::reset(const std::string& name)
         if (accepts(character))
             m_text.push_back(character);
     }
+    m_cursor = m_text.size();
 }
 
 bool NameEntry::type(sf::Uint32 character)
 {
-    if (character == Backspace && !m_text.empty())
+    if (character == Backspace)
     {
-        m_text.pop_back();
+        if (m_cursor == 0)
+            return false;
+        m_text.erase(--m_cursor, 1);
         return true;
     }
     if (!accepts(character) || m_text.size() >= MaxLength)
         return false;
-    m_text.push_back(character);
+    m_text.insert(m_cursor++, 1, character);
+    return true;
+}
+
+bool NameEntry::moveCursor(int step)
+{
+    const std::size_t last = m_text.size() < MaxLength ? m_text.size() : MaxLength - 1;
+    if ((step < 0 && m_cursor == 0) || (step > 0 && m_cursor >= last))
+        return false;
+    m_cursor = step < 0 ? m_cursor - 1 : m_cursor + 1;
+    return true;
+}
+
+bool NameEntry::pickLetter(int step)
+{
+    const std::basic_string_view<char> letters(Letters);
+    if (m_cursor == m_text.size())
+    {
+        if (m_text.size() >= MaxLength)
+            return false;
+        m_text.push_back(0); // of no place among the letters, so the step gives the first
+    }
+    sf::Uint32& letter = m_text[m_cursor];
+    const std::size_t found =
+        letter < 0x80 ? letters.find(static_cast<char>(letter)) : letters.npos;
+    // A letter of no place goes on as from before the first: to the first, or back to the last.
+    const std::size_t next = found == letters.npos ? (step > 0 ? 0 : letters.size() - 1)
+                             : step > 0            ? (found + 1) % letters.size()
+                                                   : (found + letters.size() - 1) % letters.size();
+    letter = static_cast<sf::Uint32>(letters[next]);
     return true;
 }
 

@@ -67,6 +67,25 @@ public:
                                                          {"key_launch4", 57},
                                                          {"key_pause5", 36}}};
 
+    // config.cfg: the pad's bindings, in the order of lib::input::Action: Left, Right, Up, Down,
+    // launch, pause, back. Each is a list of joystick inputs (controls::PadMapping reads and
+    // writes it): by default the d-pad and the left stick move, the south face button launches
+    // and chooses, Start pauses, the east face button goes back (the common layout's A, Start
+    // and B).
+    struct PadSetting
+    {
+        const char* key;
+        const char* defaultValue;
+    };
+    static constexpr std::size_t PadCount = 7;
+    static constexpr std::array<PadSetting, PadCount> Pads{{{"pad0", "PovX-,X-"},
+                                                            {"pad1", "PovX+,X+"},
+                                                            {"pad2", "PovY-,Y-"},
+                                                            {"pad3", "PovY+,Y+"},
+                                                            {"pad_launch4", "B0"},
+                                                            {"pad_pause5", "B7"},
+                                                            {"pad_back6", "B1"}}};
+
     // The memory-only table that carries the chosen game from the menus to the game scene.
     static constexpr const char* NextGameTable = ":NextGame";
     static constexpr Setting GameMode{"GameMode", 0};

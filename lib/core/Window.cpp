@@ -8,7 +8,6 @@
 #include "lib/scn/draw/DrawBatch.hpp"
 
 #include <SFML/System/String.hpp>
-#include <SFML/Window/Event.hpp>
 #include <SFML/Window/GlResource.hpp>
 
 #include <algorithm>
@@ -247,43 +246,46 @@ bool Window::dispatchEvents()
     sf::Event event;
     while (pollEvent(event))
     {
-        switch (event.type)
-        {
-        case sf::Event::Closed:
+        if (handleEvent(event))
             return true;
-        case sf::Event::KeyPressed:
-            // The window's own keys, which no scene sees.
-            if (event.key.code == sf::Keyboard::F11 ||
-                (event.key.code == sf::Keyboard::Return && event.key.alt))
-                toggleFullscreen();
-            else
-                m_sceneManager->keyPressed(event.key);
-            break;
-        case sf::Event::KeyReleased:
-            m_sceneManager->keyReleased(event.key);
-            break;
-        case sf::Event::TextEntered:
-            m_sceneManager->textEntered(event.text.unicode);
-            break;
-        case sf::Event::LostFocus:
-            // A window opened anew is told of a loss of the focus it never had, before it gets
-            // it: that is no reason for a game to pause.
-            if (!m_private->reopened)
-                m_sceneManager->focusLost();
-            break;
-        case sf::Event::GainedFocus:
-            m_private->reopened = false;
-            break;
-        case sf::Event::Resized:
-            if (!m_private->params.fullscreen)
-                m_private->windowed = {event.size.width, event.size.height};
-            m_sceneManager->windowResized();
-            break;
-        default:
-            break;
-        }
     }
     makeRequestedChanges();
+    return false;
+}
+
+bool Window::handleEvent(const sf::Event& event)
+{
+    switch (event.type)
+    {
+    case sf::Event::Closed:
+        return true;
+    case sf::Event::KeyPressed:
+        // The window's own keys, which no scene hears.
+        if (event.key.code == sf::Keyboard::F11 ||
+            (event.key.code == sf::Keyboard::Return && event.key.alt))
+        {
+            toggleFullscreen();
+            return false;
+        }
+        break;
+    case sf::Event::LostFocus:
+        // A window opened anew is told of a loss of the focus it never had, before it gets it:
+        // that is no reason for a game to pause.
+        if (m_private->reopened)
+            return false;
+        break;
+    case sf::Event::GainedFocus:
+        m_private->reopened = false;
+        break;
+    case sf::Event::Resized:
+        if (!m_private->params.fullscreen)
+            m_private->windowed = {event.size.width, event.size.height};
+        m_sceneManager->windowResized();
+        return false;
+    default:
+        break;
+    }
+    m_sceneManager->handleEvent(event);
     return false;
 }
 

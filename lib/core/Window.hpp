@@ -3,6 +3,7 @@
 #include "lib/core/WindowCreationParams.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Window/Event.hpp>
 
 #include <cstdint>
 #include <memory>
@@ -45,6 +46,10 @@ public:
     // program is to end (a close request, which skips the rest of the frame, or exitProgram()
     // during this frame).
     bool loopStep();
+    // One event as the frame's dispatch takes it from the window's queue: a close request
+    // (true; the frame ends there), or the active scene's, through the scene manager. Events
+    // from devices this machine lacks can be handed over here.
+    bool handleEvent(const sf::Event& event);
     // Ends the program after the current frame.
     void exitProgram() { m_exitRequested = true; }
     // Closes the native window. Use this rather than close(): it first lets go of the SFML
@@ -99,8 +104,7 @@ private:
     void changeSettings();
     // Counts the frame; once a second the title shows the count of the last second.
     void updateTitle();
-    // Hands the pending keys, texts and focus losses to the scene manager for the active scene.
-    // True on a close request.
+    // Handles every pending event; true on a close request, which leaves the rest queued.
     bool dispatchEvents();
 
     std::shared_ptr<lib::scn::SceneManager> m_sceneManager;

@@ -1,6 +1,8 @@
 #include "lib/menu/ChooseControl.hpp"
 
 #include "lib/Translation.hpp"
+#include "lib/input/ActionEvent.hpp"
+#include "lib/input/PointerEvent.hpp"
 #include "lib/menu/CursorDescriptor.hpp"
 #include "lib/menu/OptionDescriptor.hpp"
 #include "lib/scn/draw/NodeShape.hpp"
@@ -73,7 +75,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
     // view for labels near the left edge.
     shape->setOrigin(0.f, cursor->size.y);
 
-    const float lineStep = static_cast<float>(characterSize) + spacing;
+    m_lineStep = static_cast<float>(characterSize) + spacing;
     float y = 0.f;
     options.reserve(optionDescriptors.size());
     for (std::size_t i = 0; i < optionDescriptors.size(); ++i)
@@ -94,7 +96,7 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
                                            font, characterSize, m_normalColor);
             placeAt(*model.subOptionText, SubOptionRightEdge, lib::scn::draw::Alignment::Right, y);
         }
-        y += lineStep;
+        y += m_lineStep;
 
         model.label = descriptor.text;
         model.subOptions = descriptor.subOptions;
@@ -108,35 +110,30 @@ ChooseControl::ChooseControl(const std::string& name, const sf::Color& normalCol
 
 ChooseControl::~ChooseControl() = default;
 
-void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
+void ChooseControl::onAction(const lib::input::ActionEvent& event)
 {
+    using lib::input::Action;
     const unsigned int count = static_cast<unsigned int>(options.size());
-    switch (key.code)
+    switch (event.action)
     {
-    case sf::Keyboard::Down:
-    case sf::Keyboard::Numpad2:
+    case Action::Down:
         selectOption(m_selectedOption + 1 < count ? m_selectedOption + 1 : 0);
         m_sounds.play(m_sounds.move);
         break;
-    case sf::Keyboard::Up:
-    case sf::Keyboard::Numpad8:
+    case Action::Up:
         selectOption(m_selectedOption > 0 ? m_selectedOption - 1 : count - 1);
         m_sounds.play(m_sounds.move);
         break;
-    case sf::Keyboard::Space:
-    case sf::Keyboard::Return:
-        // Before the callback, which may leave the page or the scene.
-        m_sounds.play(m_sounds.choose);
-        if (m_onOptionChosen)
-            m_onOptionChosen(m_selectedOption, *this);
+    case Action::Fire:
+        // A held key chooses once: its repeats would choose on the page it opens.
+        if (!event.repeat)
+            choose();
         break;
-    case sf::Keyboard::Left:
-    case sf::Keyboard::Numpad4:
+    case Action::Left:
         if (previousSubOption())
             valueChanged();
         break;
-    case sf::Keyboard::Right:
-    case sf::Keyboard::Numpad6:
+    case Action::Right:
         if (nextSubOption())
             valueChanged();
         break;
@@ -145,7 +142,63 @@ void ChooseControl::onKeyPressed(sf::Event::KeyEvent key)
     }
 }
 
-void ChooseControl::onKeyReleased(sf::Event::KeyEvent) {}
+void ChooseControl::onPointer(const lib::input::PointerEvent& event)
+{
+    using Kind = lib::input::PointerEvent::Kind;
+    if (event.kind == Kind::Wheel)
+    {
+        if (event.wheel > 0.f ? nextSubOption() : previousSubOption())
+            valueChanged();
+        return;
+    }
+    const std::optional<unsigned int> line = lineAt(event.position);
+    if (!line || (event.kind == Kind::Pressed && event.button != sf::Mouse::Left))
+        return;
+    if (*line != m_selectedOption)
+    {
+        selectOption(*line);
+        if (event.kind == Kind::Moved)
+            m_sounds.play(m_sounds.move);
+    }
+    if (event.kind != Kind::Pressed)
+        return;
+    if (options[*line].subOptions.empty())
+    {
+        choose();
+        return;
+    }
+    const sf::FloatRect area = lineArea(*line);
+    if (event.position.x < area.left + area.width / 2.f ? previousSubOption() : nextSubOption())
+        valueChanged();
+}
+
+void ChooseControl::choose()
+{
+    // Before the callback, which may leave the page or the scene.
+    m_sounds.play(m_sounds.choose);
+    if (m_onOptionChosen)
+        m_onOptionChosen(m_selectedOption, *this);
+}
+
+sf::FloatRect ChooseControl::lineArea(unsigned int index) const
+{
+    const OptionModel& option = options[index];
+    const sf::FloatRect label = option.text->getAsText()->getGlobalBounds();
+    float right = label.left + label.width;
+    if (option.subOptionText)
+        right = SubOptionRightEdge;
+    return {label.left, option.text->getPosition().y, right - label.left, m_lineStep};
+}
+
+std::optional<unsigned int> ChooseControl::lineAt(const sf::Vector2f& point) const
+{
+    for (unsigned int i = 0; i < options.size(); ++i)
+    {
+        if (lineArea(i).contains(point))
+            return i;
+    }
+    return std::nullopt;
+}
 
 void ChooseControl::valueChanged()
 {

@@ -6,10 +6,12 @@
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/System/Vector2.hpp>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,10 +28,13 @@ struct CursorDescriptor;
 struct OptionDescriptor;
 
 // A vertical list of text options with one highlighted and a cursor that slides beside it.
-// Up and Down move the highlight (wrapping around), Left and Right step the highlighted
-// option's values (round, or up to the ends where the option says so), Space and Return call the
-// owner back with the highlighted index; each plays its sound of the menu's sounds, once they are
-// set. Labels are placed around x = 0 by the alignment, values right-aligned at x = 1800, lines
+// The actions Up and Down move the highlight (wrapping around), Left and Right step the
+// highlighted option's values (round, or up to the ends where the option says so), Fire calls
+// the owner back with the highlighted index. The pointer highlights the line it moves over; a
+// left click chooses a line, or steps a line's value (forward on the right half of the line,
+// back on the left half); the wheel steps the highlighted value. Each plays its sound of the
+// menu's sounds, once they are set. Labels are placed around x = 0 by the alignment, values
+// right-aligned at x = 1800, lines
 // characterSize + spacing apart; the page moves the whole list by positioning the control.
 // Labels and values are English texts, shown in the language of lib::Translation.
 // The font must outlive the control.
@@ -63,8 +68,8 @@ public:
                   std::shared_ptr<CursorDescriptor> cursor);
     ~ChooseControl() override;
 
-    void onKeyPressed(sf::Event::KeyEvent key) override;
-    void onKeyReleased(sf::Event::KeyEvent key) override;
+    void onAction(const lib::input::ActionEvent& event) override;
+    void onPointer(const lib::input::PointerEvent& event) override;
 
     void setSounds(const MenuSounds& sounds) { m_sounds = sounds; }
     // Called with the option's index when Left or Right has changed its value, before the
@@ -94,9 +99,15 @@ public:
     std::vector<OptionModel> options;
 
 private:
+    void choose();
     void valueChanged();
+    // The line at that point: from its label's left edge to its value's right edge (or its
+    // label's), one line step high; none when the point is on no line.
+    std::optional<unsigned int> lineAt(const sf::Vector2f& point) const;
+    sf::FloatRect lineArea(unsigned int index) const;
 
     sf::Vector2f m_cursorSize;
+    float m_lineStep = 0.f;
     lib::scn::draw::Alignment m_alignment;
     // lib::Translation::changes() when the texts were written.
     unsigned int m_language = 0;

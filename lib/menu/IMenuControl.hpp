@@ -2,15 +2,20 @@
 
 #include "lib/scn/draw/RenderGroup.hpp"
 
-#include <SFML/Window/Event.hpp>
-
 #include <string>
+
+namespace lib::input
+{
+struct ActionEvent;
+struct PointerEvent;
+} // namespace lib::input
 
 namespace lib::menu
 {
 
-// A control on a menu page: a group of nodes that reacts to the keys its page hands it.
-// Every control of the active page sees every key; there is no focus.
+// A control on a menu page: a group of nodes that reacts to the actions its page hands it, and
+// to the pointer if it likes. Every control of the active page hears every action; there is no
+// focus.
 class IMenuControl : public lib::scn::draw::RenderGroup
 {
 public:
@@ -20,8 +25,9 @@ public:
     }
     ~IMenuControl() override = default;
 
-    virtual void onKeyPressed(sf::Event::KeyEvent key) = 0;
-    virtual void onKeyReleased(sf::Event::KeyEvent key) = 0;
+    virtual void onAction(const lib::input::ActionEvent& event) = 0;
+    // The pointer in the control's own coordinates.
+    virtual void onPointer(const lib::input::PointerEvent&) {}
 };
 
 } // namespace lib::menu

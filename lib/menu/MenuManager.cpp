@@ -1,5 +1,6 @@
 #include "lib/menu/MenuManager.hpp"
 
+#include "lib/input/PointerEvent.hpp"
 #include "lib/menu/MenuStep.hpp"
 
 #include <cassert>
@@ -41,20 +42,25 @@ void MenuManager::setActiveStep(const std::shared_ptr<MenuStep>& step)
     m_activeStep->onShow();
 }
 
-void MenuManager::onKeyPressed(sf::Event::KeyEvent key)
+void MenuManager::onAction(const lib::input::ActionEvent& event)
 {
-    // Held for the whole call: if a control changes the page, the page that took the key
-    // finishes with it and the new page does not see it.
+    // Held for the whole call: if a control changes the page, the page that took the press
+    // finishes with it and the new page does not hear it.
     const std::shared_ptr<MenuStep> step = m_activeStep;
     if (step)
-        step->onKeyPressed(key);
+        step->onAction(event);
 }
 
-void MenuManager::onKeyReleased(sf::Event::KeyEvent key)
+void MenuManager::onPointer(const lib::input::PointerEvent& event)
 {
     const std::shared_ptr<MenuStep> step = m_activeStep;
     if (step)
-        step->onKeyReleased(key);
+        step->onPointer(event.at(step->getInverseTransform().transformPoint(event.position)));
+}
+
+bool MenuManager::usesPointer() const
+{
+    return true;
 }
 
 } // namespace lib::menu

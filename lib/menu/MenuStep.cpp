@@ -1,5 +1,7 @@
 #include "lib/menu/MenuStep.hpp"
 
+#include "lib/input/ActionEvent.hpp"
+#include "lib/input/PointerEvent.hpp"
 #include "lib/menu/IMenuControl.hpp"
 #include "lib/menu/MenuManager.hpp"
 #include "lib/scn/Resource.hpp"
@@ -22,25 +24,34 @@ void MenuStep::onShow() {}
 
 void MenuStep::update() {}
 
-void MenuStep::onKeyPressed(sf::Event::KeyEvent key)
+void MenuStep::onAction(const lib::input::ActionEvent& event)
 {
+    if (event.action == lib::input::Action::Back)
+    {
+        // A held Back would walk on through page after page.
+        if (!event.repeat)
+            onBack();
+        return;
+    }
     // By index, holding each control for its call: a control's action may reach back into the
     // page (or the menu) while the walk is running.
     for (std::size_t i = 0; i < m_controls.size(); ++i)
     {
         const std::shared_ptr<IMenuControl> control = m_controls[i];
-        control->onKeyPressed(key);
+        control->onAction(event);
     }
 }
 
-void MenuStep::onKeyReleased(sf::Event::KeyEvent key)
+void MenuStep::onPointer(const lib::input::PointerEvent& event)
 {
     for (std::size_t i = 0; i < m_controls.size(); ++i)
     {
         const std::shared_ptr<IMenuControl> control = m_controls[i];
-        control->onKeyReleased(key);
+        control->onPointer(event.at(control->getInverseTransform().transformPoint(event.position)));
     }
 }
+
+void MenuStep::onBack() {}
 
 void MenuStep::addMenuControl(const std::shared_ptr<IMenuControl>& control)
 {

@@ -3,11 +3,16 @@
 #include "lib/scn/draw/RenderGroup.hpp"
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace lib::input
+{
+struct ActionEvent;
+struct PointerEvent;
+} // namespace lib::input
 
 namespace lib::menu
 {
@@ -17,7 +22,8 @@ class MenuManager;
 
 // One page of a menu. It builds its nodes and controls once, in onCreate, which the menu
 // manager calls when the page is added; from then on the page knows its manager, which outlives
-// it. A page hands every key to all of its controls, in the order they were added.
+// it. A page hands every action but Back, and the pointer, to all of its controls, in the order
+// they were added; Back (a new press of it) goes one page back, as the page's onBack says.
 class MenuStep : public lib::scn::draw::RenderGroup
 {
 public:
@@ -29,8 +35,11 @@ public:
     virtual void onShow();
     // Once per frame while this is the active page, when its scene steps it.
     virtual void update();
-    virtual void onKeyPressed(sf::Event::KeyEvent key);
-    virtual void onKeyReleased(sf::Event::KeyEvent key);
+    virtual void onAction(const lib::input::ActionEvent& event);
+    // The pointer in the page's coordinates; each control hears it in its own.
+    virtual void onPointer(const lib::input::PointerEvent& event);
+    // Back was pressed on the page: nothing by default (the first page has nowhere to go).
+    virtual void onBack();
 
     // The control becomes the page's last child (drawn on top) and receives its keys.
     void addMenuControl(const std::shared_ptr<IMenuControl>& control);

@@ -1,6 +1,7 @@
 #include "lib/scn/Scene.hpp"
 
 #include "lib/Randomizer.hpp"
+#include "lib/input/ActionMap.hpp"
 #include "lib/scn/SceneManager.hpp"
 
 namespace lib::scn
@@ -13,13 +14,26 @@ Scene::Scene(const std::string& name)
 
 Scene::~Scene() = default;
 
-void Scene::onKeyPressed(sf::Event::KeyEvent) {}
+void Scene::onAction(const lib::input::ActionEvent&) {}
 
-void Scene::onKeyReleased(sf::Event::KeyEvent) {}
+void Scene::onPointer(const lib::input::PointerEvent&) {}
 
 void Scene::onTextEntered(sf::Uint32) {}
 
 void Scene::onFocusLost() {}
+
+void Scene::onJoystickDisconnected() {}
+
+const lib::input::ActionMap& Scene::actionMap() const
+{
+    static const lib::input::ActionMap none;
+    return none;
+}
+
+bool Scene::usesPointer() const
+{
+    return false;
+}
 
 void Scene::onResize() {}
 

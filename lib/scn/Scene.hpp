@@ -2,13 +2,20 @@
 
 #include "lib/scn/draw/RenderGroup.hpp"
 
+#include <SFML/Config.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/View.hpp>
-#include <SFML/Window/Event.hpp>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+namespace lib::input
+{
+class ActionMap;
+struct ActionEvent;
+struct PointerEvent;
+} // namespace lib::input
 
 namespace lib::scn
 {
@@ -16,7 +23,9 @@ namespace lib::scn
 class SceneManager;
 
 // One screen of the program: the root of its own render tree, with its own handling of the
-// keyboard and its own view of a fixed logical size fitted to the window's shape (see ViewFit).
+// players' input and its own view of a fixed logical size fitted to the window's shape (see
+// ViewFit). A scene hears actions (lib::input): every press reaches onAction with the action the
+// scene's own bindings (actionMap) give it, so a scene never compares keys or buttons itself.
 // The scene manager pointer is a back reference, set when the manager registers the scene.
 class Scene : public draw::RenderGroup
 {
@@ -42,12 +51,20 @@ public:
     virtual void onExitScene() = 0;
     // Once per frame while the scene is active.
     virtual void update() = 0;
-    virtual void onKeyPressed(sf::Event::KeyEvent key);
-    virtual void onKeyReleased(sf::Event::KeyEvent key);
+    // A press of a key, a joystick button or direction, or a mouse button, with its action.
+    virtual void onAction(const lib::input::ActionEvent& event);
+    // The mouse pointer, at its place in the scene's own coordinates.
+    virtual void onPointer(const lib::input::PointerEvent& event);
     // A character typed, as the keyboard layout makes it (SFML's text event; Backspace is 8).
     virtual void onTextEntered(sf::Uint32 character);
     // The window lost the keyboard focus (another window came on top, or it was hidden).
     virtual void onFocusLost();
+    // A joystick went away (unplugged, or its battery empty).
+    virtual void onJoystickDisconnected();
+    // The bindings the scene's presses are read through; none by default.
+    virtual const lib::input::ActionMap& actionMap() const;
+    // Whether the mouse pointer shows over the scene while it is in use; not by default.
+    virtual bool usesPointer() const;
     // The window changed its size while the scene was active; the view is fitted to it already.
     // A scene whose layout follows visibleArea lays itself out again here and on entering.
     virtual void onResize();

@@ -2,14 +2,27 @@
 
 #include "lib/Randomizer.hpp"
 #include "lib/core/Window.hpp"
+#include "lib/input/ActionMap.hpp"
 #include "lib/scn/Audio.hpp"
 #include "lib/scn/ResourceManager.hpp"
 #include "lib/scn/Scene.hpp"
 
+#include <optional>
 #include <utility>
 
 namespace lib::scn
 {
+
+namespace
+{
+
+const lib::input::ActionMap& noBindings()
+{
+    static const lib::input::ActionMap none;
+    return none;
+}
+
+} // namespace
 
 SceneManager::SceneManager(lib::core::Window* window, const std::string& resourceFile, bool sound)
     : m_window(window)
@@ -84,28 +97,83 @@ void SceneManager::changeScene(const std::string& name)
     switchTo(scene);
 }
 
-void SceneManager::keyPressed(sf::Event::KeyEvent key)
+void SceneManager::handleEvent(const sf::Event& event)
 {
-    runHook([key](Scene& scene) { scene.onKeyPressed(key); });
+    if (!m_activeScene)
+    {
+        // Nobody hears it, yet what the devices do counts: a pad connected now settles.
+        m_input.handle(event, noBindings());
+        return;
+    }
+    const std::optional<lib::input::ActionEvent> press =
+        m_input.handle(event, m_activeScene->actionMap());
+    switch (event.type)
+    {
+    case sf::Event::TextEntered:
+        runHook([&event](Scene& scene) { scene.onTextEntered(event.text.unicode); });
+        return;
+    case sf::Event::LostFocus:
+        runHook([](Scene& scene) { scene.onFocusLost(); });
+        return;
+    case sf::Event::JoystickDisconnected:
+        runHook([](Scene& scene) { scene.onJoystickDisconnected(); });
+        return;
+    default:
+        break;
+    }
+    const std::optional<lib::input::PointerEvent> pointer = pointerEvent(event);
+    if (!pointer && !press)
+        return;
+    // One hook for both, so that a scene switch asked for by the first waits for the second.
+    runHook(
+        [&pointer, &press](Scene& scene)
+        {
+            if (pointer)
+                scene.onPointer(*pointer);
+            if (press)
+                scene.onAction(*press);
+        });
 }
 
-void SceneManager::keyReleased(sf::Event::KeyEvent key)
+std::optional<lib::input::PointerEvent> SceneManager::pointerEvent(const sf::Event& event) const
 {
-    runHook([key](Scene& scene) { scene.onKeyReleased(key); });
-}
-
-void SceneManager::textEntered(sf::Uint32 character)
-{
-    runHook([character](Scene& scene) { scene.onTextEntered(character); });
-}
-
-void SceneManager::focusLost()
-{
-    runHook([](Scene& scene) { scene.onFocusLost(); });
+    using lib::input::PointerEvent;
+    PointerEvent pointer;
+    sf::Vector2i pixel;
+    switch (event.type)
+    {
+    case sf::Event::MouseMoved:
+        pixel = {event.mouseMove.x, event.mouseMove.y};
+        break;
+    case sf::Event::MouseButtonPressed:
+        pointer.kind = PointerEvent::Kind::Pressed;
+        pointer.button = event.mouseButton.button;
+        pixel = {event.mouseButton.x, event.mouseButton.y};
+        break;
+    case sf::Event::MouseWheelScrolled:
+        if (event.mouseWheelScroll.wheel != sf::Mouse::VerticalWheel)
+            return std::nullopt;
+        pointer.kind = PointerEvent::Kind::Wheel;
+        pointer.wheel = event.mouseWheelScroll.delta;
+        pixel = {event.mouseWheelScroll.x, event.mouseWheelScroll.y};
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!m_window)
+        return std::nullopt;
+    // From the window's pixels to the scene's own coordinates, through its view.
+    const Scene& scene = *m_activeScene;
+    pointer.position = scene.getInverseTransform().transformPoint(
+        m_window->mapPixelToCoords(pixel, *scene.m_view));
+    return pointer;
 }
 
 void SceneManager::update()
 {
+    // Taken each frame, also the first and one that switches, so a pad connected now settles.
+    const std::optional<lib::input::ActionEvent> repeat =
+        m_input.update(m_activeScene ? m_activeScene->actionMap() : noBindings());
     if (!m_activeScene)
     {
         if (!m_scenes.empty())
@@ -120,10 +188,13 @@ void SceneManager::update()
     }
     else
     {
+        if (repeat)
+            runHook([&repeat](Scene& scene) { scene.onAction(*repeat); });
         runHook([](Scene& scene) { scene.update(); });
     }
 
     m_audio->update();
+    showPointer();
     if (m_activeScene && m_window)
     {
         sf::RenderStates states;
@@ -172,6 +243,19 @@ void SceneManager::setScene(const std::shared_ptr<Scene>& scene)
     m_activeScene = next;
     fitView(*next);
     next->onEnterScene();
+}
+
+void SceneManager::showPointer()
+{
+    if (!m_window || !m_activeScene)
+        return;
+    const bool shown = m_activeScene->usesPointer() && m_input.pointerActive();
+    // Only on a change: each call is a round trip to the display.
+    if (shown != m_pointerShown)
+    {
+        m_pointerShown = shown;
+        m_window->setMouseCursorVisible(shown);
+    }
 }
 
 void SceneManager::windowResized()

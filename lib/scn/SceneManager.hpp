@@ -1,9 +1,12 @@
 #pragma once
 
-#include <SFML/Config.hpp>
+#include "lib/input/InputState.hpp"
+#include "lib/input/PointerEvent.hpp"
+
 #include <SFML/Window/Event.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,11 +27,13 @@ class Audio;
 class ResourceManager;
 class Scene;
 
-// Owns the scenes, the resources and the sound, keeps one scene active, and forwards the frame's
-// events, update and drawing to it. Scenes switch by name. A scene never switches away under
-// its own hook: a switch asked for in an event hook or in update is made when the hook has
-// returned, and one asked for while a switch is running (from onExitScene or onEnterScene)
-// waits for the next frame. The window must outlive the manager (it owns it).
+// Owns the scenes, the resources, the sound and the state of the input devices, keeps one scene
+// active, and forwards the frame's events (turned into actions and pointer events), update and
+// drawing to it. The mouse pointer shows while the active scene uses it and it is in use. Scenes
+// switch by name. A scene never switches away under its own hook: a switch asked for in an event
+// hook or in update is made when the hook has returned, and one asked for while a switch is running
+// (from onExitScene or onEnterScene) waits for the next frame. The window must outlive the manager
+// (it owns it).
 class SceneManager
 {
 public:
@@ -57,16 +62,15 @@ public:
     std::shared_ptr<Scene> getSceneByName(const std::string& name) const;
     // Unknown names are ignored. Outside the scenes' hooks the switch is made at once.
     void changeScene(const std::string& name);
-    // The window's events for the active scene; dropped while no scene is active.
-    void keyPressed(sf::Event::KeyEvent key);
-    void keyReleased(sf::Event::KeyEvent key);
-    void textEntered(sf::Uint32 character);
-    void focusLost();
-    // The per-frame step: activate, switch or update, then draw the active scene; the sound's
-    // own step too.
+    // A window event for the active scene: presses become actions through the scene's bindings,
+    // the pointer's events come in the scene's coordinates, and text, the loss of the focus and
+    // of a joystick reach their hooks. Dropped while no scene is active.
+    void handleEvent(const sf::Event& event);
+    // The per-frame step: activate, switch or update (after a held joystick direction's repeat),
+    // then draw the active scene; the sound's own step, and the pointer shown or hidden.
     void update();
-    // The window has a new size (or a new native window): the active scene's view is fitted to it, and the scene hears
-    // of it (onResize). Other scenes are fitted when they are entered.
+    // The window has a new size (or a new native window): the active scene's view is fitted to
+    // it, and the scene hears of it (onResize). Other scenes are fitted when they are entered.
     void windowResized();
     // Fits the scene's view to the window's shape as the scene asks (Scene::ViewFit) and, for
     // the active scene, makes it the window's view. Without a window the view shows exactly the
@@ -79,6 +83,8 @@ public:
     lib::Randomizer& randomizer();
     const std::shared_ptr<ResourceManager>& resourceManager() const { return m_resourceManager; }
     Audio& audio() const { return *m_audio; }
+    const lib::input::InputState& input() const { return m_input; }
+    bool pointerShown() const { return m_pointerShown; }
     const std::shared_ptr<Scene>& currentScene() const { return m_activeScene; }
 
 private:
@@ -88,6 +94,9 @@ private:
     // Exits the active scene and enters this one; switches asked for meanwhile wait.
     void switchTo(const std::shared_ptr<Scene>& scene);
     void setScene(const std::shared_ptr<Scene>& scene);
+    // The pointer's event in the active scene's coordinates; none for other events.
+    std::optional<lib::input::PointerEvent> pointerEvent(const sf::Event& event) const;
+    void showPointer();
 
     std::vector<std::shared_ptr<Scene>> m_scenes;
     std::shared_ptr<Scene> m_activeScene;
@@ -97,6 +106,8 @@ private:
     std::shared_ptr<Scene> m_requestedScene; // for when the running hook returns
     DrawnBy m_drawnBy = DrawnBy::Nobody;
     lib::core::Window* m_window;
+    lib::input::InputState m_input;
+    bool m_pointerShown = true; // as a new window has it
     // Before the resources: it decides whether they load sounds, and goes first, as it plays
     // their tracks.
     std::unique_ptr<Audio> m_audio;

@@ -81,11 +81,16 @@ protected:
         lib::Clock::advanceManualTime(sf::milliseconds(ms));
         frame();
     }
+    // Taps the keys through the window's handling of its events; a key held is pressed only.
     void press(std::initializer_list<Key> keys)
     {
         for (Key key : keys)
-            scene->onKeyPressed(bexil::test::keyEvent(key));
+        {
+            hold(key);
+            window().handleEvent(bexil::test::keyEvent(key, false));
+        }
     }
+    void hold(Key key) { window().handleEvent(bexil::test::keyEvent(key)); }
 
     // A group of the scene by its node name; the leaves of a group in their order.
     std::shared_ptr<lib::scn::draw::RenderGroup> group(const std::string& name)
@@ -184,7 +189,7 @@ TEST_F(GameSceneTest,
 {
     open();
     const unsigned int lane = predictArrival().second;
-    press({Key::Space}); // fire, held through the end
+    hold(Key::Space); // fire, held through the end
     for (unsigned int i = 0; i < lane; ++i)
         press({Key::Down});
     press({Key::Left});
@@ -204,15 +209,15 @@ TEST_F(GameSceneTest,
     EXPECT_EQ(sf::Vector2u(7, 4 + lane), scene->player()->boardPosition);
     EXPECT_TRUE(scene->board()->tileEmpty({8, 4 + lane}));
 
-    press({Key::Space, Key::A, Key::Space}); // fire repeating, and a new key
-    scene->onKeyReleased(bexil::test::keyEvent(Key::A));
+    hold(Key::Space); // fire repeating, and a new key
+    press({Key::A});
     const std::size_t pieces = group("mainBoard")->children().size();
     step(999);
     press({Key::B});
     EXPECT_TRUE(inGame()) << "keys in the first second are ignored";
     step(10000);
     EXPECT_EQ(pieces, group("mainBoard")->children().size()) << "no arrival after game over";
-    press({Key::Space});
+    hold(Key::Space);
     EXPECT_TRUE(inGame()) << "a held key repeating is no new press";
     press({Key::A});
     EXPECT_FALSE(inGame());
@@ -320,7 +325,7 @@ TEST_F(GameSceneTest, TokenModeLevelsUpAfterTheLaunchThatReachesTheGoalAndDropsT
     EXPECT_EQ(sf::Color(10, 200, 50), background(8, 6));
 }
 
-TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndTheGameKeys)
+TEST_F(GameSceneTest, PausesByKeyFocusOrPadLossStopPlayedTimeArrivalsAndTheGameKeys)
 {
     open(1);
     const sf::Vector2u arrival(0, 4 + predictArrival().second);
@@ -363,6 +368,16 @@ TEST_F(GameSceneTest, PausesByKeyOrFocusLossStopPlayedTimeArrivalsAndTheGameKeys
     EXPECT_EQ((Texts{"00000", "1", "1", "180"}), shown()) << "the pause did not count";
     step(1);
     EXPECT_EQ((Texts{"00000", "2", "210", "210"}), shown());
+
+    window().handleEvent(bexil::test::mouseEvent(sf::Event::MouseMoved, 10, 10));
+    frame();
+    EXPECT_FALSE(window().sceneManager()->pointerShown()) << "no pointer in play";
+    sf::Event lost{};
+    lost.type = sf::Event::JoystickDisconnected;
+    window().handleEvent(lost);
+    EXPECT_EQ(State::Pause, scene->gameState()) << "a pad lost pauses";
+    frame();
+    EXPECT_TRUE(window().sceneManager()->pointerShown()) << "paused, a pointer moved shows";
 }
 
 TEST_F(GameSceneTest, ThePauseMenuResumesRestartsTheSameGameAndQuitsToTheNameEntryAtOnce)
@@ -373,8 +388,8 @@ TEST_F(GameSceneTest, ThePauseMenuResumesRestartsTheSameGameAndQuitsToTheNameEnt
     {
         for (Key code : codes)
         {
-            window().sceneManager()->keyPressed(bexil::test::keyEvent(code));
-            window().sceneManager()->keyReleased(bexil::test::keyEvent(code));
+            window().handleEvent(bexil::test::keyEvent(code));
+            window().handleEvent(bexil::test::keyEvent(code, false));
         }
     };
     const auto score = [this, &keys]

@@ -324,11 +324,16 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
         lib::Clock::advanceManualTime(sf::seconds(-1.8f)); // the banner back
         look(*game, lookSetting == 0 ? "modern game" : "classic game");
     }
+    const auto tap = [this](sf::Keyboard::Key key)
+    {
+        window().handleEvent(bexil::test::keyEvent(key));
+        window().handleEvent(bexil::test::keyEvent(key, false));
+    };
     // A run of three for the combo, a pause, then game over with a score that enters the table.
     for (unsigned int x = 4; x <= 6; ++x)
         game->addNewToken({x, 4}, 0);
-    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Left));
-    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Space));
+    tap(sf::Keyboard::Left);
+    tap(sf::Keyboard::Space);
     lib::Clock::advanceManualTime(sf::seconds(0.1f));
     look(*game, "combo");
     game->switchPause();
@@ -343,7 +348,7 @@ TEST_F(LayoutTest, NoCapitalOnAnyScreenIsUnder12PixelsTallAt1280x800)
     look(*game, "game over");
     lib::Clock::advanceManualTime(sf::seconds(1.1f));
     look(*game, "name entry");
-    game->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
+    tap(sf::Keyboard::Return);
     look(*game, "table");
     window().sceneManager()->changeScene(bexil::computer::DemoScene::SceneName);
     look(*demo, "demo");

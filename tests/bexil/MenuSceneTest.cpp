@@ -1,5 +1,7 @@
 #include "bexil/MenuScene.hpp"
 
+#include "bexil/GameScene.hpp"
+#include "bexil/Player.hpp"
 #include "bexil/bmenu/HighScoresMenu.hpp"
 #include "bexil/scores/HighScoreTableView.hpp"
 #include "bexil/scores/HighScores.hpp"
@@ -88,6 +90,90 @@ TEST_F(MenuSceneTest, HighScoresShowOneModeAtATimeAsLastSavedAndBackReturns)
                                            table.cellText(1, 4));
     menus.press({Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
+}
+
+TEST_F(MenuSceneTest, ThePointerHighlightsChoosesStepsValuesAndGoesBackAndHidesWhenItRests)
+{
+    using E = sf::Event;
+    const lib::scn::SceneManager& scenes = *menus.controller->window()->sceneManager();
+    EXPECT_FALSE(scenes.pointerShown()) << "not yet moved";
+    menus.point(E::MouseMoved, 1000.f, 836.f); // over "Play time mode"
+    menus.frame();
+    EXPECT_EQ(1u, menus.control("MainMenu").selectedOption());
+    EXPECT_TRUE(scenes.pointerShown());
+    menus.point(E::MouseButtonPressed, 1000.f, 1109.f); // "Options"
+    ASSERT_EQ("OptionsMenu", menus.activePage());
+    // "Sound volume" from 8: the right half forward, the left half back thrice, the wheel forward.
+    for (const float x : {1500.f, 300.f, 300.f, 300.f})
+        menus.point(E::MouseButtonPressed, x, 903.f);
+    EXPECT_EQ("6 ", menus.shown("OptionsMenu", {5}));
+    menus.point(E::MouseWheelScrolled, 0.f, 0.f, sf::Mouse::Left, 1.f);
+    EXPECT_EQ("7 ", menus.shown("OptionsMenu", {5}));
+    menus.point(E::MouseButtonPressed, 5.f, 5.f, sf::Mouse::Right);
+    EXPECT_EQ("MainMenu", menus.activePage()) << "back, as Cancel";
+    EXPECT_EQ("8 ", menus.shown("OptionsMenu", {5}));
+    lib::Clock::advanceManualTime(sf::seconds(2));
+    menus.frame();
+    EXPECT_FALSE(scenes.pointerShown()) << "two seconds at rest";
+}
+
+TEST_F(MenuSceneTest, BackGoesOnePageBackFromEveryPageAndNowhereFromTheMainMenu)
+{
+    menus.press({Keyboard::Return, Keyboard::Escape}); // the start level page
+    EXPECT_EQ("MainMenu", menus.activePage());
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Return, Keyboard::BackSpace});
+    EXPECT_EQ("MainMenu", menus.activePage()) << "from the high scores";
+    menus.press({Keyboard::Down, Keyboard::Return});
+    menus.point(sf::Event::MouseButtonPressed, 10.f, 10.f, sf::Mouse::Right);
+    EXPECT_EQ("MainMenu", menus.activePage()) << "from How to play";
+    menus.press({Keyboard::Down, Keyboard::Return, Keyboard::Right});
+    menus.tap(1);
+    EXPECT_EQ("MainMenu", menus.activePage()) << "from the options";
+    EXPECT_EQ("Worst ", menus.shown("OptionsMenu", {0})) << "as Cancel";
+    menus.press({Keyboard::Escape, Keyboard::BackSpace});
+    menus.tap(1);
+    EXPECT_EQ("MainMenu", menus.activePage());
+    EXPECT_FALSE(menus.frame()) << "no way out of the program";
+}
+
+TEST(PadAlone, PlaysFromTheMainMenuThroughAGameItsPauseMenuAndAPickedNameToTheTableAndBack)
+{
+    bexil::test::MenuHarness menus;
+    menus.dir.write("config.cfg", "PlayerName=Bo\n");
+    const auto game = std::make_shared<bexil::GameScene>();
+    menus.open(std::make_shared<bexil::MenuScene>(), game);
+    const auto& scenes = *menus.controller->window()->sceneManager();
+    menus.tap(0); // "Play token mode"
+    menus.push(sf::Joystick::PovX, 100.f);
+    menus.tap(0); // at level 2
+    ASSERT_EQ(game, scenes.currentScene());
+    EXPECT_EQ(1u, game->level());
+    menus.push(sf::Joystick::X, -100.f);
+    menus.push(sf::Joystick::Y, -100.f);
+    EXPECT_EQ(bexil::Direction::Up, game->player()->currentDirection) << "turned left, then up";
+    game->addNewToken({7, 3}, game->player()->data);
+    menus.tap(0);
+    EXPECT_GT(game->score(), 0u);
+    menus.tap(7);
+    EXPECT_EQ(bexil::GameScene::GameState::Pause, game->gameState());
+    menus.tap(1); // B resumes
+    EXPECT_EQ(bexil::GameScene::GameState::Playing, game->gameState());
+    // Start, then "Quit to menu": the name is asked for at once.
+    menus.tap(7);
+    menus.push(sf::Joystick::PovY, 100.f);
+    menus.push(sf::Joystick::PovY, 100.f);
+    menus.tap(0);
+    menus.frame();
+    ASSERT_EQ(bexil::GameScene::GameState::GameOver, game->gameState());
+    // Onto the "o" of "Bo", a letter on, then the name kept and the table left.
+    menus.push(sf::Joystick::PovX, -100.f);
+    menus.push(sf::Joystick::PovY, -100.f);
+    menus.tap(0);
+    EXPECT_NE(std::string::npos, menus.dir.read("highscores.cfg").find(" 2 ")) << "level 2";
+    EXPECT_NE(std::string::npos, menus.dir.read("highscores.cfg").find(" Bp\n"));
+    menus.tap(0);
+    EXPECT_EQ("MainMenu", menus.activePage());
+    EXPECT_EQ(menus.menu, scenes.currentScene());
 }
 
 } // namespace

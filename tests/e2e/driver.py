@@ -25,10 +25,12 @@ MODERN_SCORE_LABEL, MODERN_BLUE = (280, 35, 75, 28), (130, 150, 255)
 PAGES = {"main": ("Play token mode", "Play time mode", "High scores", "How to play", "Options",
                   "Exit"),
          "options": ("Antialiasing", "Resolution", "Fullscreen", "VSync", "Look", "Sound volume",
-                     "Music volume", "Language", "Redefine keyboard", "Cancel", "Accept"),
+                     "Music volume", "Language", "Redefine keyboard", "Redefine controller",
+                     "Cancel", "Accept"),
          "level": ("Start level: ", "Back"), "scores": ("Back",)}
 LEADS_TO = {"Play token mode": "level", "Play time mode": "level", "Options": "options",
             "High scores": "scores", "How to play": "howto", "Redefine keyboard": "keys",
+            "Redefine controller": "pads",
             "Start level: ": "game"}
 VALUES = {"Antialiasing": ("Worst", "Bad", "Normal", "Good", "Best"), "Fullscreen": ("No", "Yes"),
           "VSync": ("No", "Yes"), "Look": ("Modern", "Classic", "Colour-blind"),
@@ -273,6 +275,14 @@ class Game:
 
     def release(self, *names):
         self.xtool("release", *names)
+
+    def point(self, x, y, *buttons):
+        """Moves the pointer to (x, y) of a 1024 x 768 window and clicks the buttons there (1 the
+        left, 3 the right, 4 the wheel up), as the server's own pointer."""
+        self.xdotool("mousemove", "--window", self.find_window(), str(x), str(y))
+        for button in buttons:
+            self.xdotool("click", str(button))
+        time.sleep(0.3)  # a page shown takes events from its next frame on
 
     def close_request(self):  # the title bar's close button
         self.xtool("close")

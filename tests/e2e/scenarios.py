@@ -261,6 +261,37 @@ def redefine_keys(session):
     game.ends(0, 5, Look="1", **REDEFINED)
 
 
+def menus_by_pointer_and_back(session):
+    """Escape and Backspace leave the main menu as it is; they and a right click go one page back
+    from the options, the high scores and How to play. The pointer highlights the line it is
+    over and a click chooses it; on "Sound volume" a click on the right half and the wheel step
+    it to 10, and a click on "Accept" stores that."""
+    game = session.start_game(session.folder())
+    game.keys("Escape", "BackSpace")
+    time.sleep(0.3)
+    wait_menu(game, 0)
+    for label, line, back in (("Options", 4, "Escape"), ("High scores", 2, "BackSpace")):
+        game.choose(label)
+        game.keys(back)
+        game.page = "main"
+        wait_menu(game, line)
+    game.point(512, 289 + 35 * 3)  # over "How to play"
+    wait_menu(game, 3)
+    game.point(512, 289 + 35 * 3, 1)
+    game.wait_for("how-to-play", lambda shot: shot.share((240, 468, 90, 24), RED) > 0.1)  # "Back"
+    game.point(900, 700, 3)
+    wait_menu(game, 3)
+    game.point(512, 289 + 35 * 4, 1)  # "Options"
+    # The options' lines, 57 of the view's 2000 units apart from 590 on: "Sound volume" is the
+    # sixth, "Accept" the twelfth.
+    game.point(800, round((590 + 5.5 * 57) * 768 / 2000), 1, 4)
+    game.point(100, round((590 + 11.5 * 57) * 768 / 2000), 1)
+    wait_menu(game, 4)
+    game.line["main"] = 4
+    game.choose("Exit")
+    game.ends(SoundVolume="10")
+
+
 def signals(session):
     """SIGHUP as soon as the window exists, SIGINT in the menu and SIGTERM while a thousand
     pictures load end the game normally and at once: status 0 and config.cfg written, with the

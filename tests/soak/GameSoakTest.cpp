@@ -137,13 +137,13 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
         if (scene && !held.empty() && random.getUInt(3) == 0)
         {
             const auto key = held.begin() + random.getUInt(static_cast<std::uint32_t>(held.size()));
-            controller->window()->sceneManager()->keyReleased(bexil::test::keyEvent(*key));
+            controller->window()->handleEvent(bexil::test::keyEvent(*key, false));
             held.erase(key);
         }
         if (scene && random.getUInt(6) == 0)
         {
             held.push_back(Keys[random.getUInt(static_cast<std::uint32_t>(Keys.size()))]);
-            controller->window()->sceneManager()->keyPressed(bexil::test::keyEvent(held.back()));
+            controller->window()->handleEvent(bexil::test::keyEvent(held.back()));
         }
     }
     stop("the end");

@@ -21,9 +21,10 @@
 namespace bexil::test
 {
 
-// The real menu scene (or the menu given to open) and a stub game scene in a real 1024 × 768
-// window, inside a fresh working folder (settings files are read from there), on the manual
-// time source. Files the menus should read must be written with dir.write() before open().
+// The real menu scene (or the menu given to open) and a stub game scene (or the one given) in a
+// real 1024 × 768 window, inside a fresh working folder (settings files are read from there), on
+// the manual time source. Files the menus should read must be written with dir.write() before
+// open().
 class MenuHarness
 {
 public:
@@ -44,14 +45,37 @@ public:
             openTestWindow({menu, realGame ? realGame : game}, writeGameResourceList("res.cfg"));
         frame();
     }
+    // A tap of the pad's button; a push of an axis to that position and back.
+    void tap(unsigned int button)
+    {
+        send(buttonEvent(button));
+        send(buttonEvent(button, false));
+    }
+    void push(sf::Joystick::Axis axis, float position)
+    {
+        send(axisEvent(axis, position));
+        send(axisEvent(axis, 0.f));
+    }
+    // The pointer's event at a point in the active scene's units.
+    void point(sf::Event::EventType type, float x, float y,
+               sf::Mouse::Button button = sf::Mouse::Left, float wheel = 0.f)
+    {
+        // From the active scene's units, through the view the window has for it.
+        const sf::Vector2i pixel = controller->window()->mapCoordsToPixel({x, y});
+        send(mouseEvent(type, pixel.x, pixel.y, button, wheel));
+    }
     // One frame; true when the program is to end.
     bool frame() { return controller->window()->loopStep(); }
-    // Presses the keys one by one on the active scene, as the window would.
+    // Taps the keys one by one, through the window's handling of its events.
     void press(const std::vector<sf::Keyboard::Key>& keys)
     {
         for (sf::Keyboard::Key key : keys)
-            controller->window()->sceneManager()->keyPressed(keyEvent(key));
+        {
+            send(keyEvent(key));
+            send(keyEvent(key, false));
+        }
     }
+    void send(const sf::Event& event) { controller->window()->handleEvent(event); }
 
     std::string activePage() const { return menu->activeStep() ? menu->activeStep()->name() : ""; }
     // The six game keys of the shared settings table, each followed by a space.

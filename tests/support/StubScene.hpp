@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lib/input/ActionEvent.hpp"
+#include "lib/input/ActionMap.hpp"
 #include "lib/scn/Scene.hpp"
 
 #include <functional>
@@ -12,6 +14,7 @@ namespace bexil::test
 // A scene (or, with Base, a scene class such as the menu manager) whose hooks count and record
 // what reaches them, write "name.hook" into the journal when one is given, and run the functions
 // set: init at registration, enter at each entry, onKey in place of Base's handling of a press.
+// Its presses are read through the bindings set here.
 template <typename Base = lib::scn::Scene>
 class StubScene : public Base
 {
@@ -36,26 +39,22 @@ public:
         ++updates;
         note("update");
     }
-    void onKeyPressed(sf::Event::KeyEvent key) override
+    void onAction(const lib::input::ActionEvent& event) override
     {
-        pressed.push_back(key.code);
+        heard.push_back(event);
         note("key", onKey);
         if (!onKey)
-            Base::onKeyPressed(key);
+            Base::onAction(event);
     }
-    void onKeyReleased(sf::Event::KeyEvent key) override
-    {
-        released.push_back(key.code);
-        Base::onKeyReleased(key);
-    }
+    const lib::input::ActionMap& actionMap() const override { return bindings; }
     void onResize() override { ++resizes; }
     sf::Vector2f getDefaultSizeView() override { return m_viewSize; }
 
     int entered = 0;
     int resizes = 0;
     int updates = 0;
-    std::vector<sf::Keyboard::Key> pressed;
-    std::vector<sf::Keyboard::Key> released;
+    std::vector<lib::input::ActionEvent> heard;
+    lib::input::ActionMap bindings;
     std::function<void()> init;
     std::function<void()> enter;
     std::function<void()> onKey;

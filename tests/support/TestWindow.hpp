@@ -50,11 +50,41 @@ inline sf::Image capture(lib::core::Window& window)
     return texture.copyToImage();
 }
 
-inline sf::Event::KeyEvent keyEvent(sf::Keyboard::Key code)
+// Window events as the window's queue holds them.
+inline sf::Event keyEvent(sf::Keyboard::Key code, bool pressed = true)
 {
-    sf::Event::KeyEvent key{};
-    key.code = code;
-    return key;
+    sf::Event event{};
+    event.type = pressed ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+    event.key.code = code;
+    return event;
+}
+inline sf::Event buttonEvent(unsigned int button, bool pressed = true, unsigned int joystick = 0)
+{
+    sf::Event event{};
+    event.type = pressed ? sf::Event::JoystickButtonPressed : sf::Event::JoystickButtonReleased;
+    event.joystickButton = {joystick, button};
+    return event;
+}
+inline sf::Event axisEvent(sf::Joystick::Axis axis, float position, unsigned int joystick = 0)
+{
+    sf::Event event{};
+    event.type = sf::Event::JoystickMoved;
+    event.joystickMove = {joystick, axis, position};
+    return event;
+}
+// A mouse event at that pixel: a move, a press of the button, or the wheel turned by steps.
+inline sf::Event mouseEvent(sf::Event::EventType type, int x, int y,
+                            sf::Mouse::Button button = sf::Mouse::Left, float steps = 0.f)
+{
+    sf::Event event{};
+    event.type = type;
+    if (type == sf::Event::MouseMoved)
+        event.mouseMove = {x, y};
+    else if (type == sf::Event::MouseWheelScrolled)
+        event.mouseWheelScroll = {sf::Mouse::VerticalWheel, steps, x, y};
+    else
+        event.mouseButton = {button, x, y};
+    return event;
 }
 
 } // namespace bexil::test

@@ -1,5 +1,7 @@
 #include "bexil/bmenu/OptionsMenu.hpp"
 
+#include "bexil/controls/Bindings.hpp"
+#include "bexil/controls/PadMapping.hpp"
 #include "lib/scn/Audio.hpp"
 #include "support/MenuHarness.hpp"
 #include "support/StubScene.hpp"
@@ -14,7 +16,8 @@ namespace
 using sf::Keyboard;
 
 const std::string DefaultKeys =
-    "key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\n";
+    "key0=71\nkey1=72\nkey2=73\nkey3=74\nkey_launch4=57\nkey_pause5=36\npad0=PovX-,X-\n"
+    "pad1=PovX+,X+\npad2=PovY-,Y-\npad3=PovY+,Y+\npad_back6=B1\npad_launch4=B0\npad_pause5=B7\n";
 
 TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOnce)
 {
@@ -41,7 +44,8 @@ TEST(OptionsMenu, ShowsTheFileOrDefaultsIgnoresReturnOnValuesAndAcceptWritesAtOn
                  Keyboard::Right});
     EXPECT_EQ("7 8 ", std::to_string(audio.soundVolume()) + " " +
                           std::to_string(audio.musicVolume()) + " ");
-    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+    menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down,
+                 Keyboard::Return});
     EXPECT_EQ("MainMenu", menus.activePage());
     EXPECT_EQ("Fullscreen=1\nGraphicsLevel=2\nLook=2\nMusicVolume=8\nResolutionX=1024\n"
               "ResolutionY=768\nSoundVolume=7\nVSync=0\nZoom=7\nbpp=32\n" +
@@ -71,6 +75,7 @@ TEST(OptionsMenuModes, EachSizeOnceAtTheDesktopsDepthAStoredOneTooVolumesStopOdd
     auto menu = std::make_shared<bexil::test::StubScene<lib::menu::MenuManager>>("MenuScene");
     menu->init = [&] { menu->addMenuStep(std::make_shared<TwoSizeOptions>()); };
     menu->enter = [&] { menu->changeStep("OptionsMenu"); };
+    menu->bindings = bexil::controls::Bindings::menus(bexil::controls::PadMapping());
     menus.open(menu);
     EXPECT_EQ("Worst 800x600 Yes Yes Modern 8 0 ",
               menus.shown("OptionsMenu", {0, 1, 2, 3, 4, 5, 6}));
@@ -85,7 +90,7 @@ TEST(OptionsMenuModes, EachSizeOnceAtTheDesktopsDepthAStoredOneTooVolumesStopOdd
     // The sound turned up past 10 and the music down past 0; then "Accept".
     menus.press({Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Right,
                  Keyboard::Right, Keyboard::Right, Keyboard::Down, Keyboard::Left, Keyboard::Down,
-                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
+                 Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Down, Keyboard::Return});
     EXPECT_EQ("Fullscreen=1\nGraphicsLevel=0\nLook=0\nMusicVolume=0\nResolutionX=1280\n"
               "ResolutionY=1024\nSoundVolume=10\nVSync=1\nbpp=32\n" +
                   DefaultKeys,

@@ -27,7 +27,7 @@ TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyStopsAtAnyKeyAndEntersNoHighS
     const auto demo = std::make_shared<bexil::computer::DemoScene>();
     bexil::test::Headless run({menu, demo});
     run.run(sf::seconds(20));
-    menu->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Down)); // a key: the wait starts over
+    run.manager.handleEvent(bexil::test::keyEvent(sf::Keyboard::Down)); // the wait starts over
     run.run(sf::seconds(29));
     EXPECT_EQ(run.current(), menu);
     run.run(sf::seconds(1.1f));
@@ -38,7 +38,7 @@ TEST(DemoScene, StartsAfterThirtySecondsWithoutAKeyStopsAtAnyKeyAndEntersNoHighS
     bexil::test::endGame(*demo);
     run.run(sf::seconds(2));
     EXPECT_FALSE(bexil::test::showsHighScore(*demo)) << "no name to enter";
-    demo->onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Z));
+    run.manager.handleEvent(bexil::test::buttonEvent(3)); // any button
     EXPECT_EQ(run.current(), menu);
     EXPECT_EQ(menu->activeStep()->name(), "MainMenu");
     EXPECT_TRUE(std::filesystem::is_empty(folder.file(""))) << "no settings, no high scores";

@@ -116,7 +116,11 @@ protected:
         const sf::Vector2u at = onScreen({corner.x + size.x * fx, corner.y + size.y * fy});
         return (in ? *in : image).getPixel(at.x, at.y);
     }
-    void press(Key key) { scene->onKeyPressed(bexil::test::keyEvent(key)); }
+    void press(Key key)
+    {
+        window().handleEvent(bexil::test::keyEvent(key));
+        window().handleEvent(bexil::test::keyEvent(key, false));
+    }
     void capture() { image = bexil::test::capture(window()); }
     // The colour a cell's tile is tinted with (the modern looks have no dots between tiles).
     sf::Color cellColour(unsigned int x, unsigned int y) const
@@ -226,8 +230,8 @@ TEST_F(LookTest, AConsumedTokenBurstsAndANewLevelShowsItsBannerAndBothGo)
     EXPECT_EQ(0, lettersShown());
 
     scene->addNewToken({6, 4}, 0);
-    scene->onKeyPressed(bexil::test::keyEvent(Key::Left));
-    scene->onKeyPressed(bexil::test::keyEvent(Key::Space));
+    scene->movePlayer(bexil::Direction::Left);
+    scene->launchPlayer();
     step(0.05f);
     capture();
     EXPECT_EQ(8u, effects().liveParticles());

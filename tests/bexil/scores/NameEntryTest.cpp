@@ -37,4 +37,26 @@ TEST(NameEntry, ResetKeepsWhatTheFieldAcceptsOfWellFormedText)
         EXPECT_FALSE(NameEntry::isValidName(name)) << name;
 }
 
+TEST(NameEntry, PicksLettersAtACursorThatTypingAndDeletingFollow)
+{
+    NameEntry entry;
+    entry.reset(u8"Bö");
+    EXPECT_FALSE(entry.moveCursor(1)) << "after the last letter already";
+    EXPECT_TRUE(entry.pickLetter(-1)) << "a new letter there: the last of Letters";
+    EXPECT_TRUE(entry.moveCursor(-1));
+    entry.pickLetter(1);
+    entry.pickLetter(1);
+    EXPECT_EQ(entry.name(), u8"BB-") << "ö goes on as from before A";
+    entry.moveCursor(-1);
+    entry.pickLetter(-1);
+    entry.type('x');
+    entry.type(8);
+    EXPECT_FALSE(entry.type(8)) << "nothing before the cursor";
+    EXPECT_EQ(entry.name(), "AB-") << "typed and deleted at the cursor";
+    EXPECT_FALSE(entry.moveCursor(-1));
+    entry.reset("abcdefghijkl");
+    EXPECT_FALSE(entry.pickLetter(1)) << "no room after the twelfth";
+    EXPECT_EQ(11u, (entry.moveCursor(-1), entry.moveCursor(1), entry.cursor()));
+}
+
 } // namespace

@@ -95,17 +95,18 @@ protected:
 TEST_F(LanguagesTest, TheOptionsLineShowsTheNewLanguageAtOnceCancelGoesBackAndAcceptKeepsIt)
 {
     EXPECT_EQ("Jouer en mode jetons", label(0)) << "Auto: the locale's language";
-    menus.press({Key::Up, Key::Up, Key::Return, Key::Up, Key::Up, Key::Up, Key::Up, Key::Right});
+    menus.press(
+        {Key::Up, Key::Up, Key::Return, Key::Up, Key::Up, Key::Up, Key::Up, Key::Up, Key::Right});
     EXPECT_EQ("Antialiasing", label(0)) << "English, on this very page";
     menus.press({Key::Right});
     EXPECT_EQ(L"Kantengl\u00e4ttung", label(0));
     EXPECT_EQ("Deutsch", control().options[7].subOptionText->getAsText()->getString());
-    menus.press({Key::Down, Key::Down, Key::Return});
+    menus.press({Key::Down, Key::Down, Key::Down, Key::Return});
     EXPECT_EQ("Jouer en mode jetons", label(0)) << "Cancel: the stored choice, Auto, again";
     EXPECT_FALSE(lib::Configuration::fileExists("config.cfg"));
 
-    menus.press({Key::Return, Key::Up, Key::Up, Key::Right, Key::Right, Key::Down, Key::Down,
-                 Key::Down, Key::Return});
+    menus.press({Key::Return, Key::Up, Key::Up, Key::Up, Key::Right, Key::Right, Key::Down,
+                 Key::Down, Key::Down, Key::Down, Key::Return});
     EXPECT_EQ("Steinmodus spielen", label(0));
     EXPECT_NE(std::string::npos, menus.dir.read("config.cfg").find("\nLanguage=de\n"));
     play(bexil::GameScene::TokenMode);

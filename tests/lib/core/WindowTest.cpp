@@ -1,6 +1,7 @@
 #include "lib/core/Window.hpp"
 
 #include "lib/Clock.hpp"
+#include "lib/scn/SceneManager.hpp"
 #include "lib/scn/draw/Renderizable.hpp"
 #include "support/Printers.hpp"
 #include "support/StubScene.hpp"
@@ -37,6 +38,21 @@ protected:
         return window().loopStep();
     }
     sf::WindowHandle handle() { return window().getSystemHandle(); }
+    // The actions the scene heard since the last look ("*" for a repeat), and the input of the
+    // last.
+    std::string heard(lib::input::Input* last = nullptr)
+    {
+        static const char* const names[] = {"Left", "Right", "Up",   "Down",
+                                            "Fire", "Pause", "Back", "None"};
+        std::string text;
+        for (const lib::input::ActionEvent& event : scene->heard)
+            text += std::string(text.empty() ? "" : " ") + names[static_cast<int>(event.action)] +
+                    (event.repeat ? "*" : "");
+        if (last && !scene->heard.empty())
+            *last = scene->heard.back().input;
+        scene->heard.clear();
+        return text;
+    }
     std::string title() { return bexil::test::windowProperty(handle(), "WM_NAME"); }
 
     std::shared_ptr<bexil::test::StubScene<>> scene =
@@ -71,23 +87,76 @@ TEST_F(WindowTest, CarriesTheProcessIdAndItsMachineSoTheDesktopFindsTheProcess)
 
 TEST_F(WindowTest, KeysBeforeTheFirstSceneAreDroppedAndACloseEndsTheFrameAfterEarlierKeys)
 {
+    scene->bindings.bind(lib::input::Action::Left, lib::input::Input::key(sf::Keyboard::Left));
     bexil::test::tapKey(handle(), "a");
     frame();
-    EXPECT_TRUE(scene->pressed.empty());
+    EXPECT_EQ("", heard());
 
     bexil::test::tapKey(handle(), "Left");
+    bexil::test::tapKey(handle(), "b");
     frame();
-    EXPECT_EQ(std::vector<sf::Keyboard::Key>{sf::Keyboard::Left}, scene->pressed);
-    EXPECT_EQ(std::vector<sf::Keyboard::Key>{sf::Keyboard::Left}, scene->released);
+    lib::input::Input last;
+    EXPECT_EQ("Left None", heard(&last)) << "keys bound or not";
+    EXPECT_EQ(lib::input::Input::key(sf::Keyboard::B), last);
     ASSERT_EQ(1, scene->updates);
 
     bexil::test::sendKey(handle(), "space", true);
     bexil::test::sendCloseRequest(handle());
     EXPECT_TRUE(frame());
-    EXPECT_EQ((std::vector<sf::Keyboard::Key>{sf::Keyboard::Left, sf::Keyboard::Space}),
-              scene->pressed)
-        << "the key queued before the close is delivered";
+    EXPECT_EQ("None", heard(&last)) << "the key queued before the close is delivered";
+    EXPECT_EQ(lib::input::Input::key(sf::Keyboard::Space), last);
     EXPECT_EQ(1, scene->updates) << "a closing frame does not update";
+}
+
+// No joystick here: its events are handed to the window's dispatch as the queue would.
+TEST_F(WindowTest, JoystickButtonsAndAxesPastTheDeadZoneReachTheirActionsAndHeldDirectionsRepeat)
+{
+    using lib::input::Action;
+    using lib::input::Input;
+    scene->bindings.bind(Action::Left, Input::joystickAxis(sf::Joystick::PovX, false));
+    scene->bindings.bind(Action::Up, Input::joystickAxis(sf::Joystick::Y, false));
+    scene->bindings.bind(Action::Fire, Input::joystickButton(0));
+    scene->bindings.bind(Action::Back, Input::mouseButton(sf::Mouse::Right));
+    frame();
+    const lib::input::InputState& input = window().sceneManager()->input();
+    const auto send = [this](const sf::Event& event) { EXPECT_FALSE(window().handleEvent(event)); };
+    send(bexil::test::buttonEvent(0, true, 3));
+    send(bexil::test::buttonEvent(0, false, 3));
+    send(bexil::test::buttonEvent(9));
+    EXPECT_EQ(lib::input::Device::Joystick, input.lastDevice());
+    send(bexil::test::axisEvent(sf::Joystick::PovX, -33.f)); // inside the dead zone
+    send(bexil::test::axisEvent(sf::Joystick::PovX, -34.f));
+    send(bexil::test::axisEvent(sf::Joystick::PovX, -100.f));
+    send(bexil::test::axisEvent(sf::Joystick::PovX, 0.f));
+    send(bexil::test::mouseEvent(sf::Event::MouseButtonPressed, 5, 5, sf::Mouse::Right));
+    EXPECT_EQ("Fire None Left Back", heard());
+
+    send(bexil::test::axisEvent(sf::Joystick::Y, -60.f));
+    frame(399);
+    EXPECT_EQ("Up", heard());
+    frame(1);
+    frame(119);
+    frame(1);
+    EXPECT_EQ("Up* Up*", heard()) << "after 0.4 s, then every 0.12 s";
+    send(bexil::test::axisEvent(sf::Joystick::Y, 0.f));
+    frame(1000);
+    EXPECT_EQ("", heard());
+
+    // A pad connected rests where it reports in that frame: a trigger at one end presses nothing.
+    sf::Event connected{};
+    connected.type = sf::Event::JoystickConnected;
+    connected.joystickConnect.joystickId = 1;
+    send(connected);
+    send(bexil::test::axisEvent(sf::Joystick::Y, -100.f, 1));
+    frame();
+    send(bexil::test::axisEvent(sf::Joystick::Y, -90.f, 1));
+    EXPECT_EQ("", heard());
+    send(bexil::test::axisEvent(sf::Joystick::Y, 0.f, 1));
+    send(bexil::test::axisEvent(sf::Joystick::Y, -90.f, 1));
+    EXPECT_EQ("Up", heard());
+    bexil::test::tapKey(handle(), "a");
+    frame();
+    EXPECT_EQ(lib::input::Device::Keyboard, input.lastDevice());
 }
 
 TEST_F(WindowTest, FirstFrameDrawsTheFirstSceneExitFinishesTheFrameAndClosingFreesTheContext)
@@ -140,7 +209,7 @@ TEST_F(WindowTest, ResizesFullScreenAndNewSettingsKeepTheSceneDrawnAndTellItTheN
     bexil::test::tapKey(handle(), "alt+Return");
     EXPECT_TRUE(painted(800, 500));
     EXPECT_FALSE(controller->heardFullscreen);
-    EXPECT_TRUE(scene->pressed.empty()) << "the window's keys reach no scene";
+    EXPECT_TRUE(scene->heard.empty()) << "the window's keys reach no scene";
 
     // Settings applied: a new size; one larger than the screen, which gets the screen and
     // stays asked for; full screen with antialiasing, in a new native window.

@@ -1,9 +1,9 @@
 #include "lib/menu/MenuManager.hpp"
 
+#include "lib/input/ActionEvent.hpp"
 #include "lib/menu/IMenuControl.hpp"
 #include "lib/menu/MenuStep.hpp"
 #include "support/StubScene.hpp"
-#include "support/TestWindow.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,9 @@ namespace
 
 using Journal = std::vector<std::string>;
 
-// Notes "name+code" for a press, then runs its action, and "name-code" for a release.
+using lib::input::Action;
+
+// Notes "name+action" for an action, then runs its function.
 class JournalControl : public lib::menu::IMenuControl
 {
 public:
@@ -26,33 +28,42 @@ public:
         , log(journal)
     {
     }
-    void onKeyPressed(sf::Event::KeyEvent key) override
+    void onAction(const lib::input::ActionEvent& event) override
     {
-        log.push_back(name() + "+" + std::to_string(key.code));
+        log.push_back(name() + "+" + std::to_string(static_cast<int>(event.action)));
         action();
-    }
-    void onKeyReleased(sf::Event::KeyEvent key) override
-    {
-        log.push_back(name() + "-" + std::to_string(key.code));
     }
 
     Journal& log;
     std::function<void()> action = [] {};
 };
 
+// Notes "name back" for Back.
 class Page : public lib::menu::MenuStep
 {
 public:
-    using MenuStep::MenuStep;
+    Page(const std::string& name, Journal& journal)
+        : MenuStep(name)
+        , log(journal)
+    {
+    }
     void onCreate() override {}
+    void onBack() override { log.push_back(name() + " back"); }
+
+    Journal& log;
 };
 
-TEST(MenuManager, ShowsOnePageByNameWhoseControlsAllGetEveryKeyTheyDoNotChangeThePageWith)
+lib::input::ActionEvent press(Action action, bool repeat = false)
+{
+    return {action, lib::input::Input::key(sf::Keyboard::A), repeat};
+}
+
+TEST(MenuManager, ShowsOnePageByNameWhoseControlsAllHearEveryActionButBackWhichGoesToThePage)
 {
     Journal journal;
     bexil::test::StubScene<lib::menu::MenuManager> menu("TestMenu");
-    const auto first = std::make_shared<Page>("MainMenu");
-    const auto second = std::make_shared<Page>("OptionsMenu");
+    const auto first = std::make_shared<Page>("MainMenu", journal);
+    const auto second = std::make_shared<Page>("OptionsMenu", journal);
     const auto opener = std::make_shared<JournalControl>("opener", journal);
     menu.addMenuStep(first);
     menu.addMenuStep(second);
@@ -63,11 +74,13 @@ TEST(MenuManager, ShowsOnePageByNameWhoseControlsAllGetEveryKeyTheyDoNotChangeTh
     EXPECT_TRUE(first->isVisible() && !second->isVisible());
 
     opener->action = [&menu] { menu.changeStep("OptionsMenu"); };
-    menu.onKeyReleased(bexil::test::keyEvent(sf::Keyboard::Up));
-    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Return));
-    menu.onKeyPressed(bexil::test::keyEvent(sf::Keyboard::Down));
-    EXPECT_EQ((Journal{"opener-73", "next-73", "opener+58", "next+58", "other+74"}), journal)
-        << "the page that changes the page finishes the key, the new page misses it";
+    menu.onAction(press(Action::Fire));
+    menu.onAction(press(Action::Down));
+    menu.onAction(press(Action::Back));
+    menu.onAction(press(Action::Back, true));
+    EXPECT_EQ((Journal{"opener+4", "next+4", "other+3", "OptionsMenu back"}), journal)
+        << "the page that changes the page finishes the press, the new page misses it; a held "
+           "Back goes back once";
     EXPECT_TRUE(!first->isVisible() && second->isVisible());
     menu.changeStep("optionsmenu");
     EXPECT_EQ(second, menu.activeStep()) << "unknown names change nothing";
