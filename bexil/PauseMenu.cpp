@@ -34,7 +34,10 @@ const sf::Vector2f PanelSize(PanelWidth, 800.f);
 constexpr float TitleY = -320.f;
 constexpr float FirstLineY = -150.f;
 constexpr float HintY = 260.f;
+constexpr float WrappedHintY = 215.f;
 constexpr float HintWidth = PanelWidth - 120.f;
+// What parts the hint's inputs from each other, as in "Up, Down: choose    Space: confirm".
+const sf::String HintGap("    ");
 
 std::shared_ptr<lib::menu::OptionDescriptor> line(const char* text)
 {
@@ -48,7 +51,7 @@ std::shared_ptr<lib::menu::OptionDescriptor> line(const char* text)
 PauseMenu::PauseMenu(const sf::Font& font, const sf::Vector2f& viewSize,
                      const lib::menu::MenuSounds& sounds, std::function<void(Choice)> onChosen)
     : RenderGroup("pauseMenu")
-    , m_middle(viewSize.x * 0.5f)
+    , m_middle(viewSize * 0.5f)
 {
     const sf::Vector2f middle = viewSize * 0.5f;
     m_titleCentre = {middle.x, middle.y + TitleY};
@@ -94,13 +97,25 @@ void PauseMenu::showHint(const sf::String& hint)
 {
     sf::Text& text = *m_hint->getAsText();
     text.setString(hint);
-    // Long key names in a long language still end inside the panel.
     text.setCharacterSize(HintSize);
+    float top = HintY;
+    // Long key names in a long language: a line for each part, rather than letters too small to
+    // read; smaller only where one part alone is still too long.
+    if (text.getLocalBounds().width > HintWidth)
+    {
+        sf::String lines = hint;
+        for (std::size_t at = lines.find(HintGap); at != sf::String::InvalidPos;
+             at = lines.find(HintGap, at))
+            lines.replace(at, HintGap.getSize(), "\n");
+        text.setString(lines);
+        top = WrappedHintY;
+    }
     const float width = text.getLocalBounds().width;
     if (width > HintWidth)
         text.setCharacterSize(
             static_cast<unsigned int>(static_cast<float>(HintSize) * HintWidth / width));
-    m_hint->setPositionX(m_middle, Alignment::Center);
+    m_hint->transformable()->setPosition(m_middle.x, m_middle.y + top);
+    m_hint->setPositionX(m_middle.x, Alignment::Center);
 }
 
 void PauseMenu::onAction(const lib::input::ActionEvent& event)

@@ -64,7 +64,7 @@ public:
 
 private:
     sf::Vector2f m_titleCentre;
-    float m_middle;
+    sf::Vector2f m_middle;
     std::shared_ptr<lib::menu::ChooseControl> m_lines;
     std::shared_ptr<lib::scn::draw::Renderizable> m_hint;
 };

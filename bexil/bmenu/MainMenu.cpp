@@ -1,6 +1,7 @@
 #include "bexil/bmenu/MainMenu.hpp"
 
 #include "bexil/GameScene.hpp"
+#include "bexil/controls/InputNames.hpp"
 #include "bexil/settings/Settings.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Configuration.hpp"
@@ -67,13 +68,24 @@ void MainMenu::onCreate()
 void MainMenu::onShow()
 {
     MenuPage::onShow();
-    m_pressEnter->getAsText()->setString(
-        lib::Translation::toScreen(lib::Translation::tr("Press Enter")));
+    writePressEnter();
+}
+
+void MainMenu::writePressEnter()
+{
+    m_device = manager().sceneManager()->input().lastDevice();
+    // TRANSLATORS: under the main menu; %s is the key or the pad's button that chooses ("Return",
+    // "A").
+    m_pressEnter->getAsText()->setString(lib::Translation::toScreen(lib::Translation::format(
+        lib::Translation::tr("Press %s"),
+        {controls::InputNames::hint(manager().actionMap(), lib::input::Action::Fire, m_device)})));
     m_pressEnter->setPositionWithAlignment(PressEnterCentre, lib::scn::draw::Alignment::Center);
 }
 
 void MainMenu::update()
 {
+    if (manager().sceneManager()->input().lastDevice() != m_device)
+        writePressEnter();
     const float breath = std::sin(lib::Clock::now().asSeconds() / PulseSeconds * 6.2831853f);
     m_pressEnter->setColor(sf::Color(255, 255, 255, static_cast<sf::Uint8>(190.f + 65.f * breath)));
 }

@@ -101,6 +101,8 @@ void Window::open(const WindowCreationParams& params, const sf::Vector2u& window
     // Taken in the context that is about to go; see HeldContextLock.
     p.contextLock.reset();
     p.reopened = isOpen();
+    if (p.reopened && m_sceneManager)
+        m_sceneManager->windowReplaced();
     p.params = params;
     sf::VideoMode mode(params.width, params.height, params.bitsPerPixel);
     if (!params.fullscreen)

@@ -109,13 +109,18 @@ std::optional<ActionEvent> InputState::handle(const sf::Event& event, const Acti
         break;
     case sf::Event::LostFocus:
         // Keys and mouse buttons let go of elsewhere send no release here.
-        m_keys.reset();
-        m_mouseButtons.reset();
+        forgetHeld();
         break;
     default:
         break;
     }
     return std::nullopt;
+}
+
+void InputState::forgetHeld()
+{
+    m_keys.reset();
+    m_mouseButtons.reset();
 }
 
 std::optional<ActionEvent> InputState::joystickPress(unsigned int joystick, const Input& input,

@@ -48,6 +48,9 @@ public:
     // mouse leaves it as it is.
     Device lastDevice() const { return m_lastDevice; }
     bool pointerActive() const;
+    // The keys and mouse buttons held down are let go of where this window no longer hears
+    // them (it lost the focus, or a new native window took its place).
+    void forgetHeld();
 
 private:
     struct Repeat

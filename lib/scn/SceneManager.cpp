@@ -258,6 +258,11 @@ void SceneManager::showPointer()
     }
 }
 
+void SceneManager::windowReplaced()
+{
+    m_input.forgetHeld();
+}
+
 void SceneManager::windowResized()
 {
     if (!m_activeScene)

@@ -72,6 +72,9 @@ public:
     // The window has a new size (or a new native window): the active scene's view is fitted to
     // it, and the scene hears of it (onResize). Other scenes are fitted when they are entered.
     void windowResized();
+    // A new native window took the place of the old one, where the keys held down are let go
+    // of: they count as released.
+    void windowReplaced();
     // Fits the scene's view to the window's shape as the scene asks (Scene::ViewFit) and, for
     // the active scene, makes it the window's view. Without a window the view shows exactly the
     // logical size.

@@ -307,7 +307,8 @@ class Game:
     def choose(self, label):
         """Moves to the line and chooses it; returns the time.monotonic() of the choice."""
         self.move_to(label)
-        self.keys("Return", may_close=label == "Exit")
+        # Exit closes the window, and Accept may replace it, before the key's release.
+        self.keys("Return", may_close=label in ("Exit", "Accept"))
         chosen, self.page = time.monotonic(), LEADS_TO.get(label, "main")
         time.sleep(0.3)  # a page shown takes keys from its next frame on
         return chosen

@@ -91,7 +91,7 @@ def token_game(session):
 def pause_menu(session):
     """In the modern look a pause hides the board, and its lines take the real keys: Down twice
     and Return quit to the main menu at once, where a score of nothing asks for no name."""
-    below = (0, 600, 1024, 160)  # under the pause menu's panel: cells while playing
+    below = (0, 560, 1024, 110)  # under the pause menu's panel, above the lower panel: cells
     game = session.start_game(session.folder())
     game.play("token")
     game.wait_for("cells", lambda shot: shot.share(below, (0, 0, 0), 12) < 0.9, 3)
@@ -278,14 +278,14 @@ def menus_by_pointer_and_back(session):
     game.point(512, 289 + 35 * 3)  # over "How to play"
     wait_menu(game, 3)
     game.point(512, 289 + 35 * 3, 1)
-    game.wait_for("how-to-play", lambda shot: shot.share((240, 468, 90, 24), RED) > 0.1)  # "Back"
+    game.wait_for("how-to-play", lambda shot: shot.share((712, 485, 60, 20), RED) > 0.1)  # "Back"
     game.point(900, 700, 3)
     wait_menu(game, 3)
     game.point(512, 289 + 35 * 4, 1)  # "Options"
     # The options' lines, 57 of the view's 2000 units apart from 590 on: "Sound volume" is the
     # sixth, "Accept" the twelfth.
     game.point(800, round((590 + 5.5 * 57) * 768 / 2000), 1, 4)
-    game.point(100, round((590 + 11.5 * 57) * 768 / 2000), 1)
+    game.point(200, round((590 + 11.5 * 57) * 768 / 2000), 1)
     wait_menu(game, 4)
     game.line["main"] = 4
     game.choose("Exit")
