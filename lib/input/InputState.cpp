@@ -129,10 +129,7 @@ std::optional<ActionEvent> InputState::joystickPress(unsigned int joystick, cons
     const ActionEvent press = pressOf(input, held, bindings);
     if (isDirection(press.action) && !held)
     {
-        m_repeat.emplace();
-        m_repeat->joystick = joystick;
-        m_repeat->input = input;
-        m_repeat->next = RepeatDelay;
+        m_repeat = Repeat{joystick, input, lib::Clock(), RepeatDelay};
     }
     return press;
 }
