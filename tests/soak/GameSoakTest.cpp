@@ -1,7 +1,7 @@
 // The whole game for 100,000 frames, driven by seeded random keys through menus, games, pauses,
 // options, key redefinition and game overs: for the sanitizers, and to check that the heap does
 // not grow from game to game and that every config.cfg written holds its fifteen settings as
-// plain numbers (and the name last entered for a high score).
+// plain numbers, the pad's seven as lists of inputs (and the name last entered for a high score).
 #include "bexil/BexilProgramController.hpp"
 #include "bexil/GameScene.hpp"
 #include "bexil/settings/Settings.hpp"
@@ -81,8 +81,8 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
         held.clear();
     };
     // Ends the program as main() does (the window closes, the controller writes config.cfg),
-    // then reads that file: fifteen keys, each a number in plain decimal, and the name of the
-    // last high score once one was entered.
+    // then reads that file: fifteen keys, each a number in plain decimal, the pad's seven, and
+    // the name of the last high score once one was entered.
     const auto stop = [&](const std::string& when)
     {
         controller->window()->closeWindow();
@@ -98,13 +98,21 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
                         EXPECT_FALSE(entry.second.empty()) << when;
                         return;
                     }
+                    keys.insert(entry.first);
+                    if (entry.first.rfind("pad", 0) == 0) // the pad's inputs, split by commas
+                    {
+                        EXPECT_TRUE(!entry.second.empty() &&
+                                    entry.second.find_first_not_of("BPovXYZRUV0123456789+-,") ==
+                                        std::string::npos)
+                            << when << ": " << entry.first << "=" << entry.second;
+                        return;
+                    }
                     int number = 0;
                     EXPECT_TRUE(lib::Configuration::toInt(entry.second, number) &&
                                 entry.second == std::to_string(number))
                         << when << ": " << entry.first << "=" << entry.second;
-                    keys.insert(entry.first);
                 });
-        EXPECT_EQ(keys.size(), 15u) << when;
+        EXPECT_EQ(keys.size(), 22u) << when;
     };
 
     start();
