@@ -1,5 +1,6 @@
 #include "bexil/look/EffectsLayer.hpp"
 
+#include "bexil/look/AtlasQuads.hpp"
 #include "bexil/look/LookAtlas.hpp"
 #include "lib/Clock.hpp"
 #include "lib/Translation.hpp"
@@ -62,32 +63,11 @@ sf::Color withAlpha(sf::Color colour, float opacity)
     return colour;
 }
 
-void quad(sf::VertexArray& vertices, const sf::FloatRect& to, const sf::FloatRect& from,
-          const sf::Color& colour)
-{
-    const sf::Vector2f p[4] = {{to.left, to.top},
-                               {to.left + to.width, to.top},
-                               {to.left + to.width, to.top + to.height},
-                               {to.left, to.top + to.height}};
-    const sf::Vector2f t[4] = {{from.left, from.top},
-                               {from.left + from.width, from.top},
-                               {from.left + from.width, from.top + from.height},
-                               {from.left, from.top + from.height}};
-    for (const int i : {0, 1, 2, 0, 2, 3})
-        vertices.append({p[i], colour, t[i]});
-}
-
-sf::FloatRect frameRect(const AtlasFrame& frame)
-{
-    return {static_cast<float>(frame.left), static_cast<float>(frame.top),
-            static_cast<float>(frame.width), static_cast<float>(frame.height)};
-}
-
 // The panel frame in nine slices: the corners keep their shape on screen, the rest stretches.
 void ninePatch(sf::VertexArray& vertices, const sf::FloatRect& to, sf::Vector2f border,
                const sf::Color& colour)
 {
-    const sf::FloatRect frame = frameRect(LookAtlas::panel());
+    const sf::FloatRect frame = AtlasQuads::texels(LookAtlas::panel());
     const auto b = static_cast<float>(LookAtlas::PanelBorder);
     const float xs[4] = {to.left, to.left + border.x, to.left + to.width - border.x,
                          to.left + to.width};
@@ -99,8 +79,8 @@ void ninePatch(sf::VertexArray& vertices, const sf::FloatRect& to, sf::Vector2f 
                          frame.top + frame.height};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            quad(vertices, {xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]},
-                 {us[i], vs[j], us[i + 1] - us[i], vs[j + 1] - vs[j]}, colour);
+            AtlasQuads::append(vertices, {xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]},
+                               {us[i], vs[j], us[i + 1] - us[i], vs[j + 1] - vs[j]}, colour);
 }
 
 sf::FloatRect around(sf::Vector2f centre, sf::Vector2f half)
@@ -130,21 +110,26 @@ sf::Color lighter(const sf::Color& colour)
 void beam(sf::VertexArray& vertices, sf::Vector2f a, sf::Vector2f b, float width,
           const sf::Color& colour)
 {
-    const sf::FloatRect f = frameRect(LookAtlas::spark());
+    const sf::FloatRect f = AtlasQuads::texels(LookAtlas::spark());
     const float h = width * 0.5f, mu = f.left + f.width * 0.5f, mv = f.top + f.height * 0.5f;
     if (std::abs(b.x - a.x) >= std::abs(b.y - a.y))
     {
         const float x0 = std::min(a.x, b.x), x1 = std::max(a.x, b.x), top = a.y - h;
-        quad(vertices, {x0 - h, top, h, width}, {f.left, f.top, mu - f.left, f.height}, colour);
-        quad(vertices, {x0, top, x1 - x0, width}, {mu, f.top, 0.f, f.height}, colour);
-        quad(vertices, {x1, top, h, width}, {mu, f.top, mu - f.left, f.height}, colour);
+        AtlasQuads::append(vertices, {x0 - h, top, h, width},
+                           {f.left, f.top, mu - f.left, f.height}, colour);
+        AtlasQuads::append(vertices, {x0, top, x1 - x0, width}, {mu, f.top, 0.f, f.height}, colour);
+        AtlasQuads::append(vertices, {x1, top, h, width}, {mu, f.top, mu - f.left, f.height},
+                           colour);
     }
     else
     {
         const float y0 = std::min(a.y, b.y), y1 = std::max(a.y, b.y), left = a.x - h;
-        quad(vertices, {left, y0 - h, width, h}, {f.left, f.top, f.width, mv - f.top}, colour);
-        quad(vertices, {left, y0, width, y1 - y0}, {f.left, mv, f.width, 0.f}, colour);
-        quad(vertices, {left, y1, width, h}, {f.left, mv, f.width, mv - f.top}, colour);
+        AtlasQuads::append(vertices, {left, y0 - h, width, h}, {f.left, f.top, f.width, mv - f.top},
+                           colour);
+        AtlasQuads::append(vertices, {left, y0, width, y1 - y0}, {f.left, mv, f.width, 0.f},
+                           colour);
+        AtlasQuads::append(vertices, {left, y1, width, h}, {f.left, mv, f.width, mv - f.top},
+                           colour);
     }
 }
 
@@ -338,9 +323,9 @@ void EffectsLayer::build(sf::Time now)
 {
     m_shaded.clear();
     m_glowing.clear();
-    const sf::FloatRect white = frameRect(LookAtlas::white());
+    const sf::FloatRect white = AtlasQuads::texels(LookAtlas::white());
     if (m_paused || m_gameOver)
-        quad(m_shaded, m_visible, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
+        AtlasQuads::append(m_shaded, m_visible, white, sf::Color(0, 0, 10, m_gameOver ? 180 : 140));
     const sf::Vector2f border(PanelBorder, PanelBorder);
     for (const sf::FloatRect* panel : {&m_leftPanel, &m_rightPanel})
         if (panel->width > 0.f)
@@ -374,8 +359,8 @@ void EffectsLayer::build(sf::Time now)
         const sf::Vector2f at = between({crossing.from.left, crossing.from.top},
                                         {crossing.to.left, crossing.to.top}, eased);
         const sf::Vector2f half(crossing.from.width * 0.5f, crossing.from.height * 0.5f);
-        quad(m_shaded, around(at + half, half * scale), frameRect(crossing.picture),
-             sf::Color::White);
+        AtlasQuads::append(m_shaded, around(at + half, half * scale),
+                           AtlasQuads::texels(crossing.picture), sf::Color::White);
     }
 
     buildTracers(now);
@@ -391,10 +376,12 @@ void EffectsLayer::build(sf::Time now)
                                   flash.cell.top + flash.cell.height * 0.5f);
         const sf::Vector2f half(flash.cell.width, flash.cell.height);
         if (flash.star)
-            quad(m_glowing, around(middle, half * (0.6f + 0.6f * u)), frameRect(LookAtlas::flash()),
-                 withAlpha(sf::Color(255, 255, 230), (1.f - u) * (1.f - u)));
-        quad(m_glowing, around(middle, half * 0.55f), frameRect(LookAtlas::spark()),
-             withAlpha(flash.star ? sf::Color::White : flash.colour, 1.f - u));
+            AtlasQuads::append(m_glowing, around(middle, half * (0.6f + 0.6f * u)),
+                               AtlasQuads::texels(LookAtlas::flash()),
+                               withAlpha(sf::Color(255, 255, 230), (1.f - u) * (1.f - u)));
+        AtlasQuads::append(m_glowing, around(middle, half * 0.55f),
+                           AtlasQuads::texels(LookAtlas::spark()),
+                           withAlpha(flash.star ? sf::Color::White : flash.colour, 1.f - u));
     }
     for (Particle& particle : m_particles)
     {
@@ -409,8 +396,9 @@ void EffectsLayer::build(sf::Time now)
         const sf::Vector2f at = particle.from + particle.velocity * travel;
         const float u = t / BurstSeconds;
         const float half = ParticleHalf * (1.f - 0.5f * u);
-        quad(m_glowing, around(at, {half, half}), frameRect(LookAtlas::spark()),
-             withAlpha(particle.colour, 1.f - u * u));
+        AtlasQuads::append(m_glowing, around(at, {half, half}),
+                           AtlasQuads::texels(LookAtlas::spark()),
+                           withAlpha(particle.colour, 1.f - u * u));
     }
 }
 

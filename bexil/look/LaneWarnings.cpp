@@ -1,5 +1,6 @@
 #include "bexil/look/LaneWarnings.hpp"
 
+#include "bexil/look/AtlasQuads.hpp"
 #include "bexil/look/LookAtlas.hpp"
 #include "lib/Clock.hpp"
 #include "lib/core/Window.hpp"
@@ -14,51 +15,30 @@ namespace bexil::look
 namespace
 {
 
-void quad(sf::VertexArray& vertices, const sf::FloatRect& to, const sf::FloatRect& from,
-          const sf::Color& colour)
-{
-    const sf::Vector2f p[4] = {{to.left, to.top},
-                               {to.left + to.width, to.top},
-                               {to.left + to.width, to.top + to.height},
-                               {to.left, to.top + to.height}};
-    const sf::Vector2f t[4] = {{from.left, from.top},
-                               {from.left + from.width, from.top},
-                               {from.left + from.width, from.top + from.height},
-                               {from.left, from.top + from.height}};
-    for (const int i : {0, 1, 2, 0, 2, 3})
-        vertices.append({p[i], colour, t[i]});
-}
-
-sf::FloatRect frameRect(const AtlasFrame& f)
-{
-    return {static_cast<float>(f.left), static_cast<float>(f.top), static_cast<float>(f.width),
-            static_cast<float>(f.height)};
-}
-
 // The glow over a long area, even along it: the picture's two halves cap the ends, its middle
 // stretches between them.
 void stretchedGlow(sf::VertexArray& vertices, const sf::FloatRect& a, const sf::Color& colour)
 {
-    const sf::FloatRect f = frameRect(LookAtlas::glow());
+    const sf::FloatRect f = AtlasQuads::texels(LookAtlas::glow());
     if (a.width >= a.height)
     {
         const float cap = a.height * 0.5f, mu = f.left + f.width * 0.5f;
-        quad(vertices, {a.left, a.top, cap, a.height}, {f.left, f.top, f.width * 0.5f, f.height},
-             colour);
-        quad(vertices, {a.left + cap, a.top, a.width - 2.f * cap, a.height},
-             {mu, f.top, 0.f, f.height}, colour);
-        quad(vertices, {a.left + a.width - cap, a.top, cap, a.height},
-             {mu, f.top, f.width * 0.5f, f.height}, colour);
+        AtlasQuads::append(vertices, {a.left, a.top, cap, a.height},
+                           {f.left, f.top, f.width * 0.5f, f.height}, colour);
+        AtlasQuads::append(vertices, {a.left + cap, a.top, a.width - 2.f * cap, a.height},
+                           {mu, f.top, 0.f, f.height}, colour);
+        AtlasQuads::append(vertices, {a.left + a.width - cap, a.top, cap, a.height},
+                           {mu, f.top, f.width * 0.5f, f.height}, colour);
     }
     else
     {
         const float cap = a.width * 0.5f, mv = f.top + f.height * 0.5f;
-        quad(vertices, {a.left, a.top, a.width, cap}, {f.left, f.top, f.width, f.height * 0.5f},
-             colour);
-        quad(vertices, {a.left, a.top + cap, a.width, a.height - 2.f * cap},
-             {f.left, mv, f.width, 0.f}, colour);
-        quad(vertices, {a.left, a.top + a.height - cap, a.width, cap},
-             {f.left, mv, f.width, f.height * 0.5f}, colour);
+        AtlasQuads::append(vertices, {a.left, a.top, a.width, cap},
+                           {f.left, f.top, f.width, f.height * 0.5f}, colour);
+        AtlasQuads::append(vertices, {a.left, a.top + cap, a.width, a.height - 2.f * cap},
+                           {f.left, mv, f.width, 0.f}, colour);
+        AtlasQuads::append(vertices, {a.left, a.top + a.height - cap, a.width, cap},
+                           {f.left, mv, f.width, f.height * 0.5f}, colour);
     }
 }
 
@@ -137,7 +117,8 @@ unsigned int LaneWarnings::draw(lib::core::Window* window, sf::RenderStates& sta
             if (warning.warned)
             {
                 stretchedGlow(m_vertices, warning.area, lane);
-                quad(m_vertices, grown(warning.inner, 0.35f), frameRect(LookAtlas::glow()), inner);
+                AtlasQuads::append(m_vertices, grown(warning.inner, 0.35f),
+                                   AtlasQuads::texels(LookAtlas::glow()), inner);
             }
     }
     if (m_centre.width > 0.f)
@@ -149,14 +130,18 @@ unsigned int LaneWarnings::draw(lib::core::Window* window, sf::RenderStates& sta
         const float w = pixels * view.x / static_cast<float>(size.x),
                     h = pixels * view.y / static_cast<float>(size.y);
         const sf::FloatRect& c = m_centre;
-        const sf::FloatRect white = frameRect(LookAtlas::white());
+        const sf::FloatRect white = AtlasQuads::texels(LookAtlas::white());
         const sf::Color colour = outlineColour();
-        quad(m_vertices, {c.left - w * 0.5f, c.top - h * 0.5f, c.width + w, h}, white, colour);
-        quad(m_vertices, {c.left - w * 0.5f, c.top + c.height - h * 0.5f, c.width + w, h}, white,
-             colour);
-        quad(m_vertices, {c.left - w * 0.5f, c.top + h * 0.5f, w, c.height - h}, white, colour);
-        quad(m_vertices, {c.left + c.width - w * 0.5f, c.top + h * 0.5f, w, c.height - h}, white,
-             colour);
+        AtlasQuads::append(m_vertices, {c.left - w * 0.5f, c.top - h * 0.5f, c.width + w, h}, white,
+                           colour);
+        AtlasQuads::append(m_vertices,
+                           {c.left - w * 0.5f, c.top + c.height - h * 0.5f, c.width + w, h}, white,
+                           colour);
+        AtlasQuads::append(m_vertices, {c.left - w * 0.5f, c.top + h * 0.5f, w, c.height - h},
+                           white, colour);
+        AtlasQuads::append(m_vertices,
+                           {c.left + c.width - w * 0.5f, c.top + h * 0.5f, w, c.height - h}, white,
+                           colour);
     }
     if (m_vertices.getVertexCount() == 0)
         return 0;
