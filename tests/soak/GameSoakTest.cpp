@@ -1,7 +1,8 @@
 // The whole game for 100,000 frames, driven by seeded random keys through menus, games, pauses,
 // options, key redefinition and game overs: for the sanitizers, and to check that the heap does
 // not grow from game to game and that every config.cfg written holds its fifteen settings as
-// plain numbers, the pad's seven as lists of inputs (and the name last entered for a high score).
+// plain numbers, the pad's seven as lists of inputs (with the language's code, and the name last
+// entered for a high score).
 #include "bexil/BexilProgramController.hpp"
 #include "bexil/GameScene.hpp"
 #include "bexil/settings/Settings.hpp"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <malloc.h>
@@ -52,10 +54,11 @@ const std::vector<K::Key> Keys = {K::Left,    K::Right,  K::Up,      K::Down,   
                                   K::Right,   K::Up,     K::Down,    K::Space,   K::Space,
                                   K::Return,  K::Escape, K::Numpad2, K::Numpad4, K::Numpad6,
                                   K::Numpad8, K::A,      K::Z,       K::Unknown};
-// Every start has a small window, whatever the options chose: cheap to draw, and the same heap.
-const std::pair<const char*, int> WindowSettings[] = {{"Fullscreen", 0},    {"GraphicsLevel", 0},
-                                                      {"ResolutionX", 320}, {"ResolutionY", 240},
-                                                      {"VSync", 0},         {"bpp", 32}};
+// Every start has a small window in the modern look, whatever the options chose: cheap to draw,
+// and the same heap (the looks' pictures and the languages' glyphs differ in size).
+const std::pair<const char*, int> StartSettings[] = {
+    {"Fullscreen", 0},    {"GraphicsLevel", 0}, {"Look", 0}, {"ResolutionX", 320},
+    {"ResolutionY", 240}, {"VSync", 0},         {"bpp", 32}};
 
 TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
 {
@@ -72,8 +75,10 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
     const auto start = [&]
     {
         lib::Configuration::reload(":NextGame");
-        for (const auto& [key, value] : WindowSettings)
-            lib::Configuration("config.cfg").valueAsInt(key, value, true);
+        lib::Configuration settings("config.cfg");
+        for (const auto& [key, value] : StartSettings)
+            settings.valueAsInt(key, value, true);
+        settings.value(bexil::settings::Settings::Language, "en", true);
         controller = std::make_unique<bexil::BexilProgramController>();
         controller->start();
         controller->window()->randomizer() =
@@ -81,8 +86,8 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
         held.clear();
     };
     // Ends the program as main() does (the window closes, the controller writes config.cfg),
-    // then reads that file: fifteen keys, each a number in plain decimal, the pad's seven, and
-    // the name of the last high score once one was entered.
+    // then reads that file: fifteen keys, each a number in plain decimal, the pad's seven, the
+    // language and the name of the last high score once one was entered.
     const auto stop = [&](const std::string& when)
     {
         controller->window()->closeWindow();
@@ -96,6 +101,13 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
                     if (entry.first == bexil::settings::Settings::PlayerName)
                     {
                         EXPECT_FALSE(entry.second.empty()) << when;
+                        return;
+                    }
+                    if (entry.first == bexil::settings::Settings::Language)
+                    {
+                        EXPECT_TRUE(entry.second == "en" || entry.second == "de" ||
+                                    entry.second == "fr" || entry.second == "auto")
+                            << when << ": " << entry.second;
                         return;
                     }
                     keys.insert(entry.first);
@@ -160,18 +172,27 @@ TEST(GameSoak, HundredThousandFramesOfRandomKeysKeepTheHeapAndTheSettings)
     ASSERT_GE(heap.size(), 5u) << "the keys should play and end several games";
     ASSERT_GE(programs, 2) << "the keys should reach Exit";
     EXPECT_EQ(visited, (std::set<std::string>{"MainMenu", "StartLevelMenu", "OptionsMenu",
-                                              "KeyRedefinitionMenu", "HighScoresMenu",
-                                              "HowToPlayMenu", "GameState0", "GameState1",
-                                              "GameState2"})); // play, over, pause
+                                              "KeyRedefinitionMenu", "ControllerRedefinitionMenu",
+                                              "HighScoresMenu", "HowToPlayMenu", "GameState0",
+                                              "GameState1", "GameState2"})); // play, over, pause
+    // A program's caches fill as its games meet what earlier ones did not (glyphs of a size or a
+    // character not drawn before, the OpenGL driver's variants of a new drawing state; some MB
+    // in software rendering, where textures live in the heap), and empty when it ends. So the
+    // heap of each program's first game is the floor, the same at every start: a game's board
+    // and pieces that outlive the program raise it with every game.
+    const auto floor = [&](std::size_t from, std::size_t to)
+    {
+        return *std::min_element(heap.begin() + static_cast<std::ptrdiff_t>(from),
+                                 heap.begin() + static_cast<std::ptrdiff_t>(to));
+    };
+    const std::size_t third = heap.size() / 3;
     std::cout << "soak: seed " << Seed << ", " << heap.size() << " games, " << programs
-              << " starts; heap after the first game " << heap.front() << " bytes, after the last "
-              << heap.back() << "\n";
-    // The margin holds what a later game may meet first and then keep (glyphs of a size or a
-    // character not drawn before, the OpenGL driver's variants of a new drawing state) and the
-    // 4 KB or so per start that the windowing libraries keep of each closed window (the game
-    // opens one per process, the soak one per start). A game's board and pieces left behind
-    // after every game would pass it within a few games.
-    EXPECT_LE(heap.back(), heap.front() + 512 * 1024);
+              << " starts; the heap after a game at least " << floor(0, third)
+              << " bytes in the first third of the games, "
+              << floor(heap.size() - third, heap.size()) << " in the last\n";
+    // The margin holds the 4 KB or so per start that the windowing libraries keep of each
+    // closed window (the game opens one per process, the soak one per start).
+    EXPECT_LE(floor(heap.size() - third, heap.size()), floor(0, third) + 512 * 1024);
 }
 
 } // namespace
