@@ -1,5 +1,6 @@
 #include "bexil/bmenu/DriftingTokens.hpp"
 
+#include "bexil/look/AtlasQuads.hpp"
 #include "bexil/look/LookAtlas.hpp"
 #include "lib/Clock.hpp"
 #include "lib/core/Window.hpp"
@@ -70,16 +71,8 @@ unsigned int DriftingTokens::draw(lib::core::Window* window, sf::RenderStates& s
         const sf::FloatRect box = tokenBox(i);
         const look::AtlasFrame f = look::LookAtlas::token(static_cast<int>(i % 5));
         const auto alpha = static_cast<sf::Uint8>(90.f + 150.f * depthOf(i));
-        const sf::Vector2f p[4] = {{box.left, box.top},
-                                   {box.left + box.width, box.top},
-                                   {box.left + box.width, box.top + box.height},
-                                   {box.left, box.top + box.height}};
-        const auto left = static_cast<float>(f.left), top = static_cast<float>(f.top);
-        const auto right = left + static_cast<float>(f.width);
-        const auto bottom = top + static_cast<float>(f.height);
-        const sf::Vector2f t[4] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-        for (const int corner : {0, 1, 2, 0, 2, 3})
-            m_vertices.append({p[corner], sf::Color(255, 255, 255, alpha), t[corner]});
+        look::AtlasQuads::append(m_vertices, box, look::AtlasQuads::texels(f),
+                                 sf::Color(255, 255, 255, alpha));
     }
     sf::RenderStates local = states;
     local.texture = &m_atlas;
